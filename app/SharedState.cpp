@@ -1,0 +1,15 @@
+#include "app/SharedState.h"
+
+#include <algorithm>
+#include <limits>
+
+SharedState& Shared() {
+    static SharedState state;
+    return state;
+}
+
+int32_t AddScore(int32_t score, int64_t add) {
+    const int64_t sum = int64_t(score) + add;
+    return int32_t(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                       std::numeric_limits<int32_t>::max()));
+}

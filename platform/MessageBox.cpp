@@ -1,0 +1,69 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+MessageScript* script = nullptr;
+
+QMessageBox::StandardButtons toQt(Buttons b) {
+    switch (b) {
+    case Buttons::OK: return QMessageBox::Ok;
+    case Buttons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toQt(Icon i) {
+    switch (i) {
+    case Icon::None: return QMessageBox::NoIcon;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+MessageScript::MessageScript() { script = this; }
+MessageScript::~MessageScript() {
+    if (script == this) script = nullptr;
+}
+
+MessageScript& MessageScript::then(Answer a) {
+    answers_.push_back(a);
+    return *this;
+}
+
+std::vector<QString> MessageScript::texts() const {
+    std::vector<QString> out;
+    for (const auto& a : asked_) out.push_back(a.text);
+    return out;
+}
+
+Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
+              QWidget* parent) {
+    if (script) {
+        script->asked_.push_back({text, buttons, icon, title});
+        if (!script->answers_.empty()) {
+            Answer a = script->answers_.front();
+            script->answers_.pop_front();
+            return a;
+        }
+        return buttons == Buttons::OK ? Answer::OK : script->fallback_;
+    }
+    QMessageBox box(toQt(icon), title, text, toQt(buttons),
+                    parent ? parent : QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return buttons == Buttons::OK || buttons == Buttons::OKCancel ? Answer::OK : Answer::Cancel;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// Message boxes with the buttons, icons and titles the program asks for. Tests install a
+// script that answers in order and records every box that was shown.
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+
+enum class Buttons { OK, OKCancel, YesNo, YesNoCancel };
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Answer { OK, Cancel, Yes, No };
+
+// The title a box gets when the caller names none: the program's own name.
+inline const QString kDefaultTitle = QStringLiteral("Parlovex");
+
+Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
+              const QString& title = kDefaultTitle, QWidget* parent = nullptr);
+
+struct AskedBox {
+    QString text;
+    Buttons buttons;
+    Icon icon;
+    QString title;
+};
+
+// Test seam: while installed, no real box opens. Answers are taken in order; when none is
+// left, OK-only boxes answer OK and questions answer the script's fallback.
+class MessageScript {
+public:
+    MessageScript();
+    ~MessageScript();
+    MessageScript& then(Answer a);
+    void setFallback(Answer a) { fallback_ = a; }
+    const std::vector<AskedBox>& asked() const { return asked_; }
+    void clearAsked() { asked_.clear(); }
+    // Text of every box shown, in order.
+    std::vector<QString> texts() const;
+
+private:
+    friend Answer MsgBox(const QString&, Buttons, Icon, const QString&, QWidget*);
+    std::deque<Answer> answers_;
+    std::vector<AskedBox> asked_;
+    Answer fallback_ = Answer::No;
+};
+
+} // namespace platform

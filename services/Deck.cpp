@@ -1,0 +1,51 @@
+#include "services/Deck.h"
+
+#include "app/SharedState.h"
+#include "platform/MessageBox.h"
+#include "services/Random.h"
+
+namespace {
+constexpr char kSuits[] = {'S', 'H', 'C', 'D'};
+}
+
+bool CreateDeck() {
+    QStringList& deck = Shared().Deck;
+    deck.clear();
+    deck.reserve(53);
+    deck.append(QString());
+    for (int i = 1; i <= 52; ++i) {
+        const int suit = (i - 1) / 13;
+        const int rank = i - suit * 13;
+        deck.append(QLatin1Char(' ') + QString::number(rank) + QLatin1Char(kSuits[suit]));
+    }
+    return true;
+}
+
+bool ShuffleDeck() {
+    QStringList& deck = Shared().Deck;
+    const int n = int(deck.size()) - 1;
+    if (n < 1) {
+        platform::MsgBox(QStringLiteral("Unable to shuffle the deck."), platform::Buttons::OK,
+                         platform::Icon::Critical, Shared().GameTitle);
+        return false;
+    }
+    for (int i = 1; i <= n; ++i) {
+        const int j = RandomInt(1, n);
+        deck.swapItemsAt(i, j);
+    }
+    return true;
+}
+
+int CardValue(const QString& code) {
+    const QString t = code.trimmed();
+    int i = 0;
+    while (i < t.size() && t[i].isDigit()) ++i;
+    return t.left(i).toInt();
+}
+
+char CardSuit(const QString& code) {
+    const QString t = code.trimmed();
+    if (t.isEmpty()) return 0;
+    const char c = t.back().toLatin1();
+    return (c == 'S' || c == 'H' || c == 'C' || c == 'D') ? c : 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The standard deck in the shared Deck (index 0 holds no card) and the exchange shuffle that
+// every game uses. Codes carry one leading blank before the rank, e.g. " 1S", " 13D".
+
+#include <QString>
+
+bool CreateDeck();
+bool ShuffleDeck();
+
+// A card code without blanks, as used for picture keys and saved games ("1S").
+inline QString CardKey(const QString& code) { return code.trimmed(); }
+// The card's value: the rank number, leading blanks ignored (0 when there is none).
+int CardValue(const QString& code);
+// The suit letter of a code ('S', 'H', 'C' or 'D'), or 0.
+char CardSuit(const QString& code);

@@ -1,0 +1,29 @@
+#include "services/UserInfo.h"
+
+#include "app/SharedState.h"
+#include "services/ItemReader.h"
+#include "services/TextFile.h"
+
+void SaveUserInfo(const QString& name, const QString& homeTown, const QString& state,
+                  const QString& country) {
+    const QStringList lines{QStringLiteral("[User Name]"), name,    QString(),
+                            QStringLiteral("[Hometown]"),  homeTown, QString(),
+                            QStringLiteral("[State]"),     state,    QString(),
+                            QStringLiteral("[Country]"),   country};
+    WriteProgramFile(Shared().ProgramFolder + kUserInfoFileName, JoinFileLines(lines));
+}
+
+void ReadUserInfo(const QString& path) {
+    auto reader = ItemReader::open(path);
+    if (!reader) return; // an unreadable file leaves the defaults in force
+    SharedState& s = Shared();
+    ReadKeyedItems(*reader,
+                   {QStringLiteral("[User Name]"), QStringLiteral("[Hometown]"),
+                    QStringLiteral("[State]"), QStringLiteral("[Country]")},
+                   [&](const QString& key, const QString& value) {
+                       if (key == QLatin1String("[User Name]")) s.UserName = value;
+                       else if (key == QLatin1String("[Hometown]")) s.UserHomeTown = value;
+                       else if (key == QLatin1String("[State]")) s.UserState = value;
+                       else s.UserCountry = value;
+                   });
+}
