@@ -38,6 +38,10 @@ struct SharedState {
     bool MusicOn = false;
     int DeckDesign = 0;
 
+    // The elevens game's table choice, read by the shared high-score and rules windows.
+    int CardGoal = 11;
+    bool EnhancedScoring = false;
+
     // The shared deck: index 0 holds no card.
     QStringList Deck;
 };
