@@ -88,6 +88,8 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     setTabOrder(cmdLaunchBrowser_, cmdClose_);
     setTabOrder(cmdClose_, frmGameChoice_);
 
+    CardPictureList(); // drawn once here and shared by every game window for the whole run
+
     Timer1_ = new platform::GameTimer(this, 250, false);
     Timer1_->setObjectName("Timer1");
     Timer1_->onTimer = [this] { Timer1_Timer(); };

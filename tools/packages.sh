@@ -1,0 +1,13 @@
+# Debian 12 packages the project needs; sourced by the scripts in this folder.
+PARLOVEX_RUNTIME_PACKAGES="g++ cmake make qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
+  libcurl4-openssl-dev xdg-utils fontconfig fonts-dejavu-core"
+PARLOVEX_TEST_PACKAGES="$PARLOVEX_RUNTIME_PACKAGES libgtest-dev python3-aiosmtpd clang
+  libclang-rt-14-dev"
+
+parlovex_install() {
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
