@@ -58,6 +58,19 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name, const char* tip, QRe
     return memo;
 }
 
+// The design's font is narrower than the fonts found here: shrink the text until it fits
+// the label's box rather than cut off its last lines.
+void fitWrappedText(QLabel* label) {
+    QFont f = label->font();
+    const QRect box(0, 0, label->width(), 100000);
+    while (f.pointSizeF() > 6.0 &&
+           QFontMetrics(f).boundingRect(box, Qt::TextWordWrap, label->text()).height() >
+               label->height()) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    label->setFont(f);
+}
+
 QString cellText(const QWidget* table, const char* cell) {
     if (!table) return {};
     const QWidget* w = table->findChild<QWidget*>(cell);
@@ -160,6 +173,7 @@ void frmComposeHighScore::Form_Load() {
     }
     setWindowTitle("High score submission for " + s.GameTitle);
     lblInfo_->setText(kInfoText);
+    fitWrappedText(lblInfo_);
     lblSample_->setText("Your listing will look like:");
 
     cmboState_->clear();
@@ -284,7 +298,7 @@ void frmComposeHighScore::cmdSubmit_Click() {
 
     const ListingRule* rule = FindListingRule(title);
     if (!rule) {
-        reportError("No high-score listing is kept for " + title + ".");
+        reportError("No high-score listing is kept for \"" + title + "\".");
         return;
     }
     if (LeadingNumber(txtScore_->text()) < rule->minimumScore) {
