@@ -14,7 +14,11 @@ QString ElevensTableName() {
            QString::number(Shared().CardGoal) + "_";
 }
 
-QString FormatScore(int64_t score) { return QLocale::c().toString(qlonglong(score)); }
+QString FormatScore(int64_t score) {
+    QLocale english = QLocale::c();
+    english.setNumberOptions({}); // the C locale leaves out the thousands commas by default
+    return english.toString(qlonglong(score));
+}
 
 void ShowHighScore(const QString&, QWidget*, const QString&) {}
 void CreateHighScoreFile(const QString&, QWidget*, const QString&) {}
