@@ -1,9 +1,49 @@
-// Temporary stand-in until the table files are built.
 #include "services/HighScores.h"
 
 #include "app/SharedState.h"
+#include "dialogs/frmHiScoreName.h"
+#include "dialogs/frmHighScores.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/ProgramTime.h"
+#include "platform/SafeFile.h"
+#include "services/HighScoreTable.h"
+#include "services/Sound.h"
+#include "services/TextFile.h"
 
-#include <QLocale>
+#include <QFileInfo>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+void reportError(const QString& description) {
+    platform::MsgBox(description);
+}
+
+// Reads the table; on failure reports it and returns nothing. Unless `strict`, the rows
+// before a damaged one are good enough.
+std::optional<std::vector<HighScoreRow>> readTable(const QString& path, bool strict) {
+    HighScoreTable table = LoadHighScoreFile(path);
+    if (!table.ok() && (strict || table.rows.empty())) {
+        reportError(table.error);
+        return std::nullopt;
+    }
+    return std::move(table.rows);
+}
+
+} // namespace
+
+HighScoreTable LoadHighScoreFile(const QString& path) {
+    QByteArray text;
+    QString error;
+    if (!platform::ReadFileWhole(path, text, &error)) return HighScoreTable{{}, error};
+    HighScoreTable table = ParseHighScoreTable(text);
+    if (!table.ok())
+        table.error = QStringLiteral("The high-score table ") + path +
+                      QStringLiteral(" is damaged: ") + table.error + QLatin1Char('.');
+    return table;
+}
 
 QString HighScoreFilePath(const QString& tableName) {
     return Shared().ProgramFolder + tableName + QString::number(Shared().TimeLimit) + ".Txt";
@@ -14,12 +54,83 @@ QString ElevensTableName() {
            QString::number(Shared().CardGoal) + "_";
 }
 
-QString FormatScore(int64_t score) {
-    QLocale english = QLocale::c();
-    english.setNumberOptions({}); // the C locale leaves out the thousands commas by default
-    return english.toString(qlonglong(score));
+std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle) {
+    if (gameTitle == QLatin1String("Sumbry!")) {
+        const QString goal = QString::number(Shared().CardGoal);
+        const QString info =
+            Shared().EnhancedScoring
+                ? QStringLiteral("V 7.0 Enhanced Scoring - High Scores for a card goal of ") + goal
+                : QStringLiteral("High Scores for a card goal of ") + goal;
+        return GameHighScoreTable{ElevensTableName(), QStringLiteral("50000"), info};
+    }
+    static const struct {
+        const char* title;
+        const char* table;
+        const char* top;
+    } games[] = {
+        {"Quintel!", "Quintel Hi Score Table ", "50000"},
+        {"Brisko!", "Brisko Hi Score Table ", "50000"},
+        {"Crestal!", "Crestal Hi Score Table ", "30000"},
+        {"Twindle!", "Twindle Hi Score Table ", "50000"},
+        {"Marvane!", "Marvane Hi Score Table ", "30000"},
+        {"Tressel!", "Tressel Hi Score Table ", "50000"},
+        {"Glyphon!", "Glyphon Hi Score Table ", "30000"},
+        {"Wildrow!", "Eights Hi Score Table ", "50000"},
+    };
+    for (const auto& g : games)
+        if (gameTitle == QLatin1String(g.title))
+            return GameHighScoreTable{g.table, g.top, QString()};
+    return std::nullopt;
 }
 
-void ShowHighScore(const QString&, QWidget*, const QString&) {}
-void CreateHighScoreFile(const QString&, QWidget*, const QString&) {}
-bool InsertHighScore(const QString&, QWidget*) { return true; }
+void CreateHighScoreFile(const QString& tableName, QWidget*, const QString& defaultTopScore) {
+    WriteProgramFile(HighScoreFilePath(tableName),
+                     SerialiseHighScoreTable(FreshHighScoreRows(defaultTopScore)));
+}
+
+void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore) {
+    const QString path = HighScoreFilePath(tableName);
+    if (!QFileInfo::exists(path)) CreateHighScoreFile(tableName, gameWindow, defaultTopScore);
+    // Only the best row is needed here; damage further down is reported at the next insert.
+    const auto rows = readTable(path, false);
+    if (!rows) return;
+    if (rows->empty()) {
+        reportError(QStringLiteral("The high-score table ") + path + QStringLiteral(" is empty."));
+        return;
+    }
+    if (!gameWindow) return;
+    auto* label = gameWindow->findChild<QLabel*>(QStringLiteral("lblHighScore"));
+    if (!label) return;
+    const QString prefix = gameWindow->objectName() == QLatin1String("frmCrestal")
+                               ? QStringLiteral("Current High Score: ")
+                               : QStringLiteral("High Score: ");
+    label->setText(prefix + FormatScore(rows->front().score));
+}
+
+bool InsertHighScore(const QString& tableName, QWidget*) {
+    SharedState& s = Shared();
+    s.NewHighScoreIndex = -1;
+    const QString path = HighScoreFilePath(tableName);
+    auto rows = readTable(path, true);
+    if (!rows) return false;
+
+    const int place = HighScorePlace(*rows, s.Score);
+    if (place >= 0) {
+        s.NewHighScoreIndex = place;
+        PlaySound(QStringLiteral("HighScore.wav"));
+        {
+            frmHiScoreName nameEntry;
+            platform::ShowModal(nameEntry);
+        }
+        InsertHighScoreRow(
+            *rows, place,
+            MakeHighScoreRow(s.UserName, s.CustomScoring, s.Score, platform::ProgramTime::now()));
+    }
+    if (!WriteProgramFile(path, SerialiseHighScoreTable(*rows))) {
+        // The new row never reached the file: nothing may blink in its place.
+        s.NewHighScoreIndex = -1;
+        return false;
+    }
+    if (place >= 0) ShowHallOfFame();
+    return true;
+}

@@ -1,0 +1,214 @@
+#include "dialogs/frmHighScores.h"
+
+#include "dialogs/frmComposeHighScore.h"
+
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "app/frmSelect.h"
+#include "dialogs/CentreOnScreen.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "services/HighScoreTable.h"
+#include "services/HighScores.h"
+#include "services/Sound.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kRowTop = 165;
+constexpr int kRowStep = 285;
+constexpr int kRowHeight = 255;
+constexpr int kFormWidth = 6975;
+
+const char* const kSilver = "#C0C0C0";
+
+QLabel* makeRowLabel(QWidget* parent, const QString& name, int left, int top, int width,
+                     Qt::Alignment align) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(TwRect(left, top, width, kRowHeight));
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setContentsMargins(Tw(60), 0, Tw(60), 0);
+    return l;
+}
+
+void setColour(QLabel* label, const char* colour) {
+    label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                             .arg(QLatin1String(kSilver), QLatin1String(colour)));
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip,
+                        const QRect& place) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setGeometry(place);
+    return b;
+}
+
+QWidget* gameWindow() {
+    return frmSelect::instance() ? frmSelect::instance()->currentGameWindow() : nullptr;
+}
+
+} // namespace
+
+frmHighScores::frmHighScores(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmHighScores");
+    setFixedSize(Tw(kFormWidth), Tw(4800));
+
+    QFont bold = font();
+    bold.setBold(true);
+    for (int row = 0; row < 10; ++row) {
+        const int top = kRowTop + kRowStep * row;
+        ScoreList_[size_t(2 * row)] =
+            makeRowLabel(this, QString("ScoreList_%1").arg(2 * row), 120, top, 2640, Qt::AlignLeft);
+        ScoreList_[size_t(2 * row + 1)] = makeRowLabel(
+            this, QString("ScoreList_%1").arg(2 * row + 1), 2820, top, 1455, Qt::AlignRight);
+        DateList_[size_t(2 * row + 1)] = makeRowLabel(this, QString("DateList_%1").arg(2 * row + 1),
+                                                      4335, top, 2520, Qt::AlignLeft);
+        nameLabel(row)->setFont(bold);
+        scoreLabel(row)->setFont(bold);
+        setRowColours(row, false);
+    }
+
+    lblHiScoreInfo_ = new QLabel(this);
+    lblHiScoreInfo_->setObjectName("lblHiScoreInfo");
+    lblHiScoreInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblHiScoreInfo_->setStyleSheet("color: #0000FF;");
+    lblHiScoreInfo_->move(Tw(120), Tw(3105));
+
+    cmdClear_ =
+        makeButton(this, "cmdClear", "&Clear Current High Scores",
+                   "Clears all high scores for the current game", TwRect(120, 3705, 3315, 420));
+    cmdHighScores_ =
+        makeButton(this, "cmdHighScores", "&Visit the High Score Website",
+                   "Launches your Internet Browset and connects to the Quorvane High Score Website",
+                   TwRect(3540, 3705, 3315, 420));
+    cmdSendScore_ =
+        makeButton(this, "cmdSendScore", "&Submit a High Score to the Website",
+                   "Sends a high score listing via email to Halvik for pulishing on the website.",
+                   TwRect(120, 4200, 3315, 420));
+    cmdDone_ = makeButton(this, "cmdDone", "&Done, let's go play some more!", "Closes this dialog",
+                          TwRect(3540, 4200, 3315, 420));
+    cmdDone_->setDefault(true);
+    connect(cmdClear_, &QPushButton::clicked, this, &frmHighScores::cmdClear_Click);
+    connect(cmdHighScores_, &QPushButton::clicked, this, &frmHighScores::cmdHighScores_Click);
+    connect(cmdSendScore_, &QPushButton::clicked, this, &frmHighScores::cmdSendScore_Click);
+    connect(cmdDone_, &QPushButton::clicked, this, &frmHighScores::cmdDone_Click);
+
+    Timer1_ = new platform::GameTimer(this, 500, false);
+    Timer1_->setObjectName("Timer1");
+    Timer1_->onTimer = [this] { Timer1_Timer(); };
+
+    Form_Load();
+}
+
+void frmHighScores::Form_Load() {
+    const SharedState& s = Shared();
+    CentreOnScreen(this);
+    lblHiScoreInfo_->clear();
+    setWindowTitle(s.GameTitle + " Hall of Fame (" + QString::number(s.TimeLimit) + " secs)");
+
+    QString info;
+    if (const auto table = HighScoreTableForGame(s.GameTitle)) {
+        ReadHighScoreTable(table->tableName);
+        info = table->info;
+    }
+    lblHiScoreInfo_->setText(info + "\n* denotes customized scoring was used");
+    lblHiScoreInfo_->adjustSize();
+    lblHiScoreInfo_->move((width() - lblHiScoreInfo_->width()) / 2, lblHiScoreInfo_->y());
+
+    if (const int row = blinkingRow(); row >= 0) {
+        Timer1_->setEnabled(true);
+        PlaySound("Applause.wav");
+        setRowColours(row, true);
+    }
+}
+
+void frmHighScores::ReadHighScoreTable(const QString& tableName) {
+    const HighScoreTable table = LoadHighScoreFile(HighScoreFilePath(tableName));
+    for (int row = 0; row < 10; ++row) {
+        const bool read = row < int(table.rows.size());
+        const HighScoreRow r = read ? table.rows[size_t(row)] : HighScoreRow{};
+        nameLabel(row)->setText(r.name);
+        scoreLabel(row)->setText(read ? FormatScore(r.score) : QString());
+        dateLabel(row)->setText(r.date);
+        dateLabel(row)->setVisible(r.date != kPlaceholderDate);
+    }
+    if (!table.ok())
+        platform::MsgBox(table.error, platform::Buttons::OK, platform::Icon::None,
+                         platform::kDefaultTitle, this);
+}
+
+void frmHighScores::Timer1_Timer() {
+    const int row = blinkingRow();
+    if (row < 0) return;
+    setRowVisible(row, nameLabel(row)->isHidden());
+}
+
+void frmHighScores::Form_Unload() {
+    Timer1_->setEnabled(false);
+}
+
+void frmHighScores::done(int result) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void frmHighScores::cmdDone_Click() {
+    Shared().NewHighScoreIndex = -1;
+    accept();
+}
+
+void frmHighScores::cmdClear_Click() {
+    SharedState& s = Shared();
+    if (platform::MsgBox("This will clear all High Scores. Are You Sure?", platform::Buttons::YesNo,
+                         platform::Icon::Question, s.GameTitle, this) != platform::Answer::Yes)
+        return;
+    if (const int row = blinkingRow(); row >= 0) {
+        Timer1_->setEnabled(false);
+        setRowVisible(row, true);
+        setRowColours(row, false);
+    }
+    s.NewHighScoreIndex = -1;
+    const auto table = HighScoreTableForGame(s.GameTitle);
+    if (!table) return;
+    CreateHighScoreFile(table->tableName, gameWindow(), table->defaultTopScore);
+    ReadHighScoreTable(table->tableName);
+    if (QWidget* game = gameWindow()) ShowHighScore(table->tableName, game, table->defaultTopScore);
+}
+
+void frmHighScores::cmdHighScores_Click() {
+    OpenWebPage(frmSelect::instance(), kHighScoreWebAddress);
+}
+
+void frmHighScores::cmdSendScore_Click() { ShowComposeHighScore(); }
+
+int frmHighScores::blinkingRow() const {
+    const int row = Shared().NewHighScoreIndex;
+    return row >= 0 && row < 10 ? row : -1;
+}
+
+void frmHighScores::setRowColours(int row, bool highlighted) {
+    setColour(nameLabel(row), highlighted ? "#FFFFFF" : "#0000FF");
+    setColour(scoreLabel(row), highlighted ? "#FFFFFF" : "#FF0000");
+    setColour(dateLabel(row), highlighted ? "#FFFFFF" : "#000000");
+}
+
+void frmHighScores::setRowVisible(int row, bool visible) {
+    nameLabel(row)->setVisible(visible);
+    scoreLabel(row)->setVisible(visible);
+    // A placeholder date stays hidden whatever the blinking does.
+    dateLabel(row)->setVisible(visible && dateLabel(row)->text() != kPlaceholderDate);
+}
+
+void ShowHallOfFame() {
+    frmHighScores window;
+    platform::ShowModal(window);
+}

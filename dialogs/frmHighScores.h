@@ -1,0 +1,53 @@
+#pragma once
+// The Hall of Fame: the current game's table for the current time limit, with the row just
+// inserted blinking, and buttons to clear the table or visit the high-score web site.
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+namespace platform {
+class GameTimer;
+}
+
+class frmHighScores : public QDialog {
+    Q_OBJECT
+  public:
+    explicit frmHighScores(QWidget* parent = nullptr);
+
+    void Form_Load();
+    // Shows the rows of the table; a missing or damaged file is reported and whatever
+    // could be read is shown.
+    void ReadHighScoreTable(const QString& tableName);
+    void Timer1_Timer();
+    void Form_Unload();
+    void cmdDone_Click();
+    void cmdClear_Click();
+    void cmdHighScores_Click();
+    // The e-mail dialog is not part of this window yet; the button stays disabled.
+    void cmdSendScore_Click();
+
+    void done(int result) override;
+
+  private:
+    QLabel* nameLabel(int row) const { return ScoreList_[size_t(2 * row)]; }
+    QLabel* scoreLabel(int row) const { return ScoreList_[size_t(2 * row + 1)]; }
+    QLabel* dateLabel(int row) const { return DateList_[size_t(2 * row + 1)]; }
+    void setRowColours(int row, bool highlighted);
+    void setRowVisible(int row, bool visible);
+    int blinkingRow() const;
+
+    std::array<QLabel*, 20> ScoreList_{};
+    std::array<QLabel*, 20> DateList_{}; // odd elements only
+    QLabel* lblHiScoreInfo_ = nullptr;
+    QPushButton* cmdDone_ = nullptr;
+    QPushButton* cmdClear_ = nullptr;
+    QPushButton* cmdHighScores_ = nullptr;
+    QPushButton* cmdSendScore_ = nullptr;
+    platform::GameTimer* Timer1_ = nullptr;
+    bool unloaded_ = false;
+};
+
+// Opens the Hall of Fame of the current game modally.
+void ShowHallOfFame();
