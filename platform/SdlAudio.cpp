@@ -3,19 +3,28 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 
 namespace platform {
 namespace {
 
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+// Closing music that is not open answers like the old sequencer did: "invalid device name".
+constexpr int kNotOpen = 263;
+// The tune sits under the effects: both at full level together would clip.
+constexpr int kMusicVolume = MIX_MAX_VOLUME * 5 / 8;
+
+QByteArray NativePath(const QString& path) {
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath());
+}
 
 class SdlAudio : public AudioBackend {
-public:
+  public:
     ~SdlAudio() override {
         if (!opened_) return;
         Mix_HaltChannel(-1);
+        Mix_HaltMusic();
         if (chunk_) Mix_FreeChunk(chunk_);
         if (music_) Mix_FreeMusic(music_);
         Mix_CloseAudio();
@@ -25,45 +34,60 @@ public:
 
     void playWave(const QString& path) override {
         if (!open()) return;
+        // One channel: the new sound cuts off the one still playing.
         Mix_HaltChannel(0);
         if (chunk_) Mix_FreeChunk(chunk_);
-        chunk_ = Mix_LoadWAV(QFileInfo(path).absoluteFilePath().toLocal8Bit().constData());
+        chunk_ = Mix_LoadWAV(NativePath(path).constData());
         if (chunk_) Mix_PlayChannel(0, chunk_, 0);
     }
 
     int playMidi(const QString& path) override {
         if (!open()) return 1;
-        if (music_) return 0; // already open: the sequencer keeps playing it
+        if (music_) {
+            // Still open: a tune that is playing goes on; one that has ended starts again.
+            if (Mix_PlayingMusic()) return 0;
+            Mix_FreeMusic(music_);
+            music_ = nullptr;
+        }
         if (!fontSet_) {
-            // Debian's build ignores SDL_SOUNDFONTS; the soundfont is set explicitly, and only
-            // when music is first wanted, because loading it is slow.
+            // Debian's build ignores SDL_SOUNDFONTS, and a missing font shows up as
+            // "Couldn't open timidity.cfg". The font itself loads with the first tune.
             Mix_SetSoundFonts(kSoundFont);
+            Mix_Init(MIX_INIT_MID);
             fontSet_ = true;
         }
-        music_ = Mix_LoadMUS(QFileInfo(path).absoluteFilePath().toLocal8Bit().constData());
+        music_ = Mix_LoadMUS(NativePath(path).constData());
         if (!music_) return 2;
-        return Mix_PlayMusic(music_, 1) == 0 ? 0 : 3;
+        Mix_VolumeMusic(kMusicVolume);
+        if (Mix_PlayMusic(music_, 1) != 0) {
+            Mix_FreeMusic(music_);
+            music_ = nullptr;
+            return 3;
+        }
+        return 0;
     }
 
     int stopMidi() override {
-        if (!music_) return 263; // closing an alias that is not open
+        if (!music_) return kNotOpen;
         Mix_HaltMusic();
         Mix_FreeMusic(music_);
         music_ = nullptr;
         return 0;
     }
 
-private:
+  private:
     bool open() {
         if (tried_) return opened_;
         tried_ = true;
+        // Without this, SDL takes over SIGINT and SIGTERM and turns them into quit events that
+        // nobody reads: Ctrl+C and a plain kill would no longer end the program.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
         if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
             // No sound device: sound is simply off for this run.
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
-        Mix_Init(MIX_INIT_MID);
         Mix_AllocateChannels(1);
         opened_ = true;
         return true;
@@ -83,7 +107,9 @@ std::unique_ptr<AudioBackend>& current() {
 
 } // namespace
 
-std::unique_ptr<AudioBackend> MakeSdlAudioBackend() { return std::make_unique<SdlAudio>(); }
+std::unique_ptr<AudioBackend> MakeSdlAudioBackend() {
+    return std::make_unique<SdlAudio>();
+}
 
 AudioBackend& Audio() {
     auto& b = current();
