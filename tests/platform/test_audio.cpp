@@ -53,7 +53,7 @@ class Output {
         return first;
     }
     // Waits until an audible sample arrives at or after `fromFrame`; false on timeout.
-    bool waitForSound(qint64 fromFrame = 0, int ms = 1500) {
+    bool waitForSound(qint64 fromFrame = 0, int ms = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < ms) {
@@ -64,7 +64,7 @@ class Output {
         return false;
     }
     // Waits until the output has stayed silent for `frames` after the last audible sample.
-    bool waitForSilence(qint64 frames, int ms = 1500) {
+    bool waitForSilence(qint64 frames, int ms = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < ms) {
@@ -161,7 +161,7 @@ TEST_F(SdlAudioTest, ATuneThatHasEndedStartsAgain) {
     ASSERT_EQ(audio().playMidi(path), 0);
     ASSERT_TRUE(out.waitForSound());
     // The sequencer reports the end a few seconds after the last note has died away.
-    ASSERT_TRUE(out.waitForSilence(44100 * 5, 3000));
+    ASSERT_TRUE(out.waitForSilence(44100 * 5, 20000));
     const qint64 ended = out.frames();
     EXPECT_EQ(audio().playMidi(path), 0);
     EXPECT_TRUE(out.waitForSound(ended));
