@@ -37,6 +37,13 @@ QString ElevensSoundFile(ElevensSound sound) {
     return QString();
 }
 
+QString PilePictureKey(int cardsLeft) {
+    if (cardsLeft < 1) return QStringLiteral("EMPTY");
+    if (cardsLeft <= 10) return QStringLiteral("BACK");
+    if (cardsLeft <= 20) return QStringLiteral("HALF");
+    return QStringLiteral("FULL");
+}
+
 bool ElevensGame::gameRunning() const {
     return state_ == ElevensState::Running || state_ == ElevensState::Paused ||
            state_ == ElevensState::RoundEnding;

@@ -28,6 +28,9 @@ enum class ElevensSound { None, Select, Deselect, Refuse, Combination };
 // The wave file of a sound ("Markq.wav", "Tick.wav", "Chord.wav", "TwentyOne.wav").
 QString ElevensSoundFile(ElevensSound sound);
 
+// The pile picture for the cards left: "EMPTY", "BACK" (1-10), "HALF" (11-20) or "FULL".
+QString PilePictureKey(int cardsLeft);
+
 // What a click did, for the window to show and play.
 struct ElevensClick {
     std::vector<ElevensSound> sounds; // in order (a completing click: Select, then Combination)

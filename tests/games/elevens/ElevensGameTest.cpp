@@ -19,6 +19,7 @@ TEST_F(ElevensPlay, DealUsesEveryCardOnceAndCountsThePile) {
         ASSERT_TRUE(g.play());
         EXPECT_EQ(g.state(), ElevensState::Running);
         EXPECT_EQ(g.pileCount(), pile) << goal;
+        EXPECT_EQ(PilePictureKey(g.pileCount()), "FULL");
         EXPECT_EQ(g.upStackSize(), 1);
         const QStringList& deck = Shared().Deck;
         EXPECT_EQ(LastElevensGame().Round1Deck, deck);
@@ -33,6 +34,7 @@ TEST_F(ElevensPlay, DealUsesEveryCardOnceAndCountsThePile) {
             drawn.push_back(g.upCard());
         }
         ASSERT_EQ(int(drawn.size()), pile);
+        EXPECT_EQ(PilePictureKey(g.pileCount()), "EMPTY");
         EXPECT_EQ(drawn.front(), deck.back());
         EXPECT_EQ(drawn.back(), deck[24]);
         EXPECT_EQ(g.clickPile().sounds, std::vector<S>{S::Refuse});
@@ -256,4 +258,13 @@ TEST_F(ElevensPlay, ReplayOfAnUnusableDeckShufflesAFreshOne) {
     std::multiset<QString> cards(Shared().Deck.begin() + 1, Shared().Deck.end());
     EXPECT_EQ(cards.count("1S"), 4u);
     EXPECT_TRUE(script.asked().empty());
+}
+
+TEST(ElevensPile, PictureByCardsLeft) {
+    EXPECT_EQ(PilePictureKey(21), "FULL");
+    EXPECT_EQ(PilePictureKey(20), "HALF");
+    EXPECT_EQ(PilePictureKey(11), "HALF");
+    EXPECT_EQ(PilePictureKey(10), "BACK");
+    EXPECT_EQ(PilePictureKey(1), "BACK");
+    EXPECT_EQ(PilePictureKey(0), "EMPTY");
 }
