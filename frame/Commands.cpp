@@ -34,10 +34,18 @@ void GameWindow::cmdPlay_Click() {
 void GameWindow::mnuPlay_Click() {
     if (!gated(GatePlayMenu)) playCommand(true);
 }
-void GameWindow::cmdPause_Click() { pauseCommand(GatePauseButton); }
-void GameWindow::mnuPause_Click() { pauseCommand(GatePauseMenu); }
-void GameWindow::cmdTakeScore_Click() { takeScoreCommand(true); }
-void GameWindow::mnuTakeScore_Click() { takeScoreCommand(false); }
+void GameWindow::cmdPause_Click() {
+    pauseCommand(GatePauseButton);
+}
+void GameWindow::mnuPause_Click() {
+    pauseCommand(GatePauseMenu);
+}
+void GameWindow::cmdTakeScore_Click() {
+    takeScoreCommand(true);
+}
+void GameWindow::mnuTakeScore_Click() {
+    takeScoreCommand(false);
+}
 void GameWindow::cmdExit_Click() {
     if (!gated(GateQuitButton)) close();
 }
@@ -93,7 +101,9 @@ void GameWindow::abandonGame() {
     if (Shared().MusicOn) StopMusic();
 }
 
-void GameWindow::GameFinished() { resetCommands(State::GameOver); }
+void GameWindow::GameFinished() {
+    resetCommands(State::GameOver);
+}
 
 void GameWindow::resetCommands(State to) {
     SharedState& s = Shared();
@@ -129,8 +139,10 @@ void GameWindow::resetCommands(State to) {
 
 void GameWindow::pauseCommand(unsigned gate) {
     if (gated(gate) || inRoundEnd()) return;
-    if (state_ == State::Running) setPaused(true);
-    else if (state_ == State::Paused) setPaused(false);
+    if (state_ == State::Running)
+        setPaused(true);
+    else if (state_ == State::Paused)
+        setPaused(false);
 }
 
 void GameWindow::setPaused(bool pause) {
@@ -143,7 +155,8 @@ void GameWindow::setPaused(bool pause) {
     for (QWidget* w : {static_cast<QWidget*>(cmdPlay_), static_cast<QWidget*>(quitButton_),
                        static_cast<QWidget*>(cmdTakeScore_)})
         enable(w, !pause);
-    for (const char* name : {"mnuPlay", "mnuExit", "mnuTakeScore"}) enable(item(name), !pause);
+    for (const char* name : {"mnuPlay", "mnuExit", "mnuTakeScore"})
+        enable(item(name), !pause);
     if (QLabel* l = label(profile_.stateLabel)) {
         l->setText(pause ? kGamePaused : QString());
         l->setVisible(pause);
@@ -215,7 +228,8 @@ void GameWindow::Form_Unload(bool& cancel) {
     if (profile_.quit == QuitStyle::Plain) setCursor(Qt::WaitCursor);
     WriteSettingsINI();
     cancel = false;
-    for (platform::GameTimer* t : {timer1_, timer2_, statusClock_, timer4_}) t->setEnabled(false);
+    for (platform::GameTimer* t : {timer1_, timer2_, statusClock_, timer4_})
+        t->setEnabled(false);
     Shared().GameInProgress = false;
     if (Shared().MusicOn) StopMusic();
     if (frmSelect* launcher = frmSelect::instance()) launcher->show();

@@ -47,8 +47,10 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
     const int secondsLeft = std::max(0, s.TimeLimit - s.ElapsedSeconds);
 
     int64_t step = pointsPerSecond;
-    if (profile_.countUp == CountUpStyle::PokerGrid) step *= RoundPoints();
-    else setText(message, "Speed Bonus!");
+    if (profile_.countUp == CountUpStyle::PokerGrid)
+        step *= RoundPoints();
+    else
+        setText(message, "Speed Bonus!");
     int64_t bonus = step * secondsLeft;
     showNow(message);
 
@@ -102,7 +104,8 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
     const int64_t bonus = int64_t(count) * pointsEach;
 
     setText(msg, message + "!");
-    if (msg && profile_.countUp == CountUpStyle::WildEights) msg->move(msg->x(), msg->y() - Tw(800));
+    if (msg && profile_.countUp == CountUpStyle::WildEights)
+        msg->move(msg->x(), msg->y() - Tw(800));
     showNow(msg);
     setColour(score, kVbCyan);
     setText(scoring, FormatScore(bonus));

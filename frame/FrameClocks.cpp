@@ -11,15 +11,21 @@
 #include <QLabel>
 #include <QLocale>
 
-void GameWindow::InitClock() { clock_.Init(*surface_, *timer2_); }
+void GameWindow::InitClock() {
+    clock_.Init(*surface_, *timer2_);
+}
 
-void GameWindow::DrawClock(int degrees) { clock_.Draw(degrees, *surface_, *timer2_); }
+void GameWindow::DrawClock(int degrees) {
+    clock_.Draw(degrees, *surface_, *timer2_);
+}
 
 int GameWindow::ClockDegreesFor(int seconds) const {
     return ClockDegrees(Shared().TimeLimit, seconds);
 }
 
-void GameWindow::Timer2_Timer() { DrawClock(ClockDegreesFor(Shared().GaugeElapsed)); }
+void GameWindow::Timer2_Timer() {
+    DrawClock(ClockDegreesFor(Shared().GaugeElapsed));
+}
 
 namespace {
 void showNamed(const QWidget* window, std::initializer_list<const char*> names, bool visible) {
@@ -34,10 +40,10 @@ void GameWindow::ShowTimerGauge(bool visible) {
 }
 
 void GameWindow::ShowRoundGauge(bool visible) {
-    showNamed(this,
-              {"lblRound", "RoundRectangle", "RoundBevelSide", "RoundBevelBottom",
-               "lblCurrentRound"},
-              visible);
+    showNamed(
+        this,
+        {"lblRound", "RoundRectangle", "RoundBevelSide", "RoundBevelBottom", "lblCurrentRound"},
+        visible);
 }
 
 void GameWindow::ShowElevensGauge(bool visible) {
@@ -62,7 +68,8 @@ void GameWindow::Timer4_Timer() {
         else
             img->setPixmap(ownFace ? pictures.byKey(profile_.splashFaceKey)
                                    : pictures.picture(RandomInt(14, 65)));
-        if (!ownFace) img->setFrameStyle(SplashShowBack_ ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
+        if (!ownFace)
+            img->setFrameStyle(SplashShowBack_ ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
         if (++SplashIndex_ == 4) {
             SplashForward_ = false;
             SplashIndex_ = 3;
@@ -89,6 +96,7 @@ void GameWindow::LoadFrameDefaults() {
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     if (profile_.splashFaceKey)
-        for (QLabel* img : splash_) img->setPixmap(CardPictureList().byKey(profile_.splashFaceKey));
+        for (QLabel* img : splash_)
+            img->setPixmap(CardPictureList().byKey(profile_.splashFaceKey));
     ShowSplash(true);
 }

@@ -15,8 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-QAction* GameWindow::addItem(QMenu* parent, const MenuEntry& entry,
-                             void (GameWindow::*handler)()) {
+QAction* GameWindow::addItem(QMenu* parent, const MenuEntry& entry, void (GameWindow::*handler)()) {
     auto* a = parent->addAction(QString::fromUtf8(entry.caption));
     a->setObjectName(entry.name);
     if (entry.shortcut && *entry.shortcut) a->setShortcut(QKeySequence(entry.shortcut));
@@ -53,8 +52,8 @@ void GameWindow::addMenuToken(const QString& token, QMenu* m) {
         addItem(m, {"mnuMusic", p.musicCaption, "Ctrl+M"}, &GameWindow::mnuMusic_Click)
             ->setCheckable(true);
     } else if (token == "sounds") {
-        QAction* a = addItem(m, {"mnuSounds", "&Play Sounds", "Ctrl+L"},
-                             &GameWindow::mnuSounds_Click);
+        QAction* a =
+            addItem(m, {"mnuSounds", "&Play Sounds", "Ctrl+L"}, &GameWindow::mnuSounds_Click);
         a->setCheckable(true);
         a->setChecked(p.soundsCheckedAtDesign);
     } else if (token == "time") {
@@ -100,7 +99,8 @@ void GameWindow::BuildMenus() {
         m->setObjectName(name);
         m->menuAction()->setObjectName(name);
         menus_[name] = m;
-        for (const char* token : layout) addMenuToken(token, m);
+        for (const char* token : layout)
+            addMenuToken(token, m);
     };
     top(profile_.gameMenu, profile_.gameMenuCaption, profile_.gameMenuLayout);
     top("mnuOptions", "&Options", profile_.optionsLayout);
@@ -133,8 +133,8 @@ void GameWindow::mnuView_Click() {
 void GameWindow::mnuClear_Click() {
     withPause(profile_.clearPause, [this] {
         if (platform::MsgBox("This will clear all High Scores. Are You Sure?",
-                             platform::Buttons::YesNo, platform::Icon::Question,
-                             Shared().GameTitle, this) != platform::Answer::Yes)
+                             platform::Buttons::YesNo, platform::Icon::Question, Shared().GameTitle,
+                             this) != platform::Answer::Yes)
             return;
         const QString table = HighScoreTableName();
         CreateHighScoreFile(table, this, profile_.defaultTop);
@@ -142,9 +142,15 @@ void GameWindow::mnuClear_Click() {
     });
 }
 
-void GameWindow::mnuCustom_Click() { ShowCustomScoring(); }
-void GameWindow::mnuRules_Click() { withPause(profile_.rulesPause, [] { ShowRulesWindow(); }); }
-void GameWindow::mnuAbout_Click() { withPause(profile_.aboutPause, [] { ShowAboutBox(); }); }
+void GameWindow::mnuCustom_Click() {
+    ShowCustomScoring();
+}
+void GameWindow::mnuRules_Click() {
+    withPause(profile_.rulesPause, [] { ShowRulesWindow(); });
+}
+void GameWindow::mnuAbout_Click() {
+    withPause(profile_.aboutPause, [] { ShowAboutBox(); });
+}
 
 void GameWindow::ClearTimeCheck() {
     for (const TimeItem& t : profile_.timeItems)
@@ -181,7 +187,8 @@ void GameWindow::CardBack_Click(CardBack design) {
     if (profile_.stockControl)
         if (QLabel* stock = label(profile_.stockControl)) stock->setPixmap(pictures.picture(first));
     // A key names one picture only: free all twelve before keying the chosen three.
-    for (int i = 1; i <= 12; ++i) pictures.setKey(i, QString());
+    for (int i = 1; i <= 12; ++i)
+        pictures.setKey(i, QString());
     pictures.setKey(first, "FULL");
     pictures.setKey(first + 1, "BACK");
     pictures.setKey(first + 2, "HALF");

@@ -81,9 +81,9 @@ struct GameProfile {
     unsigned inputGates;
 
     // Labels the frame reaches
-    const char* stateLabel;   // "Game Paused" / "Game Over"
-    const char* messageLabel; // bonus names; emptied by a flag-driven resume
-    const char* scoreLabel;   // running total the count-ups update
+    const char* stateLabel;             // "Game Paused" / "Game Over"
+    const char* messageLabel;           // bonus names; emptied by a flag-driven resume
+    const char* scoreLabel;             // running total the count-ups update
     std::vector<const char*> ownLabels; // further labels the window carries for the frame
     bool hasScoringLabel;               // lblScoring
     bool hasScoringOutline;             // ScoringLabelOutline

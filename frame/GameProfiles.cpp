@@ -6,12 +6,12 @@ const char* const kQuitQuestion = "You have a game in progress, are you sure you
 
 const std::vector<const char*> kCommonGameMenu{"play", "pause", "|", "exit"};
 const std::vector<const char*> kGameMenuWithTakeScore{"play", "pause", "takescore", "|", "exit"};
-const std::vector<const char*> kCommonOptions{"view",  "clear",  "|",    "music", "sounds",
-                                              "|",     "custom", "time", "deck"};
+const std::vector<const char*> kCommonOptions{"view", "clear",  "|",    "music", "sounds",
+                                              "|",    "custom", "time", "deck"};
 const std::vector<const char*> kCommonHelp{"rules", "|", "about"};
 
 const std::vector<TimeItem> kThirtyToOneTwenty{
-    {30, "&30 seconds"}, {45, "&45 seconds (default)"}, {60, "&60 seconds"}, {75, "&75 seconds"},
+    {30, "&30 seconds"}, {45, "&45 seconds (default)"}, {60, "&60 seconds"},  {75, "&75 seconds"},
     {90, "&90 seconds"}, {105, "&105 seconds"},         {120, "1&20 seconds"}};
 
 constexpr std::array<int, 4> kPalmFirst{1, 2, 3, 4};
@@ -474,8 +474,8 @@ const GameProfile kTrip{
     .playMenuQuestion = kQuitQuestion,
     .playMenuStartsMusic = true,
     .takeScoreButtonRestartsMusic = false,
-    .inputGates = GatePlayButton | GatePlayMenu | GatePauseButton | GatePauseMenu |
-                  GateQuitButton | GateQuitMenu,
+    .inputGates = GatePlayButton | GatePlayMenu | GatePauseButton | GatePauseMenu | GateQuitButton |
+                  GateQuitMenu,
     .stateLabel = "lblScoring",
     .messageLabel = "lblMessage",
     .scoreLabel = "lblCurrentScore",

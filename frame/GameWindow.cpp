@@ -73,7 +73,8 @@ void GameWindow::createControls() {
         m->setGeometry(TwRect(2400, 2445, 4800, 480));
         m->hide();
     }
-    for (const char* name : profile_.ownLabels) makeLabel(name)->hide();
+    for (const char* name : profile_.ownLabels)
+        makeLabel(name)->hide();
     if (profile_.hasScoringOutline)
         frameNamed("ScoringLabelOutline", QFrame::Box, TwRect(3000, 2900, 3000, 700));
     if (profile_.hasScoringLabel) {

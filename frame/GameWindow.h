@@ -28,7 +28,7 @@ class GameTimer;
 
 class GameWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     enum class State {
         Idle,     // loaded, no game played yet (or the last one was ended by the player)
         Running,  // a round is being played
@@ -132,7 +132,7 @@ public:
     using HighScoreInsert = std::function<bool(const QString& tableName, QWidget* window)>;
     static HighScoreInsert SetHighScoreInsertForTests(HighScoreInsert insert);
 
-protected:
+  protected:
     // --- hooks a game implements ----------------------------------------------------
     // Starts a new game; the frame has already set the commands for a running game.
     virtual void Play() = 0;
@@ -179,7 +179,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     void createTimers();
     QAction* addItem(QMenu* menu, const MenuEntry& entry, void (GameWindow::*handler)());

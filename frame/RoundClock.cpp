@@ -12,8 +12,10 @@ ClockSurface::ClockSurface(QWidget* parent) : QWidget(parent) {
 
 void ClockSurface::paintEvent(QPaintEvent*) {
     QPainter g(this);
-    if (image_.isNull()) g.fillRect(rect(), back_);
-    else g.drawImage(0, 0, image_);
+    if (image_.isNull())
+        g.fillRect(rect(), back_);
+    else
+        g.drawImage(0, 0, image_);
 }
 
 QImage& ClockSurface::canvas() {

@@ -16,23 +16,23 @@ class GameTimer;
 // The picture box the pie is drawn on; it keeps what was drawn until the next clear.
 class ClockSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ClockSurface(QWidget* parent = nullptr);
     const QImage& image() const { return image_; }
     // The picture to draw on, sized to the surface.
     QImage& canvas();
     QColor backColour() const { return back_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QImage image_;
     QColor back_;
 };
 
 class RoundClock {
-public:
+  public:
     // Geometry from the surface (in twips) and the starting colours; draws the empty clock.
     void Init(ClockSurface& surface, platform::GameTimer& timer2);
     // Clears the surface and draws `degrees` (0-360) of the round; other values draw no sector.
@@ -43,7 +43,7 @@ public:
     double radius() const { return radius_; }
     uint32_t fillColour() const { return fill_; }
 
-private:
+  private:
     void sector(QPainter& g, double from, double to) const;
 
     int centreX_ = 0;

@@ -23,7 +23,7 @@ bool isEditingKey(const QKeyEvent* k) {
 }
 
 class Guard : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::ShortcutOverride || !isTextBox(watched)) return false;

@@ -26,4 +26,6 @@ inline void SetForeColour(QWidget* w, uint32_t bgr) {
     p.setColor(QPalette::WindowText, VbColour(bgr));
     w->setPalette(p);
 }
-inline QColor ForeColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+inline QColor ForeColour(const QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}

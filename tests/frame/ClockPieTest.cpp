@@ -29,7 +29,8 @@ TEST_F(FrameTest, ClockQuartersFillGreenGreenYellowAndFlashRedWhite) {
     auto w = window("frmCrestal");
     w->InitClock();
     const QColor back = w->Surface()->backColour();
-    for (double q : {45.0, 135.0, 225.0, 315.0}) EXPECT_EQ(pieAt(*w, q), back) << q;
+    for (double q : {45.0, 135.0, 225.0, 315.0})
+        EXPECT_EQ(pieAt(*w, q), back) << q;
 
     w->DrawClock(90);
     EXPECT_EQ(pieAt(*w, 45), kGreen);
@@ -59,7 +60,8 @@ TEST_F(FrameTest, ClockQuartersFillGreenGreenYellowAndFlashRedWhite) {
     EXPECT_FALSE(w->Timer2()->isEnabled());
 
     w->DrawClock(361);
-    for (double q : {45.0, 135.0, 225.0, 315.0}) EXPECT_EQ(pieAt(*w, q), back) << q;
+    for (double q : {45.0, 135.0, 225.0, 315.0})
+        EXPECT_EQ(pieAt(*w, q), back) << q;
 }
 
 TEST_F(FrameTest, Timer2RedrawsFromGaugeElapsedSoTheLastQuarterFlashes) {
@@ -76,9 +78,9 @@ TEST_F(FrameTest, Timer2RedrawsFromGaugeElapsedSoTheLastQuarterFlashes) {
 }
 
 TEST_F(FrameTest, ClockDegreesRoundHalfToEvenAndNeverDivideByZero) {
-    EXPECT_EQ(ClockDegrees(75, 1), 5);   // 4.8
-    EXPECT_EQ(ClockDegrees(16, 1), 22);  // 22.5
-    EXPECT_EQ(ClockDegrees(48, 1), 8);   // 7.5
+    EXPECT_EQ(ClockDegrees(75, 1), 5);  // 4.8
+    EXPECT_EQ(ClockDegrees(16, 1), 22); // 22.5
+    EXPECT_EQ(ClockDegrees(48, 1), 8);  // 7.5
     EXPECT_EQ(ClockDegrees(45, 45), 360);
     EXPECT_EQ(ClockDegrees(0, 10), 0);
     EXPECT_EQ(ClockDegrees(-30, 10), 0);
@@ -113,8 +115,8 @@ TEST_F(FrameTest, GaugesShowAndHideAsGroups) {
     auto w = window("frmElevens");
     w->show();
     w->ShowTimerGauge(false);
-    for (const char* name : {"Surface", "TimerRectangle", "TimerBevelBottom", "TimerBevelSide",
-                             "lblTime"})
+    for (const char* name :
+         {"Surface", "TimerRectangle", "TimerBevelBottom", "TimerBevelSide", "lblTime"})
         EXPECT_FALSE(w->findChild<QWidget*>(name)->isVisible()) << name;
     w->ShowTimerGauge(true);
     EXPECT_TRUE(w->Surface()->isVisible());

@@ -95,8 +95,8 @@ TEST_F(FrameTest, NamedBonusAlwaysRisesByExactlyTheBonus) {
         int steps;
     };
     // 1010: steps of 50 and a last one of 10; 1 to 10: steps of 1 (a twentieth rounds to 0).
-    for (Case c : {Case{1010, 21}, Case{10, 10}, Case{1, 1}, Case{7, 7}, Case{30, 15},
-                   Case{0, 0}}) {
+    for (Case c :
+         {Case{1010, 21}, Case{10, 10}, Case{1, 1}, Case{7, 7}, Case{30, 15}, Case{0, 0}}) {
         s.Score = 0;
         w->CountBonus(1, c.bonus, "Runs Bonus");
         EXPECT_EQ(s.Score, c.bonus);

@@ -7,10 +7,11 @@
 namespace {
 struct InsertRecorder {
     InsertRecorder(bool result) {
-        previous = GameWindow::SetHighScoreInsertForTests([this, result](const QString& t, QWidget*) {
-            tables.push_back(t);
-            return result;
-        });
+        previous =
+            GameWindow::SetHighScoreInsertForTests([this, result](const QString& t, QWidget*) {
+                tables.push_back(t);
+                return result;
+            });
     }
     ~InsertRecorder() { GameWindow::SetHighScoreInsertForTests(previous); }
     std::vector<QString> tables;

@@ -16,7 +16,7 @@
 #include <memory>
 
 class TestGameWindow : public GameWindow {
-public:
+  public:
     explicit TestGameWindow(const GameProfile& profile) : GameWindow(profile) {
         Surface()->resize(150, 100); // 2250 x 1500 twips
         BuildMenus();
@@ -28,9 +28,11 @@ public:
     bool abandonThroughEndGame = false;
     int32_t roundPoints = 0;
 
-    int count(const QString& call) const { return int(std::count(calls.begin(), calls.end(), call)); }
+    int count(const QString& call) const {
+        return int(std::count(calls.begin(), calls.end(), call));
+    }
 
-protected:
+  protected:
     void Play() override {
         calls.push_back("Play");
         SharedState& s = Shared();
@@ -64,7 +66,9 @@ protected:
     }
     void WriteSettingsINI() override { calls.push_back("WriteSettingsINI"); }
     void ShowCustomScoring() override { calls.push_back("ShowCustomScoring"); }
-    void ShowCards(bool visible) override { calls.push_back(QString("ShowCards(%1)").arg(visible)); }
+    void ShowCards(bool visible) override {
+        calls.push_back(QString("ShowCards(%1)").arg(visible));
+    }
     void ShowControls(bool visible, bool scores) override {
         calls.push_back(QString("ShowControls(%1,%2)").arg(visible).arg(scores));
     }
@@ -79,7 +83,7 @@ protected:
 };
 
 class FrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         Shared() = SharedState{};

@@ -3,9 +3,9 @@
 #include "app/PictureList.h"
 #include "platform/MessageBox.h"
 
-#include <QLineEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 using State = GameWindow::State;
 using platform::Answer;
@@ -19,11 +19,14 @@ std::vector<QString> checkedItems(const GameWindow& w, const std::vector<QString
 }
 std::vector<QString> timeItemNames(const GameProfile& p) {
     std::vector<QString> out;
-    for (const TimeItem& t : p.timeItems) out.push_back(QString("mnu%1").arg(t.seconds));
+    for (const TimeItem& t : p.timeItems)
+        out.push_back(QString("mnu%1").arg(t.seconds));
     return out;
 }
 const std::vector<QString> kDeckItems{"mnuPalm", "mnuMagic", "mnuNight", "mnuHot"};
-bool sameImage(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
+bool sameImage(const QPixmap& a, const QPixmap& b) {
+    return a.toImage() == b.toImage();
+}
 } // namespace
 
 TEST_F(FrameTest, ATimeItemSetsTheLimitAndCarriesTheOnlyCheckMark) {
@@ -61,7 +64,8 @@ TEST_F(FrameTest, ACardBackItemMovesTheKeysAndStoresThisGamesNumber) {
     EXPECT_EQ(pictures.numberOf("FULL"), 10);
     EXPECT_EQ(pictures.numberOf("BACK"), 11);
     EXPECT_EQ(pictures.numberOf("HALF"), 12);
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(pictures.key(i), "") << i;
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(pictures.key(i), "") << i;
     EXPECT_EQ(checkedItems(*w, kDeckItems), std::vector<QString>{"mnuHot"});
     EXPECT_TRUE(sameImage(w->label("PlayCardPicture")->pixmap(), pictures.picture(10)));
 
@@ -177,7 +181,8 @@ TEST_F(FrameTest, EditingKeysBelongToAFocusedTextBox) {
         QCoreApplication::sendEvent(box, &e);
         return e.isAccepted();
     };
-    for (Qt::Key k : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z}) EXPECT_TRUE(overridden(k)) << k;
+    for (Qt::Key k : {Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z})
+        EXPECT_TRUE(overridden(k)) << k;
     EXPECT_FALSE(overridden(Qt::Key_P));
     EXPECT_FALSE(overridden(Qt::Key_R));
 }

@@ -14,7 +14,7 @@ const QString kLater = "Are you sure you want to quit now? Were just getting sta
 
 TEST_F(FrameTest, QuitQuestionDependsOnTheGameAndTheMinutesSinceLoad) {
     platform::MessageScript script;
-    auto w = window("frmCrestal"); // loaded at 9:04:30
+    auto w = window("frmCrestal");             // loaded at 9:04:30
     platform::ProgramTime::advance(29 * 1000); // 9:04:59, no minute boundary yet past four
     EXPECT_FALSE(w->close());
     platform::ProgramTime::advance(4 * 60 * 1000); // 9:08:59: four boundaries
