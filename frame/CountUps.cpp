@@ -1,0 +1,166 @@
+// The bonus count-ups at a round's end and the shared end of a game.
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "frame/GameWindow.h"
+#include "frame/VbColour.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Pause.h"
+#include "services/HighScores.h"
+#include "services/Sound.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kSnap = QStringLiteral("Snap.wav");
+
+GameWindow::HighScoreInsert& highScoreInsert() {
+    static GameWindow::HighScoreInsert insert;
+    return insert;
+}
+
+void showNow(QLabel* l) {
+    if (!l) return;
+    l->show();
+    l->repaint();
+}
+
+void setText(QLabel* l, const QString& text) {
+    if (l) l->setText(text);
+}
+
+void setColour(QLabel* l, uint32_t bgr) {
+    if (l) SetForeColour(l, bgr);
+}
+
+} // namespace
+
+void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
+    SharedState& s = Shared();
+    QLabel* message = label(profile_.messageLabel);
+    QLabel* scoring = label("lblScoring");
+    QLabel* score = label(profile_.scoreLabel);
+    const int secondsLeft = std::max(0, s.TimeLimit - s.ElapsedSeconds);
+
+    int64_t step = pointsPerSecond;
+    if (profile_.countUp == CountUpStyle::PokerGrid)
+        step *= RoundPoints();
+    else
+        setText(message, "Speed Bonus!");
+    int64_t bonus = step * secondsLeft;
+    showNow(message);
+
+    setColour(score, kVbCyan);
+    setText(scoring, FormatScore(bonus));
+    setColour(scoring, kVbRed);
+    if (scoring && profile_.countUp != CountUpStyle::KeepsPosition) {
+        const QWidget* outline = findChild<QFrame*>("ScoringLabelOutline");
+        if (profile_.countUp == CountUpStyle::PokerGrid && outline)
+            scoring->move(outline->x() + (outline->width() - scoring->width()) / 2, scoring->y());
+        else
+            scoring->move(width() / 2 - scoring->width() / 2, scoring->y());
+        if (profile_.countUp == CountUpStyle::WildEights && message)
+            message->move(message->x(), height() / 2 - Tw(800));
+        if (profile_.countUp == CountUpStyle::TripsAndRuns && message)
+            message->move(scoring->x() - message->width() - Tw(100), message->y());
+    }
+    showNow(scoring);
+    platform::Sleep(2000);
+
+    if (s.CountDownScore) {
+        const int first = s.ElapsedSeconds + 1;
+        const int last = s.TimeLimit;
+        for (int second = first; second <= last; ++second) {
+            DrawClock(ClockDegreesFor(second));
+            s.GaugeElapsed = second;
+            s.ElapsedSeconds += 1;
+            s.Score = AddScore(s.Score, step);
+            setText(score, FormatScore(s.Score));
+            if (score) score->repaint();
+            bonus -= step;
+            setColour(scoring, kVbBlack);
+            setText(scoring, FormatScore(bonus));
+            PlaySound(kSnap);
+            platform::Sleep(75);
+        }
+    } else {
+        s.Score = AddScore(s.Score, bonus);
+        setText(score, FormatScore(s.Score));
+        if (score) score->repaint();
+    }
+    if (scoring) scoring->hide();
+    setColour(score, kVbBlue);
+}
+
+void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& message) {
+    SharedState& s = Shared();
+    QLabel* msg = label(profile_.messageLabel);
+    QLabel* scoring = label("lblScoring");
+    QLabel* score = label(profile_.scoreLabel);
+    const int64_t bonus = int64_t(count) * pointsEach;
+
+    setText(msg, message + "!");
+    if (msg && profile_.countUp == CountUpStyle::WildEights)
+        msg->move(msg->x(), msg->y() - Tw(800));
+    showNow(msg);
+    setColour(score, kVbCyan);
+    setText(scoring, FormatScore(bonus));
+    if (scoring && profile_.countUp != CountUpStyle::KeepsPosition)
+        scoring->move(width() / 2 - scoring->width() / 2, scoring->y());
+    setColour(scoring, kVbRed);
+    showNow(scoring);
+    platform::Sleep(1000);
+
+    if (s.CountDownScore) {
+        // Twenty steps of a twentieth; small bonuses still move by at least one point, and
+        // the last step adds what remains, so the score rises by exactly the bonus.
+        int64_t step = int64_t(std::nearbyint(double(bonus) / 20.0));
+        if (step == 0 && bonus != 0) step = bonus > 0 ? 1 : -1;
+        int64_t remaining = bonus;
+        while (remaining != 0) {
+            const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
+            s.Score = AddScore(s.Score, add);
+            setText(score, FormatScore(s.Score));
+            if (score) score->repaint();
+            remaining -= add;
+            setColour(scoring, kVbBlack);
+            setText(scoring, FormatScore(remaining));
+            PlaySound(kSnap);
+            platform::Sleep(75);
+        }
+    } else {
+        s.Score = AddScore(s.Score, bonus);
+        setText(score, FormatScore(s.Score));
+        if (score) score->repaint();
+    }
+    setColour(score, kVbBlue);
+    if (scoring) scoring->hide();
+}
+
+void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
+    SharedState& s = Shared();
+    resetCommands(State::GameOver);
+    if (s.GameAbandoned) {
+        s.GameAbandoned = false;
+    } else if (!(highScoreInsert() ? highScoreInsert()(tableName, this)
+                                   : InsertHighScore(tableName, this))) {
+        // Reported once; the window still goes back to idle.
+        platform::MsgBox("An error occured when attmpting to access the High Score Table. Please "
+                         "close and restart the game.",
+                         platform::Buttons::OK, platform::Icon::Critical, s.GameTitle, this);
+    }
+    ShowHighScore(tableName, this, defaultTop);
+    ShowCards(false);
+    ShowControls(false, true);
+    setStatusText(2, "Game Over");
+}
+
+GameWindow::HighScoreInsert GameWindow::SetHighScoreInsertForTests(HighScoreInsert insert) {
+    HighScoreInsert previous = std::move(highScoreInsert());
+    highScoreInsert() = std::move(insert);
+    return previous;
+}

@@ -1,0 +1,102 @@
+// The clock pie and gauges, the status-bar clock, the idle splash and the shared load steps.
+#include "app/PictureList.h"
+#include "app/SharedState.h"
+#include "frame/GameWindow.h"
+#include "platform/GameTimer.h"
+#include "platform/ProgramTime.h"
+#include "services/Random.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+
+void GameWindow::InitClock() {
+    clock_.Init(*surface_, *timer2_);
+}
+
+void GameWindow::DrawClock(int degrees) {
+    clock_.Draw(degrees, *surface_, *timer2_);
+}
+
+int GameWindow::ClockDegreesFor(int seconds) const {
+    return ClockDegrees(Shared().TimeLimit, seconds);
+}
+
+void GameWindow::Timer2_Timer() {
+    DrawClock(ClockDegreesFor(Shared().GaugeElapsed));
+}
+
+namespace {
+void showNamed(const QWidget* window, std::initializer_list<const char*> names, bool visible) {
+    for (const char* name : names)
+        if (auto* w = window->findChild<QWidget*>(name)) w->setVisible(visible);
+}
+} // namespace
+
+void GameWindow::ShowTimerGauge(bool visible) {
+    showNamed(this, {"Surface", "TimerRectangle", "TimerBevelBottom", "TimerBevelSide", "lblTime"},
+              visible);
+}
+
+void GameWindow::ShowRoundGauge(bool visible) {
+    showNamed(
+        this,
+        {"lblRound", "RoundRectangle", "RoundBevelSide", "RoundBevelBottom", "lblCurrentRound"},
+        visible);
+}
+
+void GameWindow::ShowElevensGauge(bool visible) {
+    showNamed(this,
+              {"lblElevens", "ElevensRectangle", "ElevensBevelSide", "ElevensBevelBottom",
+               "lblCurrentElevens"},
+              visible);
+}
+
+void GameWindow::StatusClock_Timer() {
+    setStatusText(3, QLocale::c().toString(platform::ProgramTime::now().time(), "h:mm AP"));
+}
+
+void GameWindow::Timer4_Timer() {
+    QLabel* img = splash_[size_t(SplashIndex_)];
+    img->lower();
+    if (SplashForward_) {
+        PictureList& pictures = CardPictureList();
+        const bool ownFace = profile_.splashFaceKey != nullptr;
+        if (SplashShowBack_)
+            img->setPixmap(pictures.byKey("BACK"));
+        else
+            img->setPixmap(ownFace ? pictures.byKey(profile_.splashFaceKey)
+                                   : pictures.picture(RandomInt(14, 65)));
+        if (!ownFace)
+            img->setFrameStyle(SplashShowBack_ ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
+        if (++SplashIndex_ == 4) {
+            SplashForward_ = false;
+            SplashIndex_ = 3;
+        }
+    } else if (--SplashIndex_ < 0) {
+        SplashForward_ = true;
+        SplashIndex_ = 0;
+        SplashShowBack_ = !SplashShowBack_;
+    }
+}
+
+void GameWindow::ShowSplash(bool visible) {
+    frmSplash_->setVisible(visible);
+    timer4_->setEnabled(visible);
+}
+
+void GameWindow::LoadFrameDefaults() {
+    SharedState& s = Shared();
+    state_ = State::Idle;
+    s.MusicOn = false;
+    s.TimeLimit = profile_.defaultTime;
+    if (profile_.loadDeckDesign) s.DeckDesign = profile_.loadDeckDesign;
+    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
+    StatusClock_Timer();
+    s.WindowLoadTime = platform::ProgramTime::now();
+    if (profile_.splashFaceKey)
+        for (QLabel* img : splash_)
+            img->setPixmap(CardPictureList().byKey(profile_.splashFaceKey));
+    ShowSplash(true);
+}

@@ -1,0 +1,227 @@
+#pragma once
+// The frame every game window is built on: the Play, Pause, Take Score and Exit commands,
+// the Options and Help menus with their time-limit, card-back, sound and music items, the
+// round-clock pie and gauges, the bonus count-ups, the shared end of a game, the status-bar
+// clock, the idle splash, and the quit confirmation that returns to the launcher.
+//
+// A game derives from GameWindow, passes its GameProfile, lays out its own board and the
+// frame's controls, and implements the hooks below. The frame keeps the game's state in an
+// explicit State; the captions the player sees follow it.
+
+#include "frame/GameProfile.h"
+#include "frame/RoundClock.h"
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+namespace platform {
+class GameTimer;
+}
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    enum class State {
+        Idle,     // loaded, no game played yet (or the last one was ended by the player)
+        Running,  // a round is being played
+        Paused,   // the player (or a question) paused the round
+        RoundEnd, // a round is being scored; input waits
+        GameOver, // a game has ended; the window shows its result
+    };
+
+    explicit GameWindow(const GameProfile& profile, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    const GameProfile& profile() const { return profile_; }
+    State state() const { return state_; }
+    // A game is under way: running, paused or being scored.
+    bool gameRunning() const;
+    bool inRoundEnd() const { return roundEndDepth_ > 0; }
+
+    // --- controls (by their window names) -------------------------------------------
+    QLabel* label(const QString& name) const; // nullptr when the window has none
+    QAction* item(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    ClockSurface* Surface() const { return surface_; }
+    QFrame* frmSplash() const { return frmSplash_; }
+    QLabel* imgSplashImage(int index) const { return splash_[size_t(index)]; }
+    QPushButton* cmdPlay() const { return cmdPlay_; }
+    QPushButton* cmdPause() const { return cmdPause_; }
+    QPushButton* cmdTakeScore() const { return cmdTakeScore_; } // nullptr when absent
+    QPushButton* quitButton() const { return quitButton_; }
+    platform::GameTimer* Timer1() const { return timer1_; }
+    platform::GameTimer* Timer2() const { return timer2_; }
+    platform::GameTimer* StatusClockTimer() const { return statusClock_; } // Timer3 / Timer6
+    platform::GameTimer* Timer4() const { return timer4_; }
+    QString statusText(int panel) const; // panels 1 to 3
+    void setStatusText(int panel, const QString& text);
+
+    // --- commands -------------------------------------------------------------------
+    void cmdPlay_Click();
+    void mnuPlay_Click();
+    void cmdPause_Click();
+    void mnuPause_Click();
+    void cmdTakeScore_Click();
+    void mnuTakeScore_Click();
+    void cmdExit_Click(); // the quit button, cmdExit or cmdQuit
+    void mnuExit_Click();
+    // The close request: asks, and on Yes saves the settings and shows the launcher again.
+    // `cancel` keeps the window open.
+    void Form_Unload(bool& cancel);
+
+    // --- menu entries ---------------------------------------------------------------
+    void mnuView_Click();
+    void mnuClear_Click();
+    void mnuCustom_Click();
+    void mnuRules_Click();
+    void mnuAbout_Click();
+    void TimeItem_Click(int seconds);
+    void CardBack_Click(CardBack design);
+    void mnuPalm_Click() { CardBack_Click(PalmTree); }
+    void mnuMagic_Click() { CardBack_Click(MagicHands); }
+    void mnuNight_Click() { CardBack_Click(NightCastle); }
+    void mnuHot_Click() { CardBack_Click(HotCards); }
+    void ClearBackgroundMenuChecks();
+    void mnuMusic_Click();
+    void mnuSounds_Click();
+
+    // --- timers ---------------------------------------------------------------------
+    void Timer2_Timer();
+    void StatusClock_Timer();
+    void Timer4_Timer();
+
+    // --- services for the game's code ---------------------------------------------------
+    void InitClock();
+    void DrawClock(int degrees);
+    int ClockDegreesFor(int seconds) const; // against the current TimeLimit
+    const RoundClock& clock() const { return clock_; }
+    void ShowTimerGauge(bool visible);
+    void ShowRoundGauge(bool visible);
+    void ShowElevensGauge(bool visible);
+    void CountTimeBonus(int32_t pointsPerSecond);
+    void CountBonus(int32_t count, int32_t pointsEach, const QString& message);
+    // The shared end of a game: back to idle, then the high-score check.
+    void EndGame(const QString& tableName, const QString& defaultTop);
+    // For games that end in their own code: the frame's commands back to idle.
+    void GameFinished();
+    // Scores a round: input waits, the clocks stop, a close request waits until the end.
+    void RunRoundEnd(const std::function<void()>& scoring);
+    // Splash panel shown and animated, or hidden and still.
+    void ShowSplash(bool visible);
+    // The load steps every window shares: defaults, status bar, load time, splash.
+    void LoadFrameDefaults();
+    // Apply stored settings through the menu items; values no item offers fall back to the
+    // game's default item.
+    void ApplyStoredTimeLimit(int seconds);
+    void ApplyStoredDeckDesign(int number);
+    // Set by the settings reader: flag and check mark together, nothing started.
+    void SetMusicSwitch(bool on);
+    void SetSoundsSwitch(bool on);
+
+    // Test seam: replaces the high-score insertion of the shared end of game; returns the
+    // previous one (an empty function restores InsertHighScore).
+    using HighScoreInsert = std::function<bool(const QString& tableName, QWidget* window)>;
+    static HighScoreInsert SetHighScoreInsertForTests(HighScoreInsert insert);
+
+  protected:
+    // --- hooks a game implements ----------------------------------------------------
+    // Starts a new game; the frame has already set the commands for a running game.
+    virtual void Play() = 0;
+    // The player confirmed ending the game in progress: back to idle, no high-score check.
+    virtual void AbandonGame() = 0;
+    // Hides or shows the board and stops or restarts the game's own timers besides Timer1.
+    virtual void PauseGame(bool pause) { (void)pause; }
+    // Ends the round (Take Score, or the clock at the limit); runs inside RunRoundEnd.
+    virtual void TakeScore() {}
+    // The Take Score command while no game runs (the elevens Replay).
+    virtual void TakeScoreWhileIdle() {}
+    // The one-second game clock.
+    virtual void Timer1_Timer() {}
+    virtual void ReadSettingsINI() {}
+    virtual void WriteSettingsINI() = 0;
+    virtual void CheckForCustom() {}
+    virtual void ShowCustomScoring() {}
+    // Called by the shared end of game.
+    virtual void ShowCards(bool visible) { (void)visible; }
+    virtual void ShowControls(bool visible, bool scoresVisible) {
+        (void)visible;
+        (void)scoresVisible;
+    }
+    // Redraw after a card-back change (where the profile asks for it).
+    virtual void RefreshPlayCard() {}
+    virtual void RefreshFieldCards() {}
+    // Unchecks every time-limit item.
+    virtual void ClearTimeCheck();
+    // After a time item set TimeLimit (the game's own derived values).
+    virtual void TimeLimitChanged() {}
+    // The high-score table of the menus and time items.
+    virtual QString HighScoreTableName() const;
+    // The poker grid's points of the round, multiplied into its time bonus.
+    virtual int32_t RoundPoints() const { return 0; }
+    // Adds an entry of the game's own to a frame menu, for a token of the profile's layout.
+    virtual void AddOwnMenuEntry(const QString& token, QMenu* menu) {
+        (void)token;
+        (void)menu;
+    }
+
+    // Builds the menus from the profile's layout; call once the game can add its entries.
+    void BuildMenus();
+    void setState(State s) { state_ = s; }
+
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createControls();
+    void createTimers();
+    QAction* addItem(QMenu* menu, const MenuEntry& entry, void (GameWindow::*handler)());
+    void addMenuToken(const QString& token, QMenu* menu);
+    bool gated(unsigned gate) const;
+    void playCommand(bool fromMenu);
+    void pauseCommand(unsigned gate);
+    void takeScoreCommand(bool fromButton);
+    void startNewGame(bool fromMenu);
+    void abandonGame();
+    void resetCommands(State to);
+    void setPaused(bool pause);
+    bool pauseForQuestion();
+    void resumeAfterQuestion(bool pausedHere);
+    void withPause(PauseAround form, const std::function<void()>& show);
+    QString quitQuestion() const;
+    QLabel* makeLabel(const QString& name, const QString& caption = QString());
+
+    const GameProfile& profile_;
+    State state_ = State::Idle;
+    int roundEndDepth_ = 0;
+    bool closePending_ = false;
+    bool unloaded_ = false;
+
+    RoundClock clock_;
+    ClockSurface* surface_ = nullptr;
+    QFrame* frmSplash_ = nullptr;
+    std::array<QLabel*, 4> splash_{};
+    std::array<QLabel*, 3> panels_{};
+    QPushButton* cmdPlay_ = nullptr;
+    QPushButton* cmdPause_ = nullptr;
+    QPushButton* cmdTakeScore_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    platform::GameTimer* timer1_ = nullptr;
+    platform::GameTimer* timer2_ = nullptr;
+    platform::GameTimer* statusClock_ = nullptr;
+    platform::GameTimer* timer4_ = nullptr;
+    std::map<QString, QAction*> items_;
+    std::map<QString, QMenu*> menus_;
+
+    // Idle splash animation, kept for the life of the window.
+    int SplashIndex_ = 0;
+    bool SplashForward_ = false;
+    bool SplashShowBack_ = false;
+};

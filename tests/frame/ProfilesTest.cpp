@@ -1,0 +1,113 @@
+// Every game window against its table: controls and menus by name, captions, shortcuts,
+// timers. The real windows are checked as they are built; the test window stands in until then.
+#include "FrameTestSupport.h"
+
+#include "app/GameWindows.h"
+
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+void expectItem(const GameWindow& w, const MenuEntry& e) {
+    QAction* a = w.item(e.name);
+    ASSERT_NE(a, nullptr) << w.objectName().toStdString() << " " << e.name;
+    EXPECT_EQ(a->text(), QString::fromUtf8(e.caption)) << e.name;
+    EXPECT_EQ(a->shortcut(), QKeySequence(e.shortcut)) << e.name;
+}
+
+void expectWindowMatches(const GameWindow& w, const GameProfile& p) {
+    SCOPED_TRACE(p.window);
+    EXPECT_EQ(w.objectName(), p.window);
+
+    auto* quit = w.findChild<QPushButton*>(p.quitButton);
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->text(), p.quitCaption);
+    EXPECT_EQ(quit->toolTip(), p.quitTip);
+    EXPECT_EQ(w.findChild<QPushButton*>("cmdPlay")->text(), "&Play");
+    EXPECT_EQ(w.findChild<QPushButton*>("cmdPause")->text(), p.pauseCaption);
+    EXPECT_FALSE(w.findChild<QPushButton*>("cmdPause")->isEnabled());
+    EXPECT_EQ(w.findChild<QPushButton*>("cmdTakeScore") != nullptr, p.takeScoreButton);
+
+    for (const char* name : {p.stateLabel, p.messageLabel, p.scoreLabel, "lblTime", "lblHighScore"})
+        EXPECT_NE(w.findChild<QLabel*>(name), nullptr) << name;
+    EXPECT_EQ(w.findChild<QLabel*>("lblScoring") != nullptr, p.hasScoringLabel);
+    EXPECT_EQ(w.findChild<QWidget*>("ScoringLabelOutline") != nullptr, p.hasScoringOutline);
+    for (const char* name : {"Surface", "TimerRectangle", "TimerBevelSide", "TimerBevelBottom",
+                             "frmSplash", "imgSplashImage_0", "imgSplashImage_3"})
+        EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
+    auto* bar = w.findChild<QStatusBar*>("StatusBar1");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+
+    // Menus.
+    ASSERT_NE(w.menu(p.gameMenu), nullptr);
+    EXPECT_EQ(w.menu(p.gameMenu)->title(), p.gameMenuCaption);
+    expectItem(w, {"mnuPlay", "&Play", "Ctrl+P"});
+    expectItem(w, {"mnuPause", "Pau&se", "Ctrl+S"});
+    expectItem(w, {"mnuExit", "E&xit", p.exitShortcut});
+    EXPECT_EQ(w.item("mnuTakeScore") != nullptr, p.takeScoreItem);
+    for (const MenuEntry& e : {p.view, p.clear, p.custom, p.rules, p.about})
+        expectItem(w, e);
+    expectItem(w, {"mnuMusic", p.musicCaption, "Ctrl+M"});
+    expectItem(w, {"mnuSounds", "&Play Sounds", "Ctrl+L"});
+
+    QMenu* time = w.menu(p.timeMenu);
+    ASSERT_NE(time, nullptr);
+    EXPECT_EQ(time->title(), p.timeMenuCaption);
+    const auto timeActions = time->actions();
+    ASSERT_EQ(size_t(timeActions.size()), p.timeItems.size());
+    for (size_t i = 0; i < p.timeItems.size(); ++i) {
+        EXPECT_EQ(timeActions[qsizetype(i)]->objectName(),
+                  QString("mnu%1").arg(p.timeItems[i].seconds));
+        EXPECT_EQ(timeActions[qsizetype(i)]->text(), QString::fromUtf8(p.timeItems[i].caption));
+        EXPECT_TRUE(timeActions[qsizetype(i)]->shortcut().isEmpty());
+    }
+
+    QMenu* deck = w.menu("mnuDeck");
+    EXPECT_EQ(deck != nullptr, p.hasCardBacks);
+    if (deck) {
+        EXPECT_EQ(deck->title(), p.deckMenuCaption);
+        const auto items = deck->actions();
+        ASSERT_EQ(items.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(items[i]->objectName(), kCardBackItems[size_t(p.deckItemOrder[size_t(i)])]);
+    }
+
+    // Timers.
+    auto timer = [&w](const char* name) { return w.findChild<platform::GameTimer*>(name); };
+    ASSERT_NE(timer("Timer1"), nullptr);
+    EXPECT_EQ(timer("Timer1")->interval(), 1000);
+    EXPECT_EQ(timer("Timer2")->interval(), 200);
+    ASSERT_NE(timer(p.statusClockTimer), nullptr);
+    EXPECT_EQ(timer(p.statusClockTimer)->interval(), 60000);
+    EXPECT_TRUE(timer(p.statusClockTimer)->isEnabled());
+    EXPECT_EQ(timer("Timer4")->interval(), p.splashInterval);
+}
+
+} // namespace
+
+TEST_F(FrameTest, EveryWindowCarriesTheControlsAndMenusOfItsTable) {
+    ASSERT_EQ(AllGameProfiles().size(), 9u);
+    for (const GameProfile* p : AllGameProfiles()) {
+        TestGameWindow stand_in(*p);
+        expectWindowMatches(stand_in, *p);
+        if (GameWindowAvailable(p->window)) {
+            std::unique_ptr<QWidget> real(CreateGameWindow(p->window));
+            auto* game = qobject_cast<GameWindow*>(real.get());
+            ASSERT_NE(game, nullptr) << p->window;
+            expectWindowMatches(*game, *p);
+        }
+    }
+}
+
+TEST_F(FrameTest, ProfilesAreFoundByTheExactWindowName) {
+    EXPECT_NE(FindGameProfile("frmEights"), nullptr);
+    EXPECT_EQ(FindGameProfile("frmeights"), nullptr);
+    const GameProfile& trip = *FindGameProfile("frmTrip");
+    EXPECT_EQ(trip.timeItem(120)->caption, std::string("1&20 seconds (default)"));
+    EXPECT_EQ(trip.timeItem(45), nullptr);
+    EXPECT_EQ(FindGameProfile("frmEights")->designIndexOf(2), NightCastle);
+    EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(1), HotCards);
+    EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(5), -1);
+}
