@@ -4,7 +4,6 @@
 #include "frame/GameWindow.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
-#include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
 #include "services/Sound.h"
@@ -146,12 +145,10 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     resetCommands(State::GameOver);
     if (s.GameAbandoned) {
         s.GameAbandoned = false;
-    } else if (!(highScoreInsert() ? highScoreInsert()(tableName, this)
-                                   : InsertHighScore(tableName, this))) {
-        // Reported once; the window still goes back to idle.
-        platform::MsgBox("An error occured when attmpting to access the High Score Table. Please "
-                         "close and restart the game.",
-                         platform::Buttons::OK, platform::Icon::Critical, s.GameTitle, this);
+    } else {
+        // A failure is reported by the table service itself; the window still goes on to
+        // reset, and nothing else reports it a second time.
+        highScoreInsert() ? highScoreInsert()(tableName, this) : InsertHighScore(tableName, this);
     }
     ShowHighScore(tableName, this, defaultTop);
     ShowCards(false);

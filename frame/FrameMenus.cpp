@@ -3,7 +3,9 @@
 #include "app/Artwork.h"
 #include "app/PictureList.h"
 #include "app/SharedState.h"
-#include "dialogs/SharedDialogs.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmHighScores.h"
+#include "dialogs/frmRules.h"
 #include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "services/HighScores.h"
@@ -146,8 +148,14 @@ void GameWindow::mnuCustom_Click() {
     ShowCustomScoring();
 }
 void GameWindow::mnuRules_Click() {
-    withPause(profile_.rulesPause, [] { ShowRulesWindow(); });
+    withPause(profile_.rulesPause, [this] { ShowRulesWindow(RulesValuesNow(), this); });
 }
+RulesValues GameWindow::RulesValuesNow() const {
+    RulesValues v = RulesValues::DefaultsFor(Shared().GameTitle);
+    v.TakeShared();
+    return v;
+}
+
 void GameWindow::mnuAbout_Click() {
     withPause(profile_.aboutPause, [] { ShowAboutBox(); });
 }

@@ -9,6 +9,7 @@
 // explicit State; the captions the player sees follow it.
 
 #include "frame/GameProfile.h"
+#include "dialogs/RulesText.h"
 #include "frame/RoundClock.h"
 
 #include <QMainWindow>
@@ -165,6 +166,9 @@ class GameWindow : public QMainWindow {
     virtual void TimeLimitChanged() {}
     // The high-score table of the menus and time items.
     virtual QString HighScoreTableName() const;
+    // The values the rules text quotes: the game's defaults with the program-wide values in
+    // force; a game overrides it to add its own settings.
+    virtual RulesValues RulesValuesNow() const;
     // The poker grid's points of the round, multiplied into its time bonus.
     virtual int32_t RoundPoints() const { return 0; }
     // Adds an entry of the game's own to a frame menu, for a token of the profile's layout.

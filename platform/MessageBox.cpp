@@ -29,9 +29,9 @@ QMessageBox::Icon toQt(Icon i) {
 }
 } // namespace
 
-MessageScript::MessageScript() { script = this; }
+MessageScript::MessageScript() : previous_(script) { script = this; }
 MessageScript::~MessageScript() {
-    if (script == this) script = nullptr;
+    if (script == this) script = previous_;
 }
 
 MessageScript& MessageScript::then(Answer a) {

@@ -45,6 +45,7 @@ private:
     std::deque<Answer> answers_;
     std::vector<AskedBox> asked_;
     Answer fallback_ = Answer::No;
+    MessageScript* previous_;
 };
 
 } // namespace platform

@@ -1,4 +1,7 @@
 // Test entry point: the real Qt windows, offscreen, with no sound device needed.
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -10,5 +13,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+    // No test may ever wait on a real dialog: unanswered boxes and unattended windows close.
+    platform::MessageScript unattendedBoxes;
+    platform::ModalDriver unattendedWindows(nullptr);
     return RUN_ALL_TESTS();
 }
