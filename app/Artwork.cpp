@@ -43,5 +43,6 @@ std::vector<QPixmap> DrawCardPictures(qreal dpr) {
     out.push_back(art::Pointer(dpr));
     out.push_back(art::EmptyPlace(QSize(76, 100), dpr));
     out.push_back(art::ElevensSplash(dpr));
+    art::ForgetStamps(); // the list is drawn once per run; keep no copies of its parts
     return out;
 }

@@ -111,6 +111,18 @@ void DrawSuit(QPainter& g, Suit suit, QPointF centre, qreal size, bool upsideDow
     DrawSuit(g, suit, centre, upsideDown ? -size : size, QBrush(SuitColor(suit)));
 }
 
+namespace {
+using StampKey = std::tuple<quint64, int, int, int, bool>;
+std::map<StampKey, QImage>& Sprites() {
+    static std::map<StampKey, QImage> sprites;
+    return sprites;
+}
+} // namespace
+
+void ForgetStamps() {
+    Sprites().clear();
+}
+
 void Stamp(QPainter& g, quint64 key, QPointF centre, QSizeF extent,
            const std::function<void(QPainter&)>& draw, bool alsoTurned) {
     const qreal dpr = g.device()->devicePixelRatio();
@@ -124,9 +136,8 @@ void Stamp(QPainter& g, quint64 key, QPointF centre, QSizeF extent,
     if (phaseX == 4) origin.rx() += 1, phaseX = 0;
     if (phaseY == 4) origin.ry() += 1, phaseY = 0;
 
-    using Key = std::tuple<quint64, int, int, int, bool>;
-    static std::map<Key, QImage> sprites;
-    QImage& upright = sprites[Key{key, qRound(dpr * 100), phaseX, phaseY, false}];
+    auto& sprites = Sprites();
+    QImage& upright = sprites[StampKey{key, qRound(dpr * 100), phaseX, phaseY, false}];
     if (upright.isNull()) {
         upright = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         upright.fill(Qt::transparent);
@@ -143,7 +154,7 @@ void Stamp(QPainter& g, quint64 key, QPointF centre, QSizeF extent,
     g.setRenderHint(QPainter::SmoothPixmapTransform, false);
     g.drawImage(QPointF(origin) / dpr, upright);
     if (alsoTurned) {
-        QImage& turnedImage = sprites[Key{key, qRound(dpr * 100), phaseX, phaseY, true}];
+        QImage& turnedImage = sprites[StampKey{key, qRound(dpr * 100), phaseX, phaseY, true}];
         if (turnedImage.isNull()) {
             turnedImage = upright.mirrored(true, true);
             turnedImage.setDevicePixelRatio(dpr);

@@ -30,6 +30,8 @@ void DrawSuit(QPainter& g, Suit suit, QPointF centre, qreal size, const QBrush& 
 // `alsoTurned` the drawing also appears turned half round about the centre of the device.
 void Stamp(QPainter& g, quint64 key, QPointF centre, QSizeF extent,
            const std::function<void(QPainter&)>& draw, bool alsoTurned = false);
+// Frees the stamp pictures once a set of pictures is drawn.
+void ForgetStamps();
 // A suit pip stamped from the cache (for the many pips on the card faces).
 void StampSuit(QPainter& g, Suit suit, QPointF centre, qreal size, bool upsideDown = false);
 

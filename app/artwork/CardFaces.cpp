@@ -1,5 +1,6 @@
 #include "app/artwork/ArtKit.h"
 
+#include <cmath>
 #include <vector>
 
 namespace art {
@@ -28,7 +29,9 @@ QString RankText(int rank) {
 }
 
 std::vector<QPointF> PipSpots(int rank) {
-    const qreal row = (kBottom - kTop) / 3; // four rows for nines and tens
+    // Four rows for nines and tens. Spots sit on half pixels so that the few pip pictures
+    // made once can be copied to every spot.
+    const qreal row = std::round((kBottom - kTop) / 3 * 2) / 2;
     std::vector<QPointF> spots;
     auto sides = [&](std::initializer_list<qreal> ys) {
         for (qreal y : ys)
@@ -53,19 +56,19 @@ std::vector<QPointF> PipSpots(int rank) {
         break;
     case 7:
         sides({kTop, kCentre, kBottom});
-        spots.push_back({kMid, (kTop + kCentre) / 2});
+        spots.push_back({kMid, kTop + 15.5});
         break;
     case 8:
         sides({kTop, kCentre, kBottom});
-        spots.insert(spots.end(), {{kMid, (kTop + kCentre) / 2}, {kMid, (kCentre + kBottom) / 2}});
+        spots.insert(spots.end(), {{kMid, kTop + 15.5}, {kMid, kBottom - 15.5}});
         break;
     case 9:
-        sides({kTop, kTop + row, kTop + 2 * row, kBottom});
+        sides({kTop, kTop + row, kBottom - row, kBottom});
         spots.push_back({kMid, kCentre});
         break;
     case 10:
-        sides({kTop, kTop + row, kTop + 2 * row, kBottom});
-        spots.insert(spots.end(), {{kMid, kTop + row / 2}, {kMid, kBottom - row / 2}});
+        sides({kTop, kTop + row, kBottom - row, kBottom});
+        spots.insert(spots.end(), {{kMid, kTop + 10.5}, {kMid, kBottom - 10.5}});
         break;
     default:
         break;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -101,10 +102,15 @@ TEST(Artwork, DISABLED_RenderSheet) {
     ASSERT_NE(path, nullptr);
     const qreal dpr =
         std::getenv("PARLOVEX_SHEET_DPR") ? std::atof(std::getenv("PARLOVEX_SHEET_DPR")) : 1.0;
+    // The first call pays one-time set-up (fonts, caches); the second shows the drawing alone.
     QElapsedTimer clock;
     clock.start();
+    DrawCardPictures(dpr);
+    const double first = clock.nsecsElapsed() / 1e6;
+    clock.restart();
     const auto pictures = DrawCardPictures(dpr);
-    std::printf("68 pictures at dpr %.1f drawn in %.2f ms\n", dpr, clock.nsecsElapsed() / 1e6);
+    std::printf("68 pictures at dpr %.1f: first call %.2f ms, again %.2f ms\n", dpr, first,
+                clock.nsecsElapsed() / 1e6);
     const int columns = 13, cellW = 90, cellH = 124;
     QImage sheet(QSize(columns * cellW, 6 * cellH) * dpr, QImage::Format_ARGB32_Premultiplied);
     sheet.setDevicePixelRatio(dpr);
