@@ -1,19 +1,6 @@
 #include "app/Artwork.h"
 
-#include <QPainter>
-
-namespace {
-QPixmap blank(int w, int h, qreal dpr, const QColor& fill, const QString& text = {}) {
-    QPixmap p(qRound(w * dpr), qRound(h * dpr));
-    p.setDevicePixelRatio(dpr);
-    p.fill(fill);
-    if (!text.isEmpty()) {
-        QPainter g(&p);
-        g.drawText(QRect(0, 0, w, h), Qt::AlignCenter, text);
-    }
-    return p;
-}
-} // namespace
+#include "app/artwork/ArtKit.h"
 
 QStringList CardBackDesignNames() {
     return {QStringLiteral("Palm Tree"), QStringLiteral("Magic Hands"),
@@ -22,29 +9,40 @@ QStringList CardBackDesignNames() {
 
 QStringList CardPictureKeys() {
     QStringList keys{"FULL", "BACK", "HALF"};
-    for (int i = 4; i <= 12; ++i) keys << QString();
+    for (int i = 4; i <= 12; ++i)
+        keys << QString();
     keys << "EMPTY";
     for (const char* suit : {"S", "H", "C", "D"})
-        for (int rank = 1; rank <= 13; ++rank) keys << QString::number(rank) + suit;
-    keys << "POINTER" << "Empty" << "SMBY";
+        for (int rank = 1; rank <= 13; ++rank)
+            keys << QString::number(rank) + suit;
+    keys << "POINTER"
+         << "Empty"
+         << "SMBY";
     return keys;
 }
 
 std::vector<QPixmap> DrawCardPictures(qreal dpr) {
     std::vector<QPixmap> out;
-    out.push_back(blank(76, 98, dpr, Qt::darkGreen));
-    out.push_back(blank(71, 96, dpr, Qt::darkGreen));
-    out.push_back(blank(74, 97, dpr, Qt::darkGreen));
-    for (int d = 0; d < 3; ++d) {
-        out.push_back(blank(75, 97, dpr, Qt::darkBlue));
-        out.push_back(blank(69, 94, dpr, Qt::darkBlue));
-        out.push_back(blank(73, 97, dpr, Qt::darkBlue));
+    out.reserve(68);
+    // The first design came at a slightly larger card size than the other three.
+    for (int design = 0; design < 4; ++design) {
+        const bool first = design == 0;
+        const QSize back = first ? QSize(71, 96) : QSize(69, 94);
+        const QSize full = first ? QSize(76, 98) : QSize(75, 97);
+        const QSize half = first ? QSize(74, 97) : QSize(73, 97);
+        const QPixmap card = art::CardBack(design, back, dpr);
+        out.push_back(art::Stock(card, full, full.width() - back.width(), dpr));
+        out.push_back(card);
+        out.push_back(art::Stock(card, half, half.width() - back.width(), dpr));
     }
-    out.push_back(blank(71, 96, dpr, Qt::darkGray));
-    const QStringList keys = CardPictureKeys();
-    for (int i = 13; i < 65; ++i) out.push_back(blank(69, 94, dpr, Qt::white, keys[i]));
-    out.push_back(blank(32, 32, dpr, Qt::yellow));
-    out.push_back(blank(76, 100, dpr, Qt::darkGray));
-    out.push_back(blank(71, 96, dpr, Qt::darkRed, "SMBY"));
+    out.push_back(art::EmptyPlace(QSize(71, 96), dpr));
+    for (art::Suit suit :
+         {art::Suit::Spades, art::Suit::Hearts, art::Suit::Clubs, art::Suit::Diamonds})
+        for (int rank = 1; rank <= 13; ++rank)
+            out.push_back(art::CardFace(rank, suit, dpr));
+    out.push_back(art::Pointer(dpr));
+    out.push_back(art::EmptyPlace(QSize(76, 100), dpr));
+    out.push_back(art::ElevensSplash(dpr));
+    art::ForgetStamps(); // the list is drawn once per run; keep no copies of its parts
     return out;
 }
