@@ -38,6 +38,7 @@ class Output {
         if (!f.open(QIODevice::ReadOnly) || !f.seek(bytes_)) return {};
         const QByteArray b = f.read(f.size() - bytes_);
         const qsizetype count = b.size() / 4 * 2; // whole stereo frames only
+        if (count == 0) return {};
         std::vector<int16_t> samples(static_cast<size_t>(count));
         std::memcpy(samples.data(), b.constData(), size_t(count) * 2);
         std::optional<qint64> first;
