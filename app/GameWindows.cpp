@@ -36,6 +36,4 @@ QWidget* CreateGameWindow(const QString& windowName) {
     return it == factories().end() ? nullptr : it->second();
 }
 
-bool GameWindowAvailable(const QString& windowName) {
-    return factories().count(windowName) > 0;
-}
+bool GameWindowAvailable(const QString& windowName) { return factories().count(windowName) > 0; }
