@@ -17,6 +17,7 @@ class CardPicture : public QWidget {
     // Shows the picture keyed `key` in the card list ("EMPTY", "FULL", a trimmed card code).
     void showPicture(const QString& key, bool border);
     const QString& pictureKey() const { return key_; }
+    const QPixmap& picture() const { return pixmap_; }
     bool hasBorder() const { return border_; }
     // The card's own pointer over it (a playable card) or the platform's arrow.
     void setPointer(bool pointer);

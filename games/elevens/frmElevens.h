@@ -89,6 +89,9 @@ class frmElevens : public GameWindow {
     RulesValues RulesValuesNow() const override;
     void AddOwnMenuEntry(const QString& token, QMenu* menu) override;
 
+    // Deals the first round of a new game; false when the cards could not be dealt.
+    virtual bool DealNewGame() { return game_.play(); }
+
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -19,6 +19,7 @@ constexpr int kPileWidth = 1035;
 } // namespace
 
 frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameProfile("frmElevens"), parent) {
+    setMinimumSize(Tw(9540), Tw(7200)); // the window manager keeps the minimum as well
     createControls();
     BuildMenus();
     Form_Load();

@@ -38,7 +38,7 @@ void enableItem(QAction* a, bool on) {
 void frmElevens::Play() {
     SharedState& s = Shared();
     SetCardValues(s.EnhancedScoring);
-    const bool ok = game_.play();
+    const bool ok = DealNewGame();
     if (ok) showDeal(true);
     ShowTimerGauge(true);
     label("lblHighScore")->show();

@@ -7,6 +7,7 @@
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/frmElevens.h"
 #include "platform/Audio.h"
+#include "platform/GameTimer.h"
 #include "platform/ProgramTime.h"
 #include "services/Deck.h"
 #include "services/Random.h"
@@ -122,7 +123,9 @@ class ElevensWindowTest : public ::testing::Test {
     // cleared, the pile is used up or `most` combinations were made. Returns their number.
     static int playRound(frmElevens& w, int most = 1000) {
         int made = 0;
-        while (made < most && w.game().state() == ElevensState::Running) {
+        const int round = w.game().round();
+        while (made < most && w.game().state() == ElevensState::Running &&
+               w.game().round() == round) {
             const std::vector<int> combination = findCombination(w);
             if (!combination.empty()) {
                 clickCards(w, combination);
