@@ -1,6 +1,8 @@
 // Pictures of the elevens window for a look by eye: set PARLOVEX_RENDER_DIR to write them.
 #include "ElevensWindowTestSupport.h"
 
+#include "app/frmSelect.h"
+#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 
 #include <QDialog>
@@ -48,4 +50,38 @@ TEST_F(ElevensWindowTest, RendersStartMidRoundPausedAndGameOver) {
         EXPECT_TRUE(w->grab().save(out + "/elevens-gameover-" + tag + ".png"));
     }
     w->hide();
+}
+
+TEST_F(ElevensWindowTest, RendersTheBonusRoundsEndAndTheLauncherRoundTrip) {
+    const QString out = qEnvironmentVariable("PARLOVEX_RENDER_DIR");
+    if (out.isEmpty()) GTEST_SKIP() << "PARLOVEX_RENDER_DIR not set";
+    platform::ModalDriver driver([](QDialog& d) {
+        if (auto* name = d.findChild<QLineEdit*>("txtPlayerName")) name->setText("Ada");
+        if (auto* ok = d.findChild<QPushButton*>("cmdOK")) ok->click();
+        if (auto* done = d.findChild<QPushButton*>("cmdDone")) done->click();
+    });
+    platform::MessageScript script;
+    script.then(platform::Answer::Yes);
+    frmSelect launcher(dir.path());
+    launcher.show();
+    launcher.findChild<QPushButton*>("cmdElevens")->click();
+    auto* w = qobject_cast<frmElevens*>(launcher.currentGameWindow());
+    ASSERT_TRUE(w);
+    ElevensOptions().BonusRoundScore = 1;
+    w->cmdPlay()->click();
+    for (int round = 1; round <= 3; ++round) {
+        playRound(*w, 3);
+        if (round == 3) {
+            EXPECT_TRUE(w->grab().save(out + "/elevens-bonusround.png"));
+            w->cmdTakeScore()->click();
+        } else {
+            platform::ProgramTime::advance(95 * 1000);
+        }
+    }
+    ASSERT_EQ(w->game().state(), ElevensState::GameOver);
+    EXPECT_TRUE(w->grab().save(out + "/elevens-gameover-after-bonus.png"));
+    w->close();
+    EXPECT_TRUE(launcher.isVisible());
+    EXPECT_TRUE(launcher.grab().save(out + "/launcher-after-quit.png"));
+    launcher.hide();
 }
