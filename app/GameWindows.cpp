@@ -1,5 +1,7 @@
 #include "app/GameWindows.h"
 
+#include "games/elevens/frmElevens.h"
+
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -22,7 +24,9 @@ const std::array<LauncherGame, 9>& LauncherGames() {
 namespace {
 // One line per game as each is built.
 const std::map<QString, std::function<QWidget*()>>& factories() {
-    static const std::map<QString, std::function<QWidget*()>> f{};
+    static const std::map<QString, std::function<QWidget*()>> f{
+        {"frmElevens", [] { return new frmElevens; }},
+    };
     return f;
 }
 } // namespace

@@ -111,3 +111,72 @@ TEST_F(FrameTest, ProfilesAreFoundByTheExactWindowName) {
     EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(1), HotCards);
     EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(5), -1);
 }
+
+TEST_F(FrameTest, TheElevensWindowAddsItsOwnEntriesAndControls) {
+    Shared().GameTitle = "Sumbry!";
+    std::unique_ptr<QWidget> real(CreateGameWindow("frmElevens"));
+    auto* w = qobject_cast<GameWindow*>(real.get());
+    ASSERT_NE(w, nullptr);
+    auto names = [](const QMenu* m) {
+        QStringList out;
+        for (const QAction* a : m->actions())
+            out << (a->isSeparator() ? QString("|") : a->objectName());
+        return out;
+    };
+    EXPECT_EQ(names(w->menu("mnuFile")), QStringList({"mnuPlay", "mnuTakeScore", "mnuPause", "|",
+                                                      "mnuSave", "mnuOpen", "|", "mnuExit"}));
+    EXPECT_EQ(
+        names(w->menu("mnuOptions")),
+        QStringList({"mnuViewHiScore", "mnuClear", "|", "mnuTime", "mnuGoal", "mnuScoring", "|",
+                     "mnuMusic", "mnuSounds", "|", "mnuDrawTimer", "mnuColor", "mnuDeck"}));
+    expectItem(*w, {"mnuSave", "Sa&ve Last Game...", ""});
+    expectItem(*w, {"mnuOpen", "&Open Game...", ""});
+    expectItem(*w, {"mnuDrawTimer", "Count &Down when taking score", "Ctrl+D"});
+    const MenuEntry goals[] = {{"mnu10", "1&0", ""}, {"mnu11", "1&1 (Default)", ""},
+                               {"mnu12", "1&2", ""}, {"mnu13", "1&3", ""},
+                               {"mnu14", "1&4", ""}, {"mnu15", "1&5", ""}};
+    for (const MenuEntry& e : goals)
+        expectItem(*w, e);
+    const MenuEntry colours[] = {{"mnuYellow", "&Yellow", ""}, {"mnuRed", "&Red (Default)", ""},
+                                 {"mnuBlue", "&Blue", ""},     {"mnuGreen", "&Green", ""},
+                                 {"mnuPurple", "&Purple", ""}, {"mnuBlack", "&Black", ""}};
+    for (const MenuEntry& e : colours)
+        expectItem(*w, e);
+    EXPECT_EQ(w->item("mnuGoal")->text(), "Card &Goal");
+    EXPECT_EQ(w->item("mnuColor")->text(), "&Card Selection Color");
+
+    QStringList controls;
+    for (int i = 0; i < 22; ++i)
+        controls << QString("FieldCardPicture_%1").arg(i)
+                 << QString("FieldSelectionRectangle_%1").arg(i);
+    controls << "PlayCardPicture"
+             << "UpCardPicture"
+             << "UpCardSelectionRectangle"
+             << "ScoreRectangle"
+             << "ScoreBevelSide"
+             << "ScoreBevelBottom"
+             << "ElevensRectangle"
+             << "ElevensBevelSide"
+             << "ElevensBevelBottom"
+             << "RoundRectangle"
+             << "RoundBevelSide"
+             << "RoundBevelBottom"
+             << "CardTotalRectangle"
+             << "CardTotalBevelSide"
+             << "CardTotalBevelBottom";
+    for (const QString& name : controls)
+        EXPECT_NE(w->findChild<QWidget*>(name), nullptr) << name.toStdString();
+    const std::pair<const char*, const char*> labels[] = {
+        {"lblScore", "Score:"},     {"lblElevens", "Elevens:"},
+        {"lblRound", "Round:"},     {"lblTotal", "Card Total"},
+        {"lblCurrentElevens", "0"}, {"lblCurrentRound", "0"},
+        {"lblCurrentTotal", "0"},   {"lblCardCount", "Cards: 30"},
+        {"lblMessage", "Message"},  {"lblPlatform", "Windows 95/98/00/NT"}};
+    for (const auto& [name, caption] : labels) {
+        ASSERT_NE(w->label(name), nullptr) << name;
+        EXPECT_EQ(w->label(name)->text(), caption) << name;
+    }
+    EXPECT_EQ(w->cmdTakeScore()->toolTip(), "Ends current round and awards time bonus");
+    EXPECT_EQ(w->Timer4()->interval(), 250);
+    EXPECT_TRUE(w->Timer4()->isEnabled());
+}

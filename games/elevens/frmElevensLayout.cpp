@@ -1,0 +1,228 @@
+// Window size and layout: the minimum size, the field spread over the window by fixed
+// ratios, the gauges on the field's columns, and labels that move with their text.
+#include "games/elevens/frmElevens.h"
+
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "frame/VbColour.h"
+#include "games/elevens/ElevensPictures.h"
+#include "platform/GameTimer.h"
+#include "services/HighScores.h"
+#include "services/Sound.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+constexpr int kMinWidth = 9540;
+constexpr int kMinHeight = 7200;
+constexpr int kCardWidth = 1065;
+constexpr int kCardHeight = 1455;
+
+// Offsets of each field place from place 0: columns left and right, rows by tier.
+constexpr int kColumn[22] = {0,     -2610, 2610, -630, 585,  -3285, -1935, 0,    1935, 3285,  -3960,
+                             -2610, -1260, 1260, 2610, 3960, -3285, -1935, 1935, 3285, -2610, 2610};
+constexpr int kTierTop[6] = {0, 500, 1000, 1500, 2000, 2400};
+constexpr int kTierOf[22] = {0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5};
+
+int twLeft(const QWidget* w) {
+    return w->x() * 15;
+}
+int twTop(const QWidget* w) {
+    return w->y() * 15;
+}
+int twWidth(const QWidget* w) {
+    return w->width() * 15;
+}
+int twHeight(const QWidget* w) {
+    return w->height() * 15;
+}
+void moveTw(QWidget* w, double left, double top) {
+    if (w) w->move(Tw(int(std::lround(left))), Tw(int(std::lround(top))));
+}
+void moveLeftTw(QWidget* w, double left) {
+    if (w) w->move(Tw(int(std::lround(left))), w->y());
+}
+} // namespace
+
+void frmElevens::resizeEvent(QResizeEvent* event) {
+    GameWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmElevens::changeEvent(QEvent* event) {
+    GameWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Minimising stops the round clock and the music; only the restore of a round that was
+    // running starts them again, so a paused game or a round end stays as it was.
+    if (isMinimized() && !minimised_) {
+        minimised_ = true;
+        clockBeforeMinimise_ = game_.clockRunning();
+        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
+        if (clockBeforeMinimise_) {
+            game_.setClockRunning(false);
+            setClock(false);
+        }
+        if (musicBeforeMinimise_) StopMusic();
+    } else if (!isMinimized() && minimised_) {
+        minimised_ = false;
+        if (clockBeforeMinimise_ && state() == State::Running) {
+            game_.setClockRunning(true);
+            setClock(game_.clockRunning());
+        }
+        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
+        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
+    }
+    Form_Resize();
+}
+
+void frmElevens::Form_Resize() {
+    const int w = width() * 15;
+    const int h = height() * 15;
+    if (isMinimized() || w < kMinWidth || h < kMinHeight) {
+        if (isMinimized() || isMaximized() || isFullScreen()) return;
+        resize(Tw(kMinWidth), Tw(kMinHeight));
+        // A hidden window gets its resize event only when shown: lay it out now.
+        if (width() * 15 >= kMinWidth && height() * 15 >= kMinHeight)
+            layoutControls(width() * 15, height() * 15);
+        return;
+    }
+    layoutControls(w, h);
+}
+
+int frmElevens::columnCentre(int column) const {
+    return slotLeft_[size_t(column)] * 2 + kCardWidth; // doubled: halves stay exact
+}
+
+void frmElevens::centreOnColumn(QWidget* w, int column) {
+    if (w) moveLeftTw(w, columnCentre(column) / 2.0 - twWidth(w) / 2.0);
+}
+
+void frmElevens::centreIn(QLabel* l, const char* rectangle, bool rounded) {
+    const QWidget* r = findChild<QWidget*>(rectangle);
+    if (!l || !r) return;
+    if (rounded)
+        moveLeftTw(l, twLeft(r) + (twWidth(r) - twWidth(l)) / 2);
+    else
+        moveLeftTw(l, twLeft(r) + twWidth(r) / 2.0 - twWidth(l) / 2.0);
+}
+
+void frmElevens::placeGaugeBevels(const char* rectangle, const char* side, const char* bottom,
+                                  int bottomInset) {
+    const QWidget* r = findChild<QWidget*>(rectangle);
+    if (!r) return;
+    const int left = twLeft(r), top = twTop(r);
+    const int x = left + twWidth(r) - 15;
+    const int y = top + twHeight(r) - 15;
+    PlaceBevelLine(findChild<QWidget*>(side), x, top + 15, x, y);
+    PlaceBevelLine(findChild<QWidget*>(bottom), left + bottomInset, y, x, y);
+}
+
+void frmElevens::layoutControls(int w, int h) {
+    for (const char* name : {"cmdPlay", "cmdTakeScore", "cmdPause", "cmdExit"})
+        moveLeftTw(button(name), w - 1320);
+
+    const int x0 = int(std::lround(w / 2.208333333333));
+    const int y0 = int(std::lround(h / 5.142857142857));
+    moveTw(frmSplash(), x0 - 3405, y0 + 400);
+
+    for (int i = 0; i < kFieldPlaces; ++i) {
+        slotLeft_[size_t(i)] = x0 + kColumn[i];
+        slotTop_[size_t(i)] = y0 + kTierTop[kTierOf[i]];
+        const QRect r = TwRect(slotLeft_[size_t(i)], slotTop_[size_t(i)], kCardWidth, kCardHeight);
+        FieldSelectionRectangle(i)->setGeometry(r);
+        FieldCardPicture(i)->setGeometry(r);
+    }
+
+    // The card-total gauge below place 0.
+    QLabel* total = label("lblTotal");
+    centreOnColumn(total, 0);
+    moveTw(total, twLeft(total), y0 + 2470);
+    QWidget* totalRect = findChild<QWidget*>("CardTotalRectangle");
+    totalRect->setGeometry(TwRect(x0, y0 + 2740, kCardWidth, 435));
+    QLabel* current = label("lblCurrentTotal");
+    moveTw(current, x0 + (kCardWidth - twWidth(current)) / 2,
+           y0 + 2740 + 435 / 2.0 - twHeight(current) / 2.0);
+    placeGaugeBevels("CardTotalRectangle", "CardTotalBevelSide", "CardTotalBevelBottom", 15);
+
+    // Gauge captions and the clock on the columns of places 0, 1 and 2.
+    centreOnColumn(label("lblScore"), 0);
+    centreOnColumn(label("lblElevens"), 2);
+    centreOnColumn(label("lblRound"), 2);
+    centreOnColumn(label("lblTime"), 1);
+    centreOnColumn(Surface(), 1);
+    const double surfaceLeft = columnCentre(1) / 2.0 - twWidth(Surface()) / 2.0;
+    const int sideX = int(std::lround(surfaceLeft + twWidth(Surface()) + 30));
+    PlaceBevelLine(findChild<QWidget*>("TimerBevelSide"), sideX, 375, sideX, 1560);
+    moveLeftTw(findChild<QWidget*>("TimerRectangle"), surfaceLeft - 90);
+    const int bottomX = int(std::lround(surfaceLeft - 15));
+    PlaceBevelLine(findChild<QWidget*>("TimerBevelBottom"), bottomX, 1545, bottomX + 1200, 1545);
+
+    moveLeftTw(findChild<QWidget*>("ScoreRectangle"), x0);
+    moveLeftTw(findChild<QWidget*>("ElevensRectangle"), slotLeft_[2]);
+    moveLeftTw(findChild<QWidget*>("RoundRectangle"), slotLeft_[2]);
+    placeGaugeBevels("ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom", 15);
+    placeGaugeBevels("ElevensRectangle", "ElevensBevelSide", "ElevensBevelBottom", 15);
+    placeGaugeBevels("RoundRectangle", "RoundBevelSide", "RoundBevelBottom", 25);
+    centreIn(label("lblCurrentScore"), "ScoreRectangle", false);
+    centreIn(label("lblCurrentElevens"), "ElevensRectangle", false);
+    centreIn(label("lblCurrentRound"), "RoundRectangle", true);
+
+    // The pile row; the message follows the pile's new height.
+    pileTop_ = int(std::lround(h * 0.6520833333333));
+    moveTw(pilePicture_, w / 2.595918367347, pileTop_);
+    moveTw(upPicture_, w / 1.921450151057, pileTop_);
+    upFrame_->setGeometry(upPicture_->geometry());
+    placeMessage(true);
+    QLabel* count = label("lblCardCount");
+    moveTw(count, twLeft(pilePicture_) - 870, pileTop_ + kCardHeight / 2.0 - twHeight(count) / 2.0);
+    QLabel* high = label("lblHighScore");
+    moveTw(high, 135, pileTop_ + kCardHeight - twHeight(high));
+}
+
+void frmElevens::placeMessage(bool resizing) {
+    QLabel* m = label("lblMessage");
+    QLabel* total = label("lblTotal");
+    m->adjustSize(); // the frame writes "Game Paused" without sizing the label
+    const QString text = m->text();
+    const bool atPile =
+        text == "Times Up!" || text == "Game Paused" || (resizing && text == "Game Over");
+    const int top = atPile ? pileTop_ : slotTop_[0] + 1905;
+    moveTw(m, twLeft(total) + twWidth(total) / 2.0 - twWidth(m) / 2.0, top);
+}
+
+void frmElevens::placeTimeLabel() {
+    centreOnColumn(label("lblTime"), 1);
+}
+
+void frmElevens::setMessage(const QString& text) {
+    QLabel* m = label("lblMessage");
+    m->setText(text);
+    placeMessage();
+}
+
+void frmElevens::setScoreText(int32_t score) {
+    QLabel* l = label("lblCurrentScore");
+    l->setText(FormatScore(score));
+    l->adjustSize();
+    centreIn(l, "ScoreRectangle", true);
+    SetForeColour(l, score >= 0 ? kVbBlue : kVbRed);
+}
+
+void frmElevens::setValueText(const char* name, const QString& text) {
+    QLabel* l = label(name);
+    l->setText(text);
+    l->adjustSize();
+    const QString n = name;
+    if (n == "lblCurrentElevens")
+        centreIn(l, "ElevensRectangle", true);
+    else if (n == "lblCurrentRound")
+        centreIn(l, "RoundRectangle", true);
+    else if (n == "lblCurrentTotal")
+        centreIn(l, "CardTotalRectangle", true);
+    else if (n == "lblTime")
+        placeTimeLabel();
+}

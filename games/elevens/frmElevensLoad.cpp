@@ -1,0 +1,130 @@
+// Loading the elevens window: defaults, the settings file, the high-score line, the splash
+// texts; writing the settings at a confirmed quit; the custom-scoring dialog and the rules.
+#include "games/elevens/frmElevens.h"
+
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "games/elevens/ElevensSettings.h"
+#include "games/elevens/ElevensSettingsFile.h"
+#include "games/elevens/frmElevensCustomScoring.h"
+#include "platform/Modal.h"
+#include "platform/ProgramTime.h"
+#include "services/HighScores.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+const QString kDefaultTop = QStringLiteral("50000");
+
+ElevensWindowGeometry geometryOf(const QWidget& w) {
+    ElevensWindowGeometry g;
+    const Qt::WindowStates s = w.windowState();
+    g.state = s & Qt::WindowMaximized   ? WindowMaximised
+              : s & Qt::WindowMinimized ? WindowMinimised
+                                        : WindowNormal;
+    g.width = w.width() * 15;
+    g.height = w.height() * 15;
+    return g;
+}
+} // namespace
+
+void frmElevens::Form_Load() {
+    SharedState& s = Shared();
+    LoadFrameDefaults(); // idle, music off, default time limit, status bar, splash
+    ResetElevensLoadDefaults();
+    label("lblProductName")->setText(s.GameTitle);
+    label("lblProductName")->adjustSize();
+    resize(Tw(9540), Tw(7200));
+    Form_Resize();
+    setCursor(Qt::WaitCursor);
+
+    // A missing file is written with the defaults first; the stored time limit, colour and
+    // card back are applied through their menu items.
+    LoadElevensSettings(geometryOf(*this), settingsHandlers());
+    Form_Resize(); // the stored size, laid out before the window is first shown
+    SetCardValues(s.EnhancedScoring);
+    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
+    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
+    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
+    for (const char* name : {"lblPlatform", "lblVersion"}) {
+        QLabel* l = label(name);
+        const int right = l->geometry().right();
+        l->adjustSize();
+        l->move(right - l->width() + 1, l->y());
+    }
+    setWindowTitle(ElevensWindowCaption());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+
+    const QString table = ElevensTableName();
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
+    ShowHighScore(table, this, kDefaultTop);
+    StatusClock_Timer();
+    s.WindowLoadTime = platform::ProgramTime::now();
+    s.CustomScoring = ElevensScoringIsCustom();
+    if (QAction* save = action("mnuSave")) save->setEnabled(false);
+    unsetCursor();
+}
+
+ElevensSettingsHandlers frmElevens::settingsHandlers() {
+    ElevensSettingsHandlers h;
+    h.selectionColour = [this](int index) { ColourItem_Click(index); };
+    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
+    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
+    h.music = [this](bool on) { SetMusicSwitch(on); };
+    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
+    h.drawTimer = [this](bool on) {
+        if (QAction* a = action("mnuDrawTimer")) a->setChecked(on);
+    };
+    h.cardGoal = [this](int goal) {
+        setGoalChecks(goal);
+        const QString caption = GoalCaption(goal);
+        if (!caption.isEmpty()) {
+            label("lblElevens")->setText(caption);
+            label("lblElevens")->adjustSize();
+            Form_Resize();
+        }
+    };
+    h.windowState = [this](int state) {
+        setWindowState(state == WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    };
+    h.currentWindowState = [this] { return geometryOf(*this).state; };
+    h.width = [this](int twips) { resize(Tw(twips), height()); };
+    h.height = [this](int twips) { resize(width(), Tw(twips)); };
+    return h;
+}
+
+void frmElevens::ReadSettingsINI() {
+    ReadElevensSettings(ElevensSettingsPath(), settingsHandlers());
+}
+
+void frmElevens::WriteSettingsINI() {
+    WriteElevensSettings(CurrentElevensSettings(geometryOf(*this)));
+}
+
+void frmElevens::ShowCustomScoring() {
+    frmElevensCustomScoring dialog(this, [this] {
+        SetCardValues(Shared().EnhancedScoring);
+        setStatusText(1, BonusRoundStatusText());
+    });
+    platform::ShowModal(dialog);
+}
+
+RulesValues frmElevens::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const ElevensSettings& o = ElevensOptions();
+    v.ElevensBonusRoundScore = o.BonusRoundScore;
+    v.ElevensBonus = o.Bonus;
+    v.ElevensBonusES = o.BonusES;
+    v.ElevensCompletionBonus = o.CompletionBonus;
+    v.CardBonus = o.CardBonus;
+    if (cmdTakeScore()) v.TakeScoreCaption = cmdTakeScore()->text();
+    return v;
+}
