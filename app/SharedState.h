@@ -42,6 +42,9 @@ struct SharedState {
     int CardGoal = 11;
     bool EnhancedScoring = false;
 
+    // The program's command line after its name: a saved elevens game to open.
+    QString CommandLine;
+
     // The shared deck: index 0 holds no card.
     QStringList Deck;
 };

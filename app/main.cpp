@@ -1,3 +1,4 @@
+#include "app/SharedState.h"
 #include "app/frmSelect.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName("Parlovex");
     app.setQuitOnLastWindowClosed(false);
+    Shared().CommandLine = app.arguments().mid(1).join(QLatin1Char(' '));
     frmSelect launcher;
     FirstPaintProbe probe;
     if (std::getenv("PARLOVEX_STARTUP_PROBE")) launcher.installEventFilter(&probe);

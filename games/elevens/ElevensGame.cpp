@@ -64,7 +64,10 @@ bool ElevensGame::play() {
         ok = CreateElevensDeck() && ShuffleDeck();
         const QStringList empty(deck.size(), QString());
         last.Round1Deck = last.Round2Deck = last.Round3Deck = empty;
+        last.CardGoal = Shared().CardGoal;
     }
+    last.TimeLimit = Shared().TimeLimit;
+    last.Custom = Shared().CustomScoring;
     if (ok) ok = deal(true);
     if (!ok) state_ = ElevensState::Idle;
     return ok;

@@ -45,6 +45,11 @@ struct ElevensLastGame {
     QStringList Round3Deck;
     int32_t LastGameScore = 0;
     bool ReplayMode = false;
+    // What the game was played under: the goal the decks were made for, the time limit and
+    // whether customized scoring was in effect. A saved game records these with the decks.
+    int CardGoal = 0;
+    int TimeLimit = 0;
+    bool Custom = false;
 };
 ElevensLastGame& LastElevensGame();
 

@@ -71,6 +71,10 @@ class frmElevens : public GameWindow {
     void ShowTimerRect(bool show);
     void mnuSave_Click();
     void mnuOpen_Click();
+    // Reads a saved game and replays it; false after the failure message.
+    bool OpenSavedGame(const QString& fileName);
+    // The first activation opens the saved game named on the command line, once.
+    void Form_Activate();
 
     // The window's own state behind the "Game Paused" and "Game Over" captions.
     bool GameRunning() const { return game_.gameRunning(); }
@@ -94,6 +98,7 @@ class frmElevens : public GameWindow {
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -156,6 +161,7 @@ class frmElevens : public GameWindow {
 
     // Minimised during a round: what runs again on the restore.
     bool minimised_ = false;
+    bool activatedOnce_ = false;
     bool clockBeforeMinimise_ = false;
     bool musicBeforeMinimise_ = false;
     // "Times Up!" blinks before the round end: a close request waits for both.
