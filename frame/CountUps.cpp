@@ -14,6 +14,13 @@
 #include <cmath>
 
 namespace {
+// Adds to the score and shows the new total at once, even inside a blocking pause.
+void addToScore(QLabel* score, int64_t add) {
+    Shared().Score = AddScore(Shared().Score, add);
+    if (!score) return;
+    score->setText(FormatScore(Shared().Score));
+    score->repaint();
+}
 
 const QString kSnap = QStringLiteral("Snap.wav");
 
@@ -77,9 +84,7 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
             DrawClock(ClockDegreesFor(second));
             s.GaugeElapsed = second;
             s.ElapsedSeconds += 1;
-            s.Score = AddScore(s.Score, step);
-            setText(score, FormatScore(s.Score));
-            if (score) score->repaint();
+            addToScore(score, step);
             bonus -= step;
             setColour(scoring, kVbBlack);
             setText(scoring, FormatScore(bonus));
@@ -87,9 +92,7 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
             platform::Sleep(75);
         }
     } else {
-        s.Score = AddScore(s.Score, bonus);
-        setText(score, FormatScore(s.Score));
-        if (score) score->repaint();
+        addToScore(score, bonus);
     }
     if (scoring) scoring->hide();
     setColour(score, kVbBlue);
@@ -122,9 +125,7 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
         int64_t remaining = bonus;
         while (remaining != 0) {
             const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
-            s.Score = AddScore(s.Score, add);
-            setText(score, FormatScore(s.Score));
-            if (score) score->repaint();
+            addToScore(score, add);
             remaining -= add;
             setColour(scoring, kVbBlack);
             setText(scoring, FormatScore(remaining));
@@ -132,9 +133,7 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
             platform::Sleep(75);
         }
     } else {
-        s.Score = AddScore(s.Score, bonus);
-        setText(score, FormatScore(s.Score));
-        if (score) score->repaint();
+        addToScore(score, bonus);
     }
     setColour(score, kVbBlue);
     if (scoring) scoring->hide();
