@@ -24,7 +24,6 @@ echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPARLOVEX_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs")
 
