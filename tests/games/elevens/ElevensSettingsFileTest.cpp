@@ -1,28 +1,12 @@
 #include "games/elevens/ElevensSettingsFile.h"
 #include "ElevensTestSupport.h"
+#include "FirstRunSettings.h"
 #include "platform/SafeFile.h"
 
 #include <QFile>
 #include <vector>
 
 namespace {
-const QByteArray kFirstRun = "[Color]\r\n1\r\n\r\n"
-                             "[Play Music]\r\nFalse\r\n\r\n"
-                             "[Time]\r\n90\r\n\r\n"
-                             "[DrawTimer]\r\nTrue\r\n\r\n"
-                             "[Play Sounds]\r\nTrue\r\n\r\n"
-                             "[CardGoal]\r\n11\r\n\r\n"
-                             "[Bonus Round Score]\r\n80000\r\n\r\n"
-                             "[Completion Bonus]\r\n10000\r\n\r\n"
-                             "[Elevens Bonus]\r\n1500\r\n\r\n"
-                             "[Elevens Bonus ES]\r\n1000\r\n\r\n"
-                             "[Time Bonus]\r\n100\r\n\r\n"
-                             "[State]\r\n0\r\n\r\n"
-                             "[New Score Mode]\r\nTrue\r\n\r\n"
-                             "[Width]\r\n9540\r\n\r\n"
-                             "[Height]\r\n7200\r\n\r\n"
-                             "[Deck]\r\n1\r\n\r\n";
-
 // Records every handler call as "name=value".
 struct Recorder {
     std::vector<QString> calls;
@@ -68,7 +52,7 @@ TEST_F(ElevensSettingsFileTest, FirstRunWritesTheDefaultsAndReadsThemBack) {
     Shared().SoundsOn = false;
     Recorder r;
     ASSERT_TRUE(LoadElevensSettings({WindowNormal, 9540, 7200}, r.handlers()));
-    EXPECT_EQ(fileBytes(), kFirstRun);
+    EXPECT_EQ(fileBytes(), kFirstRunSumbryIni);
     EXPECT_EQ(r.calls, (std::vector<QString>{"colour=1", "music=off", "time=90", "goal=11",
                                              "state=0", "width=9540", "height=7200", "deck=1"}));
     EXPECT_EQ(Shared().CardGoal, 11);

@@ -1,6 +1,7 @@
 // Loading the elevens window: the first run's settings file, the idle window, the stored
 // settings applied through the menus, and the layout at the minimum size and larger.
 #include "ElevensWindowTestSupport.h"
+#include "FirstRunSettings.h"
 
 #include "app/PictureList.h"
 #include "app/Twips.h"
@@ -9,23 +10,6 @@
 #include <QFrame>
 
 namespace {
-const QByteArray kFirstRunSettings = "[Color]\r\n1\r\n\r\n"
-                                     "[Play Music]\r\nFalse\r\n\r\n"
-                                     "[Time]\r\n90\r\n\r\n"
-                                     "[DrawTimer]\r\nTrue\r\n\r\n"
-                                     "[Play Sounds]\r\nTrue\r\n\r\n"
-                                     "[CardGoal]\r\n11\r\n\r\n"
-                                     "[Bonus Round Score]\r\n80000\r\n\r\n"
-                                     "[Completion Bonus]\r\n10000\r\n\r\n"
-                                     "[Elevens Bonus]\r\n1500\r\n\r\n"
-                                     "[Elevens Bonus ES]\r\n1000\r\n\r\n"
-                                     "[Time Bonus]\r\n100\r\n\r\n"
-                                     "[State]\r\n0\r\n\r\n"
-                                     "[New Score Mode]\r\nTrue\r\n\r\n"
-                                     "[Width]\r\n9540\r\n\r\n"
-                                     "[Height]\r\n7200\r\n\r\n"
-                                     "[Deck]\r\n1\r\n\r\n";
-
 QRect twips(const QWidget* w) {
     return QRect(w->x() * 15, w->y() * 15, w->width() * 15, w->height() * 15);
 }
@@ -33,7 +17,7 @@ QRect twips(const QWidget* w) {
 
 TEST_F(ElevensWindowTest, FirstRunWritesTheDefaultsAndOpensIdle) {
     auto w = open();
-    EXPECT_EQ(file("Sumbry.Ini"), kFirstRunSettings);
+    EXPECT_EQ(file("Sumbry.Ini"), kFirstRunSumbryIni);
     EXPECT_TRUE(QFileInfo::exists(dir.path() + "/Sumbry Hi Score Table ES 11_90.Txt"));
     EXPECT_EQ(w->objectName(), "frmElevens");
     EXPECT_EQ(w->windowTitle(), "Sumbry! - Enhanced Scoring");
