@@ -1,4 +1,5 @@
 #include "app/frmSelect.h"
+#include "app/CentreOnScreen.h"
 
 #include "app/GameWindows.h"
 #include "app/PictureList.h"
@@ -18,15 +19,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 frmSelect* theLauncher = nullptr;
 
 // Button positions inside the frame, in the launcher's tab order.
 constexpr std::array<QRect, 9> kButtonPlaces{
-    TwRect(315, 720, 1320, 420),  TwRect(315, 1365, 1320, 420),  TwRect(315, 1995, 1320, 420),
-    TwRect(315, 2640, 1320, 420), TwRect(1920, 480, 1320, 420),  TwRect(1920, 1125, 1320, 420),
+    TwRect(315, 720, 1320, 420),   TwRect(315, 1365, 1320, 420),  TwRect(315, 1995, 1320, 420),
+    TwRect(315, 2640, 1320, 420),  TwRect(1920, 480, 1320, 420),  TwRect(1920, 1125, 1320, 420),
     TwRect(1920, 1755, 1320, 420), TwRect(1920, 2400, 1320, 420), TwRect(1920, 3000, 1320, 420)};
 
 constexpr std::array<QPoint, 8> kSplashPlaces{
@@ -34,7 +34,9 @@ constexpr std::array<QPoint, 8> kSplashPlaces{
     QPoint(5355, 2280), QPoint(5865, 1530), QPoint(5355, 855),  QPoint(4710, 585)};
 } // namespace
 
-frmSelect* frmSelect::instance() { return theLauncher; }
+frmSelect* frmSelect::instance() {
+    return theLauncher;
+}
 
 frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolder) {
     theLauncher = this;
@@ -109,13 +111,11 @@ void frmSelect::Form_Load() {
     s.UserState = "None";
     s.UserCountry = "United States";
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
     setWindowTitle("The Parlovex Collection");
 
-    QString folder = programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
+    QString folder =
+        programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
     if (!folder.endsWith('/')) folder += '/';
     s.ProgramFolder = folder;
 
@@ -188,7 +188,9 @@ void frmSelect::LaunchGame(const QString& windowName) {
     hide();
 }
 
-void frmSelect::cmdLaunchBrowser_Click() { OpenWebPage(this, kDistributorWebAddress); }
+void frmSelect::cmdLaunchBrowser_Click() {
+    OpenWebPage(this, kDistributorWebAddress);
+}
 
 void frmSelect::Form_Unload() {
     if (unloaded_) return;
@@ -206,4 +208,6 @@ void frmSelect::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void frmSelect::cmdClose_Click() { close(); }
+void frmSelect::cmdClose_Click() {
+    close();
+}

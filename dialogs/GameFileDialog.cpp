@@ -1,16 +1,15 @@
 #include "dialogs/GameFileDialog.h"
+#include "app/CentreOnScreen.h"
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "dialogs/GameFileLists.h"
 #include "services/SavedGame.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -86,10 +85,7 @@ GameFileDialog::GameFileDialog(const QString& infoName, const QString& nameCapti
 }
 
 void GameFileDialog::Form_Load(const QString& infoText) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
     lblInfo_->setText(infoText);
     const QString folder = Shared().ProgramFolder;
     Drive1_->setDriveOf(folder);

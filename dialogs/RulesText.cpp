@@ -2,6 +2,7 @@
 
 #include "app/SharedState.h"
 #include "dialogs/rules/RulesParts.h"
+#include "services/HighScores.h"
 
 #include <array>
 
@@ -56,13 +57,7 @@ QString RulesPlain(int64_t n) {
 }
 
 QString RulesGrouped(int64_t n) {
-    // Grouped by hand: the locale's separators must not leak into the text.
-    const bool negative = n < 0;
-    uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
-    QString digits = QString::number(magnitude);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, ',');
-    return negative ? "-" + digits : digits;
+    return FormatScore(n);
 }
 
 QString RulesText(const QString& gameTitle, const RulesValues& v) {

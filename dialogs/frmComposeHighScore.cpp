@@ -1,4 +1,5 @@
 #include "dialogs/frmComposeHighScore.h"
+#include "app/CentreOnScreen.h"
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -167,10 +167,7 @@ void frmComposeHighScore::buildControls() {
 
 void frmComposeHighScore::Form_Load() {
     const SharedState& s = Shared();
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
     setWindowTitle("High score submission for " + s.GameTitle);
     lblInfo_->setText(kInfoText);
     fitWrappedText(lblInfo_);

@@ -2,7 +2,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
-#include "dialogs/CentreOnScreen.h"
+#include "app/CentreOnScreen.h"
 #include "platform/MessageBox.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "app/frmSelect.h"
-#include "dialogs/CentreOnScreen.h"
+#include "app/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"

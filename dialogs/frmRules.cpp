@@ -1,13 +1,12 @@
 #include "dialogs/frmRules.h"
+#include "app/CentreOnScreen.h"
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "platform/Modal.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 frmRules::frmRules(const RulesValues& v, QWidget* parent) : QDialog(parent), values_(v) {
     setObjectName("frmRules");
@@ -31,11 +30,7 @@ frmRules::frmRules(const RulesValues& v, QWidget* parent) : QDialog(parent), val
 }
 
 void frmRules::Form_Load() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2,
-             area.top() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
     const QString& title = Shared().GameTitle;
     setWindowTitle(title + " Rules, Notes and Strategy");
     cmdOK_->move((width() - cmdOK_->width()) / 2, cmdOK_->y());

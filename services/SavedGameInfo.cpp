@@ -1,8 +1,7 @@
 #include "services/SavedGameInfo.h"
 
 #include "platform/MessageBox.h"
-
-#include <QLocale>
+#include "services/HighScores.h"
 
 QString SavedScorePhrase(int32_t score) {
     struct Band {
@@ -21,8 +20,7 @@ QString SavedScorePhrase(int32_t score) {
 }
 
 QString FormatSavedScore(int32_t score) {
-    // Fixed separators whatever the user's locale, as the message is written.
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qint64(score));
+    return FormatScore(score);
 }
 
 QString SavedGameSummary(const SavedGame& game) {

@@ -1,4 +1,5 @@
 #include "games/elevens/frmElevensCustomScoring.h"
+#include "app/CentreOnScreen.h"
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
@@ -10,11 +11,9 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <cmath>
 
 namespace {
@@ -183,10 +182,7 @@ void frmElevensCustomScoring::Form_Load() {
     cmdCancel->setGeometry(width / 2 + Tw(840), buttonsTop, Tw(1215), Tw(375));
     setFixedSize(width, buttonsTop + Tw(375) + Tw(240));
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect r = screen->geometry();
-        move(r.left() + (r.width() - this->width()) / 2, r.top() + (r.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
 }
 
 void frmElevensCustomScoring::setCardBonusEnabled(bool on) {

@@ -1,5 +1,6 @@
 // Loading the elevens window: defaults, the settings file, the high-score line, the splash
 // texts; writing the settings at a confirmed quit; the custom-scoring dialog and the rules.
+#include "app/CentreOnScreen.h"
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
@@ -13,10 +14,8 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QString kDefaultTop = QStringLiteral("50000");
@@ -58,10 +57,7 @@ void frmElevens::Form_Load() {
         l->move(right - l->width() + 1, l->y());
     }
     setWindowTitle(ElevensWindowCaption());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
 
     const QString table = ElevensTableName();
     if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);

@@ -1,4 +1,4 @@
-#include "dialogs/CentreOnScreen.h"
+#include "app/CentreOnScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
