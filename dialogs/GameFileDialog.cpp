@@ -16,6 +16,7 @@ namespace {
 QLabel* label(const QString& name, const QString& text, const QRect& rect, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText); // shows folder and player names
     l->setGeometry(rect);
     return l;
 }

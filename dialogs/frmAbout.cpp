@@ -20,6 +20,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblInfo_ = new QLabel(this);
     lblInfo_->setObjectName("lblInfo");
+    lblInfo_->setTextFormat(Qt::PlainText);
     lblInfo_->setGeometry(TwRect(240, 240, 4200, 855));
     lblInfo_->setWordWrap(true);
     lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -30,6 +31,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblStats_ = new QLabel(this);
     lblStats_->setObjectName("lblStats");
+    lblStats_->setTextFormat(Qt::PlainText);
     lblStats_->setGeometry(TwRect(240, 1200, 4200, 615));
     lblStats_->setWordWrap(true);
     lblStats_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

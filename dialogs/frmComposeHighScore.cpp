@@ -8,6 +8,7 @@
 #include "platform/Modal.h"
 #include "services/HighScoreMail.h"
 #include "services/HighScores.h"
+#include "services/UserInfo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +32,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
                   bool bold = false) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText); // shows the player's details
     label->setGeometry(geometry);
     if (bold) {
         QFont f = label->font();
@@ -166,6 +168,7 @@ void frmComposeHighScore::buildControls() {
 }
 
 void frmComposeHighScore::Form_Load() {
+    LoadMailSettings(Shared().ProgramFolder + kMailSettingsFileName);
     const SharedState& s = Shared();
     CentreOnScreen(this);
     setWindowTitle("High score submission for " + s.GameTitle);
@@ -271,10 +274,10 @@ bool frmComposeHighScore::eventFilter(QObject* watched, QEvent* event) {
 void frmComposeHighScore::copyPlayerDetails() {
     // The details file keeps one value per line.
     SharedState& s = Shared();
-    s.UserName = platform::OneLine(txtName_->text());
-    s.UserHomeTown = platform::OneLine(txtHomeTown_->text());
-    s.UserState = platform::OneLine(cmboState_->currentText());
-    s.UserCountry = platform::OneLine(txtCountry_->text());
+    s.UserName = CleanUserDetail(txtName_->text());
+    s.UserHomeTown = CleanUserDetail(txtHomeTown_->text());
+    s.UserState = CleanUserDetail(cmboState_->currentText());
+    s.UserCountry = CleanUserDetail(txtCountry_->text());
 }
 
 void frmComposeHighScore::cmdCancel_Click() {
@@ -318,7 +321,13 @@ void frmComposeHighScore::cmdSubmit_Click() {
         ComposeHighScoreMail(title, txtSample_->toPlainText(), s.CustomScoring, s.EnhancedScoring,
                              txtOther_->toPlainText());
     QString error;
-    if (!SendHighScoreMail(mail, &error)) {
+    // Held while the server answers, so the message cannot go out twice.
+    cmdSubmit_->setEnabled(false);
+    cmdCancel_->setEnabled(false);
+    const bool sent = SendHighScoreMail(mail, &error);
+    cmdSubmit_->setEnabled(true);
+    cmdCancel_->setEnabled(true);
+    if (!sent) {
         reportError(error);
         return;
     }

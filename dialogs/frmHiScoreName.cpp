@@ -1,9 +1,10 @@
 #include "dialogs/frmHiScoreName.h"
 
+#include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
-#include "app/CentreOnScreen.h"
 #include "platform/MessageBox.h"
+#include "services/UserInfo.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@ frmHiScoreName::frmHiScoreName(QWidget* parent) : QDialog(parent) {
 
     lblInfo_ = new QLabel(this);
     lblInfo_->setObjectName("lblInfo");
+    lblInfo_->setTextFormat(Qt::PlainText);
     lblInfo_->setGeometry(TwRect(120, 120, 4575, 615));
     lblInfo_->setWordWrap(true);
     lblInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -47,7 +49,7 @@ void frmHiScoreName::Form_Load() {
 }
 
 void frmHiScoreName::cmdOK_Click() {
-    const QString name = txtPlayerName_->text();
+    const QString name = CleanUserDetail(txtPlayerName_->text());
     if (name.contains(QLatin1Char(','))) {
         platform::MsgBox("Sorry, you may not use commas in your name.", platform::Buttons::OK,
                          platform::Icon::Critical, Shared().GameTitle, this);

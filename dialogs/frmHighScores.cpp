@@ -29,6 +29,7 @@ QLabel* makeRowLabel(QWidget* parent, const QString& name, int left, int top, in
                      Qt::Alignment align) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText); // names come from the table file
     l->setGeometry(TwRect(left, top, width, kRowHeight));
     l->setAlignment(align | Qt::AlignVCenter);
     l->setContentsMargins(Tw(60), 0, Tw(60), 0);
@@ -76,6 +77,7 @@ frmHighScores::frmHighScores(QWidget* parent) : QDialog(parent) {
 
     lblHiScoreInfo_ = new QLabel(this);
     lblHiScoreInfo_->setObjectName("lblHiScoreInfo");
+    lblHiScoreInfo_->setTextFormat(Qt::PlainText);
     lblHiScoreInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblHiScoreInfo_->setStyleSheet("color: #0000FF;");
     lblHiScoreInfo_->move(Tw(120), Tw(3105));

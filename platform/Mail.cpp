@@ -2,11 +2,15 @@
 
 #include "platform/ProgramTime.h"
 
-#include <curl/curl.h>
+#include "platform/LoadableModule.h"
+#include "platform/loadable/SmtpModule.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QRegularExpression>
-#include <cstring>
-#include <mutex>
+#include <QTimer>
+#include <atomic>
+#include <thread>
 
 namespace platform {
 namespace {
@@ -52,21 +56,6 @@ QByteArray bodyText(const QString& text) {
     return body.toUtf8();
 }
 
-struct Upload {
-    QByteArray data;
-    qsizetype offset = 0;
-};
-
-size_t readUpload(char* buffer, size_t size, size_t count, void* user) {
-    auto* upload = static_cast<Upload*>(user);
-    const size_t room = size * count;
-    const size_t left = size_t(upload->data.size() - upload->offset);
-    const size_t n = left < room ? left : room;
-    std::memcpy(buffer, upload->data.constData() + upload->offset, n);
-    upload->offset += qsizetype(n);
-    return n;
-}
-
 } // namespace
 
 MailSettings DefaultMailSettings() {
@@ -108,12 +97,12 @@ MailSession::~MailSession() {
 }
 
 bool MailSession::signOn() {
-    static std::once_flag globalInit;
-    std::call_once(globalInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     signOff();
     error_.clear();
-    curl_ = curl_easy_init();
-    if (!curl_) return fail(QStringLiteral("The mail session could not be opened."));
+    QString problem;
+    send_ = reinterpret_cast<void*>(
+        ResolveModuleEntry<ParlovexSmtpSendFn>(kMailModuleName, kMailModuleEntry, &problem));
+    if (!send_) return fail(QStringLiteral("The mail session could not be opened: ") + problem);
     return true;
 }
 
@@ -168,46 +157,46 @@ QByteArray MailSession::messageText() const {
 }
 
 bool MailSession::send() {
-    if (!curl_) return fail(QStringLiteral("The mail session is not open."));
+    if (!send_) return fail(QStringLiteral("The mail session is not open."));
     if (!resolved_) return fail(QStringLiteral("The recipient has not been resolved."));
-    CURL* curl = static_cast<CURL*>(curl_);
-    curl_easy_reset(curl);
 
     const MailSettings& s = CurrentMailSettings();
     const QByteArray url = s.serverUrl.toUtf8();
     const QByteArray from = '<' + OneLine(s.senderAddress).toLatin1() + '>';
     const QByteArray to = '<' + recipientAddress_.toLatin1() + '>';
-    curl_slist* recipients = curl_slist_append(nullptr, to.constData());
-    Upload upload{messageText()};
-    char errorBuffer[CURL_ERROR_SIZE] = {};
+    const QByteArray message = messageText();
+    const ParlovexSmtpRequest request{url.constData(),
+                                      from.constData(),
+                                      to.constData(),
+                                      message.constData(),
+                                      size_t(message.size()),
+                                      long(s.connectTimeoutSeconds),
+                                      long(s.transferTimeoutSeconds)};
+    char error[1024] = {};
+    int rc = 0;
 
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, long(s.connectTimeoutSeconds));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, long(s.transferTimeoutSeconds));
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, readUpload);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(upload.data.size()));
-
-    const CURLcode rc = curl_easy_perform(curl);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
-    curl_slist_free_all(recipients);
-    if (rc == CURLE_OK) return true;
-
-    QString description =
-        QStringLiteral("%1 (code %2)").arg(QString::fromUtf8(curl_easy_strerror(rc))).arg(int(rc));
-    if (errorBuffer[0]) description += QStringLiteral(": ") + QString::fromUtf8(errorBuffer);
-    return fail(description);
+    // The server may be slow or silent: talk to it on a worker thread while the windows keep
+    // painting. Input waits until the answer is in, so nothing can be sent twice.
+    std::atomic<bool> done{false};
+    auto sendFn = reinterpret_cast<ParlovexSmtpSendFn>(send_);
+    std::thread worker([&] {
+        rc = sendFn(&request, error, sizeof error);
+        done = true;
+    });
+    QEventLoop wait;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &wait, [&] {
+        if (done) wait.quit();
+    });
+    poll.start(20);
+    if (!done) wait.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    if (rc == 0) return true;
+    return fail(QString::fromUtf8(error));
 }
 
 void MailSession::signOff() {
-    if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
-    curl_ = nullptr;
+    send_ = nullptr;
 }
 
 bool MailSession::fail(const QString& description) {

@@ -15,8 +15,8 @@ struct MailSettings {
     QString senderAddress;    // envelope sender and From header
     QString recipientName;    // display name of the one recipient the program writes to
     QString recipientAddress; // also named in error messages
-    int connectTimeoutSeconds = 15;
-    int transferTimeoutSeconds = 60;
+    int connectTimeoutSeconds = 10;
+    int transferTimeoutSeconds = 30; // the whole exchange, so a stalling server cannot hold us
 };
 
 MailSettings DefaultMailSettings();
@@ -35,7 +35,7 @@ class MailSession {
     MailSession& operator=(const MailSession&) = delete;
 
     bool signOn();
-    bool isSignedOn() const { return curl_ != nullptr; }
+    bool isSignedOn() const { return send_ != nullptr; }
     // Starts a new message, forgetting recipient, subject and text.
     void compose();
     void setRecipient(const QString& displayName, const QString& address);
@@ -43,7 +43,8 @@ class MailSession {
     bool resolveName();
     void setSubject(const QString& subject);
     void setNoteText(const QString& text);
-    // Hands the message to the server; true once the server has accepted it.
+    // Hands the message to the server; true once the server has accepted it. The exchange
+    // runs on a worker thread; meanwhile windows repaint and input waits.
     bool send();
     void signOff();
 
@@ -54,7 +55,7 @@ class MailSession {
   private:
     bool fail(const QString& description);
 
-    void* curl_ = nullptr;
+    void* send_ = nullptr; // the mail module's sender, while signed on
     QString recipientName_;
     QString recipientAddress_;
     bool resolved_ = false;

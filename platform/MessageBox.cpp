@@ -9,27 +9,38 @@ MessageScript* script = nullptr;
 
 QMessageBox::StandardButtons toQt(Buttons b) {
     switch (b) {
-    case Buttons::OK: return QMessageBox::Ok;
-    case Buttons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::OK:
+        return QMessageBox::Ok;
+    case Buttons::OKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::Icon toQt(Icon i) {
     switch (i) {
-    case Icon::None: return QMessageBox::NoIcon;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
+    case Icon::None:
+        return QMessageBox::NoIcon;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
 } // namespace
 
-MessageScript::MessageScript() : previous_(script) { script = this; }
+MessageScript::MessageScript() : previous_(script) {
+    script = this;
+}
 MessageScript::~MessageScript() {
     if (script == this) script = previous_;
 }
@@ -41,7 +52,8 @@ MessageScript& MessageScript::then(Answer a) {
 
 std::vector<QString> MessageScript::texts() const {
     std::vector<QString> out;
-    for (const auto& a : asked_) out.push_back(a.text);
+    for (const auto& a : asked_)
+        out.push_back(a.text);
     return out;
 }
 
@@ -58,11 +70,17 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ti
     }
     QMessageBox box(toQt(icon), title, text, toQt(buttons),
                     parent ? parent : QApplication::activeWindow());
+    // Texts carry names from files and from the player: never interpret them as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::OK || buttons == Buttons::OKCancel ? Answer::OK : Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::OK || buttons == Buttons::OKCancel ? Answer::OK : Answer::Cancel;
     }
 }
 

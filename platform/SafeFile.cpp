@@ -3,40 +3,93 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace platform {
 
-bool WriteFileWhole(const QString& path, const QByteArray& data, QString* error) {
-    QSaveFile file(path);
-    // Renaming over the old file is the point; never fall back to writing in place.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
+namespace {
+QString describe(const QString& path, const QString& problem) {
+    return path + QStringLiteral(": ") + problem;
+}
+} // namespace
+
+bool WriteAllTo(QIODevice& device, const QByteArray& data, QString* error) {
+    qint64 done = 0;
+    while (done < data.size()) {
+        const qint64 n = device.write(data.constData() + done, data.size() - done);
+        if (n <= 0) {
+            if (error) *error = device.errorString();
+            return false;
+        }
+        done += n;
     }
-    if (file.write(data) != data.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
+    // A buffered device reports a full disk only when its buffer is written out.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    if (file && (!file->flush() || file->error() != QFileDevice::NoError)) {
+        if (error) *error = file->errorString();
         return false;
     }
     return true;
 }
 
-bool ReadFileWhole(const QString& path, QByteArray& data, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) {
-            *error = QFileInfo::exists(path) ? file.errorString()
-                                             : QStringLiteral("File not found: ") + path;
-        }
+bool WriteFileWhole(const QString& path, const QByteArray& data, QString* error) {
+    QSaveFile file(path);
+    // Renaming over the old file is the point; never fall back to writing in place.
+    file.setDirectWriteFallback(false);
+    // Unbuffered: every write reaches the file system at once, so a full disk fails the write
+    // that hit it instead of a flush whose failure commit() may not report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (error) *error = describe(path, file.errorString());
         return false;
     }
-    data = file.readAll();
+    QString problem;
+    if (!WriteAllTo(file, data, &problem)) {
+        if (error) *error = describe(path, problem);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error) *error = describe(path, file.errorString());
+        return false;
+    }
     return true;
+}
+
+bool ReadFileWhole(const QString& path, QByteArray& data, QString* error, qint64 maxSize) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (error) *error = QStringLiteral("File not found: ") + path;
+        return false;
+    }
+    // Pipes block a reader until a writer comes; devices can be read forever.
+    if (!info.isFile()) {
+        if (error) *error = describe(path, QStringLiteral("not a regular file"));
+        return false;
+    }
+    if (info.size() > maxSize) {
+        if (error) *error = describe(path, QStringLiteral("the file is too large"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = describe(path, file.errorString());
+        return false;
+    }
+    // The file may have grown since it was measured: never read more than the limit.
+    data = file.read(maxSize + 1);
+    if (data.size() > maxSize) {
+        data.clear();
+        if (error) *error = describe(path, QStringLiteral("the file is too large"));
+        return false;
+    }
+    return true;
+}
+
+QString DecodeFileText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return QString::fromLatin1(bytes);
 }
 
 } // namespace platform

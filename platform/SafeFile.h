@@ -1,17 +1,33 @@
 #pragma once
 // Writing a file whole: the new text goes to a temporary file in the same folder, which is
 // then renamed over the old one, so a crash or a full disk never loses the old file.
+// Reading a file whole, bounded: the program's files are small text files, so anything that
+// is not a regular file, or is larger than a limit, is refused before it is read.
 
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 namespace platform {
 
-// Returns true on success; on failure `error` (if given) holds a description and the old
-// file is untouched.
+// The largest file the program reads, unless a caller asks for less.
+inline constexpr qint64 kMaxReadSize = 1024 * 1024;
+
+// Returns true on success; on failure `error` (if given) holds a description that names the
+// file, and the old file is untouched.
 bool WriteFileWhole(const QString& path, const QByteArray& data, QString* error = nullptr);
 
-// Reads a whole file; false (with a description) when it cannot be opened.
-bool ReadFileWhole(const QString& path, QByteArray& data, QString* error = nullptr);
+// Writes every byte to an open device and flushes it; false with the device's error when any
+// write or the flush fails (a full disk, a device that refuses writes).
+bool WriteAllTo(QIODevice& device, const QByteArray& data, QString* error = nullptr);
+
+// Reads a whole regular file of at most `maxSize` bytes; false (with a description) when it
+// is missing, not a regular file, too large, or cannot be read.
+bool ReadFileWhole(const QString& path, QByteArray& data, QString* error = nullptr,
+                   qint64 maxSize = kMaxReadSize);
+
+// The program's texts are UTF-8; files from older versions may hold 8-bit Latin-1 names.
+QString DecodeFileText(const QByteArray& bytes);
 
 } // namespace platform

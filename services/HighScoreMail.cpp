@@ -2,6 +2,9 @@
 
 #include "platform/Mail.h"
 #include "services/HighScores.h"
+#include "services/ItemReader.h"
+
+#include <QFileInfo>
 
 #include <array>
 #include <cmath>
@@ -100,6 +103,35 @@ HighScoreMail ComposeHighScoreMail(const QString& gameTitle, const QString& list
                             comments}
                     .join("\r\n");
     return mail;
+}
+
+void LoadMailSettings(const QString& path) {
+    if (!QFileInfo::exists(path)) return;
+    auto reader = ItemReader::open(path);
+    if (!reader) return;
+    platform::MailSettings settings = platform::CurrentMailSettings();
+    const QString server = QStringLiteral("[Server]"), sender = QStringLiteral("[Sender]"),
+                  recipient = QStringLiteral("[Recipient]"),
+                  recipientName = QStringLiteral("[Recipient Name]");
+    ReadKeyedItems(*reader, {server, sender, recipient, recipientName},
+                   [&](const QString& key, const QString& raw) {
+                       const QString value = platform::OneLine(raw).trimmed();
+                       if (value.isEmpty()) return;
+                       if (key == server) {
+                           // Only mail servers: a file must not turn the sender into a
+                           // client of some other protocol.
+                           if (value.startsWith(QLatin1String("smtp://")) ||
+                               value.startsWith(QLatin1String("smtps://")))
+                               settings.serverUrl = value;
+                       } else if (key == sender) {
+                           settings.senderAddress = value;
+                       } else if (key == recipient) {
+                           settings.recipientAddress = value;
+                       } else {
+                           settings.recipientName = value;
+                       }
+                   });
+    platform::SetMailSettings(settings);
 }
 
 bool SendHighScoreMail(const HighScoreMail& mail, QString* error) {

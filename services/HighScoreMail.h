@@ -43,6 +43,13 @@ HighScoreMail ComposeHighScoreMail(const QString& gameTitle, const QString& list
                                    bool customScoring, bool enhancedScoring,
                                    const QString& comments);
 
+// Where score mail goes can be set in "Mail.Ini" in the program folder, in the layout of the
+// settings files: "[Server]" (an smtp:// or smtps:// address with its port), "[Sender]",
+// "[Recipient]" and "[Recipient Name]". Keys that are missing or unreadable keep the values
+// in force (by default the server smtp://127.0.0.1:25).
+inline const QString kMailSettingsFileName = QStringLiteral("Mail.Ini");
+void LoadMailSettings(const QString& path);
+
 // Opens a mail session, sends the message and closes the session again on every path.
 // False with the mail system's description of the failure in `error`.
 bool SendHighScoreMail(const HighScoreMail& mail, QString* error);

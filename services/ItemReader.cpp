@@ -38,5 +38,5 @@ QString ItemReader::next() {
             ++pos_;
         }
     }
-    return QString::fromUtf8(item);
+    return platform::DecodeFileText(item);
 }

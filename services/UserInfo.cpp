@@ -4,12 +4,19 @@
 #include "services/ItemReader.h"
 #include "services/TextFile.h"
 
+QString CleanUserDetail(QString value) {
+    value.remove(QLatin1Char('"'));
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value.trimmed();
+}
+
 void SaveUserInfo(const QString& name, const QString& homeTown, const QString& state,
                   const QString& country) {
-    const QStringList lines{QStringLiteral("[User Name]"), name,    QString(),
-                            QStringLiteral("[Hometown]"),  homeTown, QString(),
-                            QStringLiteral("[State]"),     state,    QString(),
-                            QStringLiteral("[Country]"),   country};
+    const QStringList lines{QStringLiteral("[User Name]"), CleanUserDetail(name),     QString(),
+                            QStringLiteral("[Hometown]"),  CleanUserDetail(homeTown), QString(),
+                            QStringLiteral("[State]"),     CleanUserDetail(state),    QString(),
+                            QStringLiteral("[Country]"),   CleanUserDetail(country)};
     WriteProgramFile(Shared().ProgramFolder + kUserInfoFileName, JoinFileLines(lines));
 }
 
@@ -21,9 +28,13 @@ void ReadUserInfo(const QString& path) {
                    {QStringLiteral("[User Name]"), QStringLiteral("[Hometown]"),
                     QStringLiteral("[State]"), QStringLiteral("[Country]")},
                    [&](const QString& key, const QString& value) {
-                       if (key == QLatin1String("[User Name]")) s.UserName = value;
-                       else if (key == QLatin1String("[Hometown]")) s.UserHomeTown = value;
-                       else if (key == QLatin1String("[State]")) s.UserState = value;
-                       else s.UserCountry = value;
+                       if (key == QLatin1String("[User Name]"))
+                           s.UserName = value;
+                       else if (key == QLatin1String("[Hometown]"))
+                           s.UserHomeTown = value;
+                       else if (key == QLatin1String("[State]"))
+                           s.UserState = value;
+                       else
+                           s.UserCountry = value;
                    });
 }

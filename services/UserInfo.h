@@ -5,6 +5,10 @@
 
 inline const QString kUserInfoFileName = QStringLiteral("User.ini");
 
+// A player detail as the file can hold it: one value per line, and a double quote would make
+// the reader run on into the following lines, so line breaks and quotes are taken out.
+QString CleanUserDetail(QString value);
+
 // Writes the file into the program folder; a failure is reported and the old file stays.
 void SaveUserInfo(const QString& name, const QString& homeTown, const QString& state,
                   const QString& country);

@@ -1,4 +1,6 @@
-#include "platform/Audio.h"
+// The SDL2_mixer backend, built as a module of its own: the audio stack (SDL, FluidSynth,
+// codecs, sound servers) is loaded only when the program first plays something.
+#include "platform/loadable/AudioModule.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -100,27 +102,9 @@ class SdlAudio : public AudioBackend {
     Mix_Music* music_ = nullptr;
 };
 
-std::unique_ptr<AudioBackend>& current() {
-    static std::unique_ptr<AudioBackend> backend;
-    return backend;
-}
-
 } // namespace
-
-std::unique_ptr<AudioBackend> MakeSdlAudioBackend() {
-    return std::make_unique<SdlAudio>();
-}
-
-AudioBackend& Audio() {
-    auto& b = current();
-    if (!b) b = MakeSdlAudioBackend();
-    return *b;
-}
-
-std::unique_ptr<AudioBackend> SetAudioBackend(std::unique_ptr<AudioBackend> backend) {
-    auto old = std::move(current());
-    current() = std::move(backend);
-    return old;
-}
-
 } // namespace platform
+
+extern "C" Q_DECL_EXPORT platform::AudioBackend* ParlovexCreateAudioBackend() {
+    return new platform::SdlAudio();
+}
