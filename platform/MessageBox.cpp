@@ -57,6 +57,15 @@ std::vector<QString> MessageScript::texts() const {
     return out;
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, Buttons buttons, Icon icon,
+                                            const QString& title, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(toQt(icon), title, text, toQt(buttons),
+                                             parent ? parent : QApplication::activeWindow());
+    // Texts carry names from files and from the player: never interpret them as markup.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& title,
               QWidget* parent) {
     if (script) {
@@ -68,11 +77,8 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ti
         }
         return buttons == Buttons::OK ? Answer::OK : script->fallback_;
     }
-    QMessageBox box(toQt(icon), title, text, toQt(buttons),
-                    parent ? parent : QApplication::activeWindow());
-    // Texts carry names from files and from the player: never interpret them as markup.
-    box.setTextFormat(Qt::PlainText);
-    switch (box.exec()) {
+    const auto box = MakeMessageBox(text, buttons, icon, title, parent);
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <deque>
+#include <memory>
 #include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace platform {
@@ -20,6 +22,10 @@ inline const QString kDefaultTitle = QStringLiteral("Parlovex");
 Answer MsgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
               const QString& title = kDefaultTitle, QWidget* parent = nullptr);
 
+// The box MsgBox shows, built but not yet open: its text is always plain, never markup.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, Buttons buttons, Icon icon,
+                                            const QString& title, QWidget* parent = nullptr);
+
 struct AskedBox {
     QString text;
     Buttons buttons;
@@ -30,7 +36,7 @@ struct AskedBox {
 // Test seam: while installed, no real box opens. Answers are taken in order; when none is
 // left, OK-only boxes answer OK and questions answer the script's fallback.
 class MessageScript {
-public:
+  public:
     MessageScript();
     ~MessageScript();
     MessageScript& then(Answer a);
@@ -40,7 +46,7 @@ public:
     // Text of every box shown, in order.
     std::vector<QString> texts() const;
 
-private:
+  private:
     friend Answer MsgBox(const QString&, Buttons, Icon, const QString&, QWidget*);
     std::deque<Answer> answers_;
     std::vector<AskedBox> asked_;

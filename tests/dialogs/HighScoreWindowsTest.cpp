@@ -5,6 +5,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"
+#include <QMessageBox>
 #include "platform/Audio.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -405,4 +406,18 @@ TEST_F(HighScoreWindows, AboutBoxCountsCalendarMinutes) {
     frmAbout fresh;
     EXPECT_EQ(child<QLabel>(fresh, "lblStats")->text(),
               "This session has lasted 0 minutes.Thanks for playing!");
+}
+
+TEST_F(HighScoreWindows, NamesFromTheFileAreShownAsTheyStand) {
+    const QByteArray hostile = "<h2>Prize</h2> <a href='file:///etc/passwd'>claim</a>";
+    writeTable(hostile + ", 90000, Feb 01 2023 09:30 am\r\n" + tenRows(9));
+    frmHighScores hall;
+    QLabel* name = child<QLabel>(hall, "ScoreList_0");
+    EXPECT_EQ(name->text(), QString::fromLatin1(hostile));
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(name->openExternalLinks());
+    // Boxes too: a saved game's player name reaches the player through one.
+    const auto box = platform::MakeMessageBox(QString::fromLatin1(hostile), platform::Buttons::OK,
+                                              platform::Icon::None, "Sumbry!");
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }

@@ -64,3 +64,15 @@ TEST(UserInfoTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(box.path("locked/User.ini")).isDir());
 }
+
+TEST(UserInfoTest, PastedLineBreaksAndQuotesCannotSplitTheFile) {
+    testsupport::ProgramSandbox box;
+    SaveUserInfo("\"Ann\r\nLee", "Oak\nHill", "Ohio\"", "Canada");
+    EXPECT_EQ(box.read("User.ini").count("\r\n"), 12);
+    Shared().UserName = Shared().UserHomeTown = Shared().UserState = Shared().UserCountry = "";
+    ReadUserInfo(box.path("User.ini"));
+    EXPECT_EQ(Shared().UserName, "Ann Lee");
+    EXPECT_EQ(Shared().UserHomeTown, "Oak Hill");
+    EXPECT_EQ(Shared().UserState, "Ohio");
+    EXPECT_EQ(Shared().UserCountry, "Canada");
+}

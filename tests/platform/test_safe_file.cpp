@@ -1,0 +1,116 @@
+// Whole-file writes that never lose the old file, and reads that never hang or swallow a
+// device: a full disk, a device that refuses writes, pipes, devices and huge files.
+#include "platform/SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using platform::ReadFileWhole;
+using platform::WriteFileWhole;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// A small tmpfs, mounted where the test may (as root); unmounted when the object goes.
+class SmallFileSystem {
+  public:
+    SmallFileSystem() {
+        if (geteuid() != 0) return;
+        mounted_ = QProcess::execute("mount",
+                                     {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir_.path()}) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) QProcess::execute("umount", {dir_.path()});
+    }
+    bool mounted() const { return mounted_; }
+    QString path(const QString& name) const { return dir_.path() + "/" + name; }
+
+  private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+} // namespace
+
+TEST(SafeFileTest, ADeviceThatRefusesWritesIsAFailure) {
+    QFile full("/dev/full");
+    if (!full.open(QIODevice::WriteOnly)) GTEST_SKIP() << "no /dev/full here";
+    QString error;
+    // Buffered: the bytes fit in the buffer, the failure shows only when it is written out.
+    EXPECT_FALSE(platform::WriteAllTo(full, QByteArray(100, 'x'), &error));
+    EXPECT_FALSE(error.isEmpty());
+    full.close();
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    EXPECT_FALSE(platform::WriteAllTo(full, QByteArray(100, 'x'), &error));
+}
+
+TEST(SafeFileTest, AFullDiskKeepsTheOldFileAndSaysWhichFile) {
+    SmallFileSystem fs;
+    if (!fs.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+    const QString table = fs.path("Quintel Hi Score Table 120.Txt");
+    ASSERT_TRUE(WriteFileWhole(table, "old table\r\n"));
+    // Fill what is left (64 KiB: a bounded number of writes, whatever the writer reports).
+    QString error;
+    for (int i = 0; i < 32; ++i)
+        if (!WriteFileWhole(fs.path(QString("filler%1").arg(i)), QByteArray(4096, 'f'), &error))
+            break;
+    error.clear();
+    EXPECT_FALSE(WriteFileWhole(table, QByteArray(32 * 1024, 'n'), &error));
+    EXPECT_TRUE(error.contains(table)) << error.toStdString();
+    EXPECT_EQ(contents(table), "old table\r\n");
+    // No temporary file is left behind to fill the disk further.
+    for (const QString& name : QDir(fs.path("")).entryList(QDir::Files))
+        EXPECT_FALSE(name.contains("Hi Score") && name != QFileInfo(table).fileName())
+            << name.toStdString();
+}
+
+TEST(SafeFileTest, WriteFailuresNameTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/missing/User.ini";
+    QString error;
+    EXPECT_FALSE(WriteFileWhole(path, "x", &error));
+    EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
+}
+
+TEST(SafeFileTest, ReadsOnlyRegularFilesOfBoundedSize) {
+    QTemporaryDir dir;
+    QByteArray data;
+    QString error;
+
+    // A pipe with no writer would block the reader forever.
+    const QString pipe = dir.path() + "/User.ini";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(ReadFileWhole(pipe, data, &error));
+    EXPECT_TRUE(error.contains(pipe));
+
+    // A link to an endless device is refused before a byte is read.
+    const QString zero = dir.path() + "/Sumbry.Ini";
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    EXPECT_FALSE(ReadFileWhole(zero, data, &error));
+    EXPECT_TRUE(data.isEmpty());
+
+    const QString big = dir.path() + "/big.Txt";
+    ASSERT_TRUE(WriteFileWhole(big, QByteArray(platform::kMaxReadSize + 1, 'b')));
+    EXPECT_FALSE(ReadFileWhole(big, data, &error));
+    EXPECT_TRUE(ReadFileWhole(big, data, &error, platform::kMaxReadSize + 1));
+    EXPECT_EQ(data.size(), platform::kMaxReadSize + 1);
+
+    EXPECT_FALSE(ReadFileWhole(dir.path() + "/none", data, &error));
+    EXPECT_TRUE(error.contains("none"));
+}
+
+TEST(SafeFileTest, OldEightBitNamesReadAsLatin1) {
+    EXPECT_EQ(platform::DecodeFileText("Jos\xe9 M\xfcller"), QString::fromUtf8("José Müller"));
+    EXPECT_EQ(platform::DecodeFileText("Jos\xc3\xa9"), QString::fromUtf8("José"));
+}
