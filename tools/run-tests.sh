@@ -15,8 +15,8 @@ export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 fuzz_seconds=${PARLOVEX_FUZZ_SECONDS:-30}
 
-echo "== build and test =="
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug >/dev/null
+echo "== build and test (Release, warnings are errors) =="
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
 

@@ -1,0 +1,90 @@
+#include "app/StartupProbe.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int loadedLibraries() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return -1;
+    QSet<QByteArray> files;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const int slash = line.indexOf('/');
+        if (slash >= 0 && line.contains(".so")) files.insert(line.mid(slash));
+    }
+    return int(files.size());
+}
+
+void quitSoon() {
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+class Probe : public QObject {
+  public:
+    Probe(QWidget* launcher, QByteArray button) : launcher_(launcher), button_(std::move(button)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        if (watched == launcher_ && !launcherPainted_) {
+            launcherPainted_ = true;
+            std::printf("launcher-painted-ms %lld\n", QDateTime::currentMSecsSinceEpoch());
+            std::printf("libraries-loaded %d\n", loadedLibraries());
+            std::fflush(stdout);
+            QTimer::singleShot(0, this, [this] { afterLauncher(); });
+        } else if (clicked_ && watched->isWidgetType() &&
+                   static_cast<QWidget*>(watched)->window() != launcher_) {
+            std::printf("window-painted-ms %lld\n", sinceClick_.elapsed());
+            std::fflush(stdout);
+            qApp->removeEventFilter(this);
+            quitSoon();
+        }
+        return false;
+    }
+
+  private:
+    void afterLauncher() {
+        if (button_.isEmpty()) return quitSoon();
+        const auto buttons = launcher_->findChild<QWidget*>(QStringLiteral("frmGameChoice"))
+                                 ->findChildren<QPushButton*>();
+        if (button_ == "list") {
+            for (QPushButton* b : buttons)
+                if (b->isEnabled()) std::printf("game-button %s\n", qPrintable(b->objectName()));
+            std::fflush(stdout);
+            return quitSoon();
+        }
+        for (QPushButton* b : buttons) {
+            if (b->objectName().toLatin1() != button_ || !b->isEnabled()) continue;
+            qApp->installEventFilter(this);
+            clicked_ = true;
+            sinceClick_.start();
+            b->click();
+            return;
+        }
+        std::printf("no-such-button %s\n", button_.constData());
+        quitSoon();
+    }
+
+    QWidget* launcher_;
+    QByteArray button_;
+    bool launcherPainted_ = false;
+    bool clicked_ = false;
+    QElapsedTimer sinceClick_;
+};
+
+} // namespace
+
+void InstallStartupProbe(QWidget* launcher) {
+    const char* window = std::getenv("PARLOVEX_WINDOW_PROBE");
+    if (!std::getenv("PARLOVEX_STARTUP_PROBE") && !window) return;
+    auto* probe = new Probe(launcher, window ? QByteArray(window) : QByteArray());
+    probe->setParent(launcher);
+    launcher->installEventFilter(probe);
+}

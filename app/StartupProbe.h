@@ -1,0 +1,11 @@
+#pragma once
+// Measuring aids for tools/bench-startup.sh, active only when its variables are set:
+// PARLOVEX_STARTUP_PROBE=1 reports when the launcher first painted and how many shared
+// libraries are loaded by then, then quits; PARLOVEX_WINDOW_PROBE=<button> then clicks that
+// game button and reports the time to the game window's first paint; PARLOVEX_WINDOW_PROBE=list
+// prints the launcher's enabled game buttons.
+
+class QWidget;
+
+// Installs the probe the environment asks for on the launcher; does nothing otherwise.
+void InstallStartupProbe(QWidget* launcher);
