@@ -4,7 +4,7 @@
 
 #include "app/Twips.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,7 +18,7 @@ constexpr int kCardHeight = 1455;
 constexpr int kPileWidth = 1035;
 } // namespace
 
-frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameProfile("frmElevens"), parent) {
+frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameByWindow("frmElevens"), parent) {
     setMinimumSize(Tw(9540), Tw(7200)); // the window manager keeps the minimum as well
     createControls();
     BuildMenus();

@@ -5,7 +5,7 @@
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 #include "platform/GameTimer.h"
 #include "services/HighScores.h"
 #include "services/Sound.h"

@@ -18,8 +18,6 @@
 #include <QPushButton>
 
 namespace {
-const QString kDefaultTop = QStringLiteral("50000");
-
 ElevensWindowGeometry geometryOf(const QWidget& w) {
     ElevensWindowGeometry g;
     const Qt::WindowStates s = w.windowState();
@@ -47,7 +45,7 @@ void frmElevens::Form_Load() {
     LoadElevensSettings(geometryOf(*this), settingsHandlers());
     Form_Resize(); // the stored size, laid out before the window is first shown
     SetCardValues(s.EnhancedScoring);
-    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
+    setStatusText(1, WelcomeText());
     label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
     label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
     for (const char* name : {"lblPlatform", "lblVersion"}) {
@@ -59,9 +57,10 @@ void frmElevens::Form_Load() {
     setWindowTitle(ElevensWindowCaption());
     CentreOnScreen(this);
 
-    const QString table = ElevensTableName();
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
-    ShowHighScore(table, this, kDefaultTop);
+    const QString table = HighScoreTableName();
+    const QString top = descriptor().defaultTop;
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
+    ShowHighScore(table, this, top);
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     s.CustomScoring = ElevensScoringIsCustom();

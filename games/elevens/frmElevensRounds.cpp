@@ -4,7 +4,7 @@
 
 #include "app/SharedState.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -22,7 +22,6 @@
 namespace {
 const QString kReplay = QStringLiteral("&Replay");
 const QString kTakeScore = QStringLiteral("&Take Score");
-const QString kDefaultTop = QStringLiteral("50000");
 
 // The last game's decks, which Save Last Game and Replay need.
 bool lastGameDealt() {
@@ -76,7 +75,7 @@ void frmElevens::AbandonGame() {
     ShowLowerCards(false);
     ShowTimerGauge(false);
     ShowRoundGauge(false);
-    ShowElevensGauge(false);
+    ShowGauge("Elevens", false);
     label("lblHighScore")->hide();
     Timer1()->setEnabled(false);
     Timer2()->setEnabled(false);
@@ -326,7 +325,7 @@ void frmElevens::gameOver(bool afterBonus) {
         offerReplay("Replays the last game");
         ShowTimerGauge(false);
         ShowRoundGauge(false);
-        ShowElevensGauge(false);
+        ShowGauge("Elevens", false);
         label("lblHighScore")->hide();
         s.ElapsedSeconds = s.TimeLimit;
         DrawClock(0);
@@ -347,8 +346,9 @@ void frmElevens::showGameOverMessage() {
 }
 
 void frmElevens::highScoreStep() {
-    const QString table = ElevensTableName();
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
+    const QString table = HighScoreTableName();
+    const QString top = descriptor().defaultTop;
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
     InsertHighScore(table, this);
-    ShowHighScore(table, this, kDefaultTop);
+    ShowHighScore(table, this, top);
 }
