@@ -5,7 +5,6 @@
 #include "services/GameRegistry.h"
 #include "services/HighScores.h"
 
-
 namespace {
 const QString kParagraphBreak = QStringLiteral("\r\n\r\n");
 } // namespace

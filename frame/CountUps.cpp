@@ -118,25 +118,32 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
     platform::Sleep(1000);
 
     if (s.CountDownScore) {
-        // Twenty steps of a twentieth; small bonuses still move by at least one point, and
-        // the last step adds what remains, so the score rises by exactly the bonus.
+        // Twenty steps of a twentieth; small bonuses still move by at least one point.
         int64_t step = int64_t(std::nearbyint(double(bonus) / 20.0));
         if (step == 0 && bonus != 0) step = bonus > 0 ? 1 : -1;
-        int64_t remaining = bonus;
-        while (remaining != 0) {
-            const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
-            addToScore(score, add);
-            remaining -= add;
-            setColour(scoring, kVbBlack);
-            setText(scoring, FormatScore(remaining));
-            PlaySound(kSnap);
-            platform::Sleep(75);
-        }
+        CountUp(bonus, step);
     } else {
         addToScore(score, bonus);
     }
     setColour(score, kVbBlue);
     if (scoring) scoring->hide();
+}
+
+void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QString& sound) {
+    QLabel* scoring = label("lblScoring");
+    QLabel* score = label(profile_.scoreLabel);
+    if (step == 0 || (amount > 0) != (step > 0)) step = amount; // one step, never endless
+    // The last step adds what remains, so the score rises by exactly the amount.
+    int64_t remaining = amount;
+    while (remaining != 0) {
+        const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
+        addToScore(score, add);
+        remaining -= add;
+        setColour(scoring, kVbBlack);
+        setText(scoring, FormatScore(remaining));
+        if (!sound.isEmpty()) PlaySound(sound);
+        platform::Sleep(pauseMs);
+    }
 }
 
 void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {

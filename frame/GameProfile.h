@@ -85,12 +85,12 @@ struct GameProfile {
     unsigned inputGates = 0;
 
     // Labels the frame reaches
-    const char* stateLabel = "lblMessage";   // "Game Paused" / "Game Over"
-    const char* messageLabel = "lblMessage"; // bonus names; emptied by a flag-driven resume
+    const char* stateLabel = "lblMessage";      // "Game Paused" / "Game Over"
+    const char* messageLabel = "lblMessage";    // bonus names; emptied by a flag-driven resume
     const char* scoreLabel = "lblCurrentScore"; // running total the count-ups update
-    std::vector<const char*> ownLabels{};    // further labels the window carries for the frame
-    bool hasScoringLabel = true;             // lblScoring
-    bool hasScoringOutline = false;          // ScoringLabelOutline
+    std::vector<const char*> ownLabels{};       // further labels the window carries for the frame
+    bool hasScoringLabel = true;                // lblScoring
+    bool hasScoringOutline = false;             // ScoringLabelOutline
 
     // Count-ups
     AmountPlace amountPlace = AmountPlace::WindowCentre;

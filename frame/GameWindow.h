@@ -113,6 +113,11 @@ class GameWindow : public QMainWindow {
     void ShowRoundGauge(bool visible) { ShowGauge("Round", visible); }
     void CountTimeBonus(int32_t pointsPerSecond);
     void CountBonus(int32_t count, int32_t pointsEach, const QString& message);
+    // Adds `amount` to the score in steps of `step` (the last step what remains), the score
+    // label following and lblScoring showing what is still to come; `sound` (when sounds are
+    // on) and a pause of `pauseMs` after each step.
+    void CountUp(int64_t amount, int64_t step, int pauseMs = 75,
+                 const QString& sound = QStringLiteral("Snap.wav"));
     // The shared end of a game: back to idle, then the high-score check.
     void EndGame(const QString& tableName, const QString& defaultTop);
     // The same with the game's table and its end-of-game top score.

@@ -16,11 +16,11 @@ struct RulesValues; // the values a rules text quotes (dialogs/RulesText.h)
 
 struct GameDescriptor {
     // The launcher's entry.
-    int launcherPlace = 0;         // tab order, 0 first
-    const char* button = "";       // "cmdElevens"
-    const char* caption = "";      // "&Sumbry"
-    const char* title = "";        // "Sumbry!": GameTitle while the game is open
-    const char* window = "";       // "frmElevens"
+    int launcherPlace = 0;    // tab order, 0 first
+    const char* button = "";  // "cmdElevens"
+    const char* caption = ""; // "&Sumbry"
+    const char* title = "";   // "Sumbry!": GameTitle while the game is open
+    const char* window = "";  // "frmElevens"
     const GameProfile* profile = nullptr;
     // Creates the game window; empty while the game is not built (its button stays disabled).
     std::function<QWidget*()> createWindow{};
@@ -29,15 +29,15 @@ struct GameDescriptor {
     // the game's settings.
     const char* tableName = "";
     QString (*currentTableName)() = nullptr;
-    const char* defaultTop = "50000";      // written by the window's menus and time items
-    const char* hallOfFameTop = nullptr;   // by the Hall of Fame's Clear; nullptr: defaultTop
-    const char* endGameTop = nullptr;      // by the end of a game; nullptr: defaultTop
+    const char* defaultTop = "50000";    // written by the window's menus and time items
+    const char* hallOfFameTop = nullptr; // by the Hall of Fame's Clear; nullptr: defaultTop
+    const char* endGameTop = nullptr;    // by the end of a game; nullptr: defaultTop
     const char* highScoreCaption = "High Score: "; // before the best score in lblHighScore
-    QString (*hallOfFameInfo)() = nullptr; // a line above the custom-scoring note
+    QString (*hallOfFameInfo)() = nullptr;         // a line above the custom-scoring note
 
     // Settings and the e-mail listing.
-    int defaultTime = 60;     // seconds per round in a fresh settings file
-    int32_t mailMinimum = 0;  // the least score the web page lists
+    int defaultTime = 60;    // seconds per round in a fresh settings file
+    int32_t mailMinimum = 0; // the least score the web page lists
 
     // The rules text: the heading is centred by a run of blanks, the requirement line has its
     // own gap before the sound-card note, and the paragraphs quote the values of `v`.

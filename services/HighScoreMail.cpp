@@ -4,9 +4,9 @@
 #include "services/GameRegistry.h"
 #include "services/HighScores.h"
 
-#include <map>
 #include <cmath>
 #include <limits>
+#include <map>
 
 double LeadingNumber(const QString& text) {
     qsizetype i = 0;

@@ -76,8 +76,8 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     auto* label = gameWindow->findChild<QLabel*>(QStringLiteral("lblHighScore"));
     if (!label) return;
     const GameDescriptor* game = FindGameByWindow(gameWindow->objectName());
-    const QString prefix = game ? QString::fromUtf8(game->highScoreCaption)
-                                : QStringLiteral("High Score: ");
+    const QString prefix =
+        game ? QString::fromUtf8(game->highScoreCaption) : QStringLiteral("High Score: ");
     label->setText(prefix + FormatScore(rows->front().score));
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/elevens/frmElevensCustomScoring.h"
@@ -19,14 +20,7 @@
 
 namespace {
 ElevensWindowGeometry geometryOf(const QWidget& w) {
-    ElevensWindowGeometry g;
-    const Qt::WindowStates s = w.windowState();
-    g.state = s & Qt::WindowMaximized   ? WindowMaximised
-              : s & Qt::WindowMinimized ? WindowMinimised
-                                        : WindowNormal;
-    g.width = w.width() * 15;
-    g.height = w.height() * 15;
-    return g;
+    return GeometryOf(w);
 }
 } // namespace
 
@@ -34,8 +28,6 @@ void frmElevens::Form_Load() {
     SharedState& s = Shared();
     LoadFrameDefaults(); // idle, music off, default time limit, status bar, splash
     ResetElevensLoadDefaults();
-    label("lblProductName")->setText(s.GameTitle);
-    label("lblProductName")->adjustSize();
     resize(Tw(9540), Tw(7200));
     Form_Resize();
     setCursor(Qt::WaitCursor);
@@ -46,14 +38,7 @@ void frmElevens::Form_Load() {
     Form_Resize(); // the stored size, laid out before the window is first shown
     SetCardValues(s.EnhancedScoring);
     setStatusText(1, WelcomeText());
-    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
-    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
-    for (const char* name : {"lblPlatform", "lblVersion"}) {
-        QLabel* l = label(name);
-        const int right = l->geometry().right();
-        l->adjustSize();
-        l->move(right - l->width() + 1, l->y());
-    }
+    FillSplashTexts(splashTexts_, s.GameTitle);
     setWindowTitle(ElevensWindowCaption());
     CentreOnScreen(this);
 

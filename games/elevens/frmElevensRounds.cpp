@@ -3,8 +3,9 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
-#include "frame/VbColour.h"
+#include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
+#include "frame/VbColour.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -184,12 +185,7 @@ void frmElevens::closeEvent(QCloseEvent* event) {
 }
 
 void frmElevens::blinkMessage(int times) {
-    QLabel* m = label("lblMessage");
-    for (int i = 0; i < times; ++i) {
-        SetForeColour(m, ForeColour(m) == VbColour(kVbRed) ? kVbBlack : kVbRed);
-        m->repaint();
-        platform::Sleep(250);
-    }
+    BlinkLabel(label("lblMessage"), times);
 }
 
 void frmElevens::TakeScore() {

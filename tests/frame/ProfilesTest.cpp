@@ -2,7 +2,6 @@
 // timers. The real windows are checked as they are built; the test window stands in until then.
 #include "FrameTestSupport.h"
 
-
 #include <QPushButton>
 #include <QStatusBar>
 

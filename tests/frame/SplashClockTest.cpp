@@ -21,10 +21,12 @@ TEST_F(FrameTest, StatusBarClockShowsTheTimeOfDayEveryMinute) {
     w->setStatusText(3, "");
     platform::ProgramTime::advance(60000);
     EXPECT_EQ(w->statusText(3), "9:05 AM");
-    EXPECT_EQ(w->statusText(4), QLocale::system().toString(QDate(2024, 3, 1), QLocale::ShortFormat));
+    EXPECT_EQ(w->statusText(4),
+              QLocale::system().toString(QDate(2024, 3, 1), QLocale::ShortFormat));
     platform::ProgramTime::advance(15 * 3600 * 1000); // past midnight: the date panel follows
     EXPECT_EQ(w->statusText(3), "12:05 AM");
-    EXPECT_EQ(w->statusText(4), QLocale::system().toString(QDate(2024, 3, 2), QLocale::ShortFormat));
+    EXPECT_EQ(w->statusText(4),
+              QLocale::system().toString(QDate(2024, 3, 2), QLocale::ShortFormat));
 
     Shared().GameTitle = "Tressel!";
     auto trips = window("frmTrip"); // three blanks, no date panel
