@@ -5,12 +5,14 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"
-#include <QMessageBox>
+#include "games/elevens/ElevensSettings.h"
 #include "platform/Audio.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+
+#include <QMessageBox>
 #include "platform/SafeFile.h"
 #include "platform/WebOpener.h"
 #include "services/HighScores.h"
