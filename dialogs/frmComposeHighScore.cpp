@@ -62,15 +62,17 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name, const char* tip, QRe
 
 // The design's font is narrower than the fonts found here: shrink the text until it fits
 // the label's box rather than cut off its last lines.
-void fitWrappedText(QLabel* label) {
-    QFont f = label->font();
-    const QRect box(0, 0, label->width(), 100000);
-    while (f.pointSizeF() > 6.0 &&
-           QFontMetrics(f).boundingRect(box, Qt::TextWordWrap, label->text()).height() >
-               label->height()) {
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    }
-    label->setFont(f);
+// The info text stays at a readable size: where it needs more room than the design gives,
+// the label grows and everything below it moves down with the window's bottom edge.
+void growToFit(QLabel* label, QDialog* dialog) {
+    const int needed = label->heightForWidth(label->width());
+    const int extra = needed - label->height();
+    if (extra <= 0) return;
+    const int below = label->geometry().bottom();
+    for (QWidget* w : dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w != label && w->y() >= below) w->move(w->x(), w->y() + extra);
+    label->resize(label->width(), needed);
+    dialog->setFixedSize(dialog->width(), dialog->height() + extra);
 }
 
 QString cellText(const QWidget* table, const char* cell) {
@@ -173,7 +175,7 @@ void frmComposeHighScore::Form_Load() {
     CentreOnScreen(this);
     setWindowTitle("High score submission for " + s.GameTitle);
     lblInfo_->setText(kInfoText);
-    fitWrappedText(lblInfo_);
+    growToFit(lblInfo_, this);
     lblSample_->setText("Your listing will look like:");
 
     cmboState_->clear();

@@ -2,10 +2,10 @@
 
 #include "dialogs/frmComposeHighScore.h"
 
+#include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "app/frmSelect.h"
-#include "app/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
@@ -13,6 +13,7 @@
 #include "services/HighScores.h"
 #include "services/Sound.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPushButton>
 
@@ -36,9 +37,28 @@ QLabel* makeRowLabel(QWidget* parent, const QString& name, int left, int top, in
     return l;
 }
 
-void setColour(QLabel* label, const char* colour) {
+void setColour(QLabel* label, const char* colour, bool outlined) {
     label->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
                              .arg(QLatin1String(kSilver), QLatin1String(colour)));
+    // White on silver needs a dark edge to be read.
+    if (!outlined) {
+        label->setGraphicsEffect(nullptr);
+        return;
+    }
+    auto* edge = new QGraphicsDropShadowEffect(label);
+    edge->setColor(Qt::black);
+    edge->setOffset(1, 1);
+    edge->setBlurRadius(2);
+    label->setGraphicsEffect(edge);
+}
+
+// The largest scores are wider than their column: the font gives way, never the digits.
+void fitOneLine(QLabel* label, const QFont& designFont) {
+    QFont f = designFont;
+    const int room = label->contentsRect().width();
+    while (f.pointSizeF() > 5.0 && QFontMetrics(f).horizontalAdvance(label->text()) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip,
@@ -137,6 +157,7 @@ void frmHighScores::ReadHighScoreTable(const QString& tableName) {
         const HighScoreRow r = read ? table.rows[size_t(row)] : HighScoreRow{};
         nameLabel(row)->setText(r.name);
         scoreLabel(row)->setText(read ? FormatScore(r.score) : QString());
+        fitOneLine(scoreLabel(row), nameLabel(row)->font());
         dateLabel(row)->setText(r.date);
         dateLabel(row)->setVisible(r.date != kPlaceholderDate);
     }
@@ -190,7 +211,9 @@ void frmHighScores::cmdHighScores_Click() {
     OpenWebPage(frmSelect::instance(), kHighScoreWebAddress);
 }
 
-void frmHighScores::cmdSendScore_Click() { ShowComposeHighScore(); }
+void frmHighScores::cmdSendScore_Click() {
+    ShowComposeHighScore();
+}
 
 int frmHighScores::blinkingRow() const {
     const int row = Shared().NewHighScoreIndex;
@@ -198,9 +221,9 @@ int frmHighScores::blinkingRow() const {
 }
 
 void frmHighScores::setRowColours(int row, bool highlighted) {
-    setColour(nameLabel(row), highlighted ? "#FFFFFF" : "#0000FF");
-    setColour(scoreLabel(row), highlighted ? "#FFFFFF" : "#FF0000");
-    setColour(dateLabel(row), highlighted ? "#FFFFFF" : "#000000");
+    setColour(nameLabel(row), highlighted ? "#FFFFFF" : "#0000FF", highlighted);
+    setColour(scoreLabel(row), highlighted ? "#FFFFFF" : "#FF0000", highlighted);
+    setColour(dateLabel(row), highlighted ? "#FFFFFF" : "#000000", highlighted);
 }
 
 void frmHighScores::setRowVisible(int row, bool visible) {

@@ -35,6 +35,9 @@ shopt -s nullglob
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
     echo "-- $(basename "$fuzzer")"
     corpus=$(mktemp -d)
+    # Start from the seeds kept with the sources; what the run finds stays out of the tree.
+    seeds=tests/fuzz/corpus/$(basename "$fuzzer")
+    [ -d "$seeds" ] && cp "$seeds"/* "$corpus"/
     "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=5 -rss_limit_mb=2048 -print_final_stats=0 \
         "$corpus" 2>&1 | tail -n 3
     rm -rf "$corpus"

@@ -423,3 +423,16 @@ TEST_F(HighScoreWindows, NamesFromTheFileAreShownAsTheyStand) {
                                               platform::Icon::None, "Sumbry!");
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }
+
+TEST_F(HighScoreWindows, TheLargestScoresFitTheirColumn) {
+    writeTable("Big, 999999999999, Feb 01 2023 09:30 am\r\nMid, 1000000000, Feb 01 2023 09:30 am\r\n" +
+               tenRows(8));
+    frmHighScores hall;
+    for (int row : {0, 1, 2}) {
+        QLabel* score = child<QLabel>(hall, QString("ScoreList_%1").arg(2 * row + 1));
+        EXPECT_LE(score->fontMetrics().horizontalAdvance(score->text()),
+                  score->contentsRect().width())
+            << score->text().toStdString();
+    }
+    EXPECT_EQ(child<QLabel>(hall, "ScoreList_1")->text(), "999,999,999,999");
+}
