@@ -1,16 +1,9 @@
 // The drawn picture list: sizes, keys, and that the pictures tell the cards apart.
 #include "app/Artwork.h"
 #include "app/SharedState.h"
-#include "app/frmSelect.h"
 
-#include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 QSize ExpectedSize(int number) {
@@ -92,61 +85,4 @@ TEST(Artwork, FacesAndBacksAreTellApart) {
     for (int n : {13, 66, 67})
         EXPECT_EQ(pictures[size_t(n - 1)].toImage().pixelColor(0, 0).alpha(), 0) << n;
     EXPECT_EQ(faces[0].pixelColor(0, 0), QColor(Qt::white));
-}
-
-// Looking aid, off by default: renders every picture with its number and key onto one sheet.
-// PARLOVEX_SHEET_PNG=out/sheet.png parlovex_tests --gtest_also_run_disabled_tests
-//   --gtest_filter='Artwork.DISABLED_RenderSheet'   (PARLOVEX_SHEET_DPR sets the ratio)
-TEST(Artwork, DISABLED_RenderSheet) {
-    const char* path = std::getenv("PARLOVEX_SHEET_PNG");
-    ASSERT_NE(path, nullptr);
-    const qreal dpr =
-        std::getenv("PARLOVEX_SHEET_DPR") ? std::atof(std::getenv("PARLOVEX_SHEET_DPR")) : 1.0;
-    // The first call pays one-time set-up (fonts, caches); the second shows the drawing alone.
-    QElapsedTimer clock;
-    clock.start();
-    DrawCardPictures(dpr);
-    const double first = clock.nsecsElapsed() / 1e6;
-    clock.restart();
-    const auto pictures = DrawCardPictures(dpr);
-    std::printf("68 pictures at dpr %.1f: first call %.2f ms, again %.2f ms\n", dpr, first,
-                clock.nsecsElapsed() / 1e6);
-    const int columns = 13, cellW = 90, cellH = 124;
-    QImage sheet(QSize(columns * cellW, 6 * cellH) * dpr, QImage::Format_ARGB32_Premultiplied);
-    sheet.setDevicePixelRatio(dpr);
-    sheet.fill(QColor(0, 100, 50));
-    QPainter g(&sheet);
-    QFont small = g.font();
-    small.setPixelSize(10);
-    g.setFont(small);
-    const QStringList keys = CardPictureKeys();
-    for (int i = 0; i < 68; ++i) {
-        const int slot = i; // thirteen a row puts each suit on its own row
-        const QPoint at((slot % columns) * cellW + 8, (slot / columns) * cellH + 16);
-        g.setPen(Qt::white);
-        g.drawText(at + QPoint(0, -4), QString("%1 %2").arg(i + 1).arg(keys[i]));
-        if (i >= 13 && i < 65) { // faces sit in a framed picture box, as in the games
-            g.setPen(Qt::black);
-            g.drawRect(QRect(at - QPoint(1, 1), QSize(70, 95)));
-        }
-        g.drawPixmap(at, pictures[size_t(i)]);
-    }
-    g.end();
-    EXPECT_TRUE(sheet.save(QString::fromLocal8Bit(path)));
-}
-
-// Looking aid, off by default: the launcher with its ring part backs, part faces, written to
-// PARLOVEX_LAUNCHER_PNG.
-TEST(Artwork, DISABLED_RenderLauncher) {
-    const char* path = std::getenv("PARLOVEX_LAUNCHER_PNG");
-    ASSERT_NE(path, nullptr);
-    QTemporaryDir folder;
-    const SharedState saved = Shared();
-    {
-        frmSelect launcher(folder.path() + "/");
-        for (int tick = 0; tick < 20; ++tick)
-            launcher.Timer1_Timer();
-        EXPECT_TRUE(launcher.grab().save(QString::fromLocal8Bit(path)));
-    }
-    Shared() = saved;
 }
