@@ -86,6 +86,12 @@ void frmElevens::centreOnColumn(QWidget* w, int column) {
 void frmElevens::centreIn(QLabel* l, const char* rectangle, bool rounded) {
     const QWidget* r = findChild<QWidget*>(rectangle);
     if (!l || !r) return;
+    // A value on a filled background fills its gauge across: sized to its digits it looked
+    // like selected text.
+    if (l->autoFillBackground()) {
+        l->setAlignment(Qt::AlignCenter);
+        l->resize(r->width() - 2 * Tw(90), l->height());
+    }
     if (rounded)
         MoveLeftTw(l, TwLeft(r) + (TwWidth(r) - TwWidth(l)) / 2);
     else
