@@ -79,6 +79,9 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     const QString prefix =
         game ? QString::fromUtf8(game->highScoreCaption) : QStringLiteral("High Score: ");
     label->setText(prefix + FormatScore(rows->front().score));
+    // Sized once for the caption it had: a long score must not lose its last digits.
+    const int needed = label->sizeHint().width();
+    if (label->width() < needed) label->resize(needed, label->height());
 }
 
 bool InsertHighScore(const QString& tableName, QWidget*) {

@@ -436,3 +436,15 @@ TEST_F(HighScoreWindows, TheLargestScoresFitTheirColumn) {
     }
     EXPECT_EQ(child<QLabel>(hall, "ScoreList_1")->text(), "999,999,999,999");
 }
+
+TEST_F(HighScoreWindows, TheHighScoreLineShowsEveryDigit) {
+    writeTable("Big, 123456789, Feb 01 2023 09:30 am\r\n" + tenRows(9));
+    QWidget game;
+    game.setObjectName("frmElevens");
+    auto* label = new QLabel("Current High Score:", &game);
+    label->setObjectName("lblHighScore");
+    label->adjustSize();
+    ShowHighScore(ElevensTableName(), &game, "50000");
+    EXPECT_EQ(label->text(), "High Score: 123,456,789");
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+}
