@@ -33,6 +33,19 @@ std::optional<std::vector<HighScoreRow>> readTable(const QString& path, bool str
     return std::move(table.rows);
 }
 
+// A window shows its best score several times while it loads (the time item, then the load
+// itself): a damaged file is reported the first time only, until the file changes.
+bool firstReportOf(const QString& path, const QString& error) {
+    static QString last;
+    const QFileInfo info(path);
+    const QString key = path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
+                        QString::number(info.lastModified().toMSecsSinceEpoch()) +
+                        QLatin1Char('|') + error;
+    if (key == last) return false;
+    last = key;
+    return true;
+}
+
 } // namespace
 
 HighScoreTable LoadHighScoreFile(const QString& path) {
@@ -66,8 +79,12 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     const QString path = HighScoreFilePath(tableName);
     if (!QFileInfo::exists(path)) CreateHighScoreFile(tableName, gameWindow, defaultTopScore);
     // Only the best row is needed here; damage further down is reported at the next insert.
-    const auto rows = readTable(path, false);
-    if (!rows) return;
+    const HighScoreTable table = LoadHighScoreFile(path);
+    if (!table.ok() && table.rows.empty()) {
+        if (firstReportOf(path, table.error)) reportError(table.error);
+        return;
+    }
+    const auto rows = std::optional(table.rows);
     if (rows->empty()) {
         reportError(QStringLiteral("The high-score table ") + path + QStringLiteral(" is empty."));
         return;

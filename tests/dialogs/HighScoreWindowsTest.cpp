@@ -448,3 +448,16 @@ TEST_F(HighScoreWindows, TheHighScoreLineShowsEveryDigit) {
     EXPECT_EQ(label->text(), "High Score: 123,456,789");
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
 }
+
+TEST_F(HighScoreWindows, ADamagedBestRowIsReportedOnceUntilTheFileChanges) {
+    QWidget game;
+    game.setObjectName("frmElevens");
+    writeTable("Ann, lots, Feb 01 2023 09:30 am\r\n\r\n");
+    platform::MessageScript script;
+    ShowHighScore(ElevensTableName(), &game, "50000"); // the time item during the load
+    ShowHighScore(ElevensTableName(), &game, "50000"); // the load itself
+    EXPECT_EQ(script.asked().size(), 1u);
+    writeTable("Bo, many, Feb 01 2023 09:30 am\r\n\r\n");
+    ShowHighScore(ElevensTableName(), &game, "50000");
+    EXPECT_EQ(script.asked().size(), 2u);
+}
