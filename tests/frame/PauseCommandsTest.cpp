@@ -13,13 +13,17 @@ TEST_F(FrameTest, PauseHoldsTakeScoreUntilTheResume) {
         EXPECT_TRUE(w->cmdTakeScore()->isEnabled());
         w->cmdPause_Click();
         EXPECT_FALSE(w->cmdTakeScore()->isEnabled());
-        if (QAction* item = w->item("mnuTakeScore")) EXPECT_FALSE(item->isEnabled());
+        if (QAction* item = w->item("mnuTakeScore")) {
+            EXPECT_FALSE(item->isEnabled());
+        }
         // A click that reaches the handler anyway ends nothing.
         w->cmdTakeScore_Click();
         EXPECT_EQ(w->count("TakeScore"), 0);
         EXPECT_EQ(w->state(), GameWindow::State::Paused);
         w->cmdPause_Click();
         EXPECT_TRUE(w->cmdTakeScore()->isEnabled());
-        if (QAction* item = w->item("mnuTakeScore")) EXPECT_TRUE(item->isEnabled());
+        if (QAction* item = w->item("mnuTakeScore")) {
+            EXPECT_TRUE(item->isEnabled());
+        }
     }
 }
