@@ -49,3 +49,10 @@ char CardSuit(const QString& code) {
     const char c = t.back().toLatin1();
     return (c == 'S' || c == 'H' || c == 'C' || c == 'D') ? c : 0;
 }
+
+QString StockPictureKey(int cardsLeft, int halfFrom, int fullAbove) {
+    if (cardsLeft < 1) return QStringLiteral("EMPTY");
+    if (cardsLeft < halfFrom) return QStringLiteral("BACK");
+    if (cardsLeft <= fullAbove) return QStringLiteral("HALF");
+    return QStringLiteral("FULL");
+}

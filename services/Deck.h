@@ -13,3 +13,8 @@ inline QString CardKey(const QString& code) { return code.trimmed(); }
 int CardValue(const QString& code);
 // The suit letter of a code ('S', 'H', 'C' or 'D'), or 0.
 char CardSuit(const QString& code);
+
+// The picture of a stock by the cards left in it: "EMPTY" with none, one card "BACK" below
+// `halfFrom`, the "HALF" stock up to `fullAbove`, the "FULL" one above that. Each game has its
+// own thresholds.
+QString StockPictureKey(int cardsLeft, int halfFrom, int fullAbove);

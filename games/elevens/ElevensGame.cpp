@@ -38,10 +38,7 @@ QString ElevensSoundFile(ElevensSound sound) {
 }
 
 QString PilePictureKey(int cardsLeft) {
-    if (cardsLeft < 1) return QStringLiteral("EMPTY");
-    if (cardsLeft <= 10) return QStringLiteral("BACK");
-    if (cardsLeft <= 20) return QStringLiteral("HALF");
-    return QStringLiteral("FULL");
+    return StockPictureKey(cardsLeft, 11, 20);
 }
 
 bool ElevensGame::gameRunning() const {

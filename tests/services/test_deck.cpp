@@ -77,3 +77,11 @@ TEST(DeckTest, ShufflingNoDeckReports) {
     EXPECT_EQ(script.asked()[0].icon, platform::Icon::Critical);
     EXPECT_EQ(script.asked()[0].title, "Sumbry!");
 }
+
+TEST(DeckTest, StockPicturesByCardsLeft) {
+    // The elevens pile: one back for 1-10 cards, the half stock for 11-20, full above.
+    const std::pair<int, const char*> pile[] = {{0, "EMPTY"}, {1, "BACK"},  {10, "BACK"},
+                                                {11, "HALF"}, {20, "HALF"}, {21, "FULL"}};
+    for (const auto& [left, key] : pile) EXPECT_EQ(StockPictureKey(left, 11, 20), key) << left;
+    EXPECT_EQ(StockPictureKey(-3, 11, 20), "EMPTY");
+}
