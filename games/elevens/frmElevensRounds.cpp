@@ -3,6 +3,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
