@@ -6,6 +6,7 @@
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "app/frmSelect.h"
+#include "dialogs/HighScoreEntry.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
