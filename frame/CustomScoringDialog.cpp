@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,24 @@ void CustomScoringDialog::buildControls() {
     connect(cancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
+namespace {
+QString WrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
+
 void CustomScoringDialog::layoutControls() {
     const int rows = int(table_.rows.size());
     note_->setGeometry(TwRect(kMargin, kMargin, table_.frameWidth, 735));
@@ -117,10 +136,16 @@ void CustomScoringDialog::layoutControls() {
                 ? TwRect(table_.frameWidth - 1890, top, 1755, 285)
                 : TwRect(r.boxPlace.x(), r.boxPlace.y(), r.boxPlace.width(), r.boxPlace.height()));
     }
-    // A check box caption cannot wrap: the dialog is made wide enough for the longest.
+    // A check box caption cannot wrap by itself: it is broken into lines that fit the frame's
+    // width, so a long caption does not stretch the dialog.
     int width = Tw(table_.frameWidth);
     int top = Tw(kFrameTop + frameHeight + kMargin);
-    for (QCheckBox* c : checks_) {
+    for (size_t i = 0; i < checks_.size(); ++i) {
+        QCheckBox* c = checks_[i];
+        QFont bold = c->font(); // the style sheet's bold applies only once the box is shown
+        bold.setBold(true);
+        c->setText(WrappedCaption(table_.switches[i].caption, QFontMetrics(bold),
+                                  width - Tw(2 * kMargin) - Tw(300)));
         width = std::max(width, c->sizeHint().width());
         c->setGeometry(Tw(kMargin), top, std::max(c->sizeHint().width(), Tw(table_.frameWidth)),
                        c->sizeHint().height());

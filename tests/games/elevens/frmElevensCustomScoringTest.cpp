@@ -1,5 +1,6 @@
 #include "games/elevens/frmElevensCustomScoring.h"
 #include "ElevensTestSupport.h"
+#include "app/Twips.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "services/HighScores.h"
@@ -180,4 +181,16 @@ TEST_F(ElevensCustomScoring, ShownModallyCancelChangesNothing) {
         [](QDialog& d) { static_cast<frmElevensCustomScoring&>(d).cmdOK->click(); });
     frmElevensCustomScoring second;
     EXPECT_EQ(platform::ShowModal(second), QDialog::Accepted);
+}
+
+TEST_F(ElevensCustomScoring, TheLongSwitchCaptionWrapsInsteadOfWideningTheDialog) {
+    frmElevensCustomScoring dlg;
+    auto* check = dlg.findChild<QCheckBox*>("chkScoring");
+    ASSERT_NE(check, nullptr);
+    // The frame of boxes is 7200 twips wide; the window keeps close to it.
+    EXPECT_LE(dlg.width(), Tw(7200 + 2 * 120) + 2);
+    EXPECT_LE(check->geometry().right(), dlg.width());
+    EXPECT_EQ(check->text().simplified(),
+              "Enable V 7.0 enhanced scoring. For more information about this feature select "
+              "the Rules command from under the Help menu.");
 }
