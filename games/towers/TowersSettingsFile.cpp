@@ -14,75 +14,10 @@ const QString kTowerBonus = QStringLiteral("[Tower Bonus]");
 const QString kHighRunBonus = QStringLiteral("[High Run Bonus]");
 const QString kCountDown = QStringLiteral("[Count Down Score]");
 const QString kTimeBonus = QStringLiteral("[Time Bonus]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
 const QString kDeck = QStringLiteral("[Deck]");
 
-const QStringList kKeys = {kMusic,      kTime,       kSounds,       kHiRun,     kCardBonus,
-                           kBonusScore, kTowerBonus, kHighRunBonus, kCountDown, kTimeBonus,
-                           kState,      kWidth,      kHeight,       kDeck};
-
-const std::vector<int> kTimeLimits = {30, 45, 60, 90};
-const std::vector<int> kDesigns = {1, 2, 3, 4};
-
-// The size a maximised window records, so that it comes back at the minimum when restored.
-constexpr int kMaximisedWidth = 9570;
-constexpr int kMaximisedHeight = 7200;
-
-// The value when it is a number from 0 to `max`, else the default.
-int32_t ranged(const QString& text, int32_t max, int32_t fallback) {
-    const auto v = SettingsWholeNumber(text);
-    return v && *v >= 0 && *v <= max ? *v : fallback;
-}
-
-template <typename F, typename... A> void call(const F& f, A... args) {
-    if (f) f(args...);
-}
-
-void apply(const TowersSettingsHandlers& h, const QString& key, const QString& value) {
-    SharedState& s = Shared();
-    TowersSettings& o = TowersOptions();
-    if (key == kTime) {
-        const int i = SettingsTextIndex(value, kTimeLimits);
-        if (i >= 0) call(h.timeLimit, kTimeLimits[size_t(i)]);
-    } else if (key == kMusic) {
-        s.MusicOn = SettingsTruth(value);
-        call(h.music, s.MusicOn);
-    } else if (key == kSounds) {
-        s.SoundsOn = SettingsTruth(value);
-        call(h.sounds, s.SoundsOn);
-    } else if (key == kHiRun) {
-        o.HighRun = ranged(value, TowersDefaults::MaxHighRun, 0);
-        call(h.highRun, o.HighRun);
-    } else if (key == kCardBonus) {
-        o.CardBonus = ranged(value, TowersDefaults::MaxCardBonus, TowersDefaults::CardBonus);
-    } else if (key == kBonusScore) {
-        s.BonusRoundScore =
-            ranged(value, TowersDefaults::MaxBonusRoundScore, TowersDefaults::BonusRoundScore);
-    } else if (key == kTowerBonus) {
-        o.TowerBonus = ranged(value, TowersDefaults::MaxTowerBonus, TowersDefaults::TowerBonus);
-    } else if (key == kHighRunBonus) {
-        o.HighRunBonus =
-            ranged(value, TowersDefaults::MaxHighRunBonus, TowersDefaults::HighRunBonus);
-    } else if (key == kCountDown) {
-        s.CountDownScore = SettingsTruth(value);
-    } else if (key == kTimeBonus) {
-        s.TimeBonus = ranged(value, TowersDefaults::MaxTimeBonus, TowersDefaults::TimeBonus);
-    } else if (key == kState) {
-        // A window stored minimised opens in the normal state, where its sizes apply.
-        const auto state = SettingsWholeNumber(value);
-        if (state && *state >= TowersNormal && *state <= TowersMaximised)
-            call(h.windowState, *state == TowersMaximised ? TowersMaximised : TowersNormal);
-    } else if (key == kWidth || key == kHeight) {
-        if (h.currentWindowState && h.currentWindowState() == TowersMaximised) return;
-        const auto size = SettingsWholeNumber(value);
-        if (!size || *size <= 0) return;
-        call(key == kWidth ? h.width : h.height, int(*size));
-    } else if (key == kDeck) {
-        const int i = SettingsTextIndex(value, kDesigns);
-        if (i >= 0) call(h.deckDesign, kDesigns[size_t(i)]);
-    }
+template <typename T> std::function<void(T)> orNothing(std::function<void(T)> f) {
+    return f ? f : [](T) {};
 }
 } // namespace
 
@@ -90,13 +25,13 @@ QString TowersSettingsPath() {
     return Shared().ProgramFolder + QLatin1String(kTowersSettingsFile);
 }
 
-TowersSettingsValues DefaultTowersSettings(const TowersWindowGeometry& window) {
+TowersSettingsValues DefaultTowersSettings(const WindowGeometry& window) {
     TowersSettingsValues v;
     v.window = window;
     return v;
 }
 
-TowersSettingsValues CurrentTowersSettings(const TowersWindowGeometry& window) {
+TowersSettingsValues CurrentTowersSettings(const WindowGeometry& window) {
     const SharedState& s = Shared();
     const TowersSettings& o = TowersOptions();
     TowersSettingsValues v;
@@ -116,7 +51,6 @@ TowersSettingsValues CurrentTowersSettings(const TowersWindowGeometry& window) {
 }
 
 SettingsFile TowersSettingsBlocks(const TowersSettingsValues& v) {
-    const bool maximised = v.window.state == TowersMaximised;
     SettingsFile f;
     f.addFlag(kMusic, v.playMusic)
         .addNumber(kTime, v.timeLimit)
@@ -127,27 +61,41 @@ SettingsFile TowersSettingsBlocks(const TowersSettingsValues& v) {
         .addNumber(kTowerBonus, v.towerBonus)
         .addNumber(kHighRunBonus, v.highRunBonus)
         .addFlag(kCountDown, v.countDownScore)
-        .addNumber(kTimeBonus, v.timeBonus)
-        .addNumber(kState, maximised ? TowersMaximised : TowersNormal)
-        .addNumber(kWidth, maximised ? kMaximisedWidth : v.window.width)
-        .addNumber(kHeight, maximised ? kMaximisedHeight : v.window.height)
-        .addNumber(kDeck, v.deckDesign);
+        .addNumber(kTimeBonus, v.timeBonus);
+    AddWindowBlocks(f, v.window, kTowersDesignSize);
+    f.addNumber(kDeck, v.deckDesign);
     return f;
 }
 
-bool WriteTowersSettings(const TowersSettingsValues& values) {
-    return TowersSettingsBlocks(values).write(TowersSettingsPath());
-}
-
-void ApplyTowersSettingsText(const QByteArray& text, const TowersSettingsHandlers& handlers) {
-    ReadSettingsText(text, kKeys, [&](const QString& key, const QString& value) {
-        apply(handlers, key, value);
-    });
-}
-
-bool LoadTowersSettings(const TowersWindowGeometry& window,
-                        const TowersSettingsHandlers& handlers) {
-    return LoadSettingsFile(
-        TowersSettingsPath(), TowersSettingsBlocks(DefaultTowersSettings(window)), kKeys,
-        [&](const QString& key, const QString& value) { apply(handlers, key, value); });
+SettingsReader& AddTowersKeys(SettingsReader& r, const TowersSettingsHandlers& h) {
+    namespace d = TowersDefaults;
+    SharedState& s = Shared();
+    TowersSettings& o = TowersOptions();
+    const auto music = orNothing(h.music);
+    const auto sounds = orNothing(h.sounds);
+    const auto highRun = orNothing(h.highRun);
+    return r
+        .flag(kMusic,
+              [&s, music](bool on) {
+                  s.MusicOn = on;
+                  music(on);
+              })
+        .choice(kTime, {30, 45, 60, 90}, d::TimeLimit, orNothing(h.timeLimit))
+        .flag(kSounds,
+              [&s, sounds](bool on) {
+                  s.SoundsOn = on;
+                  sounds(on);
+              })
+        .number(kHiRun, 0, d::MaxHighRun, 0,
+                [&o, highRun](int32_t run) {
+                    o.HighRun = run;
+                    highRun(run);
+                })
+        .number(kCardBonus, 0, d::MaxCardBonus, d::CardBonus, o.CardBonus)
+        .number(kBonusScore, 0, d::MaxBonusRoundScore, d::BonusRoundScore, s.BonusRoundScore)
+        .number(kTowerBonus, 0, d::MaxTowerBonus, d::TowerBonus, o.TowerBonus)
+        .number(kHighRunBonus, 0, d::MaxHighRunBonus, d::HighRunBonus, o.HighRunBonus)
+        .flag(kCountDown, s.CountDownScore)
+        .number(kTimeBonus, 0, d::MaxTimeBonus, d::TimeBonus, s.TimeBonus)
+        .choice(kDeck, {1, 2, 3, 4}, d::DeckDesign, orNothing(h.deckDesign));
 }

@@ -21,19 +21,17 @@ const QByteArray kFirstRun = "[Play Music]\r\nFalse\r\n\r\n"
 
 // What the window's handlers were asked to do.
 struct Calls {
-    std::vector<int> times, designs, runs, states, widths, heights;
-    int windowState = TowersNormal;
-    TowersSettingsHandlers handlers() {
+    std::vector<int> times, designs, runs;
+    SettingsReader reader() {
         TowersSettingsHandlers h;
         h.timeLimit = [this](int s) { times.push_back(s); };
         h.deckDesign = [this](int d) { designs.push_back(d); };
         h.highRun = [this](int r) { runs.push_back(r); };
-        h.windowState = [this](int s) { states.push_back(s); };
-        h.currentWindowState = [this] { return windowState; };
-        h.width = [this](int w) { widths.push_back(w); };
-        h.height = [this](int w) { heights.push_back(w); };
-        return h;
+        SettingsReader r;
+        AddTowersKeys(r, h);
+        return r;
     }
+    void apply(const QByteArray& text) { reader().apply(text); }
 };
 
 using TowersSettingsFileTest = TowersTest;
@@ -41,7 +39,9 @@ using TowersSettingsFileTest = TowersTest;
 
 TEST_F(TowersSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
     Calls calls;
-    ASSERT_TRUE(LoadTowersSettings(TowersWindowGeometry{}, calls.handlers()));
+    const WindowGeometry window{WindowNormal, 9570, 7200};
+    ASSERT_TRUE(calls.reader().load(TowersSettingsPath(),
+                                    TowersSettingsBlocks(DefaultTowersSettings(window))));
     const QByteArray written = box.read("Crestal.Ini");
     EXPECT_EQ(written, kFirstRun);
     EXPECT_EQ(written.size(), 280);
@@ -52,12 +52,11 @@ TEST_F(TowersSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
 
 TEST_F(TowersSettingsFileTest, StoredValuesAreApplied) {
     Calls calls;
-    ApplyTowersSettingsText("[Deck]\r\n3\r\n[Extra]\r\n5\r\n\r\n[Time]\r\n90\r\n[Hi Run]\r\n14\r\n"
-                            "[Card Bonus]\r\n250\r\n[Bonus Score]\r\n0\r\n[Tower Bonus]\r\n7\r\n"
-                            "[High Run Bonus]\r\n32767\r\n[Time Bonus]\r\n0\r\n"
-                            "[Count Down Score]\r\nFalse\r\n[Play Music]\r\nTrue\r\n"
-                            "[Play Sounds]\r\ntrue\r\n[Width]\r\n12000\r\n[Height]\r\n8000\r\n",
-                            calls.handlers());
+    calls.apply("[Deck]\r\n3\r\n[Extra]\r\n5\r\n\r\n[Time]\r\n90\r\n[Hi Run]\r\n14\r\n"
+                "[Card Bonus]\r\n250\r\n[Bonus Score]\r\n0\r\n[Tower Bonus]\r\n7\r\n"
+                "[High Run Bonus]\r\n32767\r\n[Time Bonus]\r\n0\r\n"
+                "[Count Down Score]\r\nFalse\r\n[Play Music]\r\nTrue\r\n"
+                "[Play Sounds]\r\ntrue\r\n[Width]\r\n12000\r\n[Height]\r\n8000\r\n");
     const SharedState& s = Shared();
     const TowersSettings& o = TowersOptions();
     EXPECT_EQ(calls.designs, std::vector<int>{3});
@@ -72,19 +71,16 @@ TEST_F(TowersSettingsFileTest, StoredValuesAreApplied) {
     EXPECT_FALSE(s.CountDownScore);
     EXPECT_TRUE(s.MusicOn);
     EXPECT_FALSE(s.SoundsOn); // only "True" is true
-    EXPECT_EQ(calls.widths, std::vector<int>{12000});
-    EXPECT_EQ(calls.heights, std::vector<int>{8000});
     EXPECT_TRUE(TowersScoringIsCustom());
 }
 
 TEST_F(TowersSettingsFileTest, EachBadValueKeepsOnlyItsOwnDefault) {
     Calls calls;
-    ApplyTowersSettingsText("[Hi Run]\r\nseven\r\n[Card Bonus]\r\n5000\r\n[Bonus Score]\r\n-1\r\n"
-                            "[Tower Bonus]\r\n99999999999\r\n[High Run Bonus]\r\n32768\r\n"
-                            "[Time Bonus]\r\nx\r\n[Time]\r\n120\r\n[Deck]\r\n7\r\n"
-                            "[State]\r\nbig\r\n[Width]\r\n-5\r\n"
-                            "[Count Down Score]\r\nFalse\r\n",
-                            calls.handlers());
+    calls.apply("[Hi Run]\r\nseven\r\n[Card Bonus]\r\n5000\r\n[Bonus Score]\r\n-1\r\n"
+                "[Tower Bonus]\r\n99999999999\r\n[High Run Bonus]\r\n32768\r\n"
+                "[Time Bonus]\r\nx\r\n[Time]\r\n120\r\n[Deck]\r\n7\r\n"
+                "[State]\r\nbig\r\n[Width]\r\n-5\r\n"
+                "[Count Down Score]\r\nFalse\r\n");
     const TowersSettings& o = TowersOptions();
     EXPECT_EQ(o.HighRun, 0);
     EXPECT_EQ(o.CardBonus, 100); // a card bonus past 1000 would overflow a run's card values
@@ -92,40 +88,25 @@ TEST_F(TowersSettingsFileTest, EachBadValueKeepsOnlyItsOwnDefault) {
     EXPECT_EQ(o.TowerBonus, 5000);
     EXPECT_EQ(o.HighRunBonus, 1000);
     EXPECT_EQ(Shared().TimeBonus, 100);
-    EXPECT_TRUE(calls.times.empty());
-    EXPECT_TRUE(calls.designs.empty());
-    EXPECT_TRUE(calls.states.empty());
-    EXPECT_TRUE(calls.widths.empty());
+    // A limit the menu does not offer applies 45 through its item; so does a design.
+    EXPECT_EQ(calls.times, std::vector<int>{45});
+    EXPECT_EQ(calls.designs, std::vector<int>{1});
     // The keys after the bad ones are still read.
     EXPECT_FALSE(Shared().CountDownScore);
     // A run longer than the field holds is no record.
-    ApplyTowersSettingsText("[Hi Run]\r\n29\r\n", calls.handlers());
+    calls.apply("[Hi Run]\r\n29\r\n");
     EXPECT_EQ(o.HighRun, 0);
-    ApplyTowersSettingsText("[Hi Run]\r\n28\r\n", calls.handlers());
+    calls.apply("[Hi Run]\r\n28\r\n");
     EXPECT_EQ(o.HighRun, 28);
 }
 
-TEST_F(TowersSettingsFileTest, WindowStateAndSizes) {
-    Calls calls;
-    // Stored minimised: opens normal, at the stored size.
-    ApplyTowersSettingsText("[State]\r\n1\r\n[Width]\r\n10500\r\n", calls.handlers());
-    EXPECT_EQ(calls.states, std::vector<int>{TowersNormal});
-    EXPECT_EQ(calls.widths, std::vector<int>{10500});
-    // Maximised: the sizes are passed over.
-    calls.windowState = TowersMaximised;
-    ApplyTowersSettingsText("[State]\r\n2\r\n[Width]\r\n11000\r\n[Height]\r\n9000\r\n",
-                            calls.handlers());
-    EXPECT_EQ(calls.states.back(), TowersMaximised);
-    EXPECT_EQ(calls.widths.size(), 1u);
-    EXPECT_TRUE(calls.heights.empty());
-
-    // A maximised window writes the minimum size; a minimised one writes its normal size.
-    TowersSettingsValues v = CurrentTowersSettings({TowersMaximised, 20000, 15000});
+TEST_F(TowersSettingsFileTest, MaximisedWindowStoresTheDesignSize) {
+    TowersSettingsValues v = CurrentTowersSettings({WindowMaximised, 20000, 15000});
     QByteArray text = TowersSettingsBlocks(v).text();
     EXPECT_TRUE(text.contains("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"));
-    v = CurrentTowersSettings({TowersMinimised, 10000, 8000});
+    v = CurrentTowersSettings({WindowNormal, 10500, 8000});
     text = TowersSettingsBlocks(v).text();
-    EXPECT_TRUE(text.contains("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n"));
+    EXPECT_TRUE(text.contains("[State]\r\n0\r\n\r\n[Width]\r\n10500\r\n\r\n[Height]\r\n8000\r\n"));
 }
 
 TEST_F(TowersSettingsFileTest, QuitWritesTheCurrentValuesAndTheyReadBack) {
@@ -134,11 +115,12 @@ TEST_F(TowersSettingsFileTest, QuitWritesTheCurrentValuesAndTheyReadBack) {
     Shared().TimeLimit = 60;
     Shared().DeckDesign = 4;
     Shared().SoundsOn = false;
-    ASSERT_TRUE(WriteTowersSettings(CurrentTowersSettings({TowersNormal, 9570, 7200})));
+    ASSERT_TRUE(TowersSettingsBlocks(CurrentTowersSettings({WindowNormal, 9570, 7200}))
+                    .write(TowersSettingsPath()));
     const QByteArray text = box.read("Crestal.Ini");
     ResetTowersLoadDefaults();
     Calls calls;
-    ApplyTowersSettingsText(text, calls.handlers());
+    calls.apply(text);
     EXPECT_EQ(TowersOptions().HighRun, 17);
     EXPECT_EQ(TowersOptions().CardBonus, 1000);
     EXPECT_EQ(calls.times, std::vector<int>{60});
