@@ -62,7 +62,7 @@ class frmCrestal : public GameWindow {
     QLabel* makeLabel(const QString& name, const QString& caption, int left, int top, int width,
                       int height, double points = 8.25, bool bold = true);
     void layoutControls(int width);
-    int cardLeft(int index) const { return cardLeft_[size_t(index)]; }
+    double cardLeft(int index) const { return cardLeft_[size_t(index)]; }
 
     // Labels that keep themselves centred when their text changes.
     void setMessage(const QString& text);

@@ -22,7 +22,6 @@ constexpr int kRowTop[4] = {375, 1080, 1815, 2520};
 } // namespace
 
 frmCrestal::frmCrestal(QWidget* parent) : GameWindow(*FindGameByWindow("frmCrestal"), parent) {
-    setMinimumSize(Tw(9570), Tw(7200)); // the window manager keeps the minimum as well
     createControls();
     BuildMenus();
     Form_Load();
