@@ -84,9 +84,10 @@ void frmCrestal::createControls() {
     makeLabel("lblCurrentRun", "Current Run:", 0, 4410, 1095, 195);
     makeLabel("lblHighRun", "Highest Run:", 0, 4740, 1125, 195);
     makeLabel("lblNextCard", "Next card worth:", 0, 5850, 1425, 195);
-    QLabel* high = makeLabel("lblHighScore", "Current High Score:", 0, 5850, 1695, 195);
+    // Wide enough for the top score that ShowHighScore writes in.
+    QLabel* high = makeLabel("lblHighScore", "Current High Score:", 0, 5850, 4000, 195);
     SetForeColour(high, kVbBlue);
-    for (const char* name : {"lblCurrentRun", "lblHighRun", "lblNextCard", "lblHighScore"})
+    for (const char* name : {"lblCardCount", "lblCurrentRun", "lblHighRun", "lblNextCard"})
         label(name)->adjustSize();
     for (int t = 1; t <= 3; ++t) {
         QLabel* l = makeLabel(QString("lblTower%1").arg(t), QString("Tower %1 completed!").arg(t),

@@ -7,6 +7,8 @@
 #include "app/Twips.h"
 #include "games/towers/TowersSettings.h"
 #include "games/towers/TowersSettingsFile.h"
+#include "games/towers/frmCrestalCustom.h"
+#include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 
 #include <QLabel>
@@ -63,7 +65,14 @@ void frmCrestal::CheckForCustom() {
     Shared().CustomScoring = TowersScoringIsCustom();
 }
 
-void frmCrestal::ShowCustomScoring() {}
+void frmCrestal::ShowCustomScoring() {
+    CustomScoringDialog dialog(CrestalScoringTable([this] {
+                                   CheckForCustom();
+                                   setStatusText(1, TowersCustomBonusStatus());
+                               }),
+                               this);
+    platform::ShowModal(dialog);
+}
 
 RulesValues frmCrestal::RulesValuesNow() const {
     RulesValues v = GameWindow::RulesValuesNow();
