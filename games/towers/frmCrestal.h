@@ -55,7 +55,8 @@ class frmCrestal : public GameWindow {
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    bool ClockRunning() const override { return game_.clockRunning(); }
+    void SetClockRunning(bool on) override;
 
   private:
     void createControls();
@@ -79,7 +80,6 @@ class frmCrestal : public GameWindow {
     void setClock(bool on);
     void initRound();
     void gameOver();
-    void dealFailed();
 
     TowersGame game_;
     std::array<CardPicture*, kTowersFieldCards> fieldPictures_{};
@@ -88,15 +88,6 @@ class frmCrestal : public GameWindow {
     std::array<double, kTowersFieldCards> cardLeft_{}; // twips; halves stay exact
     SplashTexts splashTexts_;
 
-    // Minimised during a round: what runs again on the restore.
-    bool minimised_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
-    // "Times Up!" blinks before the round end: a close request waits for both.
-    bool timeUpRunning_ = false;
-    bool closeAfterTimeUp_ = false;
-    // A deal is under way: commands that arrive meanwhile are dropped.
-    bool dealing_ = false;
     // The settings file named an offered time limit.
     bool timeApplied_ = false;
 };

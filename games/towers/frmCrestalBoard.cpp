@@ -75,7 +75,7 @@ void frmCrestal::setRunText() {
 }
 
 void frmCrestal::UpCardImage_Click(int index) {
-    if (dealing_ || Shared().InputBlocked) return;
+    if (Shared().InputBlocked) return;
     const TowersClick click = game_.clickField(index);
     playSounds(click.sounds);
     if (!click.took) return;
@@ -95,7 +95,7 @@ void frmCrestal::UpCardImage_Click(int index) {
 }
 
 void frmCrestal::CardStackPicture_Click() {
-    if (dealing_ || Shared().InputBlocked) return;
+    if (Shared().InputBlocked) return;
     setCursor(Qt::WaitCursor);
     const TowersClick click = game_.clickStock();
     if (click.runReset) {

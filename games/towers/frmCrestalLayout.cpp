@@ -6,11 +6,8 @@
 #include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
-#include "platform/GameTimer.h"
 #include "services/HighScores.h"
-#include "services/Sound.h"
 
-#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -32,39 +29,8 @@ void frmCrestal::resizeEvent(QResizeEvent* event) {
 }
 
 void frmCrestal::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the round clock and the music; only the restore of a round that was
-    // running starts them again, so a paused game or a round end stays as it was.
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = game_.clockRunning();
-        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
-        if (clockBeforeMinimise_) {
-            game_.setClockRunning(false);
-            setClock(false);
-        }
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        if (clockBeforeMinimise_ && state() == State::Running) {
-            game_.setClockRunning(true);
-            setClock(game_.clockRunning());
-        }
-        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
-        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
-    }
-    Form_Resize();
-}
-
-void frmCrestal::closeEvent(QCloseEvent* event) {
-    if (timeUpRunning_ || dealing_) {
-        // Asked once the round that ran out has been scored, or the deal is done.
-        closeAfterTimeUp_ = true;
-        event->ignore();
-        return;
-    }
-    GameWindow::closeEvent(event);
+    GameWindow::changeEvent(event); // minimising holds the round, the restore resumes it
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
 void frmCrestal::Form_Resize() {

@@ -28,36 +28,20 @@ void frmCrestal::setClock(bool on) {
     if (Timer1()->isEnabled() != on) Timer1()->setEnabled(on);
 }
 
+void frmCrestal::SetClockRunning(bool on) {
+    game_.setClockRunning(on);
+    setClock(game_.clockRunning());
+}
+
 void frmCrestal::Play() {
     setCursor(Qt::WaitCursor);
-    // No command acts while the cards are being dealt.
-    dealing_ = true;
     const bool ok = game_.play();
-    dealing_ = false;
-    if (!ok) {
-        dealFailed();
-        return;
-    }
+    unsetCursor();
+    // A deck that could not be made is never dealt: the window goes back to idle.
+    if (!ok) return FailPlay("Unable to create the deck.");
     setScoreText(0);
     initRound();
     cmdPlay()->setToolTip("Ends the current game");
-    unsetCursor();
-}
-
-void frmCrestal::dealFailed() {
-    // The deck service has reported why; the window goes back to idle and offers Play.
-    game_.abandon();
-    Shared().InputBlocked = false;
-    showCards(false, false);
-    ShowControls(false, false);
-    GameFinished();
-    setState(State::Idle);
-    ShowSplash(true);
-    unsetCursor();
-    if (closeAfterTimeUp_) {
-        closeAfterTimeUp_ = false;
-        close();
-    }
 }
 
 void frmCrestal::initRound() {
@@ -80,10 +64,6 @@ void frmCrestal::initRound() {
     enable(item("mnuPause"), true);
     enable(item("mnuTakeScore"), true);
     ShowControls(true, true);
-    if (closeAfterTimeUp_) {
-        closeAfterTimeUp_ = false;
-        close();
-    }
 }
 
 void frmCrestal::AbandonGame() {
@@ -134,20 +114,20 @@ void frmCrestal::Timer1_Timer() {
     if (!tick.timeUp) return;
 
     // The time-out is part of the round end: clicks, commands and a close wait for it.
-    Shared().InputBlocked = true;
-    RunRoundEnd([this, tick] {
-        QLabel* message = label("lblMessage");
-        setCursor(Qt::WaitCursor);
-        setClock(false);
-        showCards(false, false);
-        setMessage("Times Up!");
-        message->show();
-        setStatusText(2, tick.status);
-        BlinkLabel(message, 10);
-        TakeScore();
-        if (message->text() != "Game Over") message->hide();
-        unsetCursor();
-    });
+    QLabel* message = label("lblMessage");
+    TimeUp(
+        [this, message, tick] {
+            setCursor(Qt::WaitCursor);
+            showCards(false, false);
+            setMessage("Times Up!");
+            message->show();
+            setStatusText(2, tick.status);
+            BlinkLabel(message, 10);
+        },
+        [this, message] {
+            if (message->text() != "Game Over") message->hide();
+            unsetCursor();
+        });
 }
 
 void frmCrestal::TakeScore() {
@@ -192,12 +172,9 @@ void frmCrestal::TakeScore() {
         if (bonus) PlaySound("Applause.wav");
         BlinkLabel(message, 11);
         message->hide();
-        dealing_ = true;
-        const bool ok = game_.startNextRound();
-        dealing_ = false;
-        if (!ok) {
-            dealFailed();
-            return;
+        if (!game_.startNextRound()) {
+            unsetCursor();
+            return FailPlay("Unable to create the deck.");
         }
         initRound();
         if (s.MusicOn) PlayMusic();
