@@ -219,3 +219,25 @@ TEST_F(CrestalWindowTest, LayoutAtTheMinimumAndBeyond) {
     EXPECT_EQ(w->size(), QSize(Tw(10500), Tw(7200)));
     EXPECT_EQ(w->UpCardImage(1)->x(), Tw(4718)); // 4717.5 twips
 }
+
+TEST_F(CrestalWindowTest, MinimiseHoldsTheRoundAndOnlyTheRestoreResumesIt) {
+    auto w = openShown();
+    w->cmdPlay()->click();
+    platform::ProgramTime::advance(3000);
+    w->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    platform::ProgramTime::advance(5000);
+    EXPECT_EQ(Shared().ElapsedSeconds, 3);
+    w->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    platform::ProgramTime::advance(1000);
+    EXPECT_EQ(Shared().ElapsedSeconds, 4);
+
+    // Paused: neither a resize nor a restore starts the clock.
+    w->cmdPause()->click();
+    w->resize(Tw(11000), Tw(8000));
+    w->setWindowState(Qt::WindowMinimized);
+    w->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    EXPECT_EQ(text(*w, "lblMessage"), "Game Paused");
+}
