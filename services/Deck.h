@@ -18,3 +18,7 @@ char CardSuit(const QString& code);
 // `halfFrom`, the "HALF" stock up to `fullAbove`, the "FULL" one above that. Each game has its
 // own thresholds.
 QString StockPictureKey(int cardsLeft, int halfFrom, int fullAbove);
+
+// Ranks one apart, with king and ace next to each other (13 and 1); ranks outside 1 to 13 have
+// no neighbours. Suits play no part.
+bool RanksAdjacent(int first, int second);

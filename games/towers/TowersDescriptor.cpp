@@ -3,11 +3,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/towers/TowersRules.h"
+#include "games/towers/TowersSettings.h"
+#include "games/towers/frmCrestal.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 45; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = TowersDefaults::TimeLimit; // seconds per round in a fresh file
 
 const GameProfile kProfile{
     .takeScoreItem = true,
@@ -24,16 +26,18 @@ const GameProfile kProfile{
                   {90, "&90 seconds "}},
     .refreshPlayCard = true,
     .refreshFieldCards = FieldRedraw::Always,
+    // The quit question holds the game like every other question.
+    .quit = QuitStyle::Pausing,
     .datePanel = true,
 };
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 40000;
-    v.CardBonus = 100;
-    v.HighRunBonus = 1000;
-    v.TowerBonus = 5000;
-    v.TimeBonus = 100;
+    v.BonusRoundScore = TowersDefaults::BonusRoundScore;
+    v.CardBonus = TowersDefaults::CardBonus;
+    v.HighRunBonus = TowersDefaults::HighRunBonus;
+    v.TowerBonus = TowersDefaults::TowerBonus;
+    v.TimeBonus = TowersDefaults::TimeBonus;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -43,7 +47,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Crestal!",
     .window = "frmCrestal",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmCrestal; },
     .tableName = "Crestal Hi Score Table ",
     .defaultTop = "30000",
     .highScoreCaption = "Current High Score: ",

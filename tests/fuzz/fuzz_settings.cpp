@@ -1,8 +1,10 @@
-// Fuzzes the settings reader: any bytes as "Sumbry.Ini", applied through handlers that check
-// every value they are given is one the window can take.
+// Fuzzes the settings readers: any bytes as "Sumbry.Ini" and as "Crestal.Ini", applied through
+// handlers that check every value they are given is one the window can take.
 #include "app/SharedState.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
+#include "games/towers/TowersSettings.h"
+#include "games/towers/TowersSettingsFile.h"
 #include "services/SettingsFile.h"
 
 #include <cstdint>
@@ -36,6 +38,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t v : {o.BonusRoundScore, o.CompletionBonus, o.Bonus, o.BonusES, Shared().TimeBonus})
         require(v >= ElevensDefaults::MinScoringValue && v <= ElevensDefaults::MaxScoringValue);
     require(Shared().CardGoal >= 10 && Shared().CardGoal <= 15);
+
+    ResetTowersLoadDefaults();
+    TowersSettingsHandlers t;
+    t.timeLimit = [](int v) { require(v == 30 || v == 45 || v == 60 || v == 90); };
+    t.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
+    t.highRun = [](int r) { require(r >= 0 && r <= TowersDefaults::MaxHighRun); };
+    SettingsReader towers;
+    AddTowersKeys(towers, t).apply(text);
+    const TowersSettings& c = TowersOptions();
+    require(c.CardBonus >= 0 && c.CardBonus <= TowersDefaults::MaxCardBonus);
+    require(c.TowerBonus >= 0 && c.TowerBonus <= TowersDefaults::MaxTowerBonus);
+    require(c.HighRunBonus >= 0 && c.HighRunBonus <= TowersDefaults::MaxHighRunBonus);
+    require(Shared().BonusRoundScore >= 0 &&
+            Shared().BonusRoundScore <= TowersDefaults::MaxBonusRoundScore);
+    require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TowersDefaults::MaxTimeBonus);
 
     // The generic reader on its own, with a key taken from the input.
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));

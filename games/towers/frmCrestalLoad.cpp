@@ -1,0 +1,84 @@
+// Loading the three-towers window: defaults, the settings file with the high run, the splash
+// texts; writing the settings at a confirmed quit; the custom mark and the rules values.
+#include "games/towers/frmCrestal.h"
+
+#include "app/CentreOnScreen.h"
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "games/towers/TowersSettings.h"
+#include "games/towers/TowersSettingsFile.h"
+#include "games/towers/frmCrestalCustom.h"
+#include "platform/Modal.h"
+#include "platform/ProgramTime.h"
+
+#include <QLabel>
+
+void frmCrestal::Form_Load() {
+    SharedState& s = Shared();
+    setCursor(Qt::WaitCursor);
+    LoadFrameDefaults(); // idle, music off, default time limit, status bar, splash
+    ResetTowersLoadDefaults();
+    resize(Tw(9570), Tw(7200));
+    Form_Resize();
+    setWindowTitle(s.GameTitle);
+
+    // A missing file is written with the defaults first; the stored time limit and card back
+    // are applied through their menu items.
+    ReadSettingsINI();
+    Form_Resize(); // the stored size, laid out before the window is first shown
+    CheckForCustom();
+    s.WindowLoadTime = platform::ProgramTime::now();
+    FillSplashTexts(splashTexts_, s.GameTitle);
+    CentreOnScreen(this);
+    unsetCursor();
+}
+
+void frmCrestal::ReadSettingsINI() {
+    timeApplied_ = false;
+    TowersSettingsHandlers h;
+    h.timeLimit = [this](int seconds) {
+        timeApplied_ = true;
+        ApplyStoredTimeLimit(seconds);
+    };
+    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
+    h.music = [this](bool on) { SetMusicSwitch(on); };
+    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
+    h.highRun = [this](int run) {
+        label("lblHighRun")->setText(HighRunCaption(run));
+        label("lblHighRun")->adjustSize();
+    };
+    SettingsReader reader;
+    AddTowersKeys(reader, h);
+    ReadWindowBlocks(reader, *this);
+    reader.load(TowersSettingsPath(),
+                TowersSettingsBlocks(DefaultTowersSettings(GeometryOf(*this))));
+    // Without a stored limit the default one is applied through its item, so that its check
+    // mark and its table's top score show.
+    if (!timeApplied_) ApplyStoredTimeLimit(TowersDefaults::TimeLimit);
+}
+
+void frmCrestal::WriteSettingsINI() {
+    TowersSettingsBlocks(CurrentTowersSettings(GeometryOf(*this))).write(TowersSettingsPath());
+}
+
+void frmCrestal::CheckForCustom() {
+    Shared().CustomScoring = TowersScoringIsCustom();
+}
+
+void frmCrestal::ShowCustomScoring() {
+    CustomScoringDialog dialog(CrestalScoringTable([this] {
+                                   CheckForCustom();
+                                   setStatusText(1, TowersCustomBonusStatus());
+                               }),
+                               this);
+    platform::ShowModal(dialog);
+}
+
+RulesValues frmCrestal::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const TowersSettings& o = TowersOptions();
+    v.CardBonus = o.CardBonus;
+    v.HighRunBonus = o.HighRunBonus;
+    v.TowerBonus = o.TowerBonus;
+    return v;
+}
