@@ -22,13 +22,20 @@ int SpotBaseValue(int spot) {
     return validSpot(spot, kUpperSpots) ? values[spot - 1] : 0;
 }
 
+void EightsBoard::Place::set(const QString& code) {
+    value = CardValue(code);
+    suit = value > 0 ? CardSuit(code) : 0;
+}
+
 bool EightsBoard::deal(const QStringList& deck) {
     clear();
     if (deck.size() < kLowerSpots + 1) return false;
     deck_ = deck;
     pile_ = int(deck_.size()) - 1;
-    for (QString& spot : lower_)
-        spot = deck_[pile_--];
+    for (std::size_t i = 0; i < lower_.size(); ++i) {
+        lower_[i] = deck_[pile_--];
+        lowerPlace_[i].set(lower_[i]);
+    }
     return true;
 }
 
@@ -37,6 +44,8 @@ void EightsBoard::clear() {
     pile_ = 0;
     lower_.fill(QString());
     upper_.fill(QString());
+    lowerPlace_.fill(Place{});
+    upperPlace_.fill(Place{});
 }
 
 void EightsBoard::resetSpotValues() {
@@ -47,23 +56,21 @@ void EightsBoard::resetSpotValues() {
 MoveCheck EightsBoard::checkMove(int lowerSpot, int upperSpot) const {
     if (!validSpot(lowerSpot, kLowerSpots) || !validSpot(upperSpot, kUpperSpots))
         return MoveCheck::Illegal;
-    const QString& moved = lower(lowerSpot);
-    if (moved.trimmed().isEmpty()) return MoveCheck::Illegal;
-    const QString& target = upper(upperSpot);
-    const int value = CardValue(moved);
-    const int targetValue = CardValue(target);
-    if (value == kWild) return MoveCheck::WildEight;
-    if (targetValue == kWild) return MoveCheck::EightOrSuit;
-    if (targetValue == 0) return MoveCheck::EmptySpot;
-    if (value != targetValue)
-        return CardSuit(moved) == CardSuit(target) ? MoveCheck::EightOrSuit : MoveCheck::Illegal;
+    const Place& moved = lowerPlace_[index(lowerSpot)];
+    const Place& target = upperPlace_[index(upperSpot)];
+    if (moved.value == 0) return MoveCheck::Illegal;
+    if (moved.value == kWild) return MoveCheck::WildEight;
+    if (target.value == kWild) return MoveCheck::EightOrSuit;
+    if (target.value == 0) return MoveCheck::EmptySpot;
+    if (moved.value != target.value)
+        return moved.suit == target.suit ? MoveCheck::EightOrSuit : MoveCheck::Illegal;
     return MoveCheck::SameValue;
 }
 
 LegalMoves EightsBoard::checkForLegalMove() const {
     int empty = 0;
     for (int l = 1; l <= kLowerSpots; ++l) {
-        if (lower(l).trimmed().isEmpty()) {
+        if (lowerPlace_[index(l)].value == 0) {
             ++empty;
             continue;
         }
@@ -86,11 +93,13 @@ EightsMoveResult EightsBoard::move(int lowerSpot, int upperSpot) {
     QString& from = lower_[index(lowerSpot)];
     r.card = from;
     upper_[index(upperSpot)] = from;
+    upperPlace_[index(upperSpot)] = lowerPlace_[index(lowerSpot)];
     if (pile_ < 1) {
         from.clear();
     } else {
         from = deck_[pile_--];
         r.refilled = true;
     }
+    lowerPlace_[index(lowerSpot)].set(from);
     return r;
 }

@@ -64,10 +64,18 @@ class EightsBoard {
 
   private:
     static std::size_t index(int spot) { return std::size_t(spot - 1); }
+    // A card on a spot with its value and suit read once: the checks run after every move.
+    struct Place {
+        int value = 0; // 0: no card
+        char suit = 0;
+        void set(const QString& code);
+    };
 
     QStringList deck_;
     int pile_ = 0;
     std::array<QString, kLowerSpots> lower_{};
     std::array<QString, kUpperSpots> upper_{};
+    std::array<Place, kLowerSpots> lowerPlace_{};
+    std::array<Place, kUpperSpots> upperPlace_{};
     std::array<int, kUpperSpots> values_{500, 200, 100};
 };
