@@ -12,22 +12,20 @@ const QByteArray kFirstRun =
 
 struct Seen {
     std::vector<int> times, designs;
-    bool maximised = false;
-    int width = 0, height = 0;
     bool sounds = true, music = true;
 };
 
-EightsSettingsHandlers handlers(Seen& seen, bool maximisedNow = false) {
+EightsSettingsHandlers handlers(Seen& seen) {
     EightsSettingsHandlers h;
     h.timeLimit = [&seen](int s) { seen.times.push_back(s); };
     h.deckDesign = [&seen](int d) { seen.designs.push_back(d); };
-    h.maximise = [&seen] { seen.maximised = true; };
-    h.isMaximised = [maximisedNow] { return maximisedNow; };
-    h.width = [&seen](int w) { seen.width = w; };
-    h.height = [&seen](int v) { seen.height = v; };
     h.sounds = [&seen](bool on) { seen.sounds = on; };
     h.music = [&seen](bool on) { seen.music = on; };
     return h;
+}
+
+void apply(const QByteArray& text, Seen& seen) {
+    EightsSettingsReader(handlers(seen)).apply(text);
 }
 
 QByteArray readFile(const QString& path) {
@@ -40,15 +38,13 @@ class EightsSettingsFileTest : public EightsTest {};
 
 TEST_F(EightsSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
     Seen seen;
-    ASSERT_TRUE(LoadEightsSettings(handlers(seen)));
+    ASSERT_TRUE(
+        EightsSettingsReader(handlers(seen)).load(EightsSettingsPath(), EightsSettingsBlocks({})));
     EXPECT_EQ(readFile(folder() + "Eights.Ini"), kFirstRun);
     EXPECT_EQ(seen.times, std::vector<int>{90});
     EXPECT_EQ(seen.designs, std::vector<int>{1});
-    EXPECT_EQ(seen.width, 9540);
-    EXPECT_EQ(seen.height, 7305);
     EXPECT_TRUE(seen.sounds);
     EXPECT_FALSE(seen.music);
-    EXPECT_FALSE(seen.maximised);
 }
 
 TEST_F(EightsSettingsFileTest, TheCurrentValuesAreWrittenAndAMaximisedWindowAsDesigned) {
@@ -61,25 +57,24 @@ TEST_F(EightsSettingsFileTest, TheCurrentValuesAreWrittenAndAMaximisedWindowAsDe
     s.TimeBonus = 10000;
     s.CountDownScore = false;
     s.TimeLimit = 120;
-    ASSERT_TRUE(WriteEightsSettings(CurrentEightsSettings(false, 12000, 9000)));
+    ASSERT_TRUE(WriteEightsSettings(CurrentEightsSettings({WindowNormal, 12000, 9000})));
     EXPECT_EQ(readFile(folder() + "Eights.Ini"),
               "[Play Sounds]\r\nFalse\r\n\r\n[Play Music]\r\nTrue\r\n\r\n[Deck]\r\n3\r\n\r\n"
               "[Bonus Score]\r\n123\r\n\r\n[Eights CompleteBonus]\r\n0\r\n\r\n"
               "[Time Bonus]\r\n10000\r\n\r\n[Count Down]\r\nFalse\r\n\r\n[Time]\r\n120\r\n\r\n"
               "[Width]\r\n12000\r\n\r\n[Height]\r\n9000\r\n\r\n");
     const QByteArray maximised =
-        EightsSettingsBlocks(CurrentEightsSettings(true, 20000, 15000)).text();
+        EightsSettingsBlocks(CurrentEightsSettings({WindowMaximised, 20000, 15000})).text();
     EXPECT_TRUE(maximised.endsWith("[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n\r\n"));
 }
 
 TEST_F(EightsSettingsFileTest, StoredValuesComeBack) {
     Seen seen;
-    ApplyEightsSettingsText("[Deck]\r\n4\r\n\r\n[Time]\r\n105\r\n\r\n[Bonus Score]\r\n0\r\n\r\n"
-                            "[Eights CompleteBonus]\r\n2000000\r\n\r\n[Time Bonus]\r\n1\r\n\r\n"
-                            "[Count Down]\r\nFalse\r\n\r\n[Play Sounds]\r\nTrue\r\n\r\n"
-                            "[Play Music]\r\nTrue\r\n\r\n[Width]\r\n10000.4\r\n\r\n"
-                            "[Height]\r\n8000\r\n\r\n[State]\r\n2\r\n\r\n",
-                            handlers(seen));
+    apply("[Deck]\r\n4\r\n\r\n[Time]\r\n105\r\n\r\n[Bonus Score]\r\n0\r\n\r\n"
+          "[Eights CompleteBonus]\r\n2000000\r\n\r\n[Time Bonus]\r\n1\r\n\r\n"
+          "[Count Down]\r\nFalse\r\n\r\n[Play Sounds]\r\nTrue\r\n\r\n"
+          "[Play Music]\r\nTrue\r\n\r\n",
+          seen);
     const SharedState& s = Shared();
     EXPECT_EQ(seen.designs, std::vector<int>{4});
     EXPECT_EQ(seen.times, std::vector<int>{105});
@@ -89,19 +84,16 @@ TEST_F(EightsSettingsFileTest, StoredValuesComeBack) {
     EXPECT_FALSE(s.CountDownScore);
     EXPECT_TRUE(s.MusicOn);
     EXPECT_TRUE(seen.music);
-    EXPECT_EQ(seen.width, 10000);
-    EXPECT_EQ(seen.height, 8000);
-    EXPECT_TRUE(seen.maximised);
 }
 
 TEST_F(EightsSettingsFileTest, BadValuesKeepTheirDefaults) {
     Seen seen;
-    ApplyEightsSettingsText("[Time]\r\n100\r\n\r\n[Deck]\r\n5\r\n\r\n"
-                            "[Play Sounds]\r\ntrue\r\n\r\n[Bonus Score]\r\n100000001\r\n\r\n"
-                            "[Time Bonus]\r\n-100\r\n\r\n[Eights CompleteBonus]\r\nlots\r\n\r\n"
-                            "[Count Down]\r\nNo\r\n\r\n[State]\r\n1\r\n\r\n"
-                            "[Width]\r\n-5\r\n\r\n[Height]\r\n99999999999\r\n\r\n[Bonus Score]",
-                            handlers(seen));
+    apply("[Time]\r\n100\r\n\r\n[Deck]\r\n5\r\n\r\n"
+          "[Play Sounds]\r\ntrue\r\n\r\n[Bonus Score]\r\n100000001\r\n\r\n"
+          "[Time Bonus]\r\n-100\r\n\r\n[Eights CompleteBonus]\r\nlots\r\n\r\n"
+          "[Count Down]\r\nNo\r\n\r\n[State]\r\n1\r\n\r\n"
+          "[Bonus Score]",
+          seen);
     const SharedState& s = Shared();
     // Times and designs no item offers give the default item.
     EXPECT_EQ(seen.times, std::vector<int>{90});
@@ -112,23 +104,15 @@ TEST_F(EightsSettingsFileTest, BadValuesKeepTheirDefaults) {
     EXPECT_EQ(s.TimeBonus, 100); // a negative time bonus would take points away
     EXPECT_EQ(EightsOptions().EightsCompleteBonus, 50000);
     EXPECT_TRUE(s.CountDownScore);
-    EXPECT_FALSE(seen.maximised); // never opened minimised
-    EXPECT_EQ(seen.width, 0);
-    EXPECT_EQ(seen.height, 0);
 }
 
-TEST_F(EightsSettingsFileTest, SizesPassAMaximisedWindowByAndALaterKeyWins) {
+TEST_F(EightsSettingsFileTest, ALaterKeyWins) {
     Seen seen;
-    ApplyEightsSettingsText("[State]\r\n2\r\n\r\n[Width]\r\n12000\r\n\r\n"
-                            "[Time]\r\n60\r\n\r\n[Time]\r\n75\r\n\r\n",
-                            handlers(seen, true));
-    EXPECT_EQ(seen.width, 0);
+    apply("[Time]\r\n60\r\n\r\n[Time]\r\n75\r\n\r\n[Count Down]\r\nFalse\r\n\r\n", seen);
     EXPECT_EQ(seen.times, (std::vector<int>{60, 75}));
-    // A file without [Time] and [Deck] still applies their default items once.
-    Seen none;
-    ApplyEightsSettingsText("", handlers(none));
-    EXPECT_EQ(none.times, std::vector<int>{90});
-    EXPECT_EQ(none.designs, std::vector<int>{1});
+    EXPECT_FALSE(Shared().CountDownScore);
+    apply("[Count Down]\r\nTrue\r\n\r\n", seen);
+    EXPECT_TRUE(Shared().CountDownScore);
 }
 
 TEST_F(EightsSettingsFileTest, CustomScoringFollowsTheThreeValuesOnly) {
