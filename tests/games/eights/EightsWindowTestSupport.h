@@ -35,11 +35,13 @@ class EightsWindowTest : public testsupport::GameWindowTest {
             return true;
         });
     }
+    static void advance(int ms) { platform::ProgramTime::advance(ms); }
+
+  public:
     static void move(frmEights& w, int lower, int upper) {
         press(w.imgPlayCard(lower));
         press(w.imgUpperCard(upper));
     }
-    static void advance(int ms) { platform::ProgramTime::advance(ms); }
 };
 
 // Names the player "Zed" in the name entry and closes the Hall of Fame; counts both.
