@@ -65,6 +65,7 @@ class frmEights : public GameWindow {
     void ShowCustomScoring() override;
     void ShowCards(bool visible) override;
     RulesValues RulesValuesNow() const override;
+    void HoldGameTimers(bool hold) override;
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -89,7 +90,7 @@ class frmEights : public GameWindow {
     void EndOfGame();
     void timeUp();
     void announce(const QString& message);
-    void backToIdleAfterFailure();
+    void failedDeal();
 
     EightsGame game_;
     std::array<CardPicture*, 5> lower_{};
@@ -102,9 +103,6 @@ class frmEights : public GameWindow {
     platform::GameTimer* timer6_ = nullptr;
     platform::GameTimer* timer7_ = nullptr;
 
-    // Minimised during a game: what runs again on the restore.
-    bool minimised_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool moveTimerBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
+    // The move timer was stepping when a question or a minimise held it.
+    bool moveTimerHeld_ = false;
 };

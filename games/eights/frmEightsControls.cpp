@@ -256,29 +256,19 @@ void frmEights::resizeEvent(QResizeEvent* event) {
 }
 
 void frmEights::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the round clock, the move timer and the music; only the restore
-    // starts again what ran before, so a paused game, a round end or a stopped move timer
-    // stays as it was.
-    SharedState& s = Shared();
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = Timer1()->isEnabled();
-        moveTimerBeforeMinimise_ = timer6_->isEnabled();
-        musicBeforeMinimise_ = s.MusicOn && state() == State::Running;
-        Timer1()->setEnabled(false);
+    GameWindow::changeEvent(event); // the minimise rule: clocks held, restored by the restore
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void frmEights::HoldGameTimers(bool hold) {
+    if (hold) {
+        if (timer6_->isEnabled()) moveTimerHeld_ = true;
         timer6_->setEnabled(false);
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        const bool running = state() == State::Running && !inRoundEnd();
-        if (running && clockBeforeMinimise_) Timer1()->setEnabled(true);
-        if (running && moveTimerBeforeMinimise_) timer6_->setEnabled(true);
-        if (running && musicBeforeMinimise_ && s.MusicOn) PlayMusic();
-        clockBeforeMinimise_ = moveTimerBeforeMinimise_ = musicBeforeMinimise_ = false;
+        return;
     }
-    Form_Resize();
+    // Only a move timer that was stepping goes on; one that had reached 5 stays still.
+    if (moveTimerHeld_ && game_.state() == EightsState::Running) startTimer6();
+    moveTimerHeld_ = false;
 }
 
 void frmEights::Form_Resize() {

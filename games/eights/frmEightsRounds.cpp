@@ -5,6 +5,7 @@
 
 #include "app/PictureList.h"
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
@@ -35,7 +36,7 @@ void playSound(EightsSound sound) {
 void frmEights::Play() {
     // The frame has set the commands of a running game and starts the music after this.
     if (!game_.newGame()) {
-        backToIdleAfterFailure();
+        failedDeal();
         return;
     }
     InitRound();
@@ -59,11 +60,10 @@ void frmEights::InitRound() {
     Timer1()->setEnabled(true);
 }
 
-void frmEights::backToIdleAfterFailure() {
-    platform::MsgBox("Unable to create deck and deal cards. Please report this error to " +
-                         kSupportAddress,
-                     platform::Buttons::OK, platform::Icon::Critical, Shared().GameTitle, this);
-    AbandonGame();
+void frmEights::failedDeal() {
+    // No round is left half started: the message, then the idle window.
+    FailPlay("Unable to create deck and deal cards. Please report this error to " + kSupportAddress,
+             platform::Buttons::OK);
 }
 
 void frmEights::AbandonGame() {
@@ -232,7 +232,7 @@ void frmEights::EndRound(bool deckCompleted) {
         PlaySound(bonus ? "Applause.wav" : "HighScore.wav");
         announce(bonus ? "Prepare for Bonus Round!" : "Prepare for Round Two!");
         if (!game_.startRound()) {
-            backToIdleAfterFailure();
+            failedDeal();
             return;
         }
         if (s.MusicOn) PlayMusic();

@@ -314,3 +314,19 @@ TEST_F(EightsWindowTest, MinimisingHoldsTheClocksAndARestoreResumesThem) {
     w->resize(800, 600);
     EXPECT_FALSE(w->Timer1()->isEnabled() || w->Timer6()->isEnabled());
 }
+
+TEST_F(EightsWindowTest, AFailedDealReportsAndLeavesTheWindowIdle) {
+    platform::MessageScript answers;
+    EightsGame::SetDeckSourceForTests([](QStringList&) { return false; });
+    auto w = open<frmEights>();
+    w->show();
+    w->cmdPlay()->click();
+    ASSERT_EQ(answers.texts().size(), 1u);
+    EXPECT_TRUE(answers.texts()[0].startsWith(
+        "Unable to create deck and deal cards. Please report this error to "));
+    EXPECT_EQ(answers.asked()[0].icon, platform::Icon::Critical);
+    EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+    EXPECT_FALSE(w->Timer1()->isEnabled() || w->Timer6()->isEnabled());
+    EXPECT_TRUE(shown(*w, "frmSplash"));
+    EXPECT_FALSE(Shared().GameInProgress);
+}
