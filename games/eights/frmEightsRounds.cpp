@@ -12,8 +12,10 @@
 #include "frame/VbColour.h"
 #include "games/eights/EightsLayout.h"
 #include "games/eights/EightsSettings.h"
+#include "games/eights/frmEightsCustom.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
 #include "services/Sound.h"
@@ -268,4 +270,7 @@ void frmEights::EndOfGame() {
     ShowSplash(true);
 }
 
-void frmEights::ShowCustomScoring() {}
+void frmEights::ShowCustomScoring() {
+    frmEightsCustom dialog(this, [this] { setStatusText(1, EightsBonusGoalText()); });
+    platform::ShowModal(dialog);
+}
