@@ -172,10 +172,13 @@ void frmEights::createControls() {
     scoring->hide();
 
     timer5_ = new platform::GameTimer(this, 250, false);
+    timer5_->setObjectName("Timer5");
     timer5_->onTimer = [this] { Timer5_Timer(); };
     timer6_ = new platform::GameTimer(this, EightsMoveTimer::kIntervalMs, false);
+    timer6_->setObjectName("Timer6");
     timer6_->onTimer = [this] { Timer6_Timer(); };
     timer7_ = new platform::GameTimer(this, 250, false);
+    timer7_->setObjectName("Timer7");
     timer7_->onTimer = [this] { Timer7_Timer(); };
 
     // The splash panel (opaque, over the idle board) with its texts at this window's places.
