@@ -89,6 +89,10 @@ void frmEights::PauseGame(bool pause) {
         game_.pause();
         timer6_->setEnabled(false);
         ShowCards(false);
+        // The marks belong to spots that are hidden now.
+        x1_->hide();
+        x2_->hide();
+        label("lblWild")->hide();
         progress_->hide();
         label("lblCurrentGameTime")->hide();
         CenterMessage();
