@@ -83,6 +83,15 @@ TEST_F(EightsWindowTest, RoundsEndedByTheClockWithoutAMove) {
     EXPECT_FALSE(shown(*w, "lblHighScore"));
     EXPECT_FALSE(Shared().GameInProgress);
     EXPECT_EQ(tables.names, 0); // 0 points beat no one
+
+    // Play again: a fresh game from round 1.
+    Shared().Score = 1234;
+    w->cmdPlay()->click();
+    EXPECT_EQ(Shared().Score, 0);
+    EXPECT_EQ(text(*w, "lblCurrentRound"), "1");
+    EXPECT_EQ(text(*w, "lblTotalScore"), "0");
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    EXPECT_FALSE(shown(*w, "frmSplash"));
 }
 
 TEST_F(EightsWindowTest, ACompletedDeckPaysTimeAndDeckBonusesThenRoundTwo) {
