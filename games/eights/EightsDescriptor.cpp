@@ -3,11 +3,11 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/eights/EightsRules.h"
+#include "games/eights/EightsSettings.h"
+#include "games/eights/frmEights.h"
 #include "services/GameRegistry.h"
 
 namespace {
-
-constexpr int kTimeLimit = 90; // seconds per round in a fresh settings file
 
 const GameProfile kProfile{
     .quitTip = "Closes Wildrow",
@@ -42,10 +42,10 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusScore = 5000000;
-    v.EightsCompleteBonus = 50000;
-    v.TimeBonus = 100;
+    v.TimeLimit = EightsDefaults::TimeLimit;
+    v.BonusScore = EightsDefaults::BonusScore;
+    v.EightsCompleteBonus = EightsDefaults::EightsCompleteBonus;
+    v.TimeBonus = EightsDefaults::TimeBonus;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -55,9 +55,9 @@ void rulesDefaults(RulesValues& v) {
     .title = "Wildrow!",
     .window = "frmEights",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmEights; },
     .tableName = "Eights Hi Score Table ",
-    .defaultTime = kTimeLimit,
+    .defaultTime = EightsDefaults::TimeLimit,
     .mailMinimum = 13000000,
     .rulesParagraphs = EightsRulesParagraphs,
     .rulesDefaults = rulesDefaults,
