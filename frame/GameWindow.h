@@ -213,6 +213,8 @@ class GameWindow : public QMainWindow {
 
     // Builds the menus from the profile's layout; call once the game can add its entries.
     void BuildMenus();
+    // For a game that ends a game in its own code and goes back to idle rather than game over.
+    void setState(State s) { state_ = s; }
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

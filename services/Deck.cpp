@@ -55,6 +55,7 @@ QString StockPictureKey(int cardsLeft, int halfFrom, int fullAbove) {
     if (cardsLeft < halfFrom) return QStringLiteral("BACK");
     if (cardsLeft <= fullAbove) return QStringLiteral("HALF");
     return QStringLiteral("FULL");
+}
 
 bool RanksAdjacent(int first, int second) {
     if (first < 1 || first > 13 || second < 1 || second > 13) return false;

@@ -10,13 +10,6 @@ bool validSpot(int spot, int count) {
 }
 } // namespace
 
-QString DeckPictureKey(int pileRemaining) {
-    if (pileRemaining > 25) return QStringLiteral("FULL");
-    if (pileRemaining >= 11) return QStringLiteral("HALF");
-    if (pileRemaining >= 1) return QStringLiteral("BACK");
-    return QStringLiteral("EMPTY");
-}
-
 int SpotBaseValue(int spot) {
     static constexpr int values[kUpperSpots] = {500, 200, 100};
     return validSpot(spot, kUpperSpots) ? values[spot - 1] : 0;

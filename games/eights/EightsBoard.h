@@ -26,8 +26,6 @@ enum class LegalMoves {
     BoardCleared = 2, // all five lower spots are empty: the deck is completed
 };
 
-// The deck picture for the cards not yet dealt.
-QString DeckPictureKey(int pileRemaining);
 // A spot's value at the start of a round, which is also what a match raises it by:
 // 500, 200, 100 for spots 1, 2, 3.
 int SpotBaseValue(int spot);

@@ -1,6 +1,7 @@
 // The wild-eights window's controls as designed, its load, its layout from the window's size,
 // the labels that keep themselves centred, and the settings file.
 #include "games/eights/frmEights.h"
+#include "services/Deck.h"
 
 #include "app/CentreOnScreen.h"
 #include "app/PictureList.h"
@@ -395,7 +396,7 @@ void frmEights::showSpots() {
 }
 
 void frmEights::showDeckPicture() {
-    DeckCards()->setPixmap(CardPictureList().byKey(DeckPictureKey(game_.board().pileRemaining())));
+    DeckCards()->setPixmap(CardPictureList().byKey(StockPictureKey(game_.board().pileRemaining(), 11, 25)));
 }
 
 void frmEights::startTimer6() {

@@ -84,6 +84,7 @@ TEST(DeckTest, StockPicturesByCardsLeft) {
                                                 {11, "HALF"}, {20, "HALF"}, {21, "FULL"}};
     for (const auto& [left, key] : pile) EXPECT_EQ(StockPictureKey(left, 11, 20), key) << left;
     EXPECT_EQ(StockPictureKey(-3, 11, 20), "EMPTY");
+}
 
 TEST(DeckTest, RanksAdjacentWrapsKingAndAce) {
     EXPECT_TRUE(RanksAdjacent(13, 1));

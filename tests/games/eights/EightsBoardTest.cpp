@@ -136,11 +136,11 @@ TEST_F(EightsBoardTest, ASmallDeckIsNotDealt) {
 }
 
 TEST_F(EightsBoardTest, DeckPictureByCardsLeft) {
-    EXPECT_EQ(DeckPictureKey(47), "FULL");
-    EXPECT_EQ(DeckPictureKey(26), "FULL");
-    EXPECT_EQ(DeckPictureKey(25), "HALF");
-    EXPECT_EQ(DeckPictureKey(11), "HALF");
-    EXPECT_EQ(DeckPictureKey(10), "BACK");
-    EXPECT_EQ(DeckPictureKey(1), "BACK");
-    EXPECT_EQ(DeckPictureKey(0), "EMPTY");
+    EXPECT_EQ(StockPictureKey(47, 11, 25), "FULL");
+    EXPECT_EQ(StockPictureKey(26, 11, 25), "FULL");
+    EXPECT_EQ(StockPictureKey(25, 11, 25), "HALF");
+    EXPECT_EQ(StockPictureKey(11, 11, 25), "HALF");
+    EXPECT_EQ(StockPictureKey(10, 11, 25), "BACK");
+    EXPECT_EQ(StockPictureKey(1, 11, 25), "BACK");
+    EXPECT_EQ(StockPictureKey(0, 11, 25), "EMPTY");
 }
