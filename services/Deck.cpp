@@ -49,3 +49,9 @@ char CardSuit(const QString& code) {
     const char c = t.back().toLatin1();
     return (c == 'S' || c == 'H' || c == 'C' || c == 'D') ? c : 0;
 }
+
+bool RanksAdjacent(int first, int second) {
+    if (first < 1 || first > 13 || second < 1 || second > 13) return false;
+    const int gap = first > second ? first - second : second - first;
+    return gap == 1 || gap == 12;
+}

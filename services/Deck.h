@@ -13,3 +13,6 @@ inline QString CardKey(const QString& code) { return code.trimmed(); }
 int CardValue(const QString& code);
 // The suit letter of a code ('S', 'H', 'C' or 'D'), or 0.
 char CardSuit(const QString& code);
+// Ranks one apart, with king and ace next to each other (13 and 1); ranks outside 1 to 13 have
+// no neighbours. Suits play no part.
+bool RanksAdjacent(int first, int second);

@@ -77,3 +77,22 @@ TEST(DeckTest, ShufflingNoDeckReports) {
     EXPECT_EQ(script.asked()[0].icon, platform::Icon::Critical);
     EXPECT_EQ(script.asked()[0].title, "Sumbry!");
 }
+
+TEST(DeckTest, RanksAdjacentWrapsKingAndAce) {
+    EXPECT_TRUE(RanksAdjacent(13, 1));
+    EXPECT_TRUE(RanksAdjacent(1, 13));
+    EXPECT_TRUE(RanksAdjacent(1, 2));
+    EXPECT_TRUE(RanksAdjacent(13, 12));
+    EXPECT_TRUE(RanksAdjacent(7, 6));
+    EXPECT_TRUE(RanksAdjacent(7, 8));
+    EXPECT_FALSE(RanksAdjacent(13, 13));
+    EXPECT_FALSE(RanksAdjacent(5, 5));
+    EXPECT_FALSE(RanksAdjacent(1, 12));
+    EXPECT_FALSE(RanksAdjacent(2, 13));
+    EXPECT_FALSE(RanksAdjacent(4, 6));
+    // No up card yet (99), no card (0) and the ranks past king have no neighbours.
+    EXPECT_FALSE(RanksAdjacent(99, 13));
+    EXPECT_FALSE(RanksAdjacent(0, 1));
+    EXPECT_FALSE(RanksAdjacent(14, 13));
+    EXPECT_FALSE(RanksAdjacent(12, 0));
+}
