@@ -1,8 +1,10 @@
-// Fuzzes the settings reader: any bytes as "Sumbry.Ini", applied through handlers that check
-// every value they are given is one the window can take.
+// Fuzzes the settings readers: any bytes as "Sumbry.Ini" and as "Twindle.Ini", applied through
+// handlers that check every value they are given is one the window can take.
 #include "app/SharedState.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
+#include "games/pairs/PairsSettings.h"
+#include "games/pairs/PairsSettingsFile.h"
 #include "services/SettingsFile.h"
 
 #include <cstdint>
@@ -11,6 +13,28 @@
 namespace {
 void require(bool ok) {
     if (!ok) std::abort();
+}
+
+void applyAsTwindle(const QByteArray& text) {
+    ResetPairsLoadDefaults();
+    int state = PairsWindowNormal;
+    PairsSettingsHandlers h;
+    // The window's items fall back to their default for anything they do not offer.
+    h.timeLimit = [](int t) { require(t == 0 || (t >= 30 && t <= 120 && t % 15 == 0)); };
+    h.deckDesign = [](int d) { require(d >= 0 && d <= 4); };
+    h.windowState = [&](int s) {
+        require(s == PairsWindowNormal || s == PairsWindowMaximised);
+        state = s;
+    };
+    h.currentWindowState = [&] { return state; };
+    h.width = [](int w) { require(w > 0); };
+    h.height = [](int v) { require(v > 0); };
+    ApplyPairsSettingsText(text, h);
+    const PairsSettings& o = PairsOptions();
+    for (int32_t v : {o.PairsBonus, o.RunsBonus, o.CompletionBonus, Shared().TimeBonus})
+        require(v >= 0 && v <= PairsDefaults::MaxBonus);
+    require(Shared().BonusRoundScore >= 0 &&
+            Shared().BonusRoundScore <= PairsDefaults::MaxBonusRoundScore);
 }
 } // namespace
 
@@ -36,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t v : {o.BonusRoundScore, o.CompletionBonus, o.Bonus, o.BonusES, Shared().TimeBonus})
         require(v >= ElevensDefaults::MinScoringValue && v <= ElevensDefaults::MaxScoringValue);
     require(Shared().CardGoal >= 10 && Shared().CardGoal <= 15);
+
+    applyAsTwindle(text);
 
     // The generic reader on its own, with a key taken from the input.
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));
