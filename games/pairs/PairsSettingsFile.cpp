@@ -1,6 +1,7 @@
 #include "games/pairs/PairsSettingsFile.h"
 
 #include "app/SharedState.h"
+#include "games/pairs/PairsLayout.h"
 #include "games/pairs/PairsSettings.h"
 #include "platform/SafeFile.h"
 
@@ -16,97 +17,63 @@ const QString kRuns = QStringLiteral("[Runs Bonus]");
 const QString kTimeBonus = QStringLiteral("[Time Bonus]");
 const QString kBonusScore = QStringLiteral("[Bonus Score]");
 const QString kCompletion = QStringLiteral("[Completion Bonus]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
 const QString kDeck = QStringLiteral("[Deck]");
-
-const QStringList kKeys = {kMusic, kTime,      kSounds,     kCountDown,  kPairs,
-                           kRuns,  kTimeBonus, kBonusScore, kCompletion, kState,
-                           kWidth, kHeight,    kDeck};
-
-const std::vector<int> kTimeLimits = {30, 45, 60, 75, 90, 105, 120};
-const std::vector<int> kDesigns = {1, 2, 3, 4};
-
-// What a maximised window records, so that it comes back at the minimum when restored.
-constexpr int kMaximisedWidth = 9570;
-constexpr int kMaximisedHeight = 7200;
-
-int32_t checked(const QString& text, int32_t maximum, int32_t fallback) {
-    const auto v = SettingsWholeNumber(text);
-    return v && *v >= 0 && *v <= maximum ? *v : fallback;
-}
 
 template <typename F, typename... A> void call(const F& f, A... args) {
     if (f) f(args...);
 }
 
-int offered(const QString& value, const std::vector<int>& allowed) {
-    const int i = SettingsTextIndex(value, allowed);
-    return i < 0 ? 0 : allowed[size_t(i)];
-}
-
-struct Reader {
-    const PairsSettingsHandlers& h;
+// Reads with the game's keys; `read` runs the reader over the text or file.
+void readPairs(const PairsSettingsHandlers& h,
+               const std::function<void(const SettingsReader&)>& read) {
+    using namespace PairsDefaults;
+    SharedState& s = Shared();
+    PairsSettings& o = PairsOptions();
     bool timeSeen = false;
-
-    void apply(const QString& key, const QString& value) {
-        using namespace PairsDefaults;
-        SharedState& s = Shared();
-        PairsSettings& o = PairsOptions();
-        if (key == kMusic) {
-            s.MusicOn = SettingsTruth(value);
-            call(h.music, s.MusicOn);
-        } else if (key == kSounds) {
-            s.SoundsOn = SettingsTruth(value);
-            call(h.sounds, s.SoundsOn);
-        } else if (key == kTime) {
-            timeSeen = true;
-            call(h.timeLimit, offered(value, kTimeLimits));
-        } else if (key == kCountDown) {
-            s.CountDownScore = SettingsTruth(value);
-        } else if (key == kPairs) {
-            o.PairsBonus = checked(value, MaxBonus, PairsBonus);
-        } else if (key == kRuns) {
-            o.RunsBonus = checked(value, MaxBonus, RunsBonus);
-        } else if (key == kTimeBonus) {
-            s.TimeBonus = checked(value, MaxBonus, TimeBonus);
-        } else if (key == kBonusScore) {
-            s.BonusRoundScore = checked(value, MaxBonusRoundScore, BonusRoundScore);
-        } else if (key == kCompletion) {
-            o.CompletionBonus = checked(value, MaxBonus, CompletionBonus);
-        } else if (key == kState) {
-            // A window closed while minimised opens normal, so its size and card backs apply.
-            const auto state = SettingsWholeNumber(value);
-            if (state && *state >= PairsWindowNormal && *state <= PairsWindowMaximised)
-                call(h.windowState,
-                     *state == PairsWindowMaximised ? PairsWindowMaximised : PairsWindowNormal);
-        } else if (key == kWidth || key == kHeight) {
-            if (h.currentWindowState && h.currentWindowState() == PairsWindowMaximised) return;
-            const auto size = SettingsWholeNumber(value);
-            if (!size || *size <= 0) return;
-            call(key == kWidth ? h.width : h.height, int(*size));
-        } else if (key == kDeck) {
-            call(h.deckDesign, offered(value, kDesigns));
-        }
-    }
-    void finish() {
-        if (!timeSeen) call(h.timeLimit, int(PairsDefaults::TimeLimit));
-    }
-};
+    SettingsReader r;
+    r.flag(kMusic,
+           [&](bool on) {
+               s.MusicOn = on;
+               call(h.music, on);
+           })
+        .choice(kTime, {30, 45, 60, 75, 90, 105, 120}, TimeLimit,
+                [&](int t) {
+                    timeSeen = true;
+                    call(h.timeLimit, t);
+                })
+        .flag(kSounds,
+              [&](bool on) {
+                  s.SoundsOn = on;
+                  call(h.sounds, on);
+              })
+        .flag(kCountDown, s.CountDownScore)
+        .number(kPairs, 0, MaxBonus, PairsBonus, o.PairsBonus)
+        .number(kRuns, 0, MaxBonus, RunsBonus, o.RunsBonus)
+        .number(kTimeBonus, 0, MaxBonus, TimeBonus, s.TimeBonus)
+        .number(kBonusScore, 0, MaxBonusRoundScore, BonusRoundScore, s.BonusRoundScore)
+        .number(kCompletion, 0, MaxBonus, CompletionBonus, o.CompletionBonus)
+        .choice(kDeck, {1, 2, 3, 4}, DeckDesign, [&](int d) { call(h.deckDesign, d); });
+    if (h.windowBlocks) h.windowBlocks(r);
+    read(r);
+    if (!timeSeen) call(h.timeLimit, int(TimeLimit));
+}
 } // namespace
 
 QString PairsSettingsPath() {
     return Shared().ProgramFolder + QLatin1String(kPairsSettingsFile);
 }
 
-PairsSettingsValues DefaultPairsSettings(const PairsWindowGeometry& window) {
+QSize PairsDesignSize() {
+    return QSize(PairsDesign::MinWidth, PairsDesign::MinHeight);
+}
+
+PairsSettingsValues DefaultPairsSettings(const WindowGeometry& window) {
     PairsSettingsValues v;
     v.window = window;
     return v;
 }
 
-PairsSettingsValues CurrentPairsSettings(const PairsWindowGeometry& window) {
+PairsSettingsValues CurrentPairsSettings(const WindowGeometry& window) {
     const SharedState& s = Shared();
     const PairsSettings& o = PairsOptions();
     PairsSettingsValues v;
@@ -125,7 +92,6 @@ PairsSettingsValues CurrentPairsSettings(const PairsWindowGeometry& window) {
 }
 
 SettingsFile PairsSettingsBlocks(const PairsSettingsValues& v) {
-    const bool maximised = v.window.state == PairsWindowMaximised;
     SettingsFile f;
     f.addFlag(kMusic, v.playMusic)
         .addNumber(kTime, v.timeLimit)
@@ -136,11 +102,9 @@ SettingsFile PairsSettingsBlocks(const PairsSettingsValues& v) {
         .addNumber(kRuns, v.runsBonus)
         .addNumber(kTimeBonus, v.timeBonus)
         .addNumber(kBonusScore, v.bonusRoundScore)
-        .addNumber(kCompletion, v.completionBonus)
-        .addNumber(kState, maximised ? PairsWindowMaximised : PairsWindowNormal)
-        .addNumber(kWidth, maximised ? kMaximisedWidth : v.window.width)
-        .addNumber(kHeight, maximised ? kMaximisedHeight : v.window.height)
-        .addNumber(kDeck, v.deckDesign);
+        .addNumber(kCompletion, v.completionBonus);
+    AddWindowBlocks(f, v.window, PairsDesignSize());
+    f.addNumber(kDeck, v.deckDesign);
     return f;
 }
 
@@ -149,17 +113,13 @@ bool WritePairsSettings(const PairsSettingsValues& values) {
 }
 
 void ApplyPairsSettingsText(const QByteArray& text, const PairsSettingsHandlers& handlers) {
-    Reader r{handlers};
-    ReadSettingsText(text, kKeys,
-                     [&](const QString& key, const QString& value) { r.apply(key, value); });
-    r.finish();
+    readPairs(handlers, [&](const SettingsReader& r) { r.apply(text); });
 }
 
-void LoadPairsSettings(const PairsWindowGeometry& window, const PairsSettingsHandlers& handlers) {
+void LoadPairsSettings(const WindowGeometry& window, const PairsSettingsHandlers& handlers) {
     const QString path = PairsSettingsPath();
-    if (!QFileInfo::exists(path))
-        PairsSettingsBlocks(DefaultPairsSettings(window)).writeQuietly(path);
-    QByteArray data;
-    if (!platform::ReadFileWhole(path, data)) data.clear();
-    ApplyPairsSettingsText(data, handlers);
+    const SettingsFile defaults = PairsSettingsBlocks(DefaultPairsSettings(window));
+    readPairs(handlers, [&](const SettingsReader& r) {
+        if (!r.load(path, defaults)) r.apply(QByteArray());
+    });
 }

@@ -4,7 +4,7 @@
 // setting at its default and the reading goes on. The time limit and card-back design go
 // through the window's menu items, so check marks, pictures and the high-score label follow.
 
-#include "services/SettingsFile.h"
+#include "frame/WindowSettings.h"
 
 #include <QString>
 #include <cstdint>
@@ -13,15 +13,8 @@
 inline constexpr const char* kPairsSettingsFile = "Twindle.Ini";
 // ProgramFolder + "Twindle.Ini"
 QString PairsSettingsPath();
-
-enum PairsWindowState { PairsWindowNormal = 0, PairsWindowMinimised = 1, PairsWindowMaximised = 2 };
-
-// The window's state and outer size in twips.
-struct PairsWindowGeometry {
-    int state = PairsWindowNormal;
-    int width = 9570;
-    int height = 7200;
-};
+// The window's outer size in twips that a maximised window stores (its minimum).
+QSize PairsDesignSize();
 
 struct PairsSettingsValues {
     int timeLimit = 45;
@@ -34,13 +27,13 @@ struct PairsSettingsValues {
     int32_t bonusRoundScore = 80000;
     int32_t completionBonus = 10000;
     bool countDown = true;
-    PairsWindowGeometry window;
+    WindowGeometry window;
 };
 
 // The values written on a first run: the defaults and the window as it is.
-PairsSettingsValues DefaultPairsSettings(const PairsWindowGeometry& window);
+PairsSettingsValues DefaultPairsSettings(const WindowGeometry& window);
 // The values in force, written at the confirmed quit.
-PairsSettingsValues CurrentPairsSettings(const PairsWindowGeometry& window);
+PairsSettingsValues CurrentPairsSettings(const WindowGeometry& window);
 // A minimised window is stored as a normal one; a maximised one with the minimum size.
 SettingsFile PairsSettingsBlocks(const PairsSettingsValues& values);
 // Written whole through the program's file writer (a failure is reported, the old file kept).
@@ -49,19 +42,17 @@ bool WritePairsSettings(const PairsSettingsValues& values);
 // The window's side of reading. A missing handler is skipped; the program-wide values are
 // set by the reader itself.
 struct PairsSettingsHandlers {
-    std::function<void(int seconds)> timeLimit; // the stored limit, 0 when not a number
-    std::function<void(int design)> deckDesign; // the stored design, 0 when not a number
+    std::function<void(int seconds)> timeLimit; // an offered limit, else 45
+    std::function<void(int design)> deckDesign; // 1 to 4, else 1
     std::function<void(bool on)> music;
     std::function<void(bool on)> sounds;
-    std::function<void(int state)> windowState; // normal or maximised
-    std::function<int()> currentWindowState;
-    std::function<void(int twips)> width;
-    std::function<void(int twips)> height;
+    // Adds the keys the window reads itself ("[State]", "[Width]", "[Height]").
+    std::function<void(SettingsReader&)> windowBlocks;
 };
 
-// Applies settings text; a file without "[Time]" applies the default limit through its
-// item. Also the fuzzing entry.
+// Applies settings text; a file without "[Time]" applies 45 through its item as well. Also
+// the fuzzing entry.
 void ApplyPairsSettingsText(const QByteArray& text, const PairsSettingsHandlers& handlers);
-// Window load: writes the defaults when the file is missing (quietly), then reads it. An
-// unreadable file applies the default limit as an empty one would.
-void LoadPairsSettings(const PairsWindowGeometry& window, const PairsSettingsHandlers& handlers);
+// Window load: writes the defaults when the file is missing (quietly), then reads it; an
+// unreadable file reads as an empty one.
+void LoadPairsSettings(const WindowGeometry& window, const PairsSettingsHandlers& handlers);

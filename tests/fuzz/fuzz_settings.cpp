@@ -17,18 +17,9 @@ void require(bool ok) {
 
 void applyAsTwindle(const QByteArray& text) {
     ResetPairsLoadDefaults();
-    int state = PairsWindowNormal;
     PairsSettingsHandlers h;
-    // The window's items fall back to their default for anything they do not offer.
-    h.timeLimit = [](int t) { require(t == 0 || (t >= 30 && t <= 120 && t % 15 == 0)); };
-    h.deckDesign = [](int d) { require(d >= 0 && d <= 4); };
-    h.windowState = [&](int s) {
-        require(s == PairsWindowNormal || s == PairsWindowMaximised);
-        state = s;
-    };
-    h.currentWindowState = [&] { return state; };
-    h.width = [](int w) { require(w > 0); };
-    h.height = [](int v) { require(v > 0); };
+    h.timeLimit = [](int t) { require(t >= 30 && t <= 120 && t % 15 == 0); };
+    h.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
     ApplyPairsSettingsText(text, h);
     const PairsSettings& o = PairsOptions();
     for (int32_t v : {o.PairsBonus, o.RunsBonus, o.CompletionBonus, Shared().TimeBonus})

@@ -25,22 +25,11 @@ const QByteArray kFirstRun = "[Play Music]\r\nFalse\r\n\r\n"
 struct Applied {
     std::vector<int> times;
     std::vector<int> designs;
-    std::vector<int> states;
-    std::vector<int> widths;
-    std::vector<int> heights;
-    int state = PairsWindowNormal;
 
     PairsSettingsHandlers handlers() {
         PairsSettingsHandlers h;
         h.timeLimit = [this](int s) { times.push_back(s); };
         h.deckDesign = [this](int d) { designs.push_back(d); };
-        h.windowState = [this](int s) {
-            states.push_back(s);
-            state = s;
-        };
-        h.currentWindowState = [this] { return state; };
-        h.width = [this](int w) { widths.push_back(w); };
-        h.height = [this](int v) { heights.push_back(v); };
         return h;
     }
 };
@@ -57,13 +46,11 @@ class PairsSettingsFileTest : public PairsTest {
 TEST_F(PairsSettingsFileTest, AFirstRunWritesTheDefaultsAndReadsThemBack) {
     Applied a;
     Shared().SoundsOn = false;
-    LoadPairsSettings({PairsWindowNormal, 9570, 7200}, a.handlers());
+    LoadPairsSettings({WindowNormal, 9570, 7200}, a.handlers());
     EXPECT_EQ(file(), kFirstRun);
     EXPECT_EQ(file().size(), 291);
     EXPECT_EQ(a.times, std::vector<int>{45});
     EXPECT_EQ(a.designs, std::vector<int>{1});
-    EXPECT_EQ(a.widths, std::vector<int>{9570});
-    EXPECT_EQ(a.heights, std::vector<int>{7200});
     EXPECT_TRUE(Shared().SoundsOn);
     EXPECT_FALSE(Shared().MusicOn);
     EXPECT_TRUE(Shared().CountDownScore);
@@ -81,7 +68,7 @@ TEST_F(PairsSettingsFileTest, TheQuitWritesTheValuesInForce) {
     Shared().DeckDesign = 3;
     PairsOptions().PairsBonus = 5000;
     Shared().CountDownScore = false;
-    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({PairsWindowNormal, 10000, 8000})));
+    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({WindowNormal, 10000, 8000})));
     const QByteArray text = file();
     EXPECT_TRUE(text.startsWith("[Play Music]\r\nTrue\r\n\r\n[Time]\r\n90\r\n"));
     EXPECT_TRUE(text.contains("[Play Sounds]\r\nTrue\r\n\r\n[Play Music]\r\nTrue\r\n"));
@@ -91,25 +78,11 @@ TEST_F(PairsSettingsFileTest, TheQuitWritesTheValuesInForce) {
         text.endsWith("[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n[Deck]\r\n3\r\n\r\n"));
 }
 
-TEST_F(PairsSettingsFileTest, AMaximisedWindowStoresTheMinimumAndReadsWithoutSizes) {
-    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({PairsWindowMaximised, 1920 * 15, 15000})));
+TEST_F(PairsSettingsFileTest, AMaximisedWindowStoresTheMinimumAndAMinimisedOneIsNormal) {
+    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({WindowMaximised, 1920 * 15, 15000})));
     EXPECT_TRUE(file().contains("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"));
-    Applied a;
-    ApplyPairsSettingsText(file(), a.handlers());
-    EXPECT_EQ(a.states, std::vector<int>{PairsWindowMaximised});
-    EXPECT_TRUE(a.widths.empty());
-    EXPECT_TRUE(a.heights.empty());
-}
-
-TEST_F(PairsSettingsFileTest, AMinimisedWindowIsStoredAndReadAsNormal) {
-    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({PairsWindowMinimised, 9600, 7300})));
-    EXPECT_TRUE(file().contains("[State]\r\n0\r\n"));
-    Applied a;
-    ApplyPairsSettingsText("[State]\r\n1\r\n\r\n[Width]\r\n9600\r\n\r\n[Deck]\r\n4\r\n",
-                           a.handlers());
-    EXPECT_EQ(a.states, std::vector<int>{PairsWindowNormal});
-    EXPECT_EQ(a.widths, std::vector<int>{9600});
-    EXPECT_EQ(a.designs, std::vector<int>{4}); // the card backs are not lost
+    ASSERT_TRUE(WritePairsSettings(CurrentPairsSettings({WindowMinimised, 9600, 7300})));
+    EXPECT_TRUE(file().contains("[State]\r\n0\r\n\r\n[Width]\r\n9600\r\n\r\n[Height]\r\n7300\r\n"));
 }
 
 TEST_F(PairsSettingsFileTest, SwitchesAcceptOnlyExactTrueAndTheLaterKeyWins) {
@@ -131,8 +104,6 @@ TEST_F(PairsSettingsFileTest, EachBadValueKeepsItsOwnDefaultAndTheReadingGoesOn)
                            "[Time Bonus]\r\n999999\r\n\r\n"
                            "[Bonus Score]\r\n200000\r\n\r\n"
                            "[Completion Bonus]\r\n99999999999\r\n\r\n"
-                           "[State]\r\nbig\r\n\r\n"
-                           "[Width]\r\nwide\r\n\r\n"
                            "[Time]\r\n100\r\n\r\n"
                            "[Deck]\r\n5\r\n\r\n"
                            "[Play Sounds]\r\nFalse\r\n",
@@ -142,11 +113,9 @@ TEST_F(PairsSettingsFileTest, EachBadValueKeepsItsOwnDefaultAndTheReadingGoesOn)
     EXPECT_EQ(Shared().TimeBonus, 100);
     EXPECT_EQ(Shared().BonusRoundScore, 200000); // the top of its range is accepted
     EXPECT_EQ(PairsOptions().CompletionBonus, 10000);
-    EXPECT_TRUE(a.states.empty());
-    EXPECT_TRUE(a.widths.empty());
-    // No offered limit or design: the window falls back to its default item.
-    EXPECT_EQ(a.times, std::vector<int>{0});
-    EXPECT_EQ(a.designs, std::vector<int>{0});
+    // No offered limit or design: the default item.
+    EXPECT_EQ(a.times, std::vector<int>{45});
+    EXPECT_EQ(a.designs, std::vector<int>{1});
     EXPECT_FALSE(Shared().SoundsOn);
     EXPECT_TRUE(PairsScoringIsCustom());
 }
