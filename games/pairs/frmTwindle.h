@@ -83,7 +83,6 @@ class frmTwindle : public GameWindow {
     void setRoundButtons(bool on);
     void countPairsOrRuns(const PairsBonus& bonus, const char* countLabel);
     void gameOver();
-    void dealFailed();
     void setClock(bool on);
 
     PairsSettingsHandlers settingsHandlers();
@@ -94,9 +93,4 @@ class frmTwindle : public GameWindow {
     QString stackKey_; // the stack's picture: "FULL", "HALF", "BACK" or "EMPTY"
     std::array<CardPicture*, kBoardPlaces> cards_{};
     std::array<SelectionFrame*, kBoardPlaces> frames_{};
-
-    // Minimised during a round: what runs again on the restore.
-    bool minimised_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
 };

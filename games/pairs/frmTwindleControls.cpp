@@ -112,7 +112,6 @@ void frmTwindle::createControls() {
     }
     QLabel* stack = CardStackPicture();
     stack->setGeometry(TwRect(0, StackTop, CardWidth, CardHeight));
-    stack->installEventFilter(this);
     stack->hide();
 
     int top = 4065;
@@ -153,9 +152,12 @@ QLabel* frmTwindle::CardStackPicture() const {
 }
 
 bool frmTwindle::eventFilter(QObject* watched, QEvent* event) {
+    // The frame watches every event of the program (it drops input during a round end); the
+    // stack is a picture label of the frame, so its clicks are taken here, after that check.
+    if (GameWindow::eventFilter(watched, event)) return true;
     if (watched == CardStackPicture() && event->type() == QEvent::MouseButtonPress) {
         CardStackPicture_Click();
         return true;
     }
-    return GameWindow::eventFilter(watched, event);
+    return false;
 }

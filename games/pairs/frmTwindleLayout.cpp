@@ -1,6 +1,5 @@
 // Window size and layout: the minimum size, the five rows centred across the window, the
-// buttons, boxes and clock right and left of them, labels centred on their boxes, and the
-// clock and music held while the window is minimised.
+// buttons, boxes and clock right and left of them, and labels centred on their boxes.
 #include "games/pairs/frmTwindle.h"
 
 #include "app/SharedState.h"
@@ -40,23 +39,8 @@ void frmTwindle::resizeEvent(QResizeEvent* event) {
 }
 
 void frmTwindle::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the round clock and the music; only the restore of a round that was
-    // running starts them again, so a paused game or a round end stays as it was.
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = Timer1()->isEnabled();
-        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
-        setClock(false);
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        if (clockBeforeMinimise_ && state() == State::Running) setClock(true);
-        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
-        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
-    }
-    Form_Resize();
+    GameWindow::changeEvent(event); // the clocks and music held while minimised
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
 void frmTwindle::setClock(bool on) {

@@ -19,6 +19,8 @@
 #include <QPushButton>
 
 namespace {
+const QString kDealFailed = QStringLiteral("Unable to deal the cards.");
+
 void enable(QWidget* w, bool on) {
     if (w) w->setEnabled(on);
 }
@@ -34,16 +36,8 @@ void frmTwindle::Play() {
     if (game_.play())
         InitRound();
     else
-        dealFailed();
+        FailPlay(kDealFailed);
     unsetCursor();
-}
-
-void frmTwindle::dealFailed() {
-    // The deck service has said why; the window goes back to idle and offers Play again.
-    AbandonGame();
-    GameFinished();
-    setState(State::Idle);
-    if (Shared().MusicOn) StopMusic();
 }
 
 void frmTwindle::InitRound() {
@@ -98,7 +92,6 @@ void frmTwindle::PauseGame(bool pause) {
 }
 
 void frmTwindle::Timer1_Timer() {
-    SharedState& s = Shared();
     const PairsTick t = game_.tick();
     if (!t.ticked) {
         setClock(false);
@@ -116,12 +109,10 @@ void frmTwindle::Timer1_Timer() {
     setMessage("Times Up!");
     message->show();
     // The flashes belong to the round end: a close asked for meanwhile waits for both.
-    s.InputBlocked = true;
-    RunRoundEnd([this, message] {
-        BlinkLabel(message, 10);
-        TakeScore();
-    });
-    if (message->text() != "Game Over") message->hide();
+    TimeUp([message] { BlinkLabel(message, 10); },
+           [message] {
+               if (message->text() != "Game Over") message->hide();
+           });
     unsetCursor();
 }
 
@@ -177,14 +168,11 @@ void frmTwindle::TakeScore() {
         message->show();
         BlinkLabel(message, 11);
         message->hide();
-        // Clicks queued during the pauses are let through while input is still blocked,
-        // so none of them acts on the new deal.
-        platform::DoEvents();
         if (game_.startNextRound()) {
             InitRound();
             if (s.MusicOn) PlayMusic();
         } else {
-            dealFailed();
+            FailPlay(kDealFailed);
         }
     }
     if (QLabel* scoring = label("lblScoring")) scoring->hide();
