@@ -8,7 +8,9 @@
 #include "games/pairs/PairsLayout.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
+#include "games/pairs/frmTwindleCustomScoring.h"
 #include "platform/GameTimer.h"
+#include "platform/Modal.h"
 
 #include <QLabel>
 
@@ -61,7 +63,16 @@ void frmTwindle::updateHeadings() {
     setText("lblRuns", RunsHeading());
 }
 
-void frmTwindle::ShowCustomScoring() {}
+void frmTwindle::ShowCustomScoring() {
+    frmTwindleCustomScoring dialog(
+        [this] {
+            CheckForCustom();
+            updateHeadings();
+            setStatusText(1, PairsCustomStatusText());
+        },
+        this);
+    platform::ShowModal(dialog);
+}
 
 RulesValues frmTwindle::RulesValuesNow() const {
     RulesValues v = GameWindow::RulesValuesNow();
