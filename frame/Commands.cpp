@@ -105,7 +105,7 @@ void GameWindow::startNewGame(bool fromMenu) {
     Play();
     playing_ = false;
 
-    if (state_ == State::Running && s.MusicOn && (!fromMenu || profile_.playMenuStartsMusic))
+    if (state() == State::Running && s.MusicOn && (!fromMenu || profile_.playMenuStartsMusic))
         PlayMusic();
 }
 
@@ -115,8 +115,7 @@ void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
     timer2_->setEnabled(profile_.timer2OnAtDesign);
     HoldGameTimers(true);
     AbandonGame();
-    if (gameRunning()) resetCommands(State::Idle);
-    state_ = State::Idle;
+    resetCommands(State::Idle);
     if (Shared().MusicOn) StopMusic();
     ShowSplash(true);
 }
@@ -165,9 +164,9 @@ void GameWindow::resetCommands(State to) {
 
 void GameWindow::pauseCommand(unsigned gate) {
     if (gated(gate) || inRoundEnd() || playing_) return;
-    if (state_ == State::Running)
+    if (state() == State::Running)
         setPaused(true);
-    else if (state_ == State::Paused)
+    else if (state() == State::Paused)
         setPaused(false);
 }
 
@@ -193,13 +192,13 @@ void GameWindow::setPaused(bool pause) {
 }
 
 bool GameWindow::pauseForQuestion() {
-    if (state_ != State::Running || inRoundEnd()) return false;
+    if (state() != State::Running || inRoundEnd()) return false;
     setPaused(true);
     return true;
 }
 
 void GameWindow::resumeAfterQuestion(bool pausedHere) {
-    if (pausedHere && state_ == State::Paused) setPaused(false);
+    if (pausedHere && state() == State::Paused) setPaused(false);
 }
 
 void GameWindow::takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
@@ -210,14 +209,14 @@ void GameWindow::takeScoreCommand(bool fromButton, const std::function<void()>& 
         if (!leadIn) TakeScoreWhileIdle();
         return;
     }
-    if (state_ != State::Running || inRoundEnd() || s.InputBlocked) return;
+    if (state() != State::Running || inRoundEnd() || s.InputBlocked) return;
     RunRoundEnd([&] {
         if (leadIn) leadIn();
         s.InputBlocked = true;
         TakeScore();
         if (after) after();
     });
-    if (fromButton && profile_.takeScoreButtonRestartsMusic && state_ == State::Running &&
+    if (fromButton && profile_.takeScoreButtonRestartsMusic && state() == State::Running &&
         s.MusicOn)
         PlayMusic();
 }
@@ -281,7 +280,7 @@ void GameWindow::SetReturnToLauncher(std::function<void()> back) {
 }
 
 GameWindow::TimerHold GameWindow::holdTimers() {
-    const TimerHold hold{state_, ClockRunning(), timer2_->isEnabled()};
+    const TimerHold hold{state(), ClockRunning(), timer2_->isEnabled()};
     if (hold.clock) SetClockRunning(false);
     timer2_->setEnabled(false);
     HoldGameTimers(true);
@@ -290,8 +289,8 @@ GameWindow::TimerHold GameWindow::holdTimers() {
 
 void GameWindow::releaseTimers(const TimerHold& hold) {
     // By state: a round that runs on gets its clocks back; a game that ended meanwhile not.
-    if (state_ != State::Running && state_ != hold.state) return;
-    if (state_ == State::Paused) return; // the resume starts them
+    if (state() != State::Running && state() != hold.state) return;
+    if (state() == State::Paused) return; // the resume starts them
     if (hold.clock) SetClockRunning(true);
     if (hold.flash) timer2_->setEnabled(true);
     HoldGameTimers(false);
@@ -335,14 +334,14 @@ void GameWindow::changeEvent(QEvent* event) {
     // running starts them again, so a paused game or a round end stays as it was.
     if (isMinimized() && !minimised_) {
         minimised_ = true;
-        clockBeforeMinimise_ = state_ == State::Running && ClockRunning();
-        musicBeforeMinimise_ = Shared().MusicOn && state_ == State::Running;
+        clockBeforeMinimise_ = state() == State::Running && ClockRunning();
+        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
         if (clockBeforeMinimise_) SetClockRunning(false);
-        if (state_ == State::Running) HoldGameTimers(true);
+        if (state() == State::Running) HoldGameTimers(true);
         if (musicBeforeMinimise_) StopMusic();
     } else if (!isMinimized() && minimised_) {
         minimised_ = false;
-        if (state_ == State::Running) {
+        if (state() == State::Running) {
             if (clockBeforeMinimise_) SetClockRunning(true);
             HoldGameTimers(false);
             if (musicBeforeMinimise_ && Shared().MusicOn) PlayMusic();

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/PictureList.h"
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHighScores.h"
 #include "dialogs/frmRules.h"

@@ -36,7 +36,8 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
 GameWindow::~GameWindow() = default;
 
 bool GameWindow::gameRunning() const {
-    return state_ == State::Running || state_ == State::Paused || state_ == State::RoundEnd;
+    const State s = state();
+    return s == State::Running || s == State::Paused || s == State::RoundEnd;
 }
 
 QLabel* GameWindow::makeLabel(const QString& name, const QString& caption) {

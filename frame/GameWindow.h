@@ -6,7 +6,8 @@
 //
 // A game derives from GameWindow, passes its GameDescriptor (with the window's profile), lays
 // out its own board and the frame's controls, and implements the hooks below. The frame keeps
-// the game's state in an explicit State; the captions the player sees follow it.
+// the game's state in one explicit State: its own, or the one the game's rules report through
+// OwnState(); the captions the player sees follow it.
 
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -45,7 +47,8 @@ class GameWindow : public QMainWindow {
 
     const GameDescriptor& descriptor() const { return game_; }
     const GameProfile& profile() const { return profile_; }
-    State state() const { return state_; }
+    // The game's own state where it keeps one, else the frame's.
+    State state() const { return OwnState().value_or(state_); }
     // A game is under way: running, paused or being scored.
     bool gameRunning() const;
     bool inRoundEnd() const { return roundEndDepth_ > 0; }
@@ -192,6 +195,8 @@ class GameWindow : public QMainWindow {
     // The values the rules text quotes: the game's defaults with the program-wide values in
     // force; a game overrides it to add its own settings.
     virtual RulesValues RulesValuesNow() const;
+    // A game whose rules keep the state of play reports it here, so the window has one state.
+    virtual std::optional<State> OwnState() const { return std::nullopt; }
     // The round clock as the game runs it (a game may start it later than the deal).
     virtual bool ClockRunning() const;
     virtual void SetClockRunning(bool on);
@@ -208,7 +213,6 @@ class GameWindow : public QMainWindow {
 
     // Builds the menus from the profile's layout; call once the game can add its entries.
     void BuildMenus();
-    void setState(State s) { state_ = s; }
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"

@@ -3,6 +3,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
@@ -87,9 +88,24 @@ void frmElevens::AbandonGame() {
     setValueText("lblCurrentRound", "1");
     setValueText("lblCurrentElevens", "0");
     GameFinished(); // the frame's commands: Play offered, Pause and Take Score off
-    setState(State::Idle);
     offerReplay("Replays the last game");
     ShowSplash(true);
+}
+
+std::optional<GameWindow::State> frmElevens::OwnState() const {
+    switch (game_.state()) {
+    case ElevensState::Idle:
+        return State::Idle;
+    case ElevensState::Running:
+        return State::Running;
+    case ElevensState::Paused:
+        return State::Paused;
+    case ElevensState::RoundEnding:
+        return State::RoundEnd;
+    case ElevensState::GameOver:
+        return State::GameOver;
+    }
+    return State::Idle;
 }
 
 void frmElevens::offerReplay(const QString& tip) {
