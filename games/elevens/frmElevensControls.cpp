@@ -4,6 +4,7 @@
 
 #include "app/Twips.h"
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 
@@ -30,19 +31,7 @@ frmElevens::~frmElevens() = default;
 
 QLabel* frmElevens::makeLabel(const QString& name, const QString& caption, double points, bool bold,
                               const QString& family) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(caption, centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f = l->font();
-    if (!family.isEmpty()) f.setFamily(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
+    return DesignLabel(centralWidget(), name, caption, points, bold, family);
 }
 
 void frmElevens::createGauge(const QString& rectangle, const QString& side, const QString& bottom) {

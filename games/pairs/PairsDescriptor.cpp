@@ -3,11 +3,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/pairs/PairsRules.h"
+#include "games/pairs/PairsSettings.h"
+#include "games/pairs/frmTwindle.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 45; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = PairsDefaults::TimeLimit; // seconds per round in a fresh file
 
 const GameProfile kProfile{
     .takeScoreItem = true,
@@ -20,16 +22,18 @@ const GameProfile kProfile{
                   {105, "&105 seconds"},
                   {120, "1&20 seconds"}},
     .stockControl = "CardStackPicture",
+    .refreshPlayCard = true, // the stack keeps its height under a new card back
+    .quit = QuitStyle::Pausing,
     .datePanel = true,
 };
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 80000;
-    v.PairsBonus = 3000;
-    v.RunsBonus = 500;
-    v.CompletionBonus = 10000;
-    v.TimeBonus = 100;
+    v.BonusRoundScore = PairsDefaults::BonusRoundScore;
+    v.PairsBonus = PairsDefaults::PairsBonus;
+    v.RunsBonus = PairsDefaults::RunsBonus;
+    v.CompletionBonus = PairsDefaults::CompletionBonus;
+    v.TimeBonus = PairsDefaults::TimeBonus;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -39,7 +43,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Twindle!",
     .window = "frmTwindle",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmTwindle; },
     .tableName = "Twindle Hi Score Table ",
     .defaultTop = "30000",
     .hallOfFameTop = "50000",

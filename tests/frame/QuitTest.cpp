@@ -34,17 +34,19 @@ TEST_F(FrameTest, QuitQuestionDependsOnTheGameAndTheMinutesSinceLoad) {
 
 TEST_F(FrameTest, PausingWindowsStopTheClockDuringTheQuestion) {
     platform::MessageScript script;
-    auto w = window("frmQuintel");
-    w->cmdPlay_Click();
-    EXPECT_FALSE(w->close());
-    EXPECT_EQ(w->calls, (std::vector<QString>{"Play", "Pause", "Resume"}));
-    EXPECT_EQ(w->state(), State::Running);
-    EXPECT_TRUE(w->Timer1()->isEnabled());
+    for (const char* name : {"frmQuintel", "frmTwindle"}) {
+        auto w = window(name);
+        w->cmdPlay_Click();
+        EXPECT_FALSE(w->close());
+        EXPECT_EQ(w->calls, (std::vector<QString>{"Play", "Pause", "Resume"})) << name;
+        EXPECT_EQ(w->state(), State::Running);
+        EXPECT_TRUE(w->Timer1()->isEnabled());
+    }
 }
 
 TEST_F(FrameTest, PlainWindowsAskWithTheClockRunning) {
     platform::MessageScript script;
-    auto w = window("frmTwindle");
+    auto w = window("frmScramble");
     w->cmdPlay_Click();
     EXPECT_FALSE(w->close());
     EXPECT_EQ(w->calls, std::vector<QString>{"Play"});

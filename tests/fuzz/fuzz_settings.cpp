@@ -1,10 +1,12 @@
-// Fuzzes the settings readers: any bytes as "Sumbry.Ini" and as "Crestal.Ini", applied through
+// Fuzzes the settings readers: any bytes as each game's settings file, applied through
 // handlers that check every value they are given is one the window can take.
 #include "app/SharedState.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/towers/TowersSettings.h"
 #include "games/towers/TowersSettingsFile.h"
+#include "games/pairs/PairsSettings.h"
+#include "games/pairs/PairsSettingsFile.h"
 #include "services/SettingsFile.h"
 
 #include <cstdint>
@@ -13,6 +15,19 @@
 namespace {
 void require(bool ok) {
     if (!ok) std::abort();
+}
+
+void applyAsTwindle(const QByteArray& text) {
+    ResetPairsLoadDefaults();
+    PairsSettingsHandlers h;
+    h.timeLimit = [](int t) { require(t >= 30 && t <= 120 && t % 15 == 0); };
+    h.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
+    ApplyPairsSettingsText(text, h);
+    const PairsSettings& o = PairsOptions();
+    for (int32_t v : {o.PairsBonus, o.RunsBonus, o.CompletionBonus, Shared().TimeBonus})
+        require(v >= 0 && v <= PairsDefaults::MaxBonus);
+    require(Shared().BonusRoundScore >= 0 &&
+            Shared().BonusRoundScore <= PairsDefaults::MaxBonusRoundScore);
 }
 } // namespace
 
@@ -53,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(Shared().BonusRoundScore >= 0 &&
             Shared().BonusRoundScore <= TowersDefaults::MaxBonusRoundScore);
     require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TowersDefaults::MaxTimeBonus);
+    applyAsTwindle(text);
 
     // The generic reader on its own, with a key taken from the input.
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));

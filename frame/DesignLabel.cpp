@@ -1,0 +1,20 @@
+#include "frame/DesignLabel.h"
+
+#include <QLabel>
+
+QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,
+                    bool bold, const QString& family) {
+    auto* l = parent->findChild<QLabel*>(name);
+    if (!l) {
+        l = new QLabel(caption, parent);
+        l->setObjectName(name);
+    }
+    l->setText(caption);
+    QFont f = l->font();
+    if (!family.isEmpty()) f.setFamily(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    l->setFont(f);
+    l->adjustSize();
+    return l;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// A label as the window designs give them: a name, a caption and a font, sized to its text.
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The child label of that name, made when missing; its caption and font are set and it is
+// sized to the caption.
+QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,
+                    bool bold, const QString& family = QString());

@@ -1,0 +1,143 @@
+#include "games/pairs/PairsGame.h"
+
+#include "app/SharedState.h"
+#include "games/pairs/PairsSettings.h"
+#include "services/Deck.h"
+
+#include <cmath>
+
+QString PairsTimeHint(int timeLimit, int secondsLeft) {
+    const int quarter = int(std::nearbyint(timeLimit / 4.0));
+    const int half = int(std::nearbyint(timeLimit / 2.0));
+    if (quarter <= secondsLeft && secondsLeft <= half) return QStringLiteral("Times running out!");
+    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
+    return QString();
+}
+
+bool PairsGame::gameRunning() const {
+    return state_ == PairsState::Running || state_ == PairsState::Paused ||
+           state_ == PairsState::RoundEnding;
+}
+
+int PairsGame::round() const {
+    return Shared().Round;
+}
+
+bool PairsGame::deal() {
+    if (!CreateDeck() || !ShuffleDeck() || !board_.deal(Shared().Deck)) {
+        board_.clear();
+        return false;
+    }
+    Shared().ElapsedSeconds = 0;
+    Shared().GaugeElapsed = 0;
+    completion_ = false;
+    state_ = PairsState::Running;
+    return true;
+}
+
+bool PairsGame::play() {
+    SharedState& s = Shared();
+    s.Round = 1;
+    s.Score = 0;
+    if (deal()) return true;
+    state_ = PairsState::Idle;
+    return false;
+}
+
+void PairsGame::abandon() {
+    state_ = PairsState::Idle;
+    board_.clear();
+    completion_ = false;
+}
+
+bool PairsGame::pause() {
+    if (state_ != PairsState::Running) return false;
+    state_ = PairsState::Paused;
+    board_.clearSelection();
+    return true;
+}
+
+bool PairsGame::resume() {
+    if (state_ != PairsState::Paused) return false;
+    state_ = PairsState::Running;
+    return true;
+}
+
+PairsClick PairsGame::click(int place) {
+    if (state_ != PairsState::Running) return {};
+    PairsClick r = board_.click(place);
+    completion_ = r.topRowCleared;
+    return r;
+}
+
+PairsDraw PairsGame::clickStack() {
+    if (state_ != PairsState::Running) return {};
+    return board_.draw(false);
+}
+
+PairsTick PairsGame::tick() {
+    PairsTick t;
+    if (state_ != PairsState::Running) return t;
+    SharedState& s = Shared();
+    t.ticked = true;
+    s.ElapsedSeconds += 1;
+    s.GaugeElapsed = s.ElapsedSeconds;
+    t.elapsed = s.ElapsedSeconds;
+    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
+    t.status = PairsTimeHint(s.TimeLimit, t.secondsLeft);
+    if (s.ElapsedSeconds >= s.TimeLimit) {
+        t.timeUp = true;
+        t.status = QStringLiteral("Time has expired!");
+        board_.clearSelection();
+    }
+    return t;
+}
+
+std::optional<std::vector<PairsBonus>> PairsGame::takeScore() {
+    if (state_ != PairsState::Running) return std::nullopt;
+    SharedState& s = Shared();
+    state_ = PairsState::RoundEnding;
+    board_.clearSelection();
+    s.Round += 1;
+    return PairsRoundBonuses(completion_, s.TimeLimit - s.ElapsedSeconds, board_.pairsMade(),
+                             board_.runsMade());
+}
+
+std::vector<PairsBonus> PairsRoundBonuses(bool completed, int secondsLeft, int pairs, int runs) {
+    const SharedState& s = Shared();
+    const PairsSettings& o = PairsOptions();
+    std::vector<PairsBonus> out;
+    if (completed)
+        out.push_back(
+            {PairsBonusKind::Completion, 1, o.CompletionBonus, QStringLiteral("Completion Bonus")});
+    if (secondsLeft > 0)
+        out.push_back({PairsBonusKind::Speed, secondsLeft, s.TimeBonus, QString()});
+    out.push_back({PairsBonusKind::Pairs, pairs, o.PairsBonus, QStringLiteral("Pairs Bonus")});
+    out.push_back({PairsBonusKind::Runs, runs, o.RunsBonus, QStringLiteral("Runs Bonus")});
+    return out;
+}
+
+PairsOutcome PairsGame::decide() {
+    const SharedState& s = Shared();
+    if (s.Round == 2) return PairsOutcome::RoundTwo;
+    if (s.Round == 3 && s.Score >= s.BonusRoundScore) return PairsOutcome::BonusRound;
+    return PairsOutcome::GameOver;
+}
+
+bool PairsGame::startNextRound() {
+    if (state_ != PairsState::RoundEnding) return false;
+    if (deal()) return true;
+    state_ = PairsState::RoundEnding;
+    return false;
+}
+
+void PairsGame::finishGame() {
+    state_ = PairsState::GameOver;
+    completion_ = false;
+}
+
+int32_t AddPairsBonuses(int32_t score, const std::vector<PairsBonus>& bonuses) {
+    for (const PairsBonus& b : bonuses)
+        score = AddScore(score, int64_t(b.count) * b.pointsEach);
+    return score;
+}

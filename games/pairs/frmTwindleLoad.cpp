@@ -1,0 +1,84 @@
+// Loading the Twindle window: defaults, the settings file, the headings and the splash texts;
+// writing the settings at a confirmed quit; the rules values.
+#include "games/pairs/frmTwindle.h"
+
+#include "app/CentreOnScreen.h"
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "games/pairs/PairsLayout.h"
+#include "games/pairs/PairsSettings.h"
+#include "games/pairs/PairsSettingsFile.h"
+#include "games/pairs/frmTwindleCustomScoring.h"
+#include "platform/GameTimer.h"
+#include "platform/Modal.h"
+
+#include <QLabel>
+
+void frmTwindle::Form_Load() {
+    SharedState& s = Shared();
+    LoadFrameDefaults(); // idle, music off, time limit, welcome text, status clock, splash
+    ResetPairsLoadDefaults();
+    setCursor(Qt::WaitCursor);
+    Timer1()->setEnabled(false);
+    Timer2()->setEnabled(false);
+    s.GameInProgress = false;
+    setWindowTitle(s.GameTitle);
+    // The window starts at its minimum: there is no other design size.
+    resize(Tw(PairsDesign::MinWidth), Tw(PairsDesign::MinHeight));
+    Form_Resize();
+    LoadPairsSettings(GeometryOf(*this), settingsHandlers());
+    Form_Resize();
+    CheckForCustom();
+    updateHeadings();
+    FillSplashTexts(splashTexts_, s.GameTitle);
+    ShowSplash(true);
+    CentreOnScreen(this);
+    unsetCursor();
+}
+
+PairsSettingsHandlers frmTwindle::settingsHandlers() {
+    PairsSettingsHandlers h;
+    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
+    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
+    h.music = [this](bool on) { SetMusicSwitch(on); };
+    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
+    h.windowBlocks = [this](SettingsReader& r) { ReadWindowBlocks(r, *this); };
+    return h;
+}
+
+void frmTwindle::ReadSettingsINI() {
+    LoadPairsSettings(GeometryOf(*this), settingsHandlers());
+}
+
+void frmTwindle::WriteSettingsINI() {
+    WritePairsSettings(CurrentPairsSettings(GeometryOf(*this)));
+}
+
+void frmTwindle::CheckForCustom() {
+    Shared().CustomScoring = PairsScoringIsCustom();
+}
+
+void frmTwindle::updateHeadings() {
+    setText("lblPairs", PairsHeading());
+    setText("lblRuns", RunsHeading());
+}
+
+void frmTwindle::ShowCustomScoring() {
+    frmTwindleCustomScoring dialog(
+        [this] {
+            CheckForCustom();
+            updateHeadings();
+            setStatusText(1, PairsCustomStatusText());
+        },
+        this);
+    platform::ShowModal(dialog);
+}
+
+RulesValues frmTwindle::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const PairsSettings& o = PairsOptions();
+    v.PairsBonus = o.PairsBonus;
+    v.RunsBonus = o.RunsBonus;
+    v.CompletionBonus = o.CompletionBonus;
+    return v;
+}
