@@ -58,6 +58,12 @@ bool PhraseLibrary::ensureLoaded(int topic, std::vector<PhraseNotice>& notices, 
         notices.push_back({PhraseNotice::ReadError, error});
         return false;
     }
+    return adoptText(topic, text, notices);
+}
+
+bool PhraseLibrary::adoptText(int topic, const QByteArray& text,
+                              std::vector<PhraseNotice>& notices) {
+    TopicRecord& r = records_[size_t(topic - 1)];
     r = ParseTopicText(text);
     r.loaded = true;
     for (const QString& p : r.phrases)

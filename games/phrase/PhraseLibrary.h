@@ -39,6 +39,10 @@ class PhraseLibrary {
     // the random draw; a chosen topic that cannot give one gives no phrase.
     PhraseChoice choosePhrase(int topicSetting);
 
+    // Takes a topic's file text as read, as the first request does; false when no phrase of
+    // it fits the board (it is then reported in `notices` and skipped for the run).
+    bool adoptText(int topic, const QByteArray& text, std::vector<PhraseNotice>& notices);
+
     const TopicRecord& record(int topic) const { return records_[size_t(topic - 1)]; }
     // Forgets everything read (a new program run).
     void reset();
