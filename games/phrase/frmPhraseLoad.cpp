@@ -1,0 +1,160 @@
+// Loading the phrase window: defaults, the settings file, the splash texts and the high-score
+// line; the topic items; minimising; writing the settings and the topic files at a
+// confirmed quit; the custom-scoring dialog and the values the rules quote.
+#include "games/phrase/frmPhrase.h"
+
+#include "app/CentreOnScreen.h"
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "games/phrase/PhraseSettings.h"
+#include "games/phrase/PhraseSettingsFile.h"
+#include "games/phrase/frmPhraseCustomScoring.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/ProgramTime.h"
+#include "services/HighScores.h"
+#include "services/Sound.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+const QString kTable = QStringLiteral("Glyphon Hi Score Table ");
+const QString kDefaultTop = QStringLiteral("30000");
+
+PhraseWindowGeometry geometryOf(const QWidget& w) {
+    PhraseWindowGeometry g;
+    const Qt::WindowStates s = w.windowState();
+    g.state = s & Qt::WindowMaximized   ? PhraseMaximised
+              : s & Qt::WindowMinimized ? PhraseMinimised
+                                        : PhraseNormal;
+    g.width = w.width() * 15;
+    g.height = w.height() * 15;
+    return g;
+}
+} // namespace
+
+void frmPhrase::Form_Load() {
+    SharedState& s = Shared();
+    LoadFrameDefaults(); // idle, splash on, default time limit, status bar, load time
+    setCursor(Qt::WaitCursor);
+    Timer1()->setEnabled(false);
+    Timer2()->setEnabled(false);
+    timer5_->setEnabled(false);
+    s.GameInProgress = false;
+    ResetPhraseLoadDefaults();
+    setWindowTitle(s.GameTitle);
+    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
+    resize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
+    Form_Resize();
+
+    const QString table = kTable + QString::number(s.TimeLimit);
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
+    // A missing file is written with the defaults first; the stored time limit and topic are
+    // applied through their menu items, which also show the table's top score.
+    LoadPhraseSettings(geometryOf(*this), settingsHandlers());
+    Form_Resize();
+    s.CustomScoring = IsCustomScoring();
+    s.WindowLoadTime = platform::ProgramTime::now();
+
+    label("lblProductName")->setText(s.GameTitle);
+    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
+    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
+    setScoreText();
+    setRoundText();
+    showFaces();
+    // Idle: the splash stands where the board will be; only the score shows beside it.
+    ShowControls(false, true, false, false);
+    if (!isMaximized()) CentreOnScreen(this);
+    unsetCursor();
+}
+
+PhraseSettingsHandlers frmPhrase::settingsHandlers() {
+    PhraseSettingsHandlers h;
+    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
+    h.topic = [this](int topic) { TopicItem_Click(topic); };
+    h.music = [this](bool on) { SetMusicSwitch(on); };
+    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
+    h.windowState = [this](int state) {
+        setWindowState(state == PhraseMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    };
+    h.currentWindowState = [this] { return geometryOf(*this).state; };
+    h.width = [this](int twips) { resize(Tw(twips), height()); };
+    h.height = [this](int twips) { resize(width(), Tw(twips)); };
+    return h;
+}
+
+void frmPhrase::ReadSettingsINI() {
+    LoadPhraseSettings(geometryOf(*this), settingsHandlers());
+}
+
+void frmPhrase::WriteSettingsINI() {
+    WritePhraseSettings(CurrentPhraseSettings(geometryOf(*this)));
+    Timer1()->setEnabled(false);
+    timer5_->setEnabled(false);
+    Shared().GameInProgress = false;
+    // Every topic read in this run goes back with the place reached, each file on its own;
+    // one message covers all that could not be written.
+    if (!Phrases().writeBack().isEmpty())
+        platform::MsgBox("An error occured when attmpting to access the Glyphon Data files. "
+                         "Check to see if these files have been marked Read Only.",
+                         platform::Buttons::OK, platform::Icon::Critical, Shared().GameTitle, this);
+}
+
+void frmPhrase::ShowCustomScoring() {
+    frmPhraseCustomScoring dialog(this);
+    platform::ShowModal(dialog);
+}
+
+RulesValues frmPhrase::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const PhraseSettings& o = PhraseOptions();
+    v.GuessCount = o.GuessCount;
+    v.GuessBonus = o.GuessBonus;
+    v.CompletionBonus = o.CompletionBonus;
+    v.BonusRoundScore = Shared().BonusRoundScore;
+    v.TimeBonus = Shared().TimeBonus;
+    return v;
+}
+
+void frmPhrase::ClearTopicCheck() {
+    for (QAction* a : topicItems_)
+        if (a) a->setChecked(false);
+}
+
+void frmPhrase::TopicItem_Click(int topic) {
+    if (topic < 0 || topic > kTopicCount) return;
+    PhraseOptions().Topic = topic;
+    ClearTopicCheck();
+    if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
+    ShowHighScore(kTable + QString::number(Shared().TimeLimit), this, kDefaultTop);
+}
+
+void frmPhrase::changeEvent(QEvent* event) {
+    GameWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Minimising stops the clocks and the music; only the restore starts again what ran.
+    const SharedState& s = Shared();
+    if (isMinimized() && !minimised_) {
+        minimised_ = true;
+        clockBeforeMinimise_ = Timer1()->isEnabled();
+        barBeforeMinimise_ = timer5_->isEnabled();
+        musicBeforeMinimise_ = s.MusicOn && state() == State::Running;
+        Timer1()->setEnabled(false);
+        timer5_->setEnabled(false);
+        if (musicBeforeMinimise_) StopMusic();
+    } else if (!isMinimized() && minimised_) {
+        minimised_ = false;
+        if (state() == State::Running) {
+            if (clockBeforeMinimise_) Timer1()->setEnabled(true);
+            if (barBeforeMinimise_) timer5_->setEnabled(true);
+            if (musicBeforeMinimise_ && s.MusicOn) PlayMusic();
+        }
+        clockBeforeMinimise_ = barBeforeMinimise_ = musicBeforeMinimise_ = false;
+    }
+    Form_Resize();
+}

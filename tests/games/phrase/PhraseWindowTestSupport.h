@@ -1,0 +1,91 @@
+#pragma once
+// The phrase window in a test: a fresh program folder with topic files of the test's own,
+// virtual time, recorded sound, and a player that knows the phrase on the board.
+
+#include "TestSupport.h"
+#include "games/phrase/PhraseLibrary.h"
+#include "games/phrase/PhraseSettings.h"
+#include "games/phrase/frmPhrase.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "services/Random.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+class PhraseWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Shared().GameTitle = "Glyphon!";
+        Shared().UserName = "Ada";
+        PhraseOptions() = PhraseSettings{};
+        Phrases().reset();
+        SeedRandom(424242);
+    }
+    void TearDown() override {
+        platform::ProgramTime::takePauseLog();
+        PhraseOptions() = PhraseSettings{};
+        Phrases().reset();
+    }
+    // Every topic file holds the same short phrases, so any topic gives one of them.
+    void writeTopics(const QByteArray& lines = "HELLO WORLD\r\nGOOD DOG\r\nBIG SKY\r\n") {
+        for (const TopicInfo& t : Topics())
+            sandbox.write(t.file, lines);
+    }
+    std::unique_ptr<frmPhrase> open() {
+        auto w = std::make_unique<frmPhrase>();
+        platform::ProgramTime::takePauseLog();
+        return w;
+    }
+    static std::vector<int> pauses() { return platform::ProgramTime::takePauseLog(); }
+    QStringList waves() {
+        QStringList names;
+        for (const QString& path : sandbox.audio->waves)
+            names << path.mid(path.lastIndexOf('/') + 1);
+        sandbox.audio->waves.clear();
+        return names;
+    }
+    static QString text(const frmPhrase& w, const char* name) {
+        const QLabel* l = w.label(name);
+        return l ? l->text() : QString("<no %1>").arg(name);
+    }
+    static bool shown(const frmPhrase& w, const char* name) {
+        const QWidget* c = w.findChild<QWidget*>(name);
+        return c && c->isVisibleTo(&w);
+    }
+    static QAction* action(const frmPhrase& w, const char* name) {
+        return w.findChild<QAction*>(name);
+    }
+    // The letters of the phrase on the board, A = 0.
+    static std::vector<int> lettersOf(const frmPhrase& w) {
+        std::vector<int> out;
+        const QString p = w.game().round().phrase().toUpper();
+        for (int i = 0; i < kLetterCount; ++i)
+            if (p.contains(QChar('A' + i))) out.push_back(i);
+        return out;
+    }
+    // Clicks the phrase's letters, consonants first, until it is solved.
+    static void solve(frmPhrase& w) {
+        std::vector<int> letters = lettersOf(w);
+        std::stable_partition(letters.begin(), letters.end(),
+                              [](int i) { return !IsVowelIndex(i); });
+        for (int i : letters)
+            if (w.cmdLetter(i)->isEnabled()) w.cmdLetter(i)->click();
+    }
+    // A letter that is not in the phrase and can be clicked.
+    static int wrongLetter(const frmPhrase& w) {
+        const QString p = w.game().round().phrase().toUpper();
+        for (int i = 0; i < kLetterCount; ++i)
+            if (!p.contains(QChar('A' + i)) && w.cmdLetter(i)->isEnabled()) return i;
+        return -1;
+    }
+
+    testsupport::ProgramSandbox sandbox;
+};
