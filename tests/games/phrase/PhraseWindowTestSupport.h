@@ -12,6 +12,7 @@
 #include "services/Random.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
