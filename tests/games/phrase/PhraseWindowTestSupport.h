@@ -3,6 +3,7 @@
 // virtual time, recorded sound, and a player that knows the phrase on the board.
 
 #include "TestSupport.h"
+#include "app/Twips.h"
 #include "games/phrase/PhraseLibrary.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/frmPhrase.h"
