@@ -2,9 +2,6 @@
 
 #include "app/SharedState.h"
 #include "games/phrase/PhraseSettings.h"
-#include "platform/SafeFile.h"
-
-#include <QFileInfo>
 
 namespace {
 const QString kMusic = QStringLiteral("[Play Music]");
@@ -18,13 +15,6 @@ const QString kCompletion = QStringLiteral("[Completion Bonus]");
 const QString kGuessBonus = QStringLiteral("[Guess Bonus]");
 const QString kGuessCount = QStringLiteral("[Guess Count]");
 const QString kShowPhrase = QStringLiteral("[ShowPhrase]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
-
-const QStringList kKeys = {kMusic,      kTime,       kSounds,     kCountDown,  kTopic,
-                           kTimeBonus,  kBonusScore, kCompletion, kGuessBonus, kGuessCount,
-                           kShowPhrase, kState,      kWidth,      kHeight};
 
 const std::vector<int> kTimeLimits = {30, 45, 60, 75, 90, 105, 120};
 const std::vector<int> kTopicValues = {0, 1, 2, 3, 4, 5, 6, 7};
@@ -33,76 +23,69 @@ template <typename F, typename... A> void call(const F& f, A... args) {
     if (f) f(args...);
 }
 
-// The value when it is a number within lo..hi, else the default.
-int32_t ranged(const QString& value, int32_t lo, int32_t hi, int32_t fallback) {
-    const auto v = SettingsWholeNumber(value);
-    return v && *v >= lo && *v <= hi ? *v : fallback;
-}
-
+// Which of the two menu-applied keys were read and offered.
 struct Reading {
-    bool timeApplied = false;
-    bool topicApplied = false;
+    bool time = false;
+    bool topic = false;
 };
 
-void apply(const PhraseSettingsHandlers& h, Reading& seen, const QString& key,
-           const QString& value) {
+// A key applied through its menu items: only a value one of them offers counts, and `seen`
+// records that one did.
+std::function<void(const QString&)> offered(const std::vector<int>& values, bool& seen,
+                                            std::function<void(int)> use) {
+    return [&values, &seen, use](const QString& value) {
+        const int i = SettingsTextIndex(value, values);
+        if (i < 0) return;
+        seen = true;
+        use(values[size_t(i)]);
+    };
+}
+
+SettingsReader phraseReader(const PhraseSettingsHandlers& h, Reading& seen) {
     namespace d = PhraseDefaults;
     SharedState& s = Shared();
     PhraseSettings& o = PhraseOptions();
-    if (key == kMusic) {
-        s.MusicOn = SettingsTruth(value);
-        call(h.music, s.MusicOn);
-    } else if (key == kTime) {
-        const int i = SettingsTextIndex(value, kTimeLimits);
-        if (i < 0) return;
-        seen.timeApplied = true;
-        s.TimeLimit = kTimeLimits[size_t(i)];
-        call(h.timeLimit, s.TimeLimit);
-    } else if (key == kSounds) {
-        s.SoundsOn = SettingsTruth(value);
-        call(h.sounds, s.SoundsOn);
-    } else if (key == kCountDown) {
-        s.CountDownScore = SettingsTruth(value);
-    } else if (key == kTopic) {
-        const int i = SettingsTextIndex(value, kTopicValues);
-        if (i < 0) return;
-        seen.topicApplied = true;
-        o.Topic = kTopicValues[size_t(i)];
-        call(h.topic, o.Topic);
-    } else if (key == kTimeBonus) {
-        s.TimeBonus = ranged(value, 1, d::MaxTimeBonus, d::TimeBonus);
-    } else if (key == kBonusScore) {
-        s.BonusRoundScore = ranged(value, 1, d::MaxBonusRoundScore, d::BonusRoundScore);
-    } else if (key == kCompletion) {
-        o.CompletionBonus = ranged(value, 1, d::MaxCompletionBonus, d::CompletionBonus);
-    } else if (key == kGuessBonus) {
-        o.GuessBonus = ranged(value, 1, d::MaxGuessBonus, d::GuessBonus);
-    } else if (key == kGuessCount) {
-        // More faces than the window has, or none, would leave the round without a face
-        // to lose.
-        o.GuessCount = ranged(value, 1, d::MaxGuessCount, d::GuessCount);
-    } else if (key == kShowPhrase) {
-        o.ShowPhraseTime =
-            ranged(value, d::MinShowPhraseTime, d::MaxShowPhraseTime, d::ShowPhraseTime);
-    } else if (key == kState) {
-        // A window stored minimised opens in the normal state.
-        const auto state = SettingsWholeNumber(value);
-        if (state && *state >= PhraseNormal && *state <= PhraseMaximised)
-            call(h.windowState, *state == PhraseMaximised ? PhraseMaximised : PhraseNormal);
-    } else if (key == kWidth || key == kHeight) {
-        if (h.currentWindowState && h.currentWindowState() == PhraseMaximised) return;
-        const auto size = SettingsWholeNumber(value);
-        if (!size || *size <= 0) return;
-        call(key == kWidth ? h.width : h.height, int(*size));
-    }
+    SettingsReader r;
+    r.flag(kMusic,
+           [&s, &h](bool on) {
+               s.MusicOn = on;
+               call(h.music, on);
+           })
+        .text(kTime, offered(kTimeLimits, seen.time,
+                             [&s, &h](int seconds) {
+                                 s.TimeLimit = seconds;
+                                 call(h.timeLimit, seconds);
+                             }))
+        .flag(kSounds,
+              [&s, &h](bool on) {
+                  s.SoundsOn = on;
+                  call(h.sounds, on);
+              })
+        .flag(kCountDown, s.CountDownScore)
+        .text(kTopic, offered(kTopicValues, seen.topic,
+                              [&o, &h](int topic) {
+                                  o.Topic = topic;
+                                  call(h.topic, topic);
+                              }))
+        .number(kTimeBonus, 1, d::MaxTimeBonus, d::TimeBonus, s.TimeBonus)
+        .number(kBonusScore, 1, d::MaxBonusRoundScore, d::BonusRoundScore, s.BonusRoundScore)
+        .number(kCompletion, 1, d::MaxCompletionBonus, d::CompletionBonus, o.CompletionBonus)
+        .number(kGuessBonus, 1, d::MaxGuessBonus, d::GuessBonus, o.GuessBonus)
+        // More faces than the window has, or none, would leave no face to lose.
+        .number(kGuessCount, 1, d::MaxGuessCount, d::GuessCount,
+                [&o](int32_t v) { o.GuessCount = v; })
+        .number(kShowPhrase, d::MinShowPhraseTime, d::MaxShowPhraseTime, d::ShowPhraseTime,
+                [&o](int32_t v) { o.ShowPhraseTime = v; });
+    if (h.window) ReadWindowBlocks(r, *h.window);
+    return r;
 }
 
 void finish(const PhraseSettingsHandlers& h, const Reading& seen) {
-    if (!seen.timeApplied) {
+    if (!seen.time) {
         Shared().TimeLimit = PhraseDefaults::TimeLimit;
         call(h.timeLimit, PhraseDefaults::TimeLimit);
     }
-    if (!seen.topicApplied) call(h.topic, PhraseOptions().Topic);
+    if (!seen.topic) call(h.topic, PhraseOptions().Topic);
 }
 } // namespace
 
@@ -110,14 +93,14 @@ QString PhraseSettingsPath() {
     return Shared().ProgramFolder + QLatin1String(kPhraseSettingsFile);
 }
 
-PhraseSettingsValues DefaultPhraseSettings(const PhraseWindowGeometry& window, int topic) {
+PhraseSettingsValues DefaultPhraseSettings(const WindowGeometry& window, int topic) {
     PhraseSettingsValues v;
     v.window = window;
     v.topic = topic;
     return v;
 }
 
-PhraseSettingsValues CurrentPhraseSettings(const PhraseWindowGeometry& window) {
+PhraseSettingsValues CurrentPhraseSettings(const WindowGeometry& window) {
     const SharedState& s = Shared();
     const PhraseSettings& o = PhraseOptions();
     PhraseSettingsValues v;
@@ -137,7 +120,6 @@ PhraseSettingsValues CurrentPhraseSettings(const PhraseWindowGeometry& window) {
 }
 
 SettingsFile PhraseSettingsBlocks(const PhraseSettingsValues& v) {
-    const bool maximised = v.window.state == PhraseMaximised;
     SettingsFile f;
     f.addFlag(kMusic, v.playMusic)
         .addNumber(kTime, v.timeLimit)
@@ -149,11 +131,8 @@ SettingsFile PhraseSettingsBlocks(const PhraseSettingsValues& v) {
         .addNumber(kCompletion, v.completionBonus)
         .addNumber(kGuessBonus, v.guessBonus)
         .addNumber(kGuessCount, v.guessCount)
-        .addNumber(kShowPhrase, v.showPhraseTime)
-        .addNumber(kState, v.window.state)
-        .addNumber(kWidth, maximised ? kPhraseDesignWidth : v.window.width)
-        .addNumber(kHeight, maximised ? kPhraseDesignHeight : v.window.height)
-        .addNumber(kTopic, v.topic);
+        .addNumber(kShowPhrase, v.showPhraseTime);
+    AddWindowBlocks(f, v.window, kPhraseDesignSize).addNumber(kTopic, v.topic);
     return f;
 }
 
@@ -163,19 +142,16 @@ bool WritePhraseSettings(const PhraseSettingsValues& values) {
 
 void ApplyPhraseSettingsText(const QByteArray& text, const PhraseSettingsHandlers& handlers) {
     Reading seen;
-    ReadSettingsText(text, kKeys, [&](const QString& key, const QString& value) {
-        apply(handlers, seen, key, value);
-    });
+    phraseReader(handlers, seen).apply(text);
     finish(handlers, seen);
 }
 
-bool LoadPhraseSettings(const PhraseWindowGeometry& window,
-                        const PhraseSettingsHandlers& handlers) {
+bool LoadPhraseSettings(const WindowGeometry& window, const PhraseSettingsHandlers& handlers) {
     Reading seen;
-    const bool ok = LoadSettingsFile(
-        PhraseSettingsPath(),
-        PhraseSettingsBlocks(DefaultPhraseSettings(window, PhraseOptions().Topic)), kKeys,
-        [&](const QString& key, const QString& value) { apply(handlers, seen, key, value); });
+    const bool ok =
+        phraseReader(handlers, seen)
+            .load(PhraseSettingsPath(),
+                  PhraseSettingsBlocks(DefaultPhraseSettings(window, PhraseOptions().Topic)));
     finish(handlers, seen);
     return ok;
 }

@@ -4,6 +4,7 @@
 // setting at its default. The time limit and the topic go through the window's menu items,
 // so their check marks and the high-score label always show.
 
+#include "frame/WindowSettings.h"
 #include "services/SettingsFile.h"
 
 #include <QString>
@@ -14,15 +15,9 @@ inline constexpr const char* kPhraseSettingsFile = "Glyphon.Ini";
 // ProgramFolder + "Glyphon.Ini"
 QString PhraseSettingsPath();
 
-enum PhraseWindowState { PhraseNormal = 0, PhraseMinimised = 1, PhraseMaximised = 2 };
 inline constexpr int kPhraseDesignWidth = 9570; // twips
 inline constexpr int kPhraseDesignHeight = 7200;
-
-struct PhraseWindowGeometry {
-    int state = PhraseNormal;
-    int width = kPhraseDesignWidth;
-    int height = kPhraseDesignHeight;
-};
+inline constexpr QSize kPhraseDesignSize{kPhraseDesignWidth, kPhraseDesignHeight};
 
 // Everything the writer stores, in its order.
 struct PhraseSettingsValues {
@@ -37,13 +32,13 @@ struct PhraseSettingsValues {
     int32_t guessBonus = 3000;
     int guessCount = 8;
     int showPhraseTime = 5000;
-    PhraseWindowGeometry window;
+    WindowGeometry window{WindowNormal, kPhraseDesignWidth, kPhraseDesignHeight};
 };
 
 // The defaults with the given window and topic (a first run).
-PhraseSettingsValues DefaultPhraseSettings(const PhraseWindowGeometry& window, int topic);
+PhraseSettingsValues DefaultPhraseSettings(const WindowGeometry& window, int topic);
 // The running program's values (the confirmed quit).
-PhraseSettingsValues CurrentPhraseSettings(const PhraseWindowGeometry& window);
+PhraseSettingsValues CurrentPhraseSettings(const WindowGeometry& window);
 SettingsFile PhraseSettingsBlocks(const PhraseSettingsValues& values);
 // Written whole through the program's file writer (a failure is reported).
 bool WritePhraseSettings(const PhraseSettingsValues& values);
@@ -54,14 +49,11 @@ struct PhraseSettingsHandlers {
     std::function<void(int topic)> topic;       // the topic items, by topic value 0 to 7
     std::function<void(bool on)> music;         // mnuMusic check mark
     std::function<void(bool on)> sounds;        // mnuSounds check mark
-    std::function<void(int state)> windowState; // normal or maximised
-    std::function<int()> currentWindowState;
-    std::function<void(int twips)> width;
-    std::function<void(int twips)> height;
+    QWidget* window = nullptr;                  // takes "[State]", "[Width]" and "[Height]"
 };
 
 // Applies settings text (also the fuzzing entry). A time limit or topic that is missing or
 // not offered selects the default time item and the item of the topic in force.
 void ApplyPhraseSettingsText(const QByteArray& text, const PhraseSettingsHandlers& handlers);
 // Window load: writes the defaults when the file is missing (quietly), then reads it.
-bool LoadPhraseSettings(const PhraseWindowGeometry& window, const PhraseSettingsHandlers& handlers);
+bool LoadPhraseSettings(const WindowGeometry& window, const PhraseSettingsHandlers& handlers);

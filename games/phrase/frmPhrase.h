@@ -6,6 +6,7 @@
 // confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/SplashTexts.h"
 #include "games/phrase/PhraseGame.h"
 
 #include <QPixmap>
@@ -103,7 +104,6 @@ class frmPhrase : public GameWindow {
     void revealAfterLoss();
     void setIdleMenus(bool idle);
     void handleEnding(RoundEnding ending);
-    void blinkMessage(int times);
     void payFaces(const PhraseRoundEnd& end);
     void gameOver();
     void roundTwo();
@@ -128,6 +128,7 @@ class frmPhrase : public GameWindow {
     std::array<QAction*, 8> topicItems_{}; // by topic value 0 to 7
     QMenu* topicMenu_ = nullptr;
     std::array<QPixmap, 4> facePictures_{};
+    SplashTexts splashTexts_;
     int unhappyPicture_ = 3; // the picture keyed "UNHAPPY"
 
     // Minimised during a round: what runs again on the restore.

@@ -4,8 +4,9 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "app/Twips.h"
+#include "frame/CardPictures.h"
+#include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/PhraseSettingsFile.h"
 #include "platform/GameTimer.h"
@@ -44,7 +45,7 @@ void styleFont(QWidget* w, double points, bool bold, const QString& family = kSa
 }
 } // namespace
 
-frmPhrase::frmPhrase(QWidget* parent) : GameWindow(*FindGameProfile("frmPhrase"), parent) {
+frmPhrase::frmPhrase(QWidget* parent) : GameWindow(*FindGameByWindow("frmPhrase"), parent) {
     setMinimumSize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
     createControls();
     BuildMenus();
@@ -248,20 +249,7 @@ void frmPhrase::createControls() {
     QFrame* splash = frmSplash();
     splash->resize(Tw(7155), Tw(4050));
     splash->setAutoFillBackground(true);
-    auto splashLabel = [splash](const char* name, const QString& text, double points,
-                                const QRect& r) {
-        auto* l = new QLabel(text, splash);
-        l->setObjectName(name);
-        styleFont(l, points, true, QStringLiteral("Arial"));
-        l->setGeometry(r);
-        return l;
-    };
-    splashLabel("lblCompanyProduct", QString(), 18, TwRect(1845, 660, 5040, 435));
-    splashLabel("lblProductName", QString(), 32.25, TwRect(1845, 1080, 4000, 765));
-    for (QLabel* l :
-         {splashLabel("lblPlatform", "Windows 95/98/00/NT", 15.75, TwRect(1845, 2340, 5010, 360)),
-          splashLabel("lblVersion", QString(), 12, TwRect(4200, 2700, 2655, 285))})
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    splashTexts_ = AddSplashTexts(splash);
 
     for (const char* name : {"lblCurrentScore", "lblCurrentRound", "lblTime"})
         label(name)->raise();

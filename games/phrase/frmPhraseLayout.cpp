@@ -5,7 +5,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 #include "games/phrase/PhraseSettingsFile.h"
 
 #include <QGroupBox>

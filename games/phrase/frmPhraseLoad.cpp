@@ -26,16 +26,6 @@ namespace {
 const QString kTable = QStringLiteral("Glyphon Hi Score Table ");
 const QString kDefaultTop = QStringLiteral("30000");
 
-PhraseWindowGeometry geometryOf(const QWidget& w) {
-    PhraseWindowGeometry g;
-    const Qt::WindowStates s = w.windowState();
-    g.state = s & Qt::WindowMaximized   ? PhraseMaximised
-              : s & Qt::WindowMinimized ? PhraseMinimised
-                                        : PhraseNormal;
-    g.width = w.width() * 15;
-    g.height = w.height() * 15;
-    return g;
-}
 } // namespace
 
 void frmPhrase::Form_Load() {
@@ -48,7 +38,6 @@ void frmPhrase::Form_Load() {
     s.GameInProgress = false;
     ResetPhraseLoadDefaults();
     setWindowTitle(s.GameTitle);
-    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
     resize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
     Form_Resize();
 
@@ -56,14 +45,12 @@ void frmPhrase::Form_Load() {
     if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
     // A missing file is written with the defaults first; the stored time limit and topic are
     // applied through their menu items, which also show the table's top score.
-    LoadPhraseSettings(geometryOf(*this), settingsHandlers());
+    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
     Form_Resize();
     s.CustomScoring = IsCustomScoring();
     s.WindowLoadTime = platform::ProgramTime::now();
 
-    label("lblProductName")->setText(s.GameTitle);
-    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
-    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
+    FillSplashTexts(splashTexts_, s.GameTitle);
     setScoreText();
     setRoundText();
     showFaces();
@@ -79,21 +66,16 @@ PhraseSettingsHandlers frmPhrase::settingsHandlers() {
     h.topic = [this](int topic) { TopicItem_Click(topic); };
     h.music = [this](bool on) { SetMusicSwitch(on); };
     h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    h.windowState = [this](int state) {
-        setWindowState(state == PhraseMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
-    };
-    h.currentWindowState = [this] { return geometryOf(*this).state; };
-    h.width = [this](int twips) { resize(Tw(twips), height()); };
-    h.height = [this](int twips) { resize(width(), Tw(twips)); };
+    h.window = this;
     return h;
 }
 
 void frmPhrase::ReadSettingsINI() {
-    LoadPhraseSettings(geometryOf(*this), settingsHandlers());
+    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
 }
 
 void frmPhrase::WriteSettingsINI() {
-    WritePhraseSettings(CurrentPhraseSettings(geometryOf(*this)));
+    WritePhraseSettings(CurrentPhraseSettings(GeometryOf(*this)));
     Timer1()->setEnabled(false);
     timer5_->setEnabled(false);
     Shared().GameInProgress = false;

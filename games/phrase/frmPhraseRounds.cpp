@@ -4,6 +4,7 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "app/SharedState.h"
+#include "frame/BlinkingLabel.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/GameTimer.h"
@@ -116,7 +117,7 @@ void frmPhrase::backToIdle() {
 
 void frmPhrase::AbandonGame() {
     SharedState& s = Shared();
-    setStatusText(1, "Welcome to " + s.GameTitle);
+    setStatusText(1, "Welcome to " + s.GameTitle); // no blanks after it, unlike at load
     setIdleMenus(true);
     cmdPlay()->setToolTip("Starts a new game");
     label("lblMessage")->hide();
@@ -180,15 +181,6 @@ void frmPhrase::FinishRound(const std::function<void()>& leadIn) {
     });
 }
 
-void frmPhrase::blinkMessage(int times) {
-    QLabel* message = label("lblMessage");
-    for (int i = 0; i < times; ++i) {
-        SetForeColour(message, ForeColour(message) == VbColour(kVbRed) ? kVbBlack : kVbRed);
-        message->repaint();
-        platform::Sleep(250);
-    }
-}
-
 void frmPhrase::Timer1_Timer() {
     SharedState& s = Shared();
     if (!acceptsPlay()) return;
@@ -209,7 +201,7 @@ void frmPhrase::Timer1_Timer() {
         setMessage("Times Up!");
         label("lblMessage")->show();
         setStatusText(2, "Time has expired!");
-        blinkMessage(10);
+        BlinkLabel(label("lblMessage"), 10);
     });
     if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
 }
@@ -269,7 +261,7 @@ void frmPhrase::roundTwo() {
     SetForeColour(message, kVbRed);
     setMessage("Prepare for Round Two!");
     message->show();
-    blinkMessage(11);
+    BlinkLabel(message, 11);
     message->hide();
     if (!InitRound(false)) {
         gameOver();
@@ -283,7 +275,7 @@ void frmPhrase::bonusRound() {
     setMessage("Prepare for Bonus Round!");
     PlaySound("Applause.wav");
     message->show();
-    blinkMessage(11);
+    BlinkLabel(message, 11);
     message->hide();
     setStatusText(1, "Bonus Round!   ");
     setStatusText(2, kDiscover);
@@ -299,7 +291,7 @@ void frmPhrase::gameOver() {
     setCursor(Qt::WaitCursor);
     timer5_->setEnabled(false);
     EndGame(kTable, kDefaultTop);
-    setStatusText(1, "Welcome to " + s.GameTitle);
+    setStatusText(1, "Welcome to " + s.GameTitle); // no blanks after it, unlike at load
     QLabel* message = label("lblMessage");
     SetForeColour(message, kVbRed);
     cmdPlay()->setToolTip("Starts a new game");

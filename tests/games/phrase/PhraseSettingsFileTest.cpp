@@ -16,7 +16,7 @@ const QByteArray kFirstRun =
     "Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n\r\n[Topic]\r\n0\r\n\r\n";
 
 struct Seen {
-    std::vector<int> times, topics, states, widths;
+    std::vector<int> times, topics;
 };
 
 class PhraseSettingsFileTest : public ::testing::Test {
@@ -29,9 +29,6 @@ class PhraseSettingsFileTest : public ::testing::Test {
         PhraseSettingsHandlers h;
         h.timeLimit = [this](int s) { seen.times.push_back(s); };
         h.topic = [this](int t) { seen.topics.push_back(t); };
-        h.windowState = [this](int s) { seen.states.push_back(s); };
-        h.currentWindowState = [this] { return seen.states.empty() ? 0 : seen.states.back(); };
-        h.width = [this](int w) { seen.widths.push_back(w); };
         return h;
     }
     testsupport::ProgramSandbox sandbox;
@@ -40,13 +37,13 @@ class PhraseSettingsFileTest : public ::testing::Test {
 } // namespace
 
 TEST_F(PhraseSettingsFileTest, FirstRunWritesTheDefaultsAndReadsThemBack) {
-    ASSERT_TRUE(LoadPhraseSettings(PhraseWindowGeometry{}, handlers()));
+    ASSERT_TRUE(LoadPhraseSettings(WindowGeometry{WindowNormal, 9570, 7200}, handlers()));
     EXPECT_EQ(sandbox.read("Glyphon.Ini"), kFirstRun);
     EXPECT_EQ(seen.times, std::vector<int>{45});
     EXPECT_EQ(seen.topics, (std::vector<int>{0, 0})); // the key comes twice
     EXPECT_FALSE(IsCustomScoring());
     // A maximised window records the design size.
-    PhraseWindowGeometry max{PhraseMaximised, 20000, 15000};
+    WindowGeometry max{WindowMaximised, 20000, 15000};
     const QByteArray text = PhraseSettingsBlocks(CurrentPhraseSettings(max)).text();
     EXPECT_TRUE(text.contains("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"));
 }
@@ -67,8 +64,6 @@ TEST_F(PhraseSettingsFileTest, StoredValuesApplyThroughTheItems) {
     EXPECT_EQ(PhraseOptions().GuessCount, 5);
     EXPECT_EQ(PhraseOptions().GuessBonus, 50000);
     EXPECT_EQ(PhraseOptions().ShowPhraseTime, 2500);
-    EXPECT_EQ(seen.states, std::vector<int>{2});
-    EXPECT_TRUE(seen.widths.empty()); // a maximised window keeps its size
     EXPECT_TRUE(IsCustomScoring());
 }
 
@@ -87,8 +82,6 @@ TEST_F(PhraseSettingsFileTest, BadValuesFallBackEachOnItsOwn) {
     EXPECT_EQ(Shared().BonusRoundScore, 250000);
     EXPECT_EQ(Shared().TimeBonus, 100);
     EXPECT_EQ(PhraseOptions().ShowPhraseTime, 5000);
-    EXPECT_EQ(seen.states, std::vector<int>{0}); // minimised opens normal
-    EXPECT_TRUE(seen.widths.empty());
     EXPECT_EQ(PhraseOptions().GuessBonus, 1); // read after the bad ones
     // Guess count 0 would leave no face to lose.
     ApplyPhraseSettingsText("[Guess Count]\r\n0\r\n", handlers());

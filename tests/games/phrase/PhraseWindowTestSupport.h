@@ -2,7 +2,7 @@
 // The phrase window in a test: a fresh program folder with topic files of the test's own,
 // virtual time, recorded sound, and a player that knows the phrase on the board.
 
-#include "TestSupport.h"
+#include "GameWindowTestSupport.h"
 #include "app/Twips.h"
 #include "games/phrase/PhraseLibrary.h"
 #include "games/phrase/PhraseSettings.h"
@@ -22,17 +22,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class PhraseWindowTest : public ::testing::Test {
+class PhraseWindowTest : public testsupport::GameWindowTest {
   protected:
-    void SetUp() override {
-        Shared().GameTitle = "Glyphon!";
-        Shared().UserName = "Ada";
+    PhraseWindowTest() : GameWindowTest("frmPhrase") {
         PhraseOptions() = PhraseSettings{};
         Phrases().reset();
         SeedRandom(424242);
     }
-    void TearDown() override {
-        platform::ProgramTime::takePauseLog();
+    ~PhraseWindowTest() override {
         PhraseOptions() = PhraseSettings{};
         Phrases().reset();
     }
@@ -41,27 +38,7 @@ class PhraseWindowTest : public ::testing::Test {
         for (const TopicInfo& t : Topics())
             sandbox.write(t.file, lines);
     }
-    std::unique_ptr<frmPhrase> open() {
-        auto w = std::make_unique<frmPhrase>();
-        platform::ProgramTime::takePauseLog();
-        return w;
-    }
-    static std::vector<int> pauses() { return platform::ProgramTime::takePauseLog(); }
-    QStringList waves() {
-        QStringList names;
-        for (const QString& path : sandbox.audio->waves)
-            names << path.mid(path.lastIndexOf('/') + 1);
-        sandbox.audio->waves.clear();
-        return names;
-    }
-    static QString text(const frmPhrase& w, const char* name) {
-        const QLabel* l = w.label(name);
-        return l ? l->text() : QString("<no %1>").arg(name);
-    }
-    static bool shown(const frmPhrase& w, const char* name) {
-        const QWidget* c = w.findChild<QWidget*>(name);
-        return c && c->isVisibleTo(&w);
-    }
+    std::unique_ptr<frmPhrase> open() { return GameWindowTest::open<frmPhrase>(); }
     static QAction* action(const frmPhrase& w, const char* name) {
         return w.findChild<QAction*>(name);
     }
@@ -88,6 +65,4 @@ class PhraseWindowTest : public ::testing::Test {
             if (!p.contains(QChar('A' + i)) && w.cmdLetter(i)->isEnabled()) return i;
         return -1;
     }
-
-    testsupport::ProgramSandbox sandbox;
 };
