@@ -94,6 +94,7 @@ class frmPhrase : public GameWindow {
     void showPickPrompt();
     // Letters, Solve It and the bar act only in a round in play.
     bool acceptsPlay() const;
+    bool clockShouldRun() const;
     QAction* action(const QString& name) const;
 
     // Rounds (frmPhraseRounds.cpp).

@@ -137,7 +137,7 @@ void frmPhrase::PauseGame(bool pause) {
         ShowControls(false, true, false, true);
         return;
     }
-    setSolveEnabled(s.Round < 3);
+    setSolveEnabled(s.Round < 3 && !game_.round().solveMode());
     timer5_->setEnabled(true);
     ShowControls(true, true, true, true);
     if (game_.round().collectingPicks()) guessFrame_->hide();
@@ -181,9 +181,20 @@ void frmPhrase::FinishRound(const std::function<void()>& leadIn) {
     });
 }
 
+bool frmPhrase::clockShouldRun() const {
+    const PhraseRound& r = game_.round();
+    // Solve It stops the clock of rounds 1 and 2; the bonus round's runs from the sixth pick.
+    return Shared().Round < 3 ? !r.solveMode() : !r.collectingPicks();
+}
+
 void frmPhrase::Timer1_Timer() {
     SharedState& s = Shared();
     if (!acceptsPlay()) return;
+    if (!clockShouldRun()) {
+        // A resume after a question restarts the clock; a stopped round clock stays stopped.
+        Timer1()->setEnabled(false);
+        return;
+    }
     ++s.ElapsedSeconds;
     DrawClock(ClockDegreesFor(s.ElapsedSeconds));
     s.GaugeElapsed = s.ElapsedSeconds;

@@ -229,3 +229,22 @@ TEST_F(PhraseWindowTest, PauseHidesTheBoardAndKeepsTheLetters) {
     EXPECT_TRUE(w->cmdSolve()->isEnabled());
     EXPECT_TRUE(w->Timer1()->isEnabled() && w->Timer5()->isEnabled());
 }
+
+TEST_F(PhraseWindowTest, QuestionsHoldTheClockAndTheBarAndSolveItStaysStopped) {
+    writeTopics();
+    platform::MessageScript answers;
+    answers.setFallback(platform::Answer::No);
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    w->cmdSolve()->click();
+    // The quit question in solve mode: no round ends under it, and the clock stays stopped.
+    w->close();
+    EXPECT_EQ(answers.texts().back(),
+              "You have a game in progress. Are you sure you want to quit now?");
+    platform::ProgramTime::advance(5000);
+    EXPECT_EQ(Shared().ElapsedSeconds, 0);
+    EXPECT_FALSE(w->cmdSolve()->isEnabled());
+    EXPECT_TRUE(w->game().round().solveMode());
+    EXPECT_EQ(Shared().Round, 1);
+}
