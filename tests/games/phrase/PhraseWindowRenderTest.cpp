@@ -36,3 +36,28 @@ TEST_F(PhraseWindowTest, RendersItsStates) {
     save(*w, "phrase_round_large");
     w->resize(638, 480);
 }
+
+TEST_F(PhraseWindowTest, RendersTheBonusPicksAndTheGameOver) {
+    writeTopics("SLOW AND STEADY\r\nA PENNY SAVED\r\n");
+    sandbox.write("Glyphon.Ini", "[Bonus Score]\r\n1\r\n");
+    platform::MessageScript answers;
+    platform::ModalDriver driver([](QDialog& d) { d.reject(); });
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    for (int round = 1; round <= 2; ++round)
+        solve(*w);
+    ASSERT_EQ(Shared().Round, 3);
+    w->cmdLetter('S' - 'A')->click();
+    w->cmdLetter('T' - 'A')->click();
+    save(*w, "phrase_bonus_picks");
+    w->resize(1024, 740);
+    save(*w, "phrase_bonus_picks_large");
+    w->resize(638, 480);
+    for (char c : {'D', 'N', 'L', 'A'})
+        w->cmdLetter(c - 'A')->click();
+    save(*w, "phrase_bonus_solving");
+    w->cmdLetter(wrongLetter(*w))->click();
+    EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+    save(*w, "phrase_game_over");
+}
