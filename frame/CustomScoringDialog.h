@@ -4,9 +4,10 @@
 // stored when the value lies outside it, and the messages), switches (check boxes), and OK,
 // Default and Cancel.
 //
-// OK reads each box as a number (blanks around it skipped, digit grouping "80,000" accepted,
-// the value rounded to a whole number, ties to even; empty text is 0; any other text is
-// refused with the box's message) and checks the rows in table order:
+// OK reads each box as a number (blanks around it skipped, digit grouping "80,000" accepted;
+// empty text is 0; any other text is refused with the box's message), tests it against the
+// row's range and stores it rounded to a whole number, ties to even. A disabled box is neither
+// tested nor stored. The rows are checked in table order:
 //   - CheckOrder::AllBeforeStoring: the first failing row is reported and nothing is stored;
 //     when all pass, every row and switch is stored;
 //   - CheckOrder::StoreEach: every row is tested and stored on its own (a value outside the
@@ -61,6 +62,8 @@ struct ScoringSwitch {
 
 enum class CheckOrder { AllBeforeStoring, StoreEach };
 
+class CustomScoringDialog;
+
 struct ScoringTable {
     const char* dialogName; // "frmCrestalCustom"
     QString note;           // lblInfo
@@ -73,15 +76,18 @@ struct ScoringTable {
     std::function<void()> recompute;
     // After an OK that passed, before the dialog closes.
     std::function<void()> accepted;
-    // Runs when a switch is clicked by the player (not at load): name and new state.
-    std::function<void(const char* name, bool on)> switchClicked;
-    QSize clientSize{}; // twips; empty: fitted to the controls
+    // After the boxes and switches are filled at load.
+    std::function<void(CustomScoringDialog& dialog)> loaded;
+    // When a switch changes by the player or by Default (not at load): its name and state.
+    std::function<void(CustomScoringDialog& dialog, const QString& name, bool on)> switchClicked;
+    int frameWidth = 7200; // twips; the note has the same width
 };
 
 // The number a box holds: nothing when the text is refused. Blanks around it are skipped,
-// commas between digit groups are dropped, a sign and a fraction are read, and the value is
-// rounded half to even; empty text is 0. Values beyond 32 bits are held at the ends.
-std::optional<int32_t> ScoringBoxValue(const QString& text);
+// commas between digit groups are dropped, a sign and a fraction are read; empty text is 0.
+std::optional<double> ScoringBoxNumber(const QString& text);
+// A number as stored: rounded half to even and held within 32 bits.
+int32_t ScoringWhole(double value);
 
 class CustomScoringDialog : public QDialog {
     Q_OBJECT
@@ -107,8 +113,10 @@ class CustomScoringDialog : public QDialog {
 
   private:
     void buildControls();
+    void layoutControls();
     bool checkAllBeforeStoring();
     bool checkStoringEach();
+    void storeSwitches();
     void fail(QLineEdit* box, const QString& message);
 
     ScoringTable table_;
