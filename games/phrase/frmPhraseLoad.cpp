@@ -6,6 +6,7 @@
 #include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/PhraseSettingsFile.h"
 #include "games/phrase/frmPhraseCustomScoring.h"
@@ -22,12 +23,6 @@
 #include <QLabel>
 #include <QMenu>
 
-namespace {
-const QString kTable = QStringLiteral("Glyphon Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("30000");
-
-} // namespace
-
 void frmPhrase::Form_Load() {
     SharedState& s = Shared();
     LoadFrameDefaults(); // idle, splash on, default time limit, status bar, load time
@@ -41,8 +36,9 @@ void frmPhrase::Form_Load() {
     resize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
     Form_Resize();
 
-    const QString table = kTable + QString::number(s.TimeLimit);
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
+    const QString table = HighScoreTableName();
+    if (!QFileInfo::exists(HighScoreFilePath(table)))
+        CreateHighScoreFile(table, this, descriptor().defaultTop);
     // A missing file is written with the defaults first; the stored time limit and topic are
     // applied through their menu items, which also show the table's top score.
     LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
@@ -113,7 +109,7 @@ void frmPhrase::TopicItem_Click(int topic) {
     PhraseOptions().Topic = topic;
     ClearTopicCheck();
     if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
-    ShowHighScore(kTable + QString::number(Shared().TimeLimit), this, kDefaultTop);
+    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
 }
 
 void frmPhrase::changeEvent(QEvent* event) {

@@ -23,8 +23,6 @@
 #include <cmath>
 
 namespace {
-const QString kTable = QStringLiteral("Glyphon Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("30000");
 const QString kDiscover = QStringLiteral("Discover the phrase by selecting available letters  ");
 
 int roundHalfEven(double v) {
@@ -301,7 +299,7 @@ void frmPhrase::gameOver() {
     SharedState& s = Shared();
     setCursor(Qt::WaitCursor);
     timer5_->setEnabled(false);
-    EndGame(kTable, kDefaultTop);
+    EndGame();
     setStatusText(1, "Welcome to " + s.GameTitle); // no blanks after it, unlike at load
     QLabel* message = label("lblMessage");
     SetForeColour(message, kVbRed);
