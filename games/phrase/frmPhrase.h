@@ -65,7 +65,7 @@ class frmPhrase : public GameWindow {
     void AddOwnMenuEntry(const QString& token, QMenu* menu) override;
 
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void HoldGameTimers(bool hold) override;
 
   private:
     // Controls (frmPhraseControls.cpp).
@@ -132,9 +132,5 @@ class frmPhrase : public GameWindow {
     SplashTexts splashTexts_;
     int unhappyPicture_ = 3; // the picture keyed "UNHAPPY"
 
-    // Minimised during a round: what runs again on the restore.
-    bool minimised_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool barBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
+    bool barHeld_ = false; // the letter bar ran when the frame held the timers
 };

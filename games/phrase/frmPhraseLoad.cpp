@@ -112,27 +112,14 @@ void frmPhrase::TopicItem_Click(int topic) {
     ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
 }
 
-void frmPhrase::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the clocks and the music; only the restore starts again what ran.
-    const SharedState& s = Shared();
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = Timer1()->isEnabled();
-        barBeforeMinimise_ = timer5_->isEnabled();
-        musicBeforeMinimise_ = s.MusicOn && state() == State::Running;
-        Timer1()->setEnabled(false);
+void frmPhrase::HoldGameTimers(bool hold) {
+    // The letter bar stops with the clock under a question and while minimised, and runs on
+    // only when it ran before.
+    if (hold) {
+        if (timer5_->isEnabled()) barHeld_ = true;
         timer5_->setEnabled(false);
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        if (state() == State::Running) {
-            if (clockBeforeMinimise_) Timer1()->setEnabled(true);
-            if (barBeforeMinimise_) timer5_->setEnabled(true);
-            if (musicBeforeMinimise_ && s.MusicOn) PlayMusic();
-        }
-        clockBeforeMinimise_ = barBeforeMinimise_ = musicBeforeMinimise_ = false;
+    } else if (barHeld_) {
+        barHeld_ = false;
+        timer5_->setEnabled(true);
     }
-    Form_Resize();
 }

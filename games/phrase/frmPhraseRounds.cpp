@@ -101,6 +101,7 @@ bool frmPhrase::InitRound(bool bonusPicks) {
     game_.round().resetBar();
     bar_->setValue(0);
     Timer1()->setEnabled(true);
+    barHeld_ = false;
     timer5_->setEnabled(true);
     if (s.MusicOn && s.Round > 1) PlayMusic();
     return true;
@@ -136,6 +137,7 @@ void frmPhrase::PauseGame(bool pause) {
         return;
     }
     setSolveEnabled(s.Round < 3 && !game_.round().solveMode());
+    barHeld_ = false;
     timer5_->setEnabled(true);
     ShowControls(true, true, true, true);
     if (game_.round().collectingPicks()) guessFrame_->hide();

@@ -248,3 +248,25 @@ TEST_F(PhraseWindowTest, QuestionsHoldTheClockAndTheBarAndSolveItStaysStopped) {
     EXPECT_TRUE(w->game().round().solveMode());
     EXPECT_EQ(Shared().Round, 1);
 }
+
+TEST_F(PhraseWindowTest, MinimisingHoldsTheClockAndTheBarUntilTheRestore) {
+    writeTopics();
+    platform::MessageScript answers;
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    platform::ProgramTime::advance(2000);
+    const int bar = w->ProgressBar1()->value();
+    w->showMinimized();
+    EXPECT_FALSE(w->Timer1()->isEnabled() || w->Timer5()->isEnabled());
+    platform::ProgramTime::advance(30000);
+    EXPECT_EQ(Shared().ElapsedSeconds, 2);
+    EXPECT_EQ(w->ProgressBar1()->value(), bar);
+    w->showNormal();
+    EXPECT_TRUE(w->Timer1()->isEnabled() && w->Timer5()->isEnabled());
+    // A resize starts nothing that was stopped: Solve It's clock stays off.
+    w->cmdSolve()->click();
+    w->resize(800, 600);
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    EXPECT_TRUE(w->Timer5()->isEnabled());
+}
