@@ -3,11 +3,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/phrase/PhraseRules.h"
+#include "games/phrase/PhraseSettings.h"
+#include "games/phrase/frmPhrase.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 45; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = PhraseDefaults::TimeLimit; // seconds per round in a fresh file
 
 const GameProfile kProfile{
     .takeScoreButton = false,
@@ -29,11 +31,11 @@ const GameProfile kProfile{
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 250000;
-    v.GuessCount = 8;
-    v.GuessBonus = 3000;
-    v.CompletionBonus = 10000;
-    v.TimeBonus = 100;
+    v.BonusRoundScore = PhraseDefaults::BonusRoundScore;
+    v.GuessCount = PhraseDefaults::GuessCount;
+    v.GuessBonus = PhraseDefaults::GuessBonus;
+    v.CompletionBonus = PhraseDefaults::CompletionBonus;
+    v.TimeBonus = PhraseDefaults::TimeBonus;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -43,7 +45,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Glyphon!",
     .window = "frmPhrase",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmPhrase; },
     .tableName = "Glyphon Hi Score Table ",
     .defaultTop = "30000",
     .defaultTime = kTimeLimit,

@@ -3,6 +3,8 @@
 // checked against descriptions written from their design (WindowsExpectedTest).
 #include "FrameTestSupport.h"
 
+#include <QGroupBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -176,4 +178,83 @@ TEST_F(FrameTest, TheElevensWindowAddsItsOwnEntriesAndControls) {
     EXPECT_EQ(w->cmdTakeScore()->toolTip(), "Ends current round and awards time bonus");
     EXPECT_EQ(w->Timer4()->interval(), 250);
     EXPECT_TRUE(w->Timer4()->isEnabled());
+}
+
+TEST_F(FrameTest, ThePhraseWindowAddsItsBoardLettersFacesAndTopics) {
+    Shared().GameTitle = "Glyphon!";
+    std::unique_ptr<QWidget> real(game("frmPhrase").createWindow());
+    auto* w = qobject_cast<GameWindow*>(real.get());
+    ASSERT_NE(w, nullptr);
+    auto names = [](const QMenu* m) {
+        QStringList out;
+        for (const QAction* a : m->actions())
+            out << (a->isSeparator() ? QString("|") : a->objectName());
+        return out;
+    };
+    EXPECT_EQ(names(w->menu("mnuFile")),
+              QStringList({"mnuPlay", "mnuPause", "mnuSolve", "|", "mnuExit"}));
+    EXPECT_EQ(names(w->menu("mnuOptions")),
+              QStringList({"mnuView", "mnuClear", "|", "mnuMusic", "mnuSounds", "|", "mnuCustom",
+                           "mnuTime", "mnuTopic"}));
+    auto* solve = w->findChild<QAction*>("mnuSolve");
+    ASSERT_NE(solve, nullptr);
+    EXPECT_EQ(solve->text(), "Solve &It");
+    EXPECT_EQ(solve->shortcut(), QKeySequence("Ctrl+I"));
+    auto* topics = w->findChild<QMenu*>("mnuTopic");
+    ASSERT_NE(topics, nullptr);
+    EXPECT_EQ(topics->title(), "T&opic Selection");
+    const MenuEntry items[] = {
+        {"mnuPhrases", "F&amous Phrases", ""}, {"mnuMisc", "Mis&cellaneous", ""},
+        {"mnuMusicTopic", "M&usic", ""},       {"mnuPeople", "&People / Names", ""},
+        {"mnuPlaces", "P&laces", ""},          {"mnuRandom", "&Random", ""},
+        {"mnuSports", "&Sports", ""},          {"mnuMovies", "TV / &Movies", ""}};
+    ASSERT_EQ(topics->actions().size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const QAction* a = topics->actions()[i];
+        EXPECT_EQ(a->objectName(), items[i].name);
+        EXPECT_EQ(a->text(), items[i].caption);
+        EXPECT_TRUE(a->shortcut().isEmpty());
+    }
+
+    QStringList controls;
+    for (int i = 0; i < 90; ++i)
+        controls << QString("lblLetter_%1").arg(i);
+    for (int i = 0; i < 26; ++i)
+        controls << QString("cmdLetter_%1").arg(i);
+    for (int i = 0; i < 8; ++i)
+        controls << QString("Guess_%1").arg(i);
+    controls << "fmPhrase"
+             << "frmGuess"
+             << "ProgressBar1"
+             << "txtLetterValue"
+             << "cmdSolve"
+             << "DummyCommand"
+             << "ScoreRectangle"
+             << "ScoreBevelSide"
+             << "ScoreBevelBottom"
+             << "RoundRectangle"
+             << "RoundBevelSide"
+             << "RoundBevelBottom";
+    for (const QString& name : controls)
+        EXPECT_NE(w->findChild<QWidget*>(name), nullptr) << name.toStdString();
+    const std::pair<const char*, const char*> labels[] = {
+        {"lblScore", "Score:"},    {"lblRound", "Round:"},
+        {"lblCurrentScore", "0"},  {"lblLetterValue", "Next Letter is worth:"},
+        {"lblMessage", "Message"}, {"lblScoring", "Scoring"}};
+    for (const auto& [name, caption] : labels) {
+        ASSERT_NE(w->label(name), nullptr) << name;
+        EXPECT_EQ(w->label(name)->text(), caption) << name;
+    }
+    auto* solveButton = w->findChild<QPushButton*>("cmdSolve");
+    EXPECT_EQ(solveButton->text(), "Solve &It!");
+    EXPECT_EQ(solveButton->toolTip(), "Solve  the current puzzle");
+    EXPECT_EQ(w->findChild<QGroupBox*>("fmPhrase")->title(), "Current Phrase");
+    EXPECT_EQ(w->findChild<QGroupBox*>("frmGuess")->title(), "Guesses Remaining");
+    EXPECT_EQ(w->findChild<QPushButton*>("cmdLetter_0")->text(), "A");
+    EXPECT_EQ(w->findChild<QPushButton*>("cmdLetter_25")->text(), "Z");
+    auto* timer5 = w->findChild<platform::GameTimer*>("Timer5");
+    ASSERT_NE(timer5, nullptr);
+    EXPECT_EQ(timer5->interval(), 90);
+    EXPECT_FALSE(timer5->isEnabled());
+    EXPECT_EQ(w->findChild<QProgressBar*>("ProgressBar1")->maximum(), 100);
 }

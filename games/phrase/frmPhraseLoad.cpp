@@ -1,0 +1,125 @@
+// Loading the phrase window: defaults, the settings file, the splash texts and the high-score
+// line; the topic items; minimising; writing the settings and the topic files at a
+// confirmed quit; the custom-scoring dialog and the values the rules quote.
+#include "games/phrase/frmPhrase.h"
+
+#include "app/CentreOnScreen.h"
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
+#include "games/phrase/PhraseSettings.h"
+#include "games/phrase/PhraseSettingsFile.h"
+#include "games/phrase/frmPhraseCustomScoring.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/ProgramTime.h"
+#include "services/HighScores.h"
+#include "services/Sound.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+void frmPhrase::Form_Load() {
+    SharedState& s = Shared();
+    LoadFrameDefaults(); // idle, splash on, default time limit, status bar, load time
+    setCursor(Qt::WaitCursor);
+    Timer1()->setEnabled(false);
+    Timer2()->setEnabled(false);
+    timer5_->setEnabled(false);
+    s.GameInProgress = false;
+    ResetPhraseLoadDefaults();
+    setWindowTitle(s.GameTitle);
+    resize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
+    Form_Resize();
+
+    const QString table = HighScoreTableName();
+    if (!QFileInfo::exists(HighScoreFilePath(table)))
+        CreateHighScoreFile(table, this, descriptor().defaultTop);
+    // A missing file is written with the defaults first; the stored time limit and topic are
+    // applied through their menu items, which also show the table's top score.
+    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
+    Form_Resize();
+    s.CustomScoring = IsCustomScoring();
+    s.WindowLoadTime = platform::ProgramTime::now();
+
+    FillSplashTexts(splashTexts_, s.GameTitle);
+    setScoreText();
+    setRoundText();
+    showFaces();
+    // Idle: the splash stands where the board will be; only the score shows beside it.
+    ShowControls(false, true, false, false);
+    if (!isMaximized()) CentreOnScreen(this);
+    unsetCursor();
+}
+
+PhraseSettingsHandlers frmPhrase::settingsHandlers() {
+    PhraseSettingsHandlers h;
+    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
+    h.topic = [this](int topic) { TopicItem_Click(topic); };
+    h.music = [this](bool on) { SetMusicSwitch(on); };
+    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
+    h.window = this;
+    return h;
+}
+
+void frmPhrase::ReadSettingsINI() {
+    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
+}
+
+void frmPhrase::WriteSettingsINI() {
+    WritePhraseSettings(CurrentPhraseSettings(GeometryOf(*this)));
+    Timer1()->setEnabled(false);
+    timer5_->setEnabled(false);
+    Shared().GameInProgress = false;
+    // Every topic read in this run goes back with the place reached, each file on its own;
+    // one message covers all that could not be written.
+    if (!Phrases().writeBack().isEmpty())
+        platform::MsgBox("An error occured when attmpting to access the Glyphon Data files. "
+                         "Check to see if these files have been marked Read Only.",
+                         platform::Buttons::OK, platform::Icon::Critical, Shared().GameTitle, this);
+}
+
+void frmPhrase::ShowCustomScoring() {
+    frmPhraseCustomScoring dialog(this);
+    platform::ShowModal(dialog);
+}
+
+RulesValues frmPhrase::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const PhraseSettings& o = PhraseOptions();
+    v.GuessCount = o.GuessCount;
+    v.GuessBonus = o.GuessBonus;
+    v.CompletionBonus = o.CompletionBonus;
+    v.BonusRoundScore = Shared().BonusRoundScore;
+    v.TimeBonus = Shared().TimeBonus;
+    return v;
+}
+
+void frmPhrase::ClearTopicCheck() {
+    for (QAction* a : topicItems_)
+        if (a) a->setChecked(false);
+}
+
+void frmPhrase::TopicItem_Click(int topic) {
+    if (topic < 0 || topic > kTopicCount) return;
+    PhraseOptions().Topic = topic;
+    ClearTopicCheck();
+    if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
+    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
+}
+
+void frmPhrase::HoldGameTimers(bool hold) {
+    // The letter bar stops with the clock under a question and while minimised, and runs on
+    // only when it ran before.
+    if (hold) {
+        if (timer5_->isEnabled()) barHeld_ = true;
+        timer5_->setEnabled(false);
+    } else if (barHeld_) {
+        barHeld_ = false;
+        timer5_->setEnabled(true);
+    }
+}
