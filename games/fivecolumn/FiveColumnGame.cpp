@@ -87,18 +87,13 @@ bool FiveColumnGame::pass() {
 FiveColumnTick FiveColumnGame::tick() {
     FiveColumnTick t;
     if (state_ != FiveColumnState::Running || timeUp_) return t;
-    SharedState& s = Shared();
+    const RoundSecond second = AdvanceRoundSecond();
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.elapsed = s.ElapsedSeconds;
-    t.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
-    s.TimeBonus = CurrentTimeBonus(s.ElapsedSeconds);
-    t.timeBonus = s.TimeBonus;
-    if (s.ElapsedSeconds >= s.TimeLimit) {
-        t.timeUp = true;
-        timeUp_ = true;
-    }
+    t.elapsed = second.elapsed;
+    t.angle = second.angle;
+    Shared().TimeBonus = CurrentTimeBonus(second.elapsed);
+    t.timeBonus = Shared().TimeBonus;
+    t.timeUp = timeUp_ = second.timeUp;
     return t;
 }
 

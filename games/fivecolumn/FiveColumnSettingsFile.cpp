@@ -2,10 +2,7 @@
 
 #include "app/SharedState.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
-#include "platform/SafeFile.h"
 #include "services/TextFile.h"
-
-#include <QFileInfo>
 
 namespace {
 const QString kTime = QStringLiteral("[Time]");
@@ -18,23 +15,14 @@ const QString kBonus = QStringLiteral("[BonusScore]");
 const QString kWait = QStringLiteral("[WaitPeriod]");
 const QString kCountDown = QStringLiteral("[CountDownScore]");
 const QString kPasses = QStringLiteral("[Cards To Pass]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
-const QStringList kKeys = {kTime, kSounds,    kMusic,  kDeck,  kMax,   kMin,   kBonus,
-                           kWait, kCountDown, kPasses, kState, kWidth, kHeight};
+const QStringList kKeys = {kTime, kSounds, kMusic, kDeck,      kMax,
+                           kMin,  kBonus,  kWait,  kCountDown, kPasses};
 
 const std::vector<int> kTimeLimits = {15, 30, 45, 60, 75};
-constexpr int kMaximised = 2;
-
-// The value when it is a whole number within [low, high], else the fallback.
-int32_t inRange(const QString& text, int64_t low, int64_t high, int32_t fallback) {
-    const auto v = SettingsWholeNumber(text);
-    return v && *v >= low && *v <= high ? *v : fallback;
-}
 
 void apply(FiveColumnSettingsValues& v, const QString& key, const QString& value) {
     namespace d = FiveColumnDefaults;
+    if (ReadStoredWindow(key, value, v.window)) return;
     if (key == kTime) {
         const int i = SettingsTextIndex(value, kTimeLimits);
         v.timeLimit = i < 0 ? d::TimeLimit : kTimeLimits[size_t(i)];
@@ -43,30 +31,23 @@ void apply(FiveColumnSettingsValues& v, const QString& key, const QString& value
     } else if (key == kMusic) {
         v.playMusic = SettingsTruth(value);
     } else if (key == kDeck) {
-        v.deckDesign = inRange(value, 1, 4, d::DeckDesign);
+        v.deckDesign = SettingsNumberIn(value, 1, 4, d::DeckDesign);
     } else if (key == kMax) {
-        v.timeBonusMax = inRange(value, 1, d::TimeBonusLimit, d::TimeBonusMax);
+        v.timeBonusMax = SettingsNumberIn(value, 1, d::TimeBonusLimit, d::TimeBonusMax);
     } else if (key == kMin) {
-        v.timeBonusMin = inRange(value, 1, d::TimeBonusLimit, d::TimeBonusMin);
+        v.timeBonusMin = SettingsNumberIn(value, 1, d::TimeBonusLimit, d::TimeBonusMin);
     } else if (key == kBonus) {
-        v.bonusScore = inRange(value, 0, INT32_MAX, d::BonusScore);
+        v.bonusScore = SettingsNumberIn(value, 0, INT32_MAX, d::BonusScore);
     } else if (key == kWait) {
-        v.waitPeriod = inRange(value, 0, d::MaxWaitPeriod, d::WaitPeriod);
+        v.waitPeriod = SettingsNumberIn(value, 0, d::MaxWaitPeriod, d::WaitPeriod);
     } else if (key == kCountDown) {
         v.countDownScore = SettingsTruth(value);
     } else if (key == kPasses) {
-        v.cardsToPass = inRange(value, 0, d::MaxCardsToPass, d::CardsToPass);
-    } else if (key == kState) {
-        const int state = inRange(value, 0, kMaximised, -1);
-        if (state >= 0) v.windowState = state == kMaximised ? kMaximised : 0;
-    } else if (key == kWidth || key == kHeight) {
-        const int size = inRange(value, 1, INT32_MAX, 0);
-        if (size > 0) (key == kWidth ? v.width : v.height) = size;
+        v.cardsToPass = SettingsNumberIn(value, 0, d::MaxCardsToPass, d::CardsToPass);
     }
 }
 
 SettingsFile blocks(const FiveColumnSettingsValues& v) {
-    const bool maximised = v.windowState.value_or(0) == kMaximised;
     SettingsFile f;
     f.addNumber(kTime, v.timeLimit)
         .addFlag(kSounds, v.playSounds)
@@ -77,10 +58,8 @@ SettingsFile blocks(const FiveColumnSettingsValues& v) {
         .addNumber(kBonus, v.bonusScore)
         .addNumber(kWait, v.waitPeriod)
         .addFlag(kCountDown, v.countDownScore)
-        .addNumber(kPasses, v.cardsToPass)
-        .addNumber(kState, maximised ? kMaximised : 0)
-        .addNumber(kWidth, maximised ? kFiveColumnWidth : v.width.value_or(kFiveColumnWidth))
-        .addNumber(kHeight, maximised ? kFiveColumnHeight : v.height.value_or(kFiveColumnHeight));
+        .addNumber(kPasses, v.cardsToPass);
+    AddStoredWindow(f, v.window, kFiveColumnWidth, kFiveColumnHeight);
     return f;
 }
 } // namespace
@@ -103,9 +82,7 @@ FiveColumnSettingsValues CurrentFiveColumnSettings(int windowState, int width, i
     v.waitPeriod = o.WaitPeriod;
     v.countDownScore = s.CountDownScore;
     v.cardsToPass = o.CardsToPass;
-    v.windowState = windowState;
-    v.width = width;
-    v.height = height;
+    v.window = {windowState, width, height};
     return v;
 }
 
@@ -115,7 +92,7 @@ QByteArray FiveColumnSettingsText(const FiveColumnSettingsValues& values) {
 
 FiveColumnSettingsValues ReadFiveColumnSettingsText(const QByteArray& text) {
     FiveColumnSettingsValues v;
-    ReadSettingsText(text, kKeys,
+    ReadSettingsText(text, kKeys + StoredWindowKeys(),
                      [&](const QString& key, const QString& value) { apply(v, key, value); });
     // A time bonus that would not fall from its maximum to its minimum is no bonus at all.
     if (v.timeBonusMax <= v.timeBonusMin) {
@@ -140,14 +117,11 @@ void ApplyFiveColumnSettings(const FiveColumnSettingsValues& v) {
 
 std::optional<FiveColumnSettingsValues> LoadFiveColumnSettings() {
     const QString path = FiveColumnSettingsPath();
-    if (!QFileInfo::exists(path)) {
-        FiveColumnSettingsValues first;
-        first.windowState = 0;
-        platform::WriteFileWhole(path, FiveColumnSettingsText(first));
-    }
-    QByteArray data;
-    if (!platform::ReadFileWhole(path, data)) return std::nullopt;
-    return ReadFiveColumnSettingsText(data);
+    FiveColumnSettingsValues first;
+    first.window.state = StoredWindow::Normal;
+    const auto data = LoadSettingsBytes(path, FiveColumnSettingsText(first));
+    if (!data) return std::nullopt;
+    return ReadFiveColumnSettingsText(*data);
 }
 
 bool WriteFiveColumnSettings(const FiveColumnSettingsValues& values) {

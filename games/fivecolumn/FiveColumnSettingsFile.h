@@ -4,7 +4,7 @@
 // file is read on. The window applies the time limit, the card backs and its own state and
 // size through its menu items and geometry.
 
-#include "services/SettingsFile.h"
+#include "services/SettingsValues.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,11 +30,7 @@ struct FiveColumnSettingsValues {
     int32_t waitPeriod = 2000;
     bool countDownScore = true;
     int cardsToPass = 1;
-    // The window: 0 normal, 2 maximised (a minimised window counts as normal), outer size in
-    // twips. Nothing read leaves the window as it is.
-    std::optional<int> windowState;
-    std::optional<int> width;
-    std::optional<int> height;
+    StoredWindow window;
 };
 
 // The values in force: Shared() and FiveColumnOptions(), with the window given.

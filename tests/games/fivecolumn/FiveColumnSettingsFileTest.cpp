@@ -33,8 +33,8 @@ TEST_F(FiveColumnSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
                                      "\r\n"));
     EXPECT_EQ(v->timeLimit, 60);
     EXPECT_EQ(v->deckDesign, 4);
-    EXPECT_EQ(v->windowState, 0);
-    EXPECT_EQ(v->width, 9540);
+    EXPECT_EQ(v->window.state, 0);
+    EXPECT_EQ(v->window.width, 9540);
 }
 
 TEST_F(FiveColumnSettingsFileTest, StoredValuesRoundTripAndAMaximisedWindowStoresTheDesignSize) {
@@ -59,7 +59,7 @@ TEST_F(FiveColumnSettingsFileTest, StoredValuesRoundTripAndAMaximisedWindowStore
     EXPECT_EQ(v.waitPeriod, 2500);
     EXPECT_FALSE(v.countDownScore);
     EXPECT_EQ(v.cardsToPass, 0);
-    EXPECT_EQ(v.windowState, 2);
+    EXPECT_EQ(v.window.state, 2);
 
     ResetFiveColumnDefaults();
     ApplyFiveColumnSettings(v);
@@ -90,8 +90,8 @@ TEST_F(FiveColumnSettingsFileTest, ValuesTheGameCannotTakeGiveTheirDefaultsAndRe
     EXPECT_EQ(v.cardsToPass, 1);
     EXPECT_EQ(v.waitPeriod, 2000);
     EXPECT_EQ(v.bonusScore, 200000);
-    EXPECT_EQ(v.windowState, 0); // a minimised window opens normal
-    EXPECT_FALSE(v.width);
+    EXPECT_EQ(v.window.state, 0); // a minimised window opens normal
+    EXPECT_FALSE(v.window.width);
     EXPECT_FALSE(v.countDownScore);
 
     // A minimum at or above the maximum would make the bonus rise: both go back.
@@ -109,5 +109,5 @@ TEST_F(FiveColumnSettingsFileTest, KeysInAnyOrderUnknownKeysAndTheLastKeyWins) {
                                             "[Cards To Pass]\r\n6\r\n");
     EXPECT_EQ(v.timeLimit, 75);
     EXPECT_EQ(v.cardsToPass, 6);
-    EXPECT_FALSE(v.windowState);
+    EXPECT_FALSE(v.window.state);
 }

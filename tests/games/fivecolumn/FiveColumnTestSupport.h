@@ -1,42 +1,16 @@
 #pragma once
-// Common ground for the five-column tests: the program-wide values saved and restored around
-// each test, the settings at their defaults, and decks laid out card by card.
+// The five-column tests: their fixture, decks dealt as laid out, and Hits in a row.
 
-#include "app/SharedState.h"
 #include "games/fivecolumn/FiveColumnGame.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <map>
+#include "../GameModelTestSupport.h"
 
-class FiveColumnTest : public ::testing::Test {
+class FiveColumnTest
+    : public GameModelTest<FiveColumnSettings, FiveColumnOptions, ResetFiveColumnDefaults> {
   protected:
-    void SetUp() override {
-        saved_ = Shared();
-        savedOptions_ = FiveColumnOptions();
-        ASSERT_TRUE(dir_.isValid());
-        Shared() = SharedState{};
-        Shared().ProgramFolder = dir_.path() + "/";
-        Shared().GameTitle = "Quintel!";
-        ResetFiveColumnDefaults();
-    }
-    void TearDown() override {
-        Shared() = saved_;
-        FiveColumnOptions() = savedOptions_;
-    }
+    FiveColumnTest() : GameModelTest("Quintel!") {}
 
-    QString folder() const { return dir_.path() + "/"; }
-
-    // A 52-card deck of twos unless placed otherwise: deck position p takes the code. The
-    // first card shown is position 2, and each Hit or pass moves one on.
-    static QStringList layDeck(const std::map<int, QString>& at) {
-        QStringList deck(53, QStringLiteral(" 2S"));
-        deck[0].clear();
-        for (const auto& [pos, code] : at)
-            deck[pos] = code;
-        return deck;
-    }
     // The game deals these decks, one per round, the last one again when they run out.
     static void dealDecks(FiveColumnGame& g, std::vector<QStringList> decks) {
         g.makeDeck = [decks, n = size_t(0)]() mutable {
@@ -68,9 +42,4 @@ class FiveColumnTest : public ::testing::Test {
         for (int c : columns)
             ASSERT_TRUE(g.hit(c).dealt) << c;
     }
-
-  private:
-    QTemporaryDir dir_;
-    SharedState saved_;
-    FiveColumnSettings savedOptions_;
 };
