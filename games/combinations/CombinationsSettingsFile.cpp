@@ -2,8 +2,6 @@
 
 #include "app/SharedState.h"
 #include "games/combinations/CombinationsSettings.h"
-#include "services/SettingsFile.h"
-#include "services/TextFile.h"
 
 namespace {
 const QString kSounds = QStringLiteral("[Play Sounds]");
@@ -19,58 +17,13 @@ const QString kWait = QStringLiteral("[Wait Period]");
 const QString kTime = QStringLiteral("[Time Limit]");
 const QString kBonusRound = QStringLiteral("[Bonus Round Score]");
 const QString kCountDown = QStringLiteral("[Count Down Score]");
-const QStringList kKeys = {kSounds,    kSpeed,      kMusic,     kDeck,       kPasses,
-                           kTwentyOne, kCardsUsed,  kFiveCards, kCompletion, kWait,
-                           kTime,      kBonusRound, kCountDown};
-
-const std::vector<int> kTimeLimits = {15, 30, 60, 90, 120};
-const std::vector<int> kSpeeds(std::begin(kTimerSpeeds), std::end(kTimerSpeeds));
-
-void apply(CombinationsSettingsValues& v, const QString& key, const QString& value) {
-    namespace d = CombinationsDefaults;
-    if (ReadStoredWindow(key, value, v.window)) return;
-    if (key == kSounds) {
-        v.playSounds = SettingsTruth(value);
-    } else if (key == kSpeed) {
-        const int i = SettingsTextIndex(value, kSpeeds);
-        if (i < 0) ++v.timerSpeedResets;
-        v.timerSpeed = i < 0 ? d::TimerSpeed : kSpeeds[size_t(i)];
-    } else if (key == kMusic) {
-        v.playMusic = SettingsTruth(value);
-    } else if (key == kDeck) {
-        v.deckDesign = SettingsNumberIn(value, 1, 4, 4);
-    } else if (key == kPasses) {
-        v.cardsToPass = SettingsNumberIn(value, 0, d::MaxCardsToPass, d::CardsToPass);
-    } else if (key == kTwentyOne) {
-        v.twentyOneBonusValue =
-            SettingsNumberIn(value, 0, d::MaxTwentyOneBonus, d::TwentyOneBonusValue);
-    } else if (key == kCardsUsed) {
-        v.cardsUsedBonusValue =
-            SettingsNumberIn(value, 0, d::MaxCardsUsedBonus, d::CardsUsedBonusValue);
-    } else if (key == kFiveCards) {
-        v.fiveCardsBonusValue =
-            SettingsNumberIn(value, 0, d::MaxFiveCardsBonus, d::FiveCardsBonusValue);
-    } else if (key == kCompletion) {
-        v.deckCompletionBonus =
-            SettingsNumberIn(value, 0, d::MaxDeckCompletionBonus, d::DeckCompletionBonus);
-    } else if (key == kWait) {
-        v.waitPeriod = SettingsNumberIn(value, 0, d::MaxWaitPeriod, d::WaitPeriod);
-    } else if (key == kTime) {
-        const int i = SettingsTextIndex(value, kTimeLimits);
-        v.timeLimit = i < 0 ? d::TimeLimit : kTimeLimits[size_t(i)];
-    } else if (key == kBonusRound) {
-        v.bonusRoundScore = SettingsNumberIn(value, 0, INT32_MAX, d::BonusRoundScore);
-    } else if (key == kCountDown) {
-        v.countDownScore = SettingsTruth(value);
-    }
-}
 } // namespace
 
 QString CombinationsSettingsPath() {
     return Shared().ProgramFolder + QLatin1String(kCombinationsSettingsFile);
 }
 
-CombinationsSettingsValues CurrentCombinationsSettings(int windowState, int width, int height) {
+CombinationsSettingsValues CurrentCombinationsSettings() {
     const SharedState& s = Shared();
     const CombinationsSettings& o = CombinationsOptions();
     CombinationsSettingsValues v;
@@ -87,11 +40,11 @@ CombinationsSettingsValues CurrentCombinationsSettings(int windowState, int widt
     v.timeLimit = s.TimeLimit;
     v.bonusRoundScore = s.BonusRoundScore;
     v.countDownScore = s.CountDownScore;
-    v.window = {windowState, width, height};
     return v;
 }
 
-QByteArray CombinationsSettingsText(const CombinationsSettingsValues& v) {
+SettingsFile CombinationsSettingsBlocks(const CombinationsSettingsValues& v,
+                                        const WindowGeometry& window) {
     SettingsFile f;
     // The counter speed keeps the blank a number is written with.
     f.addFlag(kSounds, v.playSounds)
@@ -107,14 +60,38 @@ QByteArray CombinationsSettingsText(const CombinationsSettingsValues& v) {
         .addNumber(kTime, v.timeLimit)
         .addNumber(kBonusRound, v.bonusRoundScore)
         .addFlag(kCountDown, v.countDownScore);
-    AddStoredWindow(f, v.window, kCombinationsWidth, kCombinationsHeight);
-    return f.text() + "\r\n";
+    AddWindowBlocks(f, window, kCombinationsDesignSize).endWithExtraLineEnd();
+    return f;
+}
+
+SettingsReader& AddCombinationsKeys(SettingsReader& r, CombinationsSettingsValues& v) {
+    namespace d = CombinationsDefaults;
+    return r
+        .text(kSpeed,
+              [&v](const QString& value) {
+                  const int i = SettingsTextIndex(value, {90, 180, 360});
+                  if (i < 0) ++v.timerSpeedResets;
+                  v.timerSpeed = i < 0 ? d::TimerSpeed : kTimerSpeeds[i];
+              })
+        .flag(kSounds, v.playSounds)
+        .flag(kMusic, v.playMusic)
+        .number(kDeck, 1, 4, 4, v.deckDesign) // anything else is Palm Tree
+        .number(kPasses, 0, d::MaxCardsToPass, d::CardsToPass, v.cardsToPass)
+        .number(kTwentyOne, 0, d::MaxTwentyOneBonus, d::TwentyOneBonusValue, v.twentyOneBonusValue)
+        .number(kCardsUsed, 0, d::MaxCardsUsedBonus, d::CardsUsedBonusValue, v.cardsUsedBonusValue)
+        .number(kFiveCards, 0, d::MaxFiveCardsBonus, d::FiveCardsBonusValue, v.fiveCardsBonusValue)
+        .number(kCompletion, 0, d::MaxDeckCompletionBonus, d::DeckCompletionBonus,
+                v.deckCompletionBonus)
+        .number(kWait, 0, d::MaxWaitPeriod, d::WaitPeriod, v.waitPeriod)
+        .choice(kTime, {15, 30, 60, 90, 120}, d::TimeLimit, [&v](int t) { v.timeLimit = t; })
+        .number(kBonusRound, 0, INT32_MAX, d::BonusRoundScore, v.bonusRoundScore)
+        .flag(kCountDown, v.countDownScore);
 }
 
 CombinationsSettingsValues ReadCombinationsSettingsText(const QByteArray& text) {
     CombinationsSettingsValues v;
-    ReadSettingsText(text, kKeys + StoredWindowKeys(),
-                     [&](const QString& key, const QString& value) { apply(v, key, value); });
+    SettingsReader r;
+    AddCombinationsKeys(r, v).apply(text);
     return v;
 }
 
@@ -132,17 +109,4 @@ void ApplyCombinationsSettings(const CombinationsSettingsValues& v) {
     o.WaitPeriod = v.waitPeriod;
     s.BonusRoundScore = v.bonusRoundScore;
     s.CountDownScore = v.countDownScore;
-}
-
-std::optional<CombinationsSettingsValues> LoadCombinationsSettings() {
-    const QString path = CombinationsSettingsPath();
-    CombinationsSettingsValues first;
-    first.window.state = StoredWindow::Normal;
-    const auto data = LoadSettingsBytes(path, CombinationsSettingsText(first));
-    if (!data) return std::nullopt;
-    return ReadCombinationsSettingsText(*data);
-}
-
-bool WriteCombinationsSettings(const CombinationsSettingsValues& values) {
-    return WriteProgramFile(CombinationsSettingsPath(), CombinationsSettingsText(values));
 }

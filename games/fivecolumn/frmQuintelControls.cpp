@@ -32,8 +32,8 @@ frmQuintel::frmQuintel(QWidget* parent) : GameWindow(*FindGameByWindow("frmQuint
 
 frmQuintel::~frmQuintel() = default;
 
-QLabel* frmQuintel::makeLabel(const QString& name, const QString& caption, double points,
-                              bool bold, uint32_t colour) {
+QLabel* frmQuintel::makeLabel(const QString& name, const QString& caption, double points, bool bold,
+                              uint32_t colour) {
     QLabel* l = label(name);
     if (!l) {
         l = new QLabel(centralWidget());
@@ -96,7 +96,8 @@ void frmQuintel::createControls() {
         hits_[size_t(c)] = hit;
     }
     for (auto& column : columns_)
-        for (CardPicture* img : column) img->raise(); // lower rows overlap the ones above
+        for (CardPicture* img : column)
+            img->raise(); // lower rows overlap the ones above
 
     nextCard_ = new CardPicture("NextCardPicture", area);
     nextCard_->setGeometry(TwRect(1875, 105, kCardWidth, kCardHeight));
@@ -145,7 +146,7 @@ void frmQuintel::createControls() {
     for (size_t i = 0; i < rows.size(); ++i) {
         const ScoreTableRow& row = rows[i];
         const QString total = row.total == 0 ? "lblNothing" : QString("lbl%1").arg(row.total);
-        const QString points = row.total == 0      ? QString("lblScore0")
+        const QString points = row.total == 0     ? QString("lblScore0")
                                : row.total >= 104 ? QString("lblScore%1").arg(row.total)
                                                   : QString("lblscore%1").arg(row.total);
         const int top = row.total == 0 ? 2880 : 250 + 292 * int(i);

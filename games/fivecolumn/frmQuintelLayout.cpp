@@ -49,9 +49,11 @@ void frmQuintel::Form_Resize() {
 
 void frmQuintel::layoutControls(int w, int h) {
     for (int c = 0; c < 5; ++c)
-        for (CardPicture* img : columns_[size_t(c)]) MoveLeftTw(img, w * kColumnShare[c]);
+        for (CardPicture* img : columns_[size_t(c)])
+            MoveLeftTw(img, w * kColumnShare[c]);
     auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)][0]); };
-    for (int c = 0; c < 5; ++c) MoveLeftTw(hits_[size_t(c)], TwLeft(column(c)) + 1);
+    for (int c = 0; c < 5; ++c)
+        MoveLeftTw(hits_[size_t(c)], TwLeft(column(c)) + 1);
 
     auto* outline = findChild<QFrame*>("ScoringLabelOutline");
     const int outlineLeft = TwLeft(column(0));
@@ -80,8 +82,8 @@ void frmQuintel::layoutControls(int w, int h) {
     const int right = bx + TwWidth(box) - 15;
     PlaceBevelLine(findChild<QWidget*>("ScoreBevelSide"), right, by + 15, right,
                    by + TwHeight(box) - 15);
-    PlaceBevelLine(findChild<QWidget*>("ScoreBevelBottom"), bx + 15, by + TwHeight(box) - 15,
-                   right, by + TwHeight(box) - 15);
+    PlaceBevelLine(findChild<QWidget*>("ScoreBevelBottom"), bx + 15, by + TwHeight(box) - 15, right,
+                   by + TwHeight(box) - 15);
     QLabel* score = label("lblTotalScore");
     MoveTw(score, centreLeft(box, score), by + (TwHeight(box) - TwHeight(score)) / 2.0);
 

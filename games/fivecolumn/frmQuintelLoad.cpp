@@ -44,25 +44,24 @@ void frmQuintel::Form_Load() {
 }
 
 void frmQuintel::ReadSettingsINI() {
-    const std::optional<FiveColumnSettingsValues> v = LoadFiveColumnSettings();
-    if (!v) return; // unreadable: the defaults stay
-    ApplyFiveColumnSettings(*v);
-    ApplyStoredTimeLimit(v->timeLimit);
-    SetSoundsSwitch(v->playSounds);
-    SetMusicSwitch(v->playMusic);
-    ApplyStoredDeckDesign(v->deckDesign);
-    if (v->window.maximised()) {
-        setWindowState(Qt::WindowMaximized);
-    } else {
-        setWindowState(Qt::WindowNoState);
-        resize(v->window.width ? Tw(*v->window.width) : width(),
-               v->window.height ? Tw(*v->window.height) : height());
-    }
+    FiveColumnSettingsValues v;
+    SettingsReader r;
+    AddFiveColumnKeys(r, v);
+    ReadWindowBlocks(r, *this);
+    // A missing file is written first with the defaults and the window as it is.
+    if (!r.load(FiveColumnSettingsPath(), FiveColumnSettingsBlocks(v, GeometryOf(*this))))
+        return; // unreadable: the defaults stay
+    CheckTimeBonusEnds(v);
+    ApplyFiveColumnSettings(v);
+    ApplyStoredTimeLimit(v.timeLimit);
+    SetSoundsSwitch(v.playSounds);
+    SetMusicSwitch(v.playMusic);
+    ApplyStoredDeckDesign(v.deckDesign);
 }
 
 void frmQuintel::WriteSettingsINI() {
-    const WindowGeometry g = GeometryOf(*this);
-    WriteFiveColumnSettings(CurrentFiveColumnSettings(g.state, g.width, g.height));
+    FiveColumnSettingsBlocks(CurrentFiveColumnSettings(), GeometryOf(*this))
+        .write(FiveColumnSettingsPath());
 }
 
 void frmQuintel::CheckForCustom() {

@@ -54,7 +54,8 @@ void frmQuintel::ShowGraphics(bool visible) {
 }
 
 void frmQuintel::ShowHitButtons(bool visible) {
-    for (QPushButton* b : hits_) b->setVisible(visible);
+    for (QPushButton* b : hits_)
+        b->setVisible(visible);
     cmdGiveUp_->setVisible(visible);
 }
 
@@ -102,13 +103,16 @@ void frmQuintel::showColumn(int c) {
 
 void frmQuintel::showNextCard() {
     const QString card = game_.board().nextCard();
-    if (card.isEmpty()) nextCard_->showPicture("EMPTY", false);
-    else nextCard_->showPicture(card.trimmed(), true);
+    if (card.isEmpty())
+        nextCard_->showPicture("EMPTY", false);
+    else
+        nextCard_->showPicture(card.trimmed(), true);
     cmdPass_->setEnabled(game_.board().canPass());
 }
 
 void frmQuintel::closeColumns() {
-    for (int c = 0; c < 5; ++c) hits_[size_t(c)]->setEnabled(game_.board().canHit(c));
+    for (int c = 0; c < 5; ++c)
+        hits_[size_t(c)]->setEnabled(game_.board().canHit(c));
 }
 
 void frmQuintel::cmdHit_Click(int index) {
@@ -174,13 +178,14 @@ void frmQuintel::showRound() {
     label("lblRound")->setText("Round: " + QString::number(game_.round()));
     label("lblRound")->adjustSize();
     setTimeBonus(FiveColumnOptions().TimeBonusMax);
-    for (int c = 0; c < 5; ++c) showColumn(c);
+    for (int c = 0; c < 5; ++c)
+        showColumn(c);
     showNextCard();
     pile_->setPixmap(CardPictureList().byKey("FULL"));
     ShowCards(true);
     ShowHitButtons(true);
-    for (const char* name : {"lblTime", "lblTimeBonus", "lblHighScore", "lblScore",
-                             "lblTotalScore"})
+    for (const char* name :
+         {"lblTime", "lblTimeBonus", "lblHighScore", "lblScore", "lblTotalScore"})
         label(name)->show();
     for (const char* name : {"ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom"})
         findChild<QWidget*>(name)->show();

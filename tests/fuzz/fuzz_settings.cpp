@@ -19,11 +19,6 @@ bool between(int64_t v, int64_t low, int64_t high) {
     return v >= low && v <= high;
 }
 
-void requireWindow(const StoredWindow& w) {
-    require(!w.state || *w.state == StoredWindow::Normal || *w.state == StoredWindow::Maximised);
-    require(w.width.value_or(1) > 0 && w.height.value_or(1) > 0);
-}
-
 void fuzzTwentyOneReaders(const QByteArray& text) {
     const FiveColumnSettingsValues q = ReadFiveColumnSettingsText(text);
     require(q.timeLimit % 15 == 0 && between(q.timeLimit, 15, 75));
@@ -32,7 +27,6 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
     require(q.timeBonusMax > q.timeBonusMin);
     require(between(q.waitPeriod, 0, 60000) && between(q.cardsToPass, 0, 10));
     require(q.bonusScore >= 0);
-    requireWindow(q.window);
 
     const CombinationsSettingsValues b = ReadCombinationsSettingsText(text);
     require(b.timerSpeed == 90 || b.timerSpeed == 180 || b.timerSpeed == 360);
@@ -43,7 +37,6 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
     require(between(b.fiveCardsBonusValue, 0, 50000));
     require(between(b.deckCompletionBonus, 0, 1000000));
     require(between(b.waitPeriod, 0, 60000) && b.bonusRoundScore >= 0);
-    requireWindow(b.window);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 // settings saved and restored around each test, a temporary program folder, the settings at
 // their defaults, and decks laid out card by card.
 
+#include "LaidOutDeck.h"
 #include "app/SharedState.h"
 
 #include <QStringList>
@@ -32,13 +33,7 @@ class GameModelTest : public ::testing::Test {
     QString folder() const { return dir_.path() + "/"; }
 
     // A 52-card deck of twos unless placed otherwise: deck position p takes the code.
-    static QStringList layDeck(const std::map<int, QString>& at) {
-        QStringList deck(53, QStringLiteral(" 2S"));
-        deck[0].clear();
-        for (const auto& [pos, code] : at)
-            deck[pos] = code;
-        return deck;
-    }
+    static QStringList layDeck(const std::map<int, QString>& at) { return LaidOutDeck(at); }
 
   private:
     QString title_;

@@ -9,11 +9,18 @@ class CombinationsSettingsFileTest : public CombinationsTest {
         QFile f(folder() + "Brisko.Ini");
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The window's load: the file written first when missing, then read.
+    CombinationsSettingsValues load() const {
+        CombinationsSettingsValues v;
+        SettingsReader r;
+        AddCombinationsKeys(r, v).load(folder() + "Brisko.Ini",
+                                       CombinationsSettingsBlocks(v, {WindowNormal, 9060, 7155}));
+        return v;
+    }
 };
 
 TEST_F(CombinationsSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
-    const auto v = LoadCombinationsSettings();
-    ASSERT_TRUE(v);
+    const auto v = std::optional(load());
     EXPECT_EQ(fileText(), QByteArray("[Play Sounds]\r\nTrue\r\n\r\n"
                                      "[Timer Speed]\r\n 90\r\n\r\n"
                                      "[Play Music]\r\nFalse\r\n\r\n"
@@ -45,7 +52,9 @@ TEST_F(CombinationsSettingsFileTest, StoredValuesRoundTrip) {
     Shared().BonusRoundScore = 2147483647;
     Shared().CountDownScore = false;
     Shared().DeckDesign = 1;
-    ASSERT_TRUE(WriteCombinationsSettings(CurrentCombinationsSettings(2, 12000, 9000)));
+    ASSERT_TRUE(
+        CombinationsSettingsBlocks(CurrentCombinationsSettings(), {WindowMaximised, 12000, 9000})
+            .write(folder() + "Brisko.Ini"));
     EXPECT_TRUE(fileText().contains("[Timer Speed]\r\n 360\r\n"));
     EXPECT_TRUE(fileText().contains("[Width]\r\n9060\r\n\r\n[Height]\r\n7155\r\n"));
     const CombinationsSettingsValues v = ReadCombinationsSettingsText(fileText());
@@ -60,7 +69,6 @@ TEST_F(CombinationsSettingsFileTest, StoredValuesRoundTrip) {
     EXPECT_EQ(v.bonusRoundScore, 2147483647);
     EXPECT_FALSE(v.countDownScore);
     EXPECT_EQ(v.deckDesign, 1);
-    EXPECT_EQ(v.window.state, 2);
 }
 
 TEST_F(CombinationsSettingsFileTest, ValuesTheGameCannotTakeGiveTheirDefaults) {
@@ -73,7 +81,6 @@ TEST_F(CombinationsSettingsFileTest, ValuesTheGameCannotTakeGiveTheirDefaults) {
                                      "[Cards To Pass]\r\n70000\r\n\r\n"
                                      "[Deck]\r\n7\r\n\r\n"
                                      "[Play Sounds]\r\ntrue\r\n\r\n"
-                                     "[State]\r\n1\r\n\r\n"
                                      "[Bonus Round Score]\r\n99\r\n");
     EXPECT_EQ(v.timerSpeed, 90);
     EXPECT_EQ(v.timerSpeedResets, 1);
@@ -84,7 +91,6 @@ TEST_F(CombinationsSettingsFileTest, ValuesTheGameCannotTakeGiveTheirDefaults) {
     EXPECT_EQ(v.cardsToPass, 3);
     EXPECT_EQ(v.deckDesign, 4); // Palm Tree
     EXPECT_FALSE(v.playSounds);
-    EXPECT_EQ(v.window.state, 0);
     EXPECT_EQ(v.bonusRoundScore, 99); // read on after the bad values
 
     // " 180" (its blank skipped) and "180" both give the slow counter.

@@ -5,28 +5,17 @@
 #include "games/fivecolumn/FiveColumnSettings.h"
 
 #include "../GameModelTestSupport.h"
+#include "FiveColumnDecks.h"
 
 class FiveColumnTest
     : public GameModelTest<FiveColumnSettings, FiveColumnOptions, ResetFiveColumnDefaults> {
   protected:
     FiveColumnTest() : GameModelTest("Quintel!") {}
 
-    // The game deals these decks, one per round, the last one again when they run out.
     static void dealDecks(FiveColumnGame& g, std::vector<QStringList> decks) {
-        g.makeDeck = [decks, n = size_t(0)]() mutable {
-            Shared().Deck = decks[std::min(n++, decks.size() - 1)];
-            return true;
-        };
+        DealDecks(g, std::move(decks));
     }
-    // Cards for five columns of 21 (ace and king each), dealt column by column.
-    static QStringList fiveTwentyOnes() {
-        std::map<int, QString> at;
-        for (int c = 0; c < 5; ++c) {
-            at[2 + 2 * c] = " 1H";
-            at[3 + 2 * c] = " 13C";
-        }
-        return layDeck(at);
-    }
+    static QStringList fiveTwentyOnes() { return FiveTwentyOnes(); }
     // Two tens for each of columns 0 to 3 (80 in all), then the cards meant for column 4.
     static QStringList fourTwentiesThen(const std::vector<QString>& fifth) {
         std::map<int, QString> at;
