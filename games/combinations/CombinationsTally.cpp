@@ -23,6 +23,7 @@ std::vector<TallyStep> countUp(int32_t& score, int64_t amount, int64_t each) {
 
 CombinationsTally ComputeTally(const TallyInput& in) {
     CombinationsTally t;
+    t.countUp = in.countUp;
     int32_t score = in.score;
     t.cardsUsed = in.cardsUsed;
     t.cardsAmount = int64_t(in.cardsUsed) * in.cardsUsedBonusValue;

@@ -13,6 +13,7 @@ struct TallyStep {
 };
 
 struct CombinationsTally {
+    bool countUp = true; // step by step; else each bonus at once and a pause
     int cardsUsed = 0;
     int64_t cardsAmount = 0;
     std::vector<TallyStep> cardSteps; // one per card used; empty when added at once

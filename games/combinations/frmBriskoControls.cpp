@@ -265,6 +265,7 @@ void frmBrisko::layoutControls(int w) {
     message->adjustSize();
     message->move(outline->x() + (outline->width() - message->width()) / 2,
                   outline->y() + (outline->height() - message->height()) / 2);
+    label("lblHighScore")->adjustSize(); // its caption is the table's top score
     for (const char* name : {"lblHighScore", "lblRound", "lblCardsUsed"})
         MoveLeftTw(label(name), frameLeft);
     QLabel* used = label("lblCardsUsed");

@@ -356,7 +356,7 @@ void frmBrisko::tally(const CombinationsRoundEnd& end) {
     QLabel* count = label("lblCardsUsedCount");
     SetForeColour(used, kVbRed);
     SetForeColour(count, kVbRed);
-    if (t.cardSteps.empty()) {
+    if (!t.countUp) {
         setTotalScore(t.scoreAfterCards);
         setValue("lblCardsUsedCount", "0");
         platform::Sleep(500);
@@ -382,7 +382,7 @@ void frmBrisko::tally(const CombinationsRoundEnd& end) {
             findChild<QLabel*>(name)->repaint();
         }
         platform::Sleep(750);
-        if (t.twentyOneSteps.empty() && t.twentyOnesAmount != 0 && !Shared().CountDownScore) {
+        if (!t.countUp) {
             setTotalScore(t.score);
             platform::Sleep(500);
         }
@@ -393,7 +393,6 @@ void frmBrisko::tally(const CombinationsRoundEnd& end) {
             PlaySound("CountScore.wav");
             label("lblTotalScore")->repaint();
         }
-        if (!Shared().CountDownScore && t.twentyOnesAmount == 0) platform::Sleep(500);
         for (const char* name : names)
             SetForeColour(findChild<QLabel*>(name), kVbBlue);
         for (const char* name : {"lblRoundScore", "lblRoundScoreCount"})

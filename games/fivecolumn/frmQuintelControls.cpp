@@ -181,7 +181,7 @@ void frmQuintel::createControls() {
     timeBonus->setParent(Surface());
     timeBonus->setGeometry(TwRect(390, 420, 375, 240));
     makeLabel("lblTime", "Time Bonus:", 8.25, true, kVbBlack);
-    makeLabel("lblHighScore", "High Score:", 8.25, false, kVbBlue);
+    makeLabel("lblHighScore", "High Score:", 8.25, false, kVbBlue)->move(Tw(6540), Tw(1320));
     for (const char* name : {"lblScore", "ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom",
                              "lblTotalScore", "lblHighScore", "lblTime"})
         findChild<QWidget*>(name)->hide();

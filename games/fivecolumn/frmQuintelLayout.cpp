@@ -97,6 +97,7 @@ void frmQuintel::layoutControls(int w, int h) {
     QLabel* heading = label("lblCurrentRoundScore");
     heading->setGeometry(frmScore_->x(), heading->y(), frmScore_->width(), heading->height());
     centreOver(cmdGiveUp_, frmScore_);
+    label("lblHighScore")->adjustSize(); // its caption is the table's top score
     centreOver(label("lblHighScore"), box);
     centreOver(label("lblRound"), cmdPass_);
     MoveTw(frmSplash(), w / 2.0 - TwWidth(frmSplash()) / 2.0,
