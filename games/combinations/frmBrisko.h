@@ -52,6 +52,7 @@ class frmBrisko : public GameWindow {
     void ReadSettingsINI() override;
     void WriteSettingsINI() override;
     void CheckForCustom() override;
+    void ShowCustomScoring() override;
     void RefreshPlayCard() override;
     RulesValues RulesValuesNow() const override;
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 #include "../LaidOutDeck.h"
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
+#include "frame/CustomScoringDialog.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/frmBrisko.h"
 #include "platform/GameTimer.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 
 class BriskoWindowTest : public testsupport::GameWindowTest {
   protected:
@@ -217,4 +219,34 @@ TEST_F(BriskoWindowTest, Renders) {
     w->cmdPause()->click();
     w->showMaximized();
     EXPECT_TRUE(w->grab().save(out + "/brisko-maximised.png"));
+}
+
+TEST_F(BriskoWindowTest, CustomScoringStoresEachBoxAndTheCounterSpeed) {
+    auto w = open();
+    platform::MessageScript script;
+    int shown = 0;
+    platform::ModalDriver driver([&shown](QDialog& d) {
+        ++shown;
+        auto* dlg = static_cast<CustomScoringDialog*>(&d);
+        EXPECT_EQ(dlg->box("txtWaitPeriod")->text(), "2.5");
+        EXPECT_TRUE(dlg->findChild<QRadioButton*>("optDefault")->isChecked());
+        dlg->box("txtNumberOfCardsToPass")->setText("11");
+        dlg->box("txtBonus")->setText("99");
+        dlg->findChild<QRadioButton*>("optSlow")->setChecked(true);
+        dlg->cmdOK()->click();
+        EXPECT_TRUE(dlg->isVisible() || dlg->result() != QDialog::Accepted);
+        dlg->cmdCancel()->click();
+    });
+    CombinationsOptions().WaitPeriod = 2500;
+    w->mnuCustom_Click();
+    EXPECT_EQ(shown, 1);
+    ASSERT_FALSE(script.texts().empty());
+    EXPECT_EQ(script.texts()[0], "Sorry, you cannot pass more than 10 cards.");
+    EXPECT_EQ(CombinationsOptions().CardsToPass, 3); // a rejected count is not kept
+    EXPECT_EQ(Shared().BonusRoundScore, 99);
+    EXPECT_EQ(CombinationsOptions().WaitPeriod, 2500);
+    EXPECT_EQ(CombinationsOptions().TimerSpeed, 180);
+    EXPECT_EQ(w->Timer3()->interval(), 180);
+    EXPECT_TRUE(Shared().CustomScoring);
+    EXPECT_EQ(w->statusText(1), "Make 99 for bonus round.  ");
 }
