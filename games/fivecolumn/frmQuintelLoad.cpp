@@ -68,8 +68,6 @@ void frmQuintel::CheckForCustom() {
     Shared().CustomScoring = FiveColumnScoringIsCustom();
 }
 
-void frmQuintel::ShowCustomScoring() {}
-
 RulesValues frmQuintel::RulesValuesNow() const {
     RulesValues v = GameWindow::RulesValuesNow();
     const FiveColumnSettings& o = FiveColumnOptions();

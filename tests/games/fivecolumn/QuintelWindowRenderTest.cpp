@@ -13,8 +13,14 @@ TEST_F(QuintelWindowTest, RendersStartMidRoundRoundScorePausedAndGameOver) {
     w->show();
     platform::ProgramTime::advance(13 * 200);
     EXPECT_TRUE(w->grab().save(out + "/quintel-start.png"));
-    dealDecks(*w, {LaidOutDeck({{2, " 1S"}, {3, " 12H"}, {4, " 7D"}, {5, " 9C"}, {6, " 13S"},
-                                {7, " 4H"}, {8, " 10C"}, {9, " 1D"}})});
+    dealDecks(*w, {LaidOutDeck({{2, " 1S"},
+                                {3, " 12H"},
+                                {4, " 7D"},
+                                {5, " 9C"},
+                                {6, " 13S"},
+                                {7, " 4H"},
+                                {8, " 10C"},
+                                {9, " 1D"}})});
     w->cmdPlay()->click();
     hits(*w, {0, 1, 1, 2, 3, 3, 4, 0});
     platform::ProgramTime::advance(12000);
@@ -25,6 +31,7 @@ TEST_F(QuintelWindowTest, RendersStartMidRoundRoundScorePausedAndGameOver) {
     w->showMaximized();
     EXPECT_TRUE(w->grab().save(out + "/quintel-maximised.png"));
     w->showNormal();
-    for (int r = 0; r < 3; ++r) w->findChild<QPushButton*>("cmdGiveUp")->click();
+    for (int r = 0; r < 3; ++r)
+        w->findChild<QPushButton*>("cmdGiveUp")->click();
     EXPECT_TRUE(w->grab().save(out + "/quintel-gameover.png"));
 }

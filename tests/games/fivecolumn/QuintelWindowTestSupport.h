@@ -12,6 +12,7 @@
 #include "platform/Modal.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
