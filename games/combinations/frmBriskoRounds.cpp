@@ -4,6 +4,7 @@
 #include "games/combinations/frmBrisko.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"

@@ -6,6 +6,7 @@
 #include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "frame/WindowSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"

@@ -5,6 +5,7 @@
 
 #include "app/PictureList.h"
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
