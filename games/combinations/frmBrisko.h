@@ -54,6 +54,7 @@ class frmBrisko : public GameWindow {
     void CheckForCustom() override;
     void ShowCustomScoring() override;
     void RefreshPlayCard() override;
+    void HoldGameTimers(bool hold) override;
     RulesValues RulesValuesNow() const override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -92,4 +93,5 @@ class frmBrisko : public GameWindow {
     QProgressBar* bar_ = nullptr;
     platform::GameTimer* timer3_ = nullptr;
     platform::GameTimer* timer5_ = nullptr;
+    bool timersHeld_ = false; // a question, a window or a minimise holds the counter
 };

@@ -86,13 +86,24 @@ void frmBrisko::RefreshPlayCard() {
 void frmBrisko::syncCounter() {
     const TwentyOneCounter& c = game_.counter();
     bar_->setValue(c.value());
-    const bool run = c.running() && state() == State::Running && !isMinimized();
+    const bool run = c.running() && state() == State::Running && !timersHeld_;
     if (run != timer3_->isEnabled()) timer3_->setEnabled(run);
-    if (c.blinking() != timer5_->isEnabled()) timer5_->setEnabled(c.blinking());
+    const bool blink = c.blinking() && !timersHeld_;
+    if (blink != timer5_->isEnabled()) timer5_->setEnabled(blink);
     if (!c.blinking())
         SetForeColour(label("lblTwentyoneTime") ? label("lblTwentyoneTime")
                                                 : label("lblTwentyoneTime"),
                       kVbBlue);
+}
+
+void frmBrisko::HoldGameTimers(bool hold) {
+    timersHeld_ = hold;
+    if (hold) {
+        timer3_->setEnabled(false);
+        timer5_->setEnabled(false);
+        return;
+    }
+    syncCounter();
 }
 
 void frmBrisko::enableCommands(bool on) {

@@ -250,3 +250,21 @@ TEST_F(BriskoWindowTest, CustomScoringStoresEachBoxAndTheCounterSpeed) {
     EXPECT_TRUE(Shared().CustomScoring);
     EXPECT_EQ(w->statusText(1), "Make 99 for bonus round.  ");
 }
+
+TEST_F(BriskoWindowTest, MinimisingHoldsTheCounterAndARestoreRunsItOn) {
+    auto w = open();
+    w->show();
+    dealDeck(*w, twentyOnePairs());
+    w->cmdPlay()->click();
+    hits(*w, {0, 0});
+    platform::ProgramTime::advance(10 * 90);
+    w->showMinimized();
+    EXPECT_FALSE(w->Timer3()->isEnabled());
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    const int at = w->ProgressBar1()->value();
+    platform::ProgramTime::advance(5000);
+    EXPECT_EQ(w->ProgressBar1()->value(), at);
+    w->showNormal();
+    EXPECT_TRUE(w->Timer3()->isEnabled());
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+}
