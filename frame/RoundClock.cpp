@@ -1,5 +1,6 @@
 #include "frame/RoundClock.h"
 
+#include "app/SharedState.h"
 #include "platform/GameTimer.h"
 
 #include <QPainter>
@@ -29,6 +30,18 @@ QImage& ClockSurface::canvas() {
 int ClockDegrees(int timeLimit, int seconds) {
     if (timeLimit <= 0) return 0;
     return int(std::nearbyint(360.0 / timeLimit * seconds)); // ties go to the even neighbour
+}
+
+RoundSecond AdvanceRoundSecond() {
+    SharedState& s = Shared();
+    s.ElapsedSeconds += 1;
+    s.GaugeElapsed = s.ElapsedSeconds;
+    RoundSecond r;
+    r.elapsed = s.ElapsedSeconds;
+    r.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
+    r.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
+    r.timeUp = s.ElapsedSeconds >= s.TimeLimit;
+    return r;
 }
 
 void RoundClock::Init(ClockSurface& surface, platform::GameTimer& timer2) {

@@ -61,3 +61,12 @@ class RoundClock {
 // Degrees of the round used after `seconds`: 360 / limit x seconds rounded half to even.
 // A limit of 0 or below has no clock: 0.
 int ClockDegrees(int timeLimit, int seconds);
+
+// One second of a round's clock: ElapsedSeconds and GaugeElapsed advance together.
+struct RoundSecond {
+    int elapsed = 0;
+    int secondsLeft = 0;
+    int angle = 0;       // of the pie for the new second
+    bool timeUp = false; // the limit is reached
+};
+RoundSecond AdvanceRoundSecond();

@@ -4,11 +4,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/combinations/CombinationsRules.h"
+#include "games/combinations/CombinationsSettings.h"
+#include "games/combinations/frmBrisko.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 90; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = CombinationsDefaults::TimeLimit;
 
 const GameProfile kProfile{
     .quitTip = "Closes Brisko ",
@@ -38,7 +40,7 @@ const GameProfile kProfile{
     .designNumbers = {4, 2, 3, 1},
     .loadDeckDesign = 0,
     .refreshPlayCard = true,
-    .clearPause = PauseAround::None,
+    .clearPause = PauseAround::Button, // a time-up must not enter a table being cleared
     .rulesPause = PauseAround::None,
     .aboutPause = PauseAround::Flag,
     .quit = QuitStyle::Pausing,
@@ -49,11 +51,11 @@ const GameProfile kProfile{
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 250000;
-    v.TwentyOneBonusValue = 1000;
-    v.FiveCardsBonusValue = 750;
-    v.DeckCompletionBonus = 100000;
-    v.CardsUsedBonusValue = 100;
+    v.BonusRoundScore = CombinationsDefaults::BonusRoundScore;
+    v.TwentyOneBonusValue = CombinationsDefaults::TwentyOneBonusValue;
+    v.FiveCardsBonusValue = CombinationsDefaults::FiveCardsBonusValue;
+    v.DeckCompletionBonus = CombinationsDefaults::DeckCompletionBonus;
+    v.CardsUsedBonusValue = CombinationsDefaults::CardsUsedBonusValue;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -63,7 +65,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Brisko!",
     .window = "frmBrisko",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmBrisko; },
     .tableName = "Brisko Hi Score Table ",
     .defaultTime = kTimeLimit,
     .mailMinimum = 700000,

@@ -47,7 +47,8 @@ bool frmElevens::OpenSavedGame(const QString& fileName) {
     Shared().Deck = QStringList(SavedDeckSize(game->cardGoal) + 1, QString());
 
     QList<int> offered;
-    for (const TimeItem& t : profile().timeItems) offered << t.seconds;
+    for (const TimeItem& t : profile().timeItems)
+        offered << t.seconds;
     if (ShowSavedGameInformation(*game, Shared().TimeLimit, offered, this))
         TimeItem_Click(game->timeLimit);
 

@@ -3,11 +3,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/fivecolumn/FiveColumnRules.h"
+#include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/fivecolumn/frmQuintel.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 60; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = FiveColumnDefaults::TimeLimit;
 
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
@@ -46,11 +48,11 @@ const GameProfile kProfile{
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusScore = 200000;
-    v.TimeBonusMax = 300;
-    v.TimeBonusMin = 100;
-    v.TimeBonusStep = float(v.TimeBonusMax - v.TimeBonusMin) / float(v.TimeLimit);
-    v.CardsToPass = 1;
+    v.BonusScore = FiveColumnDefaults::BonusScore;
+    v.TimeBonusMax = FiveColumnDefaults::TimeBonusMax;
+    v.TimeBonusMin = FiveColumnDefaults::TimeBonusMin;
+    v.TimeBonusStep = TimeBonusStep(v.TimeBonusMax, v.TimeBonusMin, v.TimeLimit);
+    v.CardsToPass = FiveColumnDefaults::CardsToPass;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -60,7 +62,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Quintel!",
     .window = "frmQuintel",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmQuintel; },
     .tableName = "Quintel Hi Score Table ",
     .defaultTime = kTimeLimit,
     .mailMinimum = 600000,

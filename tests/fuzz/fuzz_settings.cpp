@@ -1,12 +1,14 @@
 // Fuzzes the settings readers: any bytes as each game's settings file, applied through
 // handlers that check every value they are given is one the window can take.
 #include "app/SharedState.h"
+#include "games/combinations/CombinationsSettingsFile.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/towers/TowersSettings.h"
 #include "games/towers/TowersSettingsFile.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
+#include "games/fivecolumn/FiveColumnSettingsFile.h"
 #include "services/SettingsFile.h"
 
 #include <cstdint>
@@ -28,6 +30,30 @@ void applyAsTwindle(const QByteArray& text) {
         require(v >= 0 && v <= PairsDefaults::MaxBonus);
     require(Shared().BonusRoundScore >= 0 &&
             Shared().BonusRoundScore <= PairsDefaults::MaxBonusRoundScore);
+}
+
+bool between(int64_t v, int64_t low, int64_t high) {
+    return v >= low && v <= high;
+}
+
+void fuzzTwentyOneReaders(const QByteArray& text) {
+    const FiveColumnSettingsValues q = ReadFiveColumnSettingsText(text);
+    require(q.timeLimit % 15 == 0 && between(q.timeLimit, 15, 75));
+    require(between(q.deckDesign, 1, 4));
+    require(between(q.timeBonusMin, 1, 10000) && between(q.timeBonusMax, 1, 10000));
+    require(q.timeBonusMax > q.timeBonusMin);
+    require(between(q.waitPeriod, 0, 60000) && between(q.cardsToPass, 0, 10));
+    require(q.bonusScore >= 0);
+
+    const CombinationsSettingsValues b = ReadCombinationsSettingsText(text);
+    require(b.timerSpeed == 90 || b.timerSpeed == 180 || b.timerSpeed == 360);
+    require(b.timeLimit == 15 || b.timeLimit == 30 || b.timeLimit == 60 || b.timeLimit == 90 ||
+            b.timeLimit == 120);
+    require(between(b.deckDesign, 1, 4) && between(b.cardsToPass, 0, 10));
+    require(between(b.twentyOneBonusValue, 0, 5000) && between(b.cardsUsedBonusValue, 0, 5000));
+    require(between(b.fiveCardsBonusValue, 0, 50000));
+    require(between(b.deckCompletionBonus, 0, 1000000));
+    require(between(b.waitPeriod, 0, 60000) && b.bonusRoundScore >= 0);
 }
 } // namespace
 
@@ -69,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Shared().BonusRoundScore <= TowersDefaults::MaxBonusRoundScore);
     require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TowersDefaults::MaxTimeBonus);
     applyAsTwindle(text);
+    fuzzTwentyOneReaders(text);
 
     // The generic reader on its own, with a key taken from the input.
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));

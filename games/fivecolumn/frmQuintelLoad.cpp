@@ -1,0 +1,80 @@
+// Loading the five-column window: its defaults, the settings file applied through the menu
+// items, the high-score line and the splash; the settings written at a confirmed quit; the
+// values the rules text quotes.
+#include "games/fivecolumn/frmQuintel.h"
+
+#include "app/CentreOnScreen.h"
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
+#include "frame/SplashTexts.h"
+#include "frame/WindowSettings.h"
+#include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/fivecolumn/FiveColumnSettingsFile.h"
+#include "platform/GameTimer.h"
+#include "services/HighScores.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString kTable = QStringLiteral("Quintel Hi Score Table ");
+const QString kDefaultTop = QStringLiteral("50000");
+} // namespace
+
+void frmQuintel::Form_Load() {
+    SharedState& s = Shared();
+    setCursor(Qt::WaitCursor);
+    setWindowTitle(s.GameTitle);
+    FillSplashTexts(AddSplashTexts(frmSplash()), s.GameTitle);
+    LoadFrameDefaults(); // idle, music off, the 60-second limit, status bar, splash
+    ResetFiveColumnDefaults();
+    ApplyStoredTimeLimit(FiveColumnDefaults::TimeLimit);
+    Surface()->hide();
+    resize(Tw(9540), Tw(7305));
+    InitClock();
+    Timer1()->setEnabled(false);
+    ReadSettingsINI();
+    CheckForCustom();
+    ShowHighScore(kTable, this, kDefaultTop);
+    s.GameInProgress = false;
+    cmdPause()->setEnabled(false);
+    CentreOnScreen(this);
+    Form_Resize();
+    unsetCursor();
+}
+
+void frmQuintel::ReadSettingsINI() {
+    FiveColumnSettingsValues v;
+    SettingsReader r;
+    AddFiveColumnKeys(r, v);
+    ReadWindowBlocks(r, *this);
+    // A missing file is written first with the defaults and the window as it is.
+    if (!r.load(FiveColumnSettingsPath(), FiveColumnSettingsBlocks(v, GeometryOf(*this))))
+        return; // unreadable: the defaults stay
+    CheckTimeBonusEnds(v);
+    ApplyFiveColumnSettings(v);
+    ApplyStoredTimeLimit(v.timeLimit);
+    SetSoundsSwitch(v.playSounds);
+    SetMusicSwitch(v.playMusic);
+    ApplyStoredDeckDesign(v.deckDesign);
+}
+
+void frmQuintel::WriteSettingsINI() {
+    FiveColumnSettingsBlocks(CurrentFiveColumnSettings(), GeometryOf(*this))
+        .write(FiveColumnSettingsPath());
+}
+
+void frmQuintel::CheckForCustom() {
+    Shared().CustomScoring = FiveColumnScoringIsCustom();
+}
+
+RulesValues frmQuintel::RulesValuesNow() const {
+    RulesValues v = GameWindow::RulesValuesNow();
+    const FiveColumnSettings& o = FiveColumnOptions();
+    v.TimeBonusMax = o.TimeBonusMax;
+    v.TimeBonusMin = o.TimeBonusMin;
+    v.TimeBonusStep = CurrentTimeBonusStep();
+    v.CardsToPass = o.CardsToPass;
+    return v;
+}

@@ -1,0 +1,145 @@
+#include "QuintelWindowTestSupport.h"
+#include "frame/CustomScoringDialog.h"
+#include "services/HighScores.h"
+
+TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
+    int dialogs = 0;
+    auto driver = nameEntry(dialogs);
+    auto w = open();
+    w->show();
+    // Round 1: five 21s before the first tick. Round 2: a bust. Round 3: the clock.
+    dealDecks(*w, {fiveTwentyOnes(), layDeck({{2, " 10S"}, {3, " 10H"}, {4, " 5C"}}), layDeck({})});
+    w->cmdPlay()->click();
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Round 1");
+    EXPECT_EQ(w->statusText(1), "Make 200,000 for bonus round.  ");
+    EXPECT_EQ(w->statusText(2), "Click on Hit buttons to create columns of 21!   ");
+    EXPECT_EQ(w->cmdPlay()->text(), "&End Game");
+    EXPECT_FALSE(w->menu("mnuDeck")->menuAction()->isEnabled());
+    EXPECT_EQ(w->NextCardPicture()->pictureKey(), "1H");
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+
+    // Ace, then king into column 0: 11 "Soft", then 21.
+    waves();
+    w->cmdHit(0)->click();
+    EXPECT_EQ(text(*w, "ColumnTotal_0"), "11");
+    EXPECT_EQ(text(*w, "ColumnSoft_0"), "Soft");
+    EXPECT_TRUE(shown(*w, "ColumnSoft_0"));
+    w->cmdHit(0)->click();
+    EXPECT_EQ(text(*w, "ColumnTotal_0"), "21");
+    EXPECT_EQ(waves(), (QStringList{"Click.wav", "Click.wav"}));
+    hits(*w, {1, 1, 2, 2, 3, 3, 4});
+    EXPECT_EQ(text(*w, "lblCurrentTotal"), "95");
+    pauses();
+    waves();
+    w->cmdHit(4)->click(); // 105: taken at once, 1000 x 300
+    EXPECT_EQ(pauses(), joined(repeated({2000, 2000, 2000}, 10, 500), {50, 2000}));
+    EXPECT_EQ(Shared().Score, 300000);
+    EXPECT_EQ(text(*w, "lblTotalScore"), "300,000");
+    QStringList sounds = waves();
+    EXPECT_EQ(sounds.first(), "Click.wav");
+    EXPECT_EQ(sounds[1], "Applause.wav");
+    EXPECT_EQ(sounds.count("Tick.wav"), 166);
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Round 2");
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_EQ(w->game().round(), 2);
+    EXPECT_EQ(text(*w, "ColumnTotal_0"), "0");
+    EXPECT_EQ(w->findChild<QPushButton*>("cmdGiveUp")->text(), "&Give Up");
+
+    // Round 2: ten, ten, five busts column 0: "Busted!" flashes 12 times, no points.
+    hits(*w, {0, 0});
+    pauses();
+    waves();
+    w->cmdHit(0)->click();
+    EXPECT_EQ(pauses(), joined(repeated({}, 150, 12), {2000}));
+    EXPECT_EQ(waves(), (QStringList{"Click.wav", "Busted.wav"}));
+    EXPECT_EQ(Shared().Score, 300000);
+    EXPECT_EQ(w->game().round(), 3);
+
+    // Round 3: the clock runs out on a low sum: "Times Up!", then the failure's flashes.
+    hits(*w, {0});
+    pauses();
+    platform::ProgramTime::advance(59000);
+    EXPECT_EQ(text(*w, "lblTimeBonus"), " 103");
+    platform::ProgramTime::advance(1000);
+    EXPECT_EQ(pauses(), joined(repeated({2000}, 150, 12), {2000}));
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Round 4");
+    EXPECT_EQ(Shared().Score, 300000);
+
+    // The bonus round, given up at once: the game is over with the name entry.
+    w->findChild<QPushButton*>("cmdGiveUp")->click();
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Game Over");
+    EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+    EXPECT_EQ(w->statusText(1), "Game over!  ");
+    EXPECT_EQ(w->statusText(2), "Click on Play to start a new game.  ");
+    EXPECT_TRUE(file("Quintel Hi Score Table 60.Txt").contains("Zed"));
+    EXPECT_EQ(text(*w, "lblHighScore").right(7), "300,000");
+    EXPECT_TRUE(w->menu("mnuDeck")->menuAction()->isEnabled());
+    EXPECT_TRUE(shown(*w, "frmSplash"));
+
+    // A new game starts from nothing.
+    w->cmdPlay()->click();
+    EXPECT_EQ(Shared().Score, 0);
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Round 1");
+}
+
+TEST_F(QuintelWindowTest, EndGameAskedAndPauseHidesTheBoard) {
+    platform::MessageScript script;
+    auto w = open();
+    w->show();
+    dealDecks(*w, {layDeck({})});
+    w->cmdPlay()->click();
+    w->cmdHit(2)->click();
+    platform::ProgramTime::advance(3000);
+    script.then(platform::Answer::No);
+    w->cmdPlay()->click();
+    ASSERT_EQ(script.texts().size(), 1u);
+    EXPECT_EQ(script.texts()[0], "You have a game in progress, are you sure you want to quit?");
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+
+    w->cmdPause()->click();
+    EXPECT_EQ(text(*w, "ScoringLabel"), "Game Paused");
+    EXPECT_FALSE(shown(*w, "Column3_0"));
+    EXPECT_FALSE(shown(*w, "cmdHit_0"));
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    w->cmdPause()->click();
+    EXPECT_TRUE(shown(*w, "Column3_0"));
+    EXPECT_TRUE(shown(*w, "cmdHit_0"));
+    EXPECT_FALSE(shown(*w, "ScoringLabel"));
+
+    int dialogs = 0;
+    auto driver = nameEntry(dialogs);
+    script.then(platform::Answer::Yes);
+    Shared().Score = 999999;
+    w->cmdPlay()->click();
+    EXPECT_EQ(dialogs, 0); // no high-score check
+    EXPECT_EQ(Shared().Score, 0);
+    EXPECT_EQ(w->windowTitle(), "Quintel!: Game Over");
+    EXPECT_EQ(w->state(), GameWindow::State::Idle);
+}
+
+TEST_F(QuintelWindowTest, CustomScoringKeepsAFractionOfASecondAndPutsTheBonusInOrder) {
+    auto w = open();
+    platform::MessageScript script;
+    FiveColumnOptions().WaitPeriod = 2500;
+    platform::ModalDriver driver([](QDialog& d) {
+        auto* dlg = static_cast<CustomScoringDialog*>(&d);
+        EXPECT_EQ(dlg->box("txtWaitPeriod")->text(), "2.5");
+        dlg->box("txtTimeBonusMax")->setText("100");
+        dlg->box("txtNumberOfCardsToPass")->setText("12");
+        dlg->cmdOK()->click();
+        dlg->cmdCancel()->click();
+    });
+    w->mnuCustom_Click();
+    const std::vector<QString> texts = script.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "Sorry, the maximum time bonus value must be greater than the minimum "
+                        "time bonus value.");
+    EXPECT_EQ(texts[1], "Sorry, you cannot pass more than 10 cards.");
+    EXPECT_EQ(FiveColumnOptions().WaitPeriod, 2500);
+    EXPECT_EQ(FiveColumnOptions().CardsToPass, 1);
+    EXPECT_EQ(FiveColumnOptions().TimeBonusMax, 101);
+    EXPECT_TRUE(Shared().CustomScoring);
+    EXPECT_EQ(w->statusText(1), "Make 200,000 for bonus round.  ");
+}
