@@ -41,6 +41,8 @@ void apply(const TripsSettingsHandlers& h, const QString& key, const QString& va
     SharedState& s = Shared();
     TripsSettings& o = TripsOptions();
     using namespace TripsRanges;
+    // A key without its value (at the end of the file, or an empty line) keeps its default.
+    if (value.isEmpty()) return;
     if (key == kTime) {
         const int i = SettingsTextIndex(value, kTimeLimits);
         if (i >= 0) call(h.timeLimit, kTimeLimits[size_t(i)]);

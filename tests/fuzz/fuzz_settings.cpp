@@ -1,9 +1,10 @@
-// Fuzzes the settings reader: any bytes as "Sumbry.Ini", applied through handlers that check
-// every value they are given is one the window can take.
+// Fuzzes the settings readers: any bytes as "Sumbry.Ini" (and "Tressel.Ini"), applied through
+// handlers that check every value they are given is one the window can take.
 #include "app/SharedState.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "services/SettingsFile.h"
+#include "tests/fuzz/TripsSettingsFuzz.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -41,5 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));
     ReadSettingsText(text, {firstLine.trimmed()},
                      [](const QString&, const QString& v) { (void)SettingsWholeNumber(v); });
+    FuzzTripsSettings(text);
     return 0;
 }
