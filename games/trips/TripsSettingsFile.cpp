@@ -16,77 +16,27 @@ const QString kRuns = QStringLiteral("[Runs Score]");
 const QString kFlush = QStringLiteral("[Flush Score]");
 const QString kDeckCompletion = QStringLiteral("[Deck Completion]");
 const QString kLeftOver = QStringLiteral("[LeftOverCards]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
-
-const QStringList kKeys = {kTime,           kSounds,     kMusic, kCountDown, kDeck,
-                           kTimeBonus,      kBonusScore, kTrips, kRuns,      kFlush,
-                           kDeckCompletion, kLeftOver,   kState, kWidth,     kHeight};
 
 const std::vector<int> kTimeLimits = {60, 75, 90, 105, 120, 135, 150, 180};
 const std::vector<int> kDesigns = {1, 2, 3, 4};
-
-// A scoring value within 0..max, else the default.
-int32_t scoringValue(const QString& text, int32_t max, int32_t fallback) {
-    const auto v = SettingsWholeNumber(text);
-    return v && *v >= 0 && *v <= max ? *v : fallback;
-}
 
 template <typename F, typename... A> void call(const F& f, A... args) {
     if (f) f(args...);
 }
 
-void apply(const TripsSettingsHandlers& h, const QString& key, const QString& value) {
-    SharedState& s = Shared();
-    TripsSettings& o = TripsOptions();
-    using namespace TripsRanges;
-    // A key without its value (at the end of the file, or an empty line) keeps its default.
-    if (value.isEmpty()) return;
-    if (key == kTime) {
-        const int i = SettingsTextIndex(value, kTimeLimits);
-        if (i >= 0) call(h.timeLimit, kTimeLimits[size_t(i)]);
-    } else if (key == kSounds) {
-        s.SoundsOn = SettingsTruth(value);
-        call(h.sounds, s.SoundsOn);
-    } else if (key == kMusic) {
-        s.MusicOn = SettingsTruth(value);
-        call(h.music, s.MusicOn);
-    } else if (key == kCountDown) {
-        s.CountDownScore = SettingsTruth(value);
-    } else if (key == kDeck) {
-        const int i = SettingsTextIndex(value, kDesigns);
-        if (i >= 0) call(h.deckDesign, kDesigns[size_t(i)]);
-    } else if (key == kTimeBonus) {
-        s.TimeBonus = scoringValue(value, MaxTimeBonus, TripsDefaults::TimeBonus);
-    } else if (key == kBonusScore) {
-        s.BonusRoundScore = scoringValue(value, MaxBonusRound, TripsDefaults::BonusRoundScore);
-    } else if (key == kTrips) {
-        o.TripleScore = scoringValue(value, MaxTriple, TripsDefaults::TripleScore);
-    } else if (key == kRuns) {
-        o.RunScore = scoringValue(value, MaxRun, TripsDefaults::RunScore);
-    } else if (key == kFlush) {
-        o.FlushScore = scoringValue(value, MaxFlush, TripsDefaults::FlushScore);
-    } else if (key == kDeckCompletion) {
-        o.DeckCompletionBonus =
-            scoringValue(value, MaxDeckCompletion, TripsDefaults::DeckCompletionBonus);
-    } else if (key == kLeftOver) {
-        o.LeftOverPenalty = scoringValue(value, MaxLeftOverPenalty, TripsDefaults::LeftOverPenalty);
-    } else if (key == kState) {
-        // A window stored minimised opens in the normal state.
-        const auto state = SettingsWholeNumber(value);
-        if (state && *state >= TripsNormal && *state <= TripsMaximised)
-            call(h.windowState, *state == TripsMaximised ? TripsMaximised : TripsNormal);
-    } else if (key == kWidth || key == kHeight) {
-        if (h.currentWindowState && h.currentWindowState() == TripsMaximised) return;
-        const auto size = SettingsWholeNumber(value);
-        if (!size || *size <= 0) return;
-        call(key == kWidth ? h.width : h.height, int(*size));
-    }
+// "True" or anything else; a key without its value keeps its default.
+std::function<void(const QString&)> truth(std::function<void(bool)> use) {
+    return [use = std::move(use)](const QString& value) {
+        if (!value.isEmpty()) use(SettingsTruth(value));
+    };
 }
 
-SettingsValueHandler applier(const TripsSettingsHandlers& handlers) {
-    return [&handlers](const QString& key, const QString& value) { apply(handlers, key, value); };
+// One of `allowed`; any other text leaves the setting as it is.
+std::function<void(const QString&)> listed(std::vector<int> allowed, std::function<void(int)> use) {
+    return [allowed = std::move(allowed), use = std::move(use)](const QString& value) {
+        const int i = SettingsTextIndex(value, allowed);
+        if (i >= 0) call(use, allowed[size_t(i)]);
+    };
 }
 } // namespace
 
@@ -94,7 +44,7 @@ QString TripsSettingsPath() {
     return Shared().ProgramFolder + QLatin1String(kTripsSettingsFile);
 }
 
-TripsSettingsValues CurrentTripsSettings(const TripsWindowGeometry& window) {
+TripsSettingsValues CurrentTripsSettings(const WindowGeometry& window) {
     const SharedState& s = Shared();
     const TripsSettings& o = TripsOptions();
     TripsSettingsValues v;
@@ -115,7 +65,6 @@ TripsSettingsValues CurrentTripsSettings(const TripsWindowGeometry& window) {
 }
 
 SettingsFile TripsSettingsBlocks(const TripsSettingsValues& v) {
-    const bool maximised = v.window.state == TripsMaximised;
     SettingsFile f;
     f.addNumber(kTime, v.timeLimit)
         .addFlag(kSounds, v.playSounds)
@@ -128,10 +77,8 @@ SettingsFile TripsSettingsBlocks(const TripsSettingsValues& v) {
         .addNumber(kRuns, v.runsScore)
         .addNumber(kFlush, v.flushScore)
         .addNumber(kDeckCompletion, v.deckCompletion)
-        .addNumber(kLeftOver, v.leftOverCards)
-        .addNumber(kState, maximised ? TripsMaximised : TripsNormal)
-        .addNumber(kWidth, maximised ? kTripsDesignWidth : v.window.width)
-        .addNumber(kHeight, maximised ? kTripsDesignHeight : v.window.height);
+        .addNumber(kLeftOver, v.leftOverCards);
+    AddWindowBlocks(f, v.window, kTripsDesignSize);
     return f;
 }
 
@@ -139,13 +86,30 @@ bool WriteTripsSettings(const TripsSettingsValues& values) {
     return TripsSettingsBlocks(values).write(TripsSettingsPath());
 }
 
-void ApplyTripsSettingsText(const QByteArray& text, const TripsSettingsHandlers& handlers) {
-    ReadSettingsText(text, kKeys, applier(handlers));
-}
-
-bool LoadTripsSettings(const TripsWindowGeometry& window, const TripsSettingsHandlers& handlers) {
-    TripsSettingsValues defaults;
-    defaults.window = window;
-    return LoadSettingsFile(TripsSettingsPath(), TripsSettingsBlocks(defaults), kKeys,
-                            applier(handlers));
+SettingsReader TripsSettingsReader(const TripsSettingsHandlers& h) {
+    SharedState& s = Shared();
+    TripsSettings& o = TripsOptions();
+    using namespace TripsRanges;
+    namespace D = TripsDefaults;
+    SettingsReader r;
+    r.text(kTime, listed(kTimeLimits, h.timeLimit))
+        .text(kSounds, truth([&s, h](bool on) {
+                  s.SoundsOn = on;
+                  call(h.sounds, on);
+              }))
+        .text(kMusic, truth([&s, h](bool on) {
+                  s.MusicOn = on;
+                  call(h.music, on);
+              }))
+        .text(kCountDown, truth([&s](bool on) { s.CountDownScore = on; }))
+        .text(kDeck, listed(kDesigns, h.deckDesign))
+        .number(kTimeBonus, 0, MaxTimeBonus, D::TimeBonus, s.TimeBonus)
+        .number(kBonusScore, 0, MaxBonusRound, D::BonusRoundScore, s.BonusRoundScore)
+        .number(kTrips, 0, MaxTriple, D::TripleScore, o.TripleScore)
+        .number(kRuns, 0, MaxRun, D::RunScore, o.RunScore)
+        .number(kFlush, 0, MaxFlush, D::FlushScore, o.FlushScore)
+        .number(kDeckCompletion, 0, MaxDeckCompletion, D::DeckCompletionBonus,
+                o.DeckCompletionBonus)
+        .number(kLeftOver, 0, MaxLeftOverPenalty, D::LeftOverPenalty, o.LeftOverPenalty);
+    return r;
 }

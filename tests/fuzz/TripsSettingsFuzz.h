@@ -13,18 +13,10 @@ inline void FuzzTripsSettings(const QByteArray& text) {
         if (!ok) std::abort();
     };
     ResetTripsLoadDefaults();
-    int state = TripsNormal;
     TripsSettingsHandlers h;
     h.timeLimit = [&](int t) { require(t >= 60 && t <= 180 && t % 15 == 0 && t != 165); };
     h.deckDesign = [&](int d) { require(d >= 1 && d <= 4); };
-    h.windowState = [&](int s) {
-        require(s == TripsNormal || s == TripsMaximised);
-        state = s;
-    };
-    h.currentWindowState = [&] { return state; };
-    h.width = [&](int w) { require(w > 0); };
-    h.height = [&](int v) { require(v > 0); };
-    ApplyTripsSettingsText(text, h);
+    TripsSettingsReader(h).apply(text);
     const TripsSettings& o = TripsOptions();
     using namespace TripsRanges;
     require(o.TripleScore >= 0 && o.TripleScore <= MaxTriple);

@@ -24,22 +24,14 @@ const QByteArray kFirstRun = "[Time]\r\n120\r\n\r\n"
                              "[Height]\r\n7305\r\n\r\n";
 
 struct Applied {
-    std::vector<int> times, designs, states, widths, heights;
+    std::vector<int> times, designs;
     std::vector<bool> music, sounds;
-    int current = TripsNormal;
     TripsSettingsHandlers handlers() {
         TripsSettingsHandlers h;
         h.timeLimit = [this](int s) { times.push_back(s); };
         h.deckDesign = [this](int d) { designs.push_back(d); };
         h.music = [this](bool on) { music.push_back(on); };
         h.sounds = [this](bool on) { sounds.push_back(on); };
-        h.windowState = [this](int s) {
-            states.push_back(s);
-            current = s;
-        };
-        h.currentWindowState = [this] { return current; };
-        h.width = [this](int w) { widths.push_back(w); };
-        h.height = [this](int v) { heights.push_back(v); };
         return h;
     }
 };
@@ -52,16 +44,15 @@ class TripsSettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(TripsSettingsFileTest, AFirstRunWritesTheDefaultsByteForByte) {
-    ASSERT_TRUE(LoadTripsSettings(TripsWindowGeometry{}, applied.handlers()));
+    const TripsSettingsValues defaults;
+    ASSERT_TRUE(TripsSettingsReader(applied.handlers())
+                    .load(TripsSettingsPath(), TripsSettingsBlocks(defaults)));
     EXPECT_EQ(sandbox.read("Tressel.Ini"), kFirstRun);
     EXPECT_EQ(applied.times, std::vector<int>{120});
     EXPECT_EQ(applied.designs, std::vector<int>{1});
-    EXPECT_EQ(applied.states, std::vector<int>{TripsNormal});
-    EXPECT_EQ(applied.widths, std::vector<int>{9540});
-    EXPECT_EQ(applied.heights, std::vector<int>{7305});
     EXPECT_FALSE(TripsScoringIsCustom());
     // The values of the running program with nothing changed make the same file.
-    EXPECT_EQ(TripsSettingsBlocks(CurrentTripsSettings(TripsWindowGeometry{})).text(), kFirstRun);
+    EXPECT_EQ(TripsSettingsBlocks(CurrentTripsSettings(defaults.window)).text(), kFirstRun);
 }
 
 TEST_F(TripsSettingsFileTest, StoredValuesApply) {
@@ -71,7 +62,7 @@ TEST_F(TripsSettingsFileTest, StoredValuesApply) {
                                  "[LeftOverCards]\r\n0\r\n\r\n[Bonus Score]\r\n1000000\r\n\r\n"
                                  "[Runs Score]\r\n20000\r\n\r\n[Flush Score]\r\n1\r\n\r\n"
                                  "[Deck Completion]\r\n100000\r\n\r\n[Time Bonus]\r\n5000\r\n");
-    ASSERT_TRUE(LoadTripsSettings(TripsWindowGeometry{}, applied.handlers()));
+    ASSERT_TRUE(TripsSettingsReader(applied.handlers()).read(TripsSettingsPath()));
     const TripsSettings& o = TripsOptions();
     EXPECT_EQ(o.TripleScore, 7000);
     EXPECT_EQ(o.RunScore, 20000);
@@ -91,13 +82,13 @@ TEST_F(TripsSettingsFileTest, StoredValuesApply) {
 }
 
 TEST_F(TripsSettingsFileTest, EachBadValueKeepsItsDefaultAndTheRestApplies) {
-    ApplyTripsSettingsText("[LeftOverCards]\r\n-250\r\n\r\n[Trips Score]\r\nlots\r\n\r\n"
-                           "[Runs Score]\r\n20001\r\n\r\n[Flush Score]\r\n99999999999999\r\n\r\n"
-                           "[Time Bonus]\r\n\r\n\r\n[Bonus Score]\r\n-1\r\n\r\n"
-                           "[Deck Completion]\r\n100001\r\n\r\n[Time]\r\n100\r\n\r\n"
-                           "[Time]\r\n090\r\n\r\n[Deck]\r\n5\r\n\r\n[State]\r\nbig\r\n\r\n"
-                           "[Width]\r\n-3\r\n\r\n[Height]\r\n8000\r\n\r\n[Play Sounds]\r\n",
-                           applied.handlers());
+    TripsSettingsReader(applied.handlers())
+        .apply("[LeftOverCards]\r\n-250\r\n\r\n[Trips Score]\r\nlots\r\n\r\n"
+               "[Runs Score]\r\n20001\r\n\r\n[Flush Score]\r\n99999999999999\r\n\r\n"
+               "[Time Bonus]\r\n\r\n\r\n[Bonus Score]\r\n-1\r\n\r\n"
+               "[Deck Completion]\r\n100001\r\n\r\n[Time]\r\n100\r\n\r\n"
+               "[Time]\r\n090\r\n\r\n[Deck]\r\n5\r\n\r\n[State]\r\nbig\r\n\r\n"
+               "[Play Sounds]\r\n");
     const TripsSettings& o = TripsOptions();
     EXPECT_EQ(o.LeftOverPenalty, 250);
     EXPECT_EQ(o.TripleScore, 6000);
@@ -108,33 +99,22 @@ TEST_F(TripsSettingsFileTest, EachBadValueKeepsItsDefaultAndTheRestApplies) {
     EXPECT_EQ(o.DeckCompletionBonus, 15000);
     EXPECT_TRUE(applied.times.empty());
     EXPECT_TRUE(applied.designs.empty());
-    EXPECT_TRUE(applied.states.empty());
-    EXPECT_TRUE(applied.widths.empty());
-    EXPECT_EQ(applied.heights, std::vector<int>{8000});
     // A key without its value keeps its default.
     EXPECT_TRUE(Shared().SoundsOn);
     EXPECT_FALSE(TripsScoringIsCustom());
 }
 
-TEST_F(TripsSettingsFileTest, AMaximisedWindowKeepsTheDesignSize) {
-    TripsWindowGeometry maximised{TripsMaximised, 24000, 16000};
-    const QByteArray text = TripsSettingsBlocks(CurrentTripsSettings(maximised)).text();
+TEST_F(TripsSettingsFileTest, TheWindowIsStoredAfterTheScoringValues) {
+    // Maximised: the design size; minimised: as a normal window.
+    const QByteArray maximised =
+        TripsSettingsBlocks(CurrentTripsSettings({WindowMaximised, 24000, 16000})).text();
+    EXPECT_TRUE(maximised.endsWith(
+        "[LeftOverCards]\r\n250\r\n\r\n[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n"
+        "[Height]\r\n7305\r\n\r\n"));
+    const QByteArray minimised =
+        TripsSettingsBlocks(CurrentTripsSettings({WindowMinimised, 10000, 8000})).text();
     EXPECT_TRUE(
-        text.endsWith("[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n\r\n"));
-    ApplyTripsSettingsText(text, applied.handlers());
-    EXPECT_EQ(applied.states, std::vector<int>{TripsMaximised});
-    EXPECT_TRUE(applied.widths.empty());
-    EXPECT_TRUE(applied.heights.empty());
-}
-
-TEST_F(TripsSettingsFileTest, AMinimisedWindowReadsAndWritesAsNormal) {
-    const QByteArray text =
-        TripsSettingsBlocks(CurrentTripsSettings({TripsMinimised, 10000, 8000})).text();
-    EXPECT_TRUE(
-        text.endsWith("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n"));
-    ApplyTripsSettingsText("[State]\r\n1\r\n\r\n[Width]\r\n10000\r\n", applied.handlers());
-    EXPECT_EQ(applied.states, std::vector<int>{TripsNormal});
-    EXPECT_EQ(applied.widths, std::vector<int>{10000});
+        minimised.endsWith("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n"));
 }
 
 TEST_F(TripsSettingsFileTest, LoadDefaultsResetWhatAnotherGameLeft) {
