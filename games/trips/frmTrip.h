@@ -9,11 +9,17 @@
 #include "games/trips/TripsGame.h"
 
 #include <array>
+#include <functional>
 
 class CardPicture;
 class QFrame;
 class SelectionFrame;
 struct TripsSettingsHandlers;
+
+struct ScoringTable;
+// The rows of frmTripCustom, in the order OK checks them; `bonusTargetShown` runs when the
+// count-down switch is stored (the status bar then shows the bonus-round target).
+ScoringTable TripsScoringTable(std::function<void()> bonusTargetShown);
 
 class frmTrip : public GameWindow {
     Q_OBJECT

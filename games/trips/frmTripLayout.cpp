@@ -26,7 +26,6 @@ constexpr int kGaugeLeft = 360; // the trips and runs frames keep their designed
 } // namespace
 
 frmTrip::frmTrip(QWidget* parent) : GameWindow(*FindGameByWindow("frmTrip"), parent) {
-    setMinimumSize(Tw(kTripsDesignWidth), Tw(kTripsDesignHeight));
     createControls();
     BuildMenus();
     Form_Load();

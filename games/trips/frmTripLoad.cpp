@@ -42,7 +42,9 @@ ScoringRow row(int index, const char* label, const char* caption, const char* bo
     return r;
 }
 
-ScoringTable tripsTable(std::function<void()> bonusTargetShown) {
+} // namespace
+
+ScoringTable TripsScoringTable(std::function<void()> bonusTargetShown) {
     TripsSettings& o = TripsOptions();
     SharedState& s = Shared();
     using namespace TripsRanges;
@@ -110,7 +112,6 @@ ScoringTable tripsTable(std::function<void()> bonusTargetShown) {
     };
     return t;
 }
-} // namespace
 
 void frmTrip::Form_Load() {
     SharedState& s = Shared();
@@ -165,8 +166,8 @@ void frmTrip::CheckForCustom() {
 }
 
 void frmTrip::ShowCustomScoring() {
-    CustomScoringDialog dialog(tripsTable([this] { setStatusText(1, TripsBonusTargetStatus()); }),
-                               this);
+    CustomScoringDialog dialog(
+        TripsScoringTable([this] { setStatusText(1, TripsBonusTargetStatus()); }), this);
     platform::ShowModal(dialog);
 }
 
