@@ -2,10 +2,11 @@
 
 #include "dialogs/frmComposeHighScore.h"
 
+#include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
 #include "app/frmSelect.h"
-#include "app/CentreOnScreen.h"
+#include "dialogs/HighScoreEntry.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
@@ -188,7 +189,9 @@ void frmHighScores::cmdHighScores_Click() {
     OpenWebPage(frmSelect::instance(), kHighScoreWebAddress);
 }
 
-void frmHighScores::cmdSendScore_Click() { ShowComposeHighScore(); }
+void frmHighScores::cmdSendScore_Click() {
+    ShowComposeHighScore();
+}
 
 int frmHighScores::blinkingRow() const {
     const int row = Shared().NewHighScoreIndex;

@@ -3,6 +3,7 @@
 #include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
+#include "platform/Pause.h"
 #include "platform/ProgramTime.h"
 #include "services/Sound.h"
 
@@ -45,31 +46,38 @@ void GameWindow::mnuPause_Click() {
     pauseCommand(GatePauseMenu);
 }
 void GameWindow::cmdTakeScore_Click() {
-    takeScoreCommand(true);
+    takeScoreCommand(true, {}, {});
 }
 void GameWindow::mnuTakeScore_Click() {
-    takeScoreCommand(false);
+    takeScoreCommand(false, {}, {});
+}
+void GameWindow::TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after) {
+    takeScoreCommand(true, leadIn, after);
 }
 void GameWindow::cmdExit_Click() {
-    if (!gated(GateQuitButton)) close();
+    if (!gated(GateQuitButton) && !playing_) close();
 }
 void GameWindow::mnuExit_Click() {
-    if (!gated(GateQuitMenu)) close();
+    if (!gated(GateQuitMenu) && !playing_) close();
 }
 
 void GameWindow::playCommand(bool fromMenu) {
+    if (playing_) return; // a second Play while the first still deals
     if (!gameRunning()) {
         startNewGame(fromMenu);
         return;
     }
     if (inRoundEnd()) return;
+    const TimerHold hold = holdTimers();
     const bool pausedHere = pauseForQuestion();
     const QString question = fromMenu ? profile_.playMenuQuestion : profile_.playQuestion;
     if (platform::MsgBox(question, platform::Buttons::YesNo, platform::Icon::Question,
-                         Shared().GameTitle, this) == platform::Answer::Yes)
+                         Shared().GameTitle, this) == platform::Answer::Yes) {
         abandonGame();
-    else
-        resumeAfterQuestion(pausedHere);
+        return;
+    }
+    resumeAfterQuestion(pausedHere);
+    releaseTimers(hold);
 }
 
 void GameWindow::startNewGame(bool fromMenu) {
@@ -93,10 +101,24 @@ void GameWindow::startNewGame(bool fromMenu) {
     enable(item(profile_.custom.name), false);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(false);
 
+    playing_ = true;
     Play();
+    playing_ = false;
 
     if (state_ == State::Running && s.MusicOn && (!fromMenu || profile_.playMenuStartsMusic))
         PlayMusic();
+}
+
+void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
+    platform::MsgBox(message, buttons, platform::Icon::Critical, Shared().GameTitle, this);
+    SetClockRunning(false);
+    timer2_->setEnabled(profile_.timer2OnAtDesign);
+    HoldGameTimers(true);
+    AbandonGame();
+    if (gameRunning()) resetCommands(State::Idle);
+    state_ = State::Idle;
+    if (Shared().MusicOn) StopMusic();
+    ShowSplash(true);
 }
 
 void GameWindow::abandonGame() {
@@ -142,7 +164,7 @@ void GameWindow::resetCommands(State to) {
 }
 
 void GameWindow::pauseCommand(unsigned gate) {
-    if (gated(gate) || inRoundEnd()) return;
+    if (gated(gate) || inRoundEnd() || playing_) return;
     if (state_ == State::Running)
         setPaused(true);
     else if (state_ == State::Paused)
@@ -180,15 +202,21 @@ void GameWindow::resumeAfterQuestion(bool pausedHere) {
     if (pausedHere && state_ == State::Paused) setPaused(false);
 }
 
-void GameWindow::takeScoreCommand(bool fromButton) {
+void GameWindow::takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
+                                  const std::function<void()>& after) {
     SharedState& s = Shared();
+    if (playing_) return;
     if (!gameRunning()) {
-        TakeScoreWhileIdle();
+        if (!leadIn) TakeScoreWhileIdle();
         return;
     }
     if (state_ != State::Running || inRoundEnd() || s.InputBlocked) return;
-    s.InputBlocked = true;
-    RunRoundEnd([this] { TakeScore(); });
+    RunRoundEnd([&] {
+        if (leadIn) leadIn();
+        s.InputBlocked = true;
+        TakeScore();
+        if (after) after();
+    });
     if (fromButton && profile_.takeScoreButtonRestartsMusic && state_ == State::Running &&
         s.MusicOn)
         PlayMusic();
@@ -200,6 +228,12 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     scoring();
+    if (roundEndDepth_ == 1) {
+        // Clicks and keys that queued up while the round was scored belong to no round.
+        draining_ = true;
+        platform::DoEvents();
+        draining_ = false;
+    }
     --roundEndDepth_;
     if (state_ == State::RoundEnd) state_ = State::Running;
     if (roundEndDepth_ == 0 && closePending_) {
@@ -222,10 +256,13 @@ void GameWindow::Form_Unload(bool& cancel) {
         cancel = true;
         return;
     }
+    // Whatever the window shows during the question, no round ends under it.
+    const TimerHold hold = holdTimers();
     const bool pausedHere = profile_.quit == QuitStyle::Pausing && pauseForQuestion();
     if (platform::MsgBox(quitQuestion(), platform::Buttons::YesNo, platform::Icon::Question,
                          Shared().GameTitle, this) != platform::Answer::Yes) {
         resumeAfterQuestion(pausedHere);
+        releaseTimers(hold);
         cancel = true;
         return;
     }
@@ -241,6 +278,77 @@ void GameWindow::Form_Unload(bool& cancel) {
 
 void GameWindow::SetReturnToLauncher(std::function<void()> back) {
     returnToLauncher() = std::move(back);
+}
+
+GameWindow::TimerHold GameWindow::holdTimers() {
+    const TimerHold hold{state_, ClockRunning(), timer2_->isEnabled()};
+    if (hold.clock) SetClockRunning(false);
+    timer2_->setEnabled(false);
+    HoldGameTimers(true);
+    return hold;
+}
+
+void GameWindow::releaseTimers(const TimerHold& hold) {
+    // By state: a round that runs on gets its clocks back; a game that ended meanwhile not.
+    if (state_ != State::Running && state_ != hold.state) return;
+    if (state_ == State::Paused) return; // the resume starts them
+    if (hold.clock) SetClockRunning(true);
+    if (hold.flash) timer2_->setEnabled(true);
+    HoldGameTimers(false);
+}
+
+bool GameWindow::ClockRunning() const {
+    return timer1_->isEnabled();
+}
+
+void GameWindow::SetClockRunning(bool on) {
+    timer1_->setEnabled(on);
+}
+
+bool GameWindow::inputDropped() const {
+    return inRoundEnd() || draining_ || playing_ || platform::InPause();
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+        break;
+    default:
+        return false;
+    }
+    if (!inputDropped()) return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this) return false;
+    return true; // dropped, never delivered to the next round
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Minimising stops the clocks and the music; only the restore of a round that was
+    // running starts them again, so a paused game or a round end stays as it was.
+    if (isMinimized() && !minimised_) {
+        minimised_ = true;
+        clockBeforeMinimise_ = state_ == State::Running && ClockRunning();
+        musicBeforeMinimise_ = Shared().MusicOn && state_ == State::Running;
+        if (clockBeforeMinimise_) SetClockRunning(false);
+        if (state_ == State::Running) HoldGameTimers(true);
+        if (musicBeforeMinimise_) StopMusic();
+    } else if (!isMinimized() && minimised_) {
+        minimised_ = false;
+        if (state_ == State::Running) {
+            if (clockBeforeMinimise_) SetClockRunning(true);
+            HoldGameTimers(false);
+            if (musicBeforeMinimise_ && Shared().MusicOn) PlayMusic();
+        }
+        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

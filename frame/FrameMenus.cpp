@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/PictureList.h"
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHighScores.h"
 #include "dialogs/frmRules.h"
@@ -114,12 +115,17 @@ QString GameWindow::HighScoreTableName() const {
 }
 
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
+    // Even a window that lets the game run on while it is open holds the clocks: no round
+    // can end under it.
+    const TimerHold hold = holdTimers();
     const bool pausedHere = form != PauseAround::None && pauseForQuestion();
     show();
-    if (!pausedHere) return;
-    resumeAfterQuestion(true);
-    if (form == PauseAround::Flag)
-        if (QLabel* l = label(profile_.messageLabel)) l->clear();
+    if (pausedHere) {
+        resumeAfterQuestion(true);
+        if (form == PauseAround::Flag)
+            if (QLabel* l = label(profile_.messageLabel)) l->clear();
+    }
+    releaseTimers(hold);
 }
 
 void GameWindow::mnuView_Click() {

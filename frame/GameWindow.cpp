@@ -6,6 +6,7 @@
 #include "platform/GameTimer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +23,8 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
     : QMainWindow(parent), game_(game), profile_(*game.profile) {
     setObjectName(game.window);
     InstallTextBoxShortcutGuard();
+    // Sees every click and key on the window's controls, to drop those of a round end.
+    if (qApp) qApp->installEventFilter(this);
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
     setCentralWidget(central);

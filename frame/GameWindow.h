@@ -11,6 +11,7 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "frame/RoundClock.h"
+#include "platform/MessageBox.h"
 #include "services/GameRegistry.h"
 
 #include <QMainWindow>
@@ -124,8 +125,15 @@ class GameWindow : public QMainWindow {
     void EndGame();
     // For games that end in their own code: the frame's commands back to idle.
     void GameFinished();
-    // Scores a round: input waits, the clocks stop, a close request waits until the end.
+    // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
+    // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
+    // The clock reached the limit: the lead-in ("Times Up!" and what the game shows) and the
+    // round end as one, as if Take Score had been pressed; `after` still belongs to it.
+    void TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after = {});
+    // Play could not start the game: the message, then the window is idle again with its
+    // clocks stopped.
+    void FailPlay(const QString& message, platform::Buttons buttons = platform::Buttons::OK);
     // Splash panel shown and animated, or hidden and still.
     void ShowSplash(bool visible);
     // "Welcome to " and the title, with the window's own blanks: status-bar panel 1.
@@ -184,7 +192,13 @@ class GameWindow : public QMainWindow {
     // The values the rules text quotes: the game's defaults with the program-wide values in
     // force; a game overrides it to add its own settings.
     virtual RulesValues RulesValuesNow() const;
-    // The poker grid's points of the round, multiplied into its time bonus.
+    // The round clock as the game runs it (a game may start it later than the deal).
+    virtual bool ClockRunning() const;
+    virtual void SetClockRunning(bool on);
+    // The game's own timers besides Timer1 and Timer2, stopped while a question or window is
+    // open or the window is minimised, and started again when the round runs on.
+    virtual void HoldGameTimers(bool hold) { (void)hold; }
+    // The points of the round, multiplied into the time bonus where the profile says so.
     virtual int32_t RoundPoints() const { return 0; }
     // Adds an entry of the game's own to a frame menu, for a token of the profile's layout.
     virtual void AddOwnMenuEntry(const QString& token, QMenu* menu) {
@@ -197,8 +211,20 @@ class GameWindow : public QMainWindow {
     void setState(State s) { state_ = s; }
 
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct TimerHold {
+        State state;
+        bool clock;
+        bool flash;
+    };
+    TimerHold holdTimers();
+    void releaseTimers(const TimerHold& hold);
+    bool inputDropped() const;
+    void takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
+                          const std::function<void()>& after);
     void createControls();
     void createTimers();
     QAction* addItem(QMenu* menu, const MenuEntry& entry, void (GameWindow::*handler)());
@@ -206,7 +232,6 @@ class GameWindow : public QMainWindow {
     bool gated(unsigned gate) const;
     void playCommand(bool fromMenu);
     void pauseCommand(unsigned gate);
-    void takeScoreCommand(bool fromButton);
     void startNewGame(bool fromMenu);
     void abandonGame();
     void resetCommands(State to);
@@ -223,6 +248,12 @@ class GameWindow : public QMainWindow {
     int roundEndDepth_ = 0;
     bool closePending_ = false;
     bool unloaded_ = false;
+    bool playing_ = false;  // Play is dealing
+    bool draining_ = false; // input queued during a round end is being dropped
+    // Minimised during a round: what runs again on the restore.
+    bool minimised_ = false;
+    bool clockBeforeMinimise_ = false;
+    bool musicBeforeMinimise_ = false;
 
     RoundClock clock_;
     ClockSurface* surface_ = nullptr;

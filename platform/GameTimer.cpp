@@ -13,7 +13,9 @@ GameTimer::GameTimer(QObject* parent, int intervalMs, bool enabled)
     setEnabled(enabled);
 }
 
-GameTimer::~GameTimer() { ProgramTime::unregisterTimer(this); }
+GameTimer::~GameTimer() {
+    ProgramTime::unregisterTimer(this);
+}
 
 void GameTimer::setInterval(int ms) {
     interval_ = ms;
@@ -21,6 +23,8 @@ void GameTimer::setInterval(int ms) {
 }
 
 void GameTimer::setEnabled(bool on) {
+    // Turning on a timer that already runs keeps its rhythm.
+    if (on && enabled_) return;
     enabled_ = on;
     if (!on) held_ = false;
     restart();

@@ -1,6 +1,7 @@
 #pragma once
 // High-score table files: one per game and time limit (a game may also name its table from
-// its settings), ten rows "name, score, date", best first.
+// its settings), ten rows "name, score, date", best first. Showing a table's best score and
+// entering a new one open windows: dialogs/HighScoreEntry.h.
 
 #include <QString>
 #include <cstdint>
@@ -26,12 +27,6 @@ std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle
 struct HighScoreTable;
 HighScoreTable LoadHighScoreFile(const QString& path);
 
-// Creates the table when missing and shows its best score in the window's lblHighScore.
-void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore);
 // Writes a fresh table of ten placeholder rows.
 void CreateHighScoreFile(const QString& tableName, QWidget* gameWindow,
                          const QString& defaultTopScore);
-// Places Score into the table, asking for the name and showing the Hall of Fame when it
-// makes the table. The whole table is read and checked before the player is asked. False
-// when the table could not be read or written (already reported; the file is left as it was).
-bool InsertHighScore(const QString& tableName, QWidget* gameWindow);

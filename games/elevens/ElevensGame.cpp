@@ -3,7 +3,6 @@
 #include "app/SharedState.h"
 #include "games/elevens/ElevensDeck.h"
 #include "games/elevens/ElevensSettings.h"
-#include "platform/MessageBox.h"
 #include "services/Deck.h"
 
 namespace {
@@ -54,6 +53,7 @@ void ElevensGame::setClockRunning(bool on) {
 }
 
 bool ElevensGame::play() {
+    error_.clear();
     ElevensLastGame& last = LastElevensGame();
     QStringList& deck = Shared().Deck;
     bool ok = true;
@@ -76,7 +76,7 @@ bool ElevensGame::play() {
 bool ElevensGame::deal(bool newGame) {
     const QStringList& deck = Shared().Deck;
     if (!dealable(deck)) {
-        platform::MsgBox(QStringLiteral("Unable to deal the cards."));
+        error_ = QStringLiteral("Unable to deal the cards.");
         return false;
     }
     field_.deal(std::vector<QString>(deck.begin() + 1, deck.begin() + 1 + kFieldPlaces));
@@ -341,6 +341,7 @@ std::optional<ElevensRoundEnd> ElevensGame::takeScore(bool countUp) {
 }
 
 bool ElevensGame::startNextRound() {
+    error_.clear();
     if (state_ != ElevensState::RoundEnding) return false;
     if (pending_ != RoundOutcome::NextRound && pending_ != RoundOutcome::BonusRound) return false;
     ElevensLastGame& last = LastElevensGame();

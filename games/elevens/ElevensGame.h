@@ -94,6 +94,9 @@ class ElevensGame {
     // After NextRound or BonusRound: the next round's deck (stored deck in a replay, else the
     // deck shuffled again) is dealt. False when it could not be dealt.
     bool startNextRound();
+    // Why the last play() or startNextRound() failed, for the window to show; empty when
+    // the deck could not be made (its maker has reported that).
+    const QString& error() const { return error_; }
     // After a game-over outcome: records the final score; state GameOver.
     void finishGame();
 
@@ -121,6 +124,7 @@ class ElevensGame {
     ElevensState state_ = ElevensState::Idle;
     int round_ = 1;
     bool clockRunning_ = false;
+    QString error_;
     ElevensField field_;
     std::vector<QString> pile_;    // drawn from the back
     std::vector<QString> upStack_; // the up card is the back

@@ -97,10 +97,12 @@ class frmElevens : public GameWindow {
     // Deals the first round of a new game; false when the cards could not be dealt.
     virtual bool DealNewGame() { return game_.play(); }
 
+    bool ClockRunning() const override { return game_.clockRunning(); }
+    void SetClockRunning(bool on) override;
+
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     // Controls and layout.
@@ -138,7 +140,6 @@ class frmElevens : public GameWindow {
     void highScoreStep();
     void showGameOverMessage();
     void offerReplay(const QString& tip);
-    void backToIdleAfterFailure();
     void setClock(bool on);
 
     // Settings.
@@ -161,12 +162,5 @@ class frmElevens : public GameWindow {
     QMenu* goalMenu_ = nullptr;
     QMenu* colourMenu_ = nullptr;
 
-    // Minimised during a round: what runs again on the restore.
-    bool minimised_ = false;
     bool activatedOnce_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
-    // "Times Up!" blinks before the round end: a close request waits for both.
-    bool timeUpRunning_ = false;
-    bool closeAfterTimeUp_ = false;
 };

@@ -1,6 +1,7 @@
 #include "games/elevens/frmElevensCustomScoring.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
 

@@ -44,7 +44,12 @@ void frmElevens::applyClick(const ElevensClick& click) {
 }
 
 void frmElevens::setClock(bool on) {
-    if (Timer1()->isEnabled() != on) Timer1()->setEnabled(on);
+    Timer1()->setEnabled(on);
+}
+
+void frmElevens::SetClockRunning(bool on) {
+    game_.setClockRunning(on);
+    setClock(game_.clockRunning());
 }
 
 void frmElevens::showBoard() {

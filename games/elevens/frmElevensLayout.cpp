@@ -36,29 +36,8 @@ void frmElevens::resizeEvent(QResizeEvent* event) {
 }
 
 void frmElevens::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the round clock and the music; only the restore of a round that was
-    // running starts them again, so a paused game or a round end stays as it was.
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = game_.clockRunning();
-        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
-        if (clockBeforeMinimise_) {
-            game_.setClockRunning(false);
-            setClock(false);
-        }
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        if (clockBeforeMinimise_ && state() == State::Running) {
-            game_.setClockRunning(true);
-            setClock(game_.clockRunning());
-        }
-        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
-        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
-    }
-    Form_Resize();
+    GameWindow::changeEvent(event); // minimise and restore hold and resume the round
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
 void frmElevens::Form_Resize() {

@@ -5,6 +5,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
@@ -35,6 +36,8 @@ void frmElevens::Form_Load() {
     // A missing file is written with the defaults first; the stored time limit, colour and
     // card back are applied through their menu items.
     LoadElevensSettings(geometryOf(*this), settingsHandlers());
+    // A file without "[DrawTimer]" keeps the count-up on: its check mark says so too.
+    if (QAction* a = action("mnuDrawTimer")) a->setChecked(ElevensOptions().DrawTimer);
     Form_Resize(); // the stored size, laid out before the window is first shown
     SetCardValues(s.EnhancedScoring);
     setStatusText(1, WelcomeText());

@@ -2,6 +2,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"

@@ -3,6 +3,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
@@ -58,14 +59,9 @@ void frmElevens::Play() {
     if (goalMenu_) goalMenu_->menuAction()->setEnabled(false);
     enableItem(action("mnuScoring"), false);
     if (ok) return;
-    platform::MsgBox("Unknown Error! Unable to play " + s.GameTitle, platform::Buttons::OKCancel,
-                     platform::Icon::Critical, s.GameTitle, this);
-    backToIdleAfterFailure();
-}
-
-void frmElevens::backToIdleAfterFailure() {
+    if (!game_.error().isEmpty()) platform::MsgBox(game_.error());
     // The window stays open and offers Play again, as after an abandoned game.
-    AbandonGame();
+    FailPlay("Unknown Error! Unable to play " + s.GameTitle, platform::Buttons::OKCancel);
 }
 
 void frmElevens::AbandonGame() {
@@ -155,33 +151,21 @@ void frmElevens::Timer1_Timer() {
     if (!tick.status.isEmpty() && !tick.timeUp) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
 
-    timeUpRunning_ = true;
-    setClock(false);
-    ShowLowerCards(false);
-    SelRectangle(false);
-    DisableCommandButtons(true);
-    setMessage("Times Up!");
-    label("lblMessage")->show();
-    setStatusText(2, tick.status);
-    blinkMessage(10);
-    cmdTakeScore_Click();
-    SelRectangle(false);
-    if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
-    timeUpRunning_ = false;
-    if (closeAfterTimeUp_) {
-        closeAfterTimeUp_ = false;
-        close();
-    }
-}
-
-void frmElevens::closeEvent(QCloseEvent* event) {
-    if (timeUpRunning_) {
-        // Asked once the round that ran out has been scored.
-        closeAfterTimeUp_ = true;
-        event->ignore();
-        return;
-    }
-    GameWindow::closeEvent(event);
+    TimeUp(
+        [&] {
+            setClock(false);
+            ShowLowerCards(false);
+            SelRectangle(false);
+            DisableCommandButtons(true);
+            setMessage("Times Up!");
+            label("lblMessage")->show();
+            setStatusText(2, tick.status);
+            blinkMessage(10);
+        },
+        [this] {
+            SelRectangle(false);
+            if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+        });
 }
 
 void frmElevens::blinkMessage(int times) {
@@ -273,7 +257,8 @@ void frmElevens::nextRound(RoundOutcome outcome) {
         message->hide();
         setValueText("lblCurrentRound", bonusRound ? "3" : "2");
         if (!game_.startNextRound()) {
-            // The deal has reported its failure: the game ends without a high score.
+            // The game ends without a high score.
+            if (!game_.error().isEmpty()) platform::MsgBox(game_.error());
             AbandonGame();
             return;
         }

@@ -2,6 +2,7 @@
 // Hall of Fame, offscreen, driven through the modal seam on a virtual clock.
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"

@@ -18,6 +18,8 @@ class TestGameWindow : public GameWindow {
 
     std::vector<QString> calls;
     std::function<void()> onTakeScore;
+    std::function<void()> onPlay; // runs inside Play, after the deal
+    std::vector<bool> holds;      // HoldGameTimers calls
     bool abandonThroughEndGame = false;
     int32_t roundPoints = 0;
 
@@ -35,7 +37,9 @@ class TestGameWindow : public GameWindow {
         s.GaugeElapsed = 0;
         InitClock();
         Timer1()->setEnabled(true);
+        if (onPlay) onPlay();
     }
+    void HoldGameTimers(bool hold) override { holds.push_back(hold); }
     void AbandonGame() override {
         calls.push_back("AbandonGame");
         if (abandonThroughEndGame) {

@@ -123,3 +123,17 @@ TEST_F(ElevensWindowTest, LayoutFollowsTheWindowSizeAboveItsMinimum) {
     EXPECT_EQ(w->size(), QSize(Tw(9540), Tw(7200)));
     EXPECT_EQ(twips(w->FieldSelectionRectangle(0)).topLeft(), QPoint(4320, 1395));
 }
+
+TEST_F(ElevensWindowTest, TheCountUpSwitchAndItsCheckMarkAlwaysAgree) {
+    // A file without "[DrawTimer]": the bonuses count up, and the item says so.
+    sandbox.write("Sumbry.Ini", "[Time]\r\n90\r\n\r\n");
+    auto w = open();
+    EXPECT_TRUE(ElevensOptions().DrawTimer);
+    EXPECT_TRUE(w->item("mnuDrawTimer")->isChecked());
+    w->item("mnuDrawTimer")->trigger(); // Ctrl+D once: off, and shown off
+    EXPECT_FALSE(ElevensOptions().DrawTimer);
+    EXPECT_FALSE(w->item("mnuDrawTimer")->isChecked());
+    w->item("mnuDrawTimer")->trigger();
+    EXPECT_TRUE(ElevensOptions().DrawTimer);
+    EXPECT_TRUE(w->item("mnuDrawTimer")->isChecked());
+}
