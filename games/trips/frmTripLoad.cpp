@@ -6,6 +6,7 @@
 #include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "dialogs/HighScoreEntry.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/TripsSettingsFile.h"
