@@ -320,6 +320,28 @@ TEST_F(TripsWindowTest, TheWindowKeepsItsMinimumSize) {
     EXPECT_EQ(TwTop(w->cmdPause()) - TwTop(w->cmdPlay()), 405); // 400 in whole pixels
 }
 
+TEST_F(TripsWindowTest, MinimisingStopsTheClockAndOnlyARestoreStartsItAgain) {
+    auto w = openWithDecks({{}});
+    w->show();
+    w->cmdPlay_Click();
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    w->resize(w->width() + 10, w->height());
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    w->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    // A paused game stays paused through a minimise and restore.
+    w->cmdPause_Click();
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    w->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    EXPECT_EQ(text(*w, "lblScoring"), "Game Paused");
+}
+
 class TripsCustomScoringTest : public TripsWindowTest {
   protected:
     CustomScoringDialog* dialog() {
