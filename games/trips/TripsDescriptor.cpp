@@ -3,11 +3,13 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/trips/TripsRules.h"
+#include "games/trips/TripsSettings.h"
+#include "games/trips/frmTrip.h"
 #include "services/GameRegistry.h"
 
 namespace {
 
-constexpr int kTimeLimit = 120; // seconds per round in a fresh settings file
+constexpr int kTimeLimit = TripsDefaults::TimeLimit; // seconds per round in a fresh file
 
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
@@ -38,13 +40,13 @@ const GameProfile kProfile{
 
 void rulesDefaults(RulesValues& v) {
     v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 100000;
-    v.TripleScore = 6000;
-    v.RunScore = 300;
-    v.FlushScore = 5000;
-    v.DeckCompletionBonus = 15000;
-    v.LeftOverPenalty = 250;
-    v.TimeBonus = 200;
+    v.BonusRoundScore = TripsDefaults::BonusRoundScore;
+    v.TripleScore = TripsDefaults::TripleScore;
+    v.RunScore = TripsDefaults::RunScore;
+    v.FlushScore = TripsDefaults::FlushScore;
+    v.DeckCompletionBonus = TripsDefaults::DeckCompletionBonus;
+    v.LeftOverPenalty = TripsDefaults::LeftOverPenalty;
+    v.TimeBonus = TripsDefaults::TimeBonus;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -54,7 +56,7 @@ void rulesDefaults(RulesValues& v) {
     .title = "Tressel!",
     .window = "frmTrip",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmTrip; },
     .tableName = "Tressel Hi Score Table ",
     .endGameTop = "30000",
     .defaultTime = kTimeLimit,

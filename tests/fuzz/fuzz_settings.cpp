@@ -10,6 +10,7 @@
 #include "games/pairs/PairsSettingsFile.h"
 #include "games/fivecolumn/FiveColumnSettingsFile.h"
 #include "services/SettingsFile.h"
+#include "tests/fuzz/TripsSettingsFuzz.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -101,5 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString firstLine = QString::fromLatin1(text.left(text.indexOf('\n')));
     ReadSettingsText(text, {firstLine.trimmed()},
                      [](const QString&, const QString& v) { (void)SettingsWholeNumber(v); });
+    FuzzTripsSettings(text);
     return 0;
 }

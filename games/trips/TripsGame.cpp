@@ -1,0 +1,151 @@
+#include "games/trips/TripsGame.h"
+
+#include "app/SharedState.h"
+#include "frame/RoundClock.h"
+#include "games/trips/TripsSettings.h"
+#include "services/Deck.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QString kDealFailed = QStringLiteral("Unable to deal the cards.");
+
+int roundHalfEven(double v) {
+    return int(std::nearbyint(v));
+}
+} // namespace
+
+QString TripsClockWarning(int timeLimit, int secondsLeft) {
+    const int half = roundHalfEven(timeLimit / 2.0);
+    const int quarter = roundHalfEven(timeLimit / 4.0);
+    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
+    if (secondsLeft <= half) return QStringLiteral("Times running out!");
+    return QString();
+}
+
+bool TripsGame::gameRunning() const {
+    return state_ == TripsState::Running || state_ == TripsState::Paused ||
+           state_ == TripsState::RoundEnding;
+}
+
+bool TripsGame::dealRound() {
+    Shared().ElapsedSeconds = 0;
+    Shared().GaugeElapsed = 0;
+    error_.clear();
+    const bool made = deckSource_ ? deckSource_() : CreateDeck() && ShuffleDeck();
+    if (!made || !board_.deal()) {
+        board_.clear();
+        error_ = kDealFailed;
+        return false;
+    }
+    state_ = TripsState::Running;
+    return true;
+}
+
+bool TripsGame::play() {
+    round_ = 1;
+    Shared().Score = 0;
+    if (dealRound()) return true;
+    state_ = TripsState::Idle;
+    return false;
+}
+
+bool TripsGame::pause() {
+    if (state_ != TripsState::Running) return false;
+    state_ = TripsState::Paused;
+    return true;
+}
+
+bool TripsGame::resume() {
+    if (state_ != TripsState::Paused) return false;
+    state_ = TripsState::Running;
+    return true;
+}
+
+void TripsGame::abandon() {
+    if (!gameRunning()) return;
+    state_ = TripsState::Idle;
+    board_.clear();
+    Shared().ElapsedSeconds = 0;
+}
+
+TripsClick TripsGame::clickField(int place) {
+    return state_ == TripsState::Running ? board_.clickField(place) : TripsClick{};
+}
+
+TripsClick TripsGame::clickStorage(int place) {
+    return state_ == TripsState::Running ? board_.clickStorage(place) : TripsClick{};
+}
+
+TripsClick TripsGame::clickUpCard(int place) {
+    return state_ == TripsState::Running ? board_.clickUpCard(place) : TripsClick{};
+}
+
+TripsClick TripsGame::clickStock() {
+    return state_ == TripsState::Running ? board_.clickStock() : TripsClick{};
+}
+
+TripsTick TripsGame::tick() {
+    TripsTick t;
+    SharedState& s = Shared();
+    if (state_ != TripsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
+    t.ticked = true;
+    s.ElapsedSeconds += 1;
+    s.GaugeElapsed = s.ElapsedSeconds;
+    t.elapsed = s.ElapsedSeconds;
+    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
+    t.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
+    t.status = TripsClockWarning(s.TimeLimit, t.secondsLeft);
+    // At or past the limit: a limit changed under a running clock still ends the round.
+    t.timeUp = s.ElapsedSeconds >= s.TimeLimit;
+    return t;
+}
+
+std::optional<TripsTally> TripsGame::endRound() {
+    if (state_ != TripsState::Running) return std::nullopt;
+    SharedState& s = Shared();
+    state_ = TripsState::RoundEnding;
+    board_.clearSelection();
+
+    TripsTally tally;
+    tally.secondsLeft = std::max(0, s.TimeLimit - s.ElapsedSeconds);
+    tally.deckCompleted = board_.deckUsedUp();
+    if (tally.deckCompleted) {
+        const TripsSettings& o = TripsOptions();
+        tally.deckBonus = o.DeckCompletionBonus;
+        s.Score = AddScore(s.Score, tally.deckBonus);
+        tally.scoreAfterDeckBonus = s.Score;
+        tally.penalty = o.LeftOverPenalty;
+        for (int place : board_.leftOverField()) {
+            s.Score = AddScore(s.Score, -int64_t(tally.penalty));
+            board_.removeFieldCard(place);
+            tally.leftOver.push_back({false, place, s.Score});
+        }
+        for (int place : board_.leftOverStorage()) {
+            s.Score = AddScore(s.Score, -int64_t(tally.penalty));
+            board_.removeStorageCard(place);
+            tally.leftOver.push_back({true, place, s.Score});
+        }
+    }
+    return tally;
+}
+
+TripsOutcome TripsGame::outcome() const {
+    if (round_ == 1) return TripsOutcome::NextRound;
+    if (round_ == 2 && Shared().Score >= Shared().BonusRoundScore) return TripsOutcome::BonusRound;
+    return TripsOutcome::GameOver;
+}
+
+bool TripsGame::startNextRound() {
+    if (state_ != TripsState::RoundEnding || outcome() == TripsOutcome::GameOver) return false;
+    ++round_;
+    return dealRound();
+}
+
+void TripsGame::finishGame() {
+    if (!gameRunning()) return;
+    state_ = TripsState::GameOver;
+    board_.clear();
+    Shared().ElapsedSeconds = 0;
+}

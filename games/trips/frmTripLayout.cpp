@@ -1,0 +1,358 @@
+// The trips-and-runs window's controls as designed and their places at any size: the storage
+// row, the field in its frame, the up row and the deck, the gauges beside the field and the
+// commands stacked above the score.
+#include "games/trips/frmTrip.h"
+
+#include "app/SharedState.h"
+#include "app/Twips.h"
+#include "frame/CardPictures.h"
+#include "frame/TwipsLayout.h"
+#include "frame/VbColour.h"
+#include "games/trips/TripsSettingsFile.h"
+#include "platform/GameTimer.h"
+#include "services/Sound.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+constexpr int kCardWidth = 1035;
+constexpr int kCardHeight = 1455;
+constexpr int kGaugeLeft = 360; // the trips and runs frames keep their designed left
+} // namespace
+
+frmTrip::frmTrip(QWidget* parent) : GameWindow(*FindGameByWindow("frmTrip"), parent) {
+    createControls();
+    BuildMenus();
+    Form_Load();
+}
+
+frmTrip::~frmTrip() = default;
+
+QLabel* frmTrip::makeLabel(const QString& name, const QString& caption, double points, bool bold,
+                           uint32_t colour) {
+    QLabel* l = label(name);
+    if (!l) {
+        l = new QLabel(centralWidget());
+        l->setObjectName(name);
+    }
+    l->setText(caption);
+    QFont f = l->font();
+    f.setFamily("MS Sans Serif");
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    l->setFont(f);
+    SetForeColour(l, colour);
+    l->adjustSize();
+    return l;
+}
+
+void frmTrip::createControls() {
+    QWidget* area = centralWidget();
+    area->setAutoFillBackground(true);
+    QPalette back = area->palette();
+    back.setColor(QPalette::Window, VbColour(0x008000)); // the green of a card table
+    area->setPalette(back);
+
+    for (const char* name : {"TimerBevelSide", "TimerBevelBottom"})
+        if (auto* line = findChild<QFrame*>(name)) StyleBevelLine(line);
+    ShowTimerGauge(false);
+
+    auto* fieldRect = new QFrame(area);
+    fieldRect->setObjectName("FieldRect");
+    fieldRect->setStyleSheet("QFrame#FieldRect { border: 2px solid #0000ff; }");
+    fieldRect->setGeometry(TwRect(0, 0, 5835, 2460));
+    fieldRect->lower();
+
+    for (const auto& [rect, side, bottom] :
+         {std::tuple{"TripsRectangle", "TripsBevelSide", "TripsBevelBottom"},
+          std::tuple{"RunRectangle", "RunBevelSide", "RunBevelBottom"},
+          std::tuple{"ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom"}}) {
+        QFrame* r = MakeGaugeRectangle(rect, area);
+        r->setGeometry(TwRect(kGaugeLeft, 0, 1455, 495));
+        r->setAutoFillBackground(true);
+        QPalette p = r->palette();
+        p.setColor(QPalette::Window, VbColour(0xC0C0C0));
+        r->setPalette(p);
+        MakeBevelLine(side, area);
+        MakeBevelLine(bottom, area);
+    }
+
+    makeLabel("lblTemp", "Temporary Storage", 9.75, true, kVbBlue);
+    makeLabel("lblFieldCards", "   Playing Field   ", 9.75, true, kVbBlue)
+        ->setAutoFillBackground(true);
+    makeLabel("lblHighScore", "Current High Score:", 9.75, true, kVbBlue);
+    makeLabel("lblTrips", "Trips:", 8.25, true, kVbWhite);
+    makeLabel("lblRuns", "Runs:", 8.25, true, kVbWhite);
+    makeLabel("lblScoreTrips", "0", 12, true, kVbBlue);
+    makeLabel("lblScoreRuns", "0", 12, true, kVbBlue);
+    makeLabel("lblFlush", "Flush!", 8, true, kVbRed)->hide();
+    makeLabel("lblCardCount", "Cards remaining:", 9.75, true, kVbWhite);
+    makeLabel("lblScore", "Score:", 8.25, true, kVbWhite)
+        ->setToolTip("Displays your Current Score");
+    QLabel* score = makeLabel("lblCurrentScore", "0", 12, true, kVbBlue);
+    score->setToolTip("Displays your Current Score");
+    makeLabel("lblTime", "Time:", 8.25, true, kVbWhite);
+    makeLabel("lblRound", "Round: 1", 9.75, true, kVbBlue);
+    makeLabel("lblMessage", "Message", 13.5, true, kVbRed)->hide();
+    QLabel* scoring = makeLabel("lblScoring", "Scoring", 18, true, kVbBlue);
+    scoring->setAlignment(Qt::AlignCenter);
+    scoring->hide();
+    if (auto* outline = findChild<QFrame*>("ScoringLabelOutline")) {
+        outline->setGeometry(TwRect(0, 0, 6000, 1200));
+        outline->setAutoFillBackground(true);
+        QPalette p = outline->palette();
+        p.setColor(QPalette::Window, VbColour(0xC0C0C0));
+        outline->setPalette(p);
+        outline->hide();
+    }
+    makeLabel("lblTimeBonus", "", 8.25, false, kVbBlue)->hide();
+    for (const char* name : {"lblCurrentScore", "lblScoreTrips", "lblScoreRuns", "lblFlush",
+                             "lblScoring", "lblMessage"})
+        label(name)->raise();
+
+    auto place = [&](const QString& name, std::function<void()> click) {
+        auto* p = new CardPicture(name, area);
+        p->resize(Tw(kCardWidth), Tw(kCardHeight));
+        p->onPress = std::move(click);
+        return p;
+    };
+    auto frame = [&](const QString& name, uint32_t colour) {
+        auto* f = new SelectionFrame(name, area);
+        f->resize(Tw(kCardWidth), Tw(kCardHeight));
+        f->setBorderColour(colour);
+        f->hide();
+        return f;
+    };
+    for (int i = 0; i < kTripsFieldPlaces; ++i) {
+        field_[size_t(i)] = place(QString("PlayCard_%1").arg(i), [this, i] { PlayCard_Click(i); });
+        fieldFrames_[size_t(i)] = frame(QString("PlayCardSelection_%1").arg(i), kVbRed);
+    }
+    for (int i = 0; i < kTripsStoragePlaces; ++i) {
+        storage_[size_t(i)] =
+            place(QString("TempCard_%1").arg(i), [this, i] { TempCard_Click(i); });
+        storageFrames_[size_t(i)] = frame(QString("TempCardSelection_%1").arg(i), kVbBlue);
+    }
+    for (int i = 0; i < kTripsUpPlaces; ++i)
+        up_[size_t(i)] = place(QString("UpCard_%1").arg(i), [this, i] { UpCard_Click(i); });
+    upFrame_ = frame("UpCardSelection", kVbRed);
+    for (QWidget* w : fieldFrames_)
+        w->raise();
+    for (QWidget* w : storageFrames_)
+        w->raise();
+    upFrame_->raise();
+    for (const char* name : {"lblFlush", "lblScoring", "lblMessage"})
+        label(name)->raise();
+
+    if (QLabel* stock = label("CardStackPicture")) {
+        stock->resize(Tw(kCardWidth), Tw(kCardHeight));
+        stock->installEventFilter(this);
+    }
+    splashTexts_ = AddSplashTexts(frmSplash());
+    frmSplash()->raise();
+}
+
+bool frmTrip::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == label("CardStackPicture")) {
+        CardStackPicture_Click();
+        return true;
+    }
+    return GameWindow::eventFilter(watched, event);
+}
+
+void frmTrip::resizeEvent(QResizeEvent* event) {
+    GameWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmTrip::changeEvent(QEvent* event) {
+    GameWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Minimising stops the round clock and the music; only the restore starts them again,
+    // and only what ran before, so a paused game or a round end stays as it was.
+    if (isMinimized() && !minimised_) {
+        minimised_ = true;
+        clockBeforeMinimise_ = Timer1()->isEnabled();
+        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
+        setClock(false);
+        if (musicBeforeMinimise_) StopMusic();
+    } else if (!isMinimized() && minimised_) {
+        minimised_ = false;
+        if (clockBeforeMinimise_ && state() == State::Running) setClock(true);
+        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
+        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
+    }
+    Form_Resize();
+}
+
+void frmTrip::Form_Resize() {
+    if (isMinimized()) return;
+    if (!isMaximized() &&
+        (PxToTw(width()) < kTripsDesignWidth || PxToTw(height()) < kTripsDesignHeight)) {
+        resize(Tw(kTripsDesignWidth), Tw(kTripsDesignHeight));
+        return;
+    }
+    layoutControls();
+}
+
+void frmTrip::centreInFrame(const char* labelName, const char* frameName) {
+    QLabel* l = label(labelName);
+    const QWidget* f = findChild<QWidget*>(frameName);
+    if (!l || !f) return;
+    l->adjustSize();
+    MoveLeftTw(l, TwLeft(f) + (TwWidth(f) - TwWidth(l)) / 2);
+}
+
+void frmTrip::placeBevels(const char* frame, const char* side, const char* bottom) {
+    const QWidget* r = findChild<QWidget*>(frame);
+    if (!r) return;
+    const int left = TwLeft(r), top = TwTop(r);
+    const int x = left + TwWidth(r) - 15;
+    const int y = top + TwHeight(r) - 20;
+    PlaceBevelLine(findChild<QWidget*>(side), x, top + 20, x, y);
+    PlaceBevelLine(findChild<QWidget*>(bottom), left + 15, y, x, y);
+}
+
+void frmTrip::layoutControls() {
+    // The client area stands for the window: the bars above and below take their own room.
+    const double W = PxToTw(centralWidget()->width());
+    const double H = PxToTw(height());
+    auto widget = [this](const char* name) { return findChild<QWidget*>(name); };
+    auto centreOn = [](QWidget* w, const QWidget* on) {
+        return TwLeft(on) + (TwWidth(on) - TwWidth(w)) / 2.0;
+    };
+    auto middleOn = [](QWidget* w, const QWidget* on) {
+        return TwTop(on) + (TwHeight(on) - TwHeight(w)) / 2.0;
+    };
+
+    // 2-3: the storage row and its heading.
+    const double storageTop = H / 2 - 3400;
+    MoveTw(TempCard(1), (W - kCardWidth) / 2, storageTop);
+    MoveTw(TempCard(2), TwLeft(TempCard(1)) + kCardWidth + 285, storageTop);
+    MoveTw(TempCard(0), TwLeft(TempCard(1)) - kCardWidth - 285, storageTop);
+    for (int i = 0; i < kTripsStoragePlaces; ++i)
+        TempCardSelection(i)->move(TempCard(i)->pos());
+    QLabel* temp = label("lblTemp");
+    MoveTw(temp, (W - TwWidth(temp)) / 2, storageTop - TwHeight(temp) - 50);
+
+    // 4-6: the field frame, its heading and the four columns.
+    QWidget* fieldRect = widget("FieldRect");
+    MoveTw(fieldRect, (W - TwWidth(fieldRect)) / 2, storageTop + 1800);
+    QLabel* fieldCards = label("lblFieldCards");
+    MoveTw(fieldCards, (W - TwWidth(fieldCards)) / 2, TwTop(fieldRect) - 120);
+    const int rowTop = TwTop(fieldRect) + 120;
+    MoveTw(PlayCard(1), TwLeft(TempCard(1)) - 720, rowTop);
+    MoveTw(PlayCard(0), TwLeft(PlayCard(1)) - kCardWidth - 405, rowTop);
+    for (int c = 2; c < kTripsColumns; ++c)
+        MoveTw(PlayCard(c), TwLeft(PlayCard(c - 1)) + kCardWidth + 405, rowTop);
+    for (int i = kTripsColumns; i < kTripsFieldPlaces; ++i)
+        MoveTw(PlayCard(i), TwLeft(PlayCard(i - 4)), TwTop(PlayCard(i - 4)) + 360);
+    for (int i = 0; i < kTripsFieldPlaces; ++i)
+        PlayCardSelection(i)->move(PlayCard(i)->pos());
+    // Lower rows lie over the rows above them.
+    for (int i = 0; i < kTripsFieldPlaces; ++i) {
+        PlayCard(i)->raise();
+        PlayCardSelection(i)->raise();
+    }
+
+    // 7: the up row.
+    const int upTop = TwTop(fieldRect) + 2640;
+    MoveTw(UpCard(0), TwLeft(PlayCard(1)), upTop);
+    for (int i = 1; i < kTripsUpPlaces; ++i)
+        MoveTw(UpCard(i), TwLeft(UpCard(i - 1)) + 360, upTop);
+    for (CardPicture* p : up_)
+        p->raise();
+    upFrame_->move(UpCard(2)->pos());
+    upFrame_->raise();
+
+    // 8: the trips and runs gauges beside the field.
+    QWidget* trips = widget("TripsRectangle");
+    QWidget* runs = widget("RunRectangle");
+    MoveTw(trips, kGaugeLeft, TwTop(PlayCardSelection(0)));
+    MoveTw(runs, kGaugeLeft, TwTop(trips) + 930);
+    for (const auto& [value, frame] :
+         {std::pair{"lblScoreTrips", trips}, std::pair{"lblScoreRuns", runs}}) {
+        QLabel* l = label(value);
+        MoveTw(l, TwLeft(l), middleOn(l, frame));
+    }
+    centreInFrame("lblScoreTrips", "TripsRectangle");
+    centreInFrame("lblScoreRuns", "RunRectangle");
+
+    // 9-10: the score under the stacked commands.
+    QPushButton* play = cmdPlay();
+    const double buttonsLeft = W - 1400;
+    QWidget* scoreRect = widget("ScoreRectangle");
+    MoveTw(scoreRect, buttonsLeft + TwWidth(play) / 2.0 - TwWidth(scoreRect) / 2.0, TwTop(trips));
+    QLabel* current = label("lblCurrentScore");
+    MoveTw(current, centreOn(current, scoreRect), middleOn(current, scoreRect));
+    QLabel* scoreCaption = label("lblScore");
+    MoveTw(scoreCaption, centreOn(scoreCaption, scoreRect), TwTop(scoreRect) - 250);
+    QPushButton* quit = quitButton();
+    MoveTw(quit, buttonsLeft, TwTop(scoreRect) - 825);
+    MoveTw(cmdTakeScore(), buttonsLeft, TwTop(quit) - 400);
+    MoveTw(cmdPause(), buttonsLeft, TwTop(cmdTakeScore()) - 400);
+    MoveTw(play, buttonsLeft, TwTop(cmdPause()) - 400);
+
+    // 11: the clock.
+    ClockSurface* surface = Surface();
+    MoveTw(surface, centreOn(surface, scoreRect), TwTop(scoreRect) + 960);
+    MoveTw(widget("TimerRectangle"), TwLeft(surface) - 90, TwTop(surface) - 30);
+    QLabel* time = label("lblTime");
+    time->adjustSize();
+    MoveTw(time, centreOn(time, surface), TwTop(surface) - 250);
+    const int right = TwLeft(surface) + TwWidth(surface) + 30;
+    PlaceBevelLine(widget("TimerBevelSide"), right, TwTop(surface), right,
+                   TwTop(surface) + TwHeight(surface));
+    const int under = TwTop(surface) + TwHeight(surface) + 30;
+    PlaceBevelLine(widget("TimerBevelBottom"), TwLeft(surface) - 15, under,
+                   TwLeft(surface) - 15 + 1200, under);
+
+    // 12: the splash panel and the headline.
+    QFrame* splash = frmSplash();
+    MoveTw(splash, W / 2 - TwWidth(splash) / 2.0 - 400, H / 2 - TwHeight(splash) / 2.0);
+    for (const char* name : {"ScoringLabelOutline", "lblScoring"}) {
+        QWidget* w = widget(name);
+        MoveTw(w, TwLeft(play) / 2.0 - TwWidth(w) / 2.0, H / 2 - TwHeight(w) / 2.0);
+    }
+
+    // 13: the deck, the gauge captions, the round, the card count and the high score.
+    MoveTw(label("CardStackPicture"), TwLeft(PlayCard(0)), upTop);
+    for (const auto& [caption, frame] :
+         {std::pair{"lblTrips", trips}, std::pair{"lblRuns", runs}}) {
+        QLabel* l = label(caption);
+        MoveTw(l, TwLeft(l), TwTop(frame) - 250);
+    }
+    centreInFrame("lblTrips", "TripsRectangle");
+    centreInFrame("lblRuns", "RunRectangle");
+    QLabel* round = label("lblRound");
+    round->adjustSize();
+    MoveTw(round, centreOn(round, scoreRect), TwTop(surface) + 1680);
+    QLabel* count = label("lblCardCount");
+    MoveTw(count, TwLeft(UpCard(2)) + kCardWidth + 250, middleOn(count, UpCard(0)));
+    QLabel* high = label("lblHighScore");
+    high->adjustSize();
+    MoveTw(high, TwLeft(trips), middleOn(high, TempCard(0)));
+
+    for (const auto& [frame, side, bottom] :
+         {std::tuple{"TripsRectangle", "TripsBevelSide", "TripsBevelBottom"},
+          std::tuple{"RunRectangle", "RunBevelSide", "RunBevelBottom"},
+          std::tuple{"ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom"}})
+        placeBevels(frame, side, bottom);
+}
+
+void frmTrip::CenterScoringLabel() {
+    QLabel* l = label("lblScoring");
+    QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
+    l->adjustSize();
+    MoveTw(l, TwLeft(outline) + (TwWidth(outline) - TwWidth(l)) / 2.0,
+           TwTop(outline) + (TwHeight(outline) - TwHeight(l)) / 2.0);
+    outline->show();
+    outline->raise();
+    l->show();
+    l->raise();
+    repaint();
+}

@@ -1,0 +1,426 @@
+// The trips-and-runs window played as the player plays it: clicks on the real controls,
+// offscreen, in virtual time.
+#include "GameWindowTestSupport.h"
+#include "frame/CardPictures.h"
+#include "frame/CustomScoringDialog.h"
+#include "frame/TwipsLayout.h"
+#include "games/trips/TripsSettings.h"
+#include "games/trips/frmTrip.h"
+#include "platform/GameTimer.h"
+#include "platform/MessageBox.h"
+#include "tests/games/trips/TripsTestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tripstest;
+
+namespace {
+
+class TripsWindowTest : public testsupport::GameWindowTest {
+  protected:
+    TripsWindowTest() : GameWindowTest("frmTrip") { ResetTripsLoadDefaults(); }
+    ~TripsWindowTest() override { ResetTripsLoadDefaults(); }
+
+    std::unique_ptr<frmTrip> openWithDecks(std::vector<QStringList> decks) {
+        auto w = open<frmTrip>();
+        decks_ = std::move(decks);
+        w->gameForTests().setDeckSource([this] {
+            const size_t n = std::min(dealt_, decks_.size() - 1);
+            ++dealt_;
+            Shared().Deck = DeckPlaying(decks_[n]);
+            return true;
+        });
+        return w;
+    }
+    static void upTo(frmTrip& w, int column) {
+        press(w.UpCard(2));
+        press(w.PlayCard(column));
+    }
+    static void upToStorage(frmTrip& w, int place) {
+        press(w.UpCard(2));
+        press(w.TempCard(place));
+    }
+    static void save(QWidget& w, const QString& name) {
+        w.grab().save("/tmp/trips-png/" + name + ".png");
+    }
+
+    // Records the high-score step of the shared end of game.
+    struct InsertRecorder {
+        InsertRecorder() {
+            previous = GameWindow::SetHighScoreInsertForTests([this](const QString& t, QWidget*) {
+                tables << t;
+                return true;
+            });
+        }
+        ~InsertRecorder() { GameWindow::SetHighScoreInsertForTests(previous); }
+        QStringList tables;
+        GameWindow::HighScoreInsert previous;
+    };
+
+    std::vector<QStringList> decks_;
+    size_t dealt_ = 0;
+};
+
+TEST_F(TripsWindowTest, AFirstRunWritesTheSettingsAndTheTable) {
+    auto w = open<frmTrip>();
+    EXPECT_EQ(file("Tressel.Ini"),
+              "[Time]\r\n120\r\n\r\n[Play Sounds]\r\nTrue\r\n\r\n[Play Music]\r\nFalse\r\n\r\n"
+              "[Count Down Score]\r\nTrue\r\n\r\n[Deck]\r\n1\r\n\r\n[Time Bonus]\r\n200\r\n\r\n"
+              "[Bonus Score]\r\n100000\r\n\r\n[Trips Score]\r\n6000\r\n\r\n"
+              "[Runs Score]\r\n300\r\n\r\n[Flush Score]\r\n5000\r\n\r\n"
+              "[Deck Completion]\r\n15000\r\n\r\n[LeftOverCards]\r\n250\r\n\r\n"
+              "[State]\r\n0\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n\r\n");
+    EXPECT_TRUE(file("Tressel Hi Score Table 120.Txt").contains("50000"));
+    EXPECT_EQ(w->statusText(1), "Welcome to Tressel!   ");
+    EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 50,000");
+    EXPECT_TRUE(shown(*w, "frmSplash"));
+    EXPECT_FALSE(Shared().CustomScoring);
+    save(*w, "start");
+}
+
+TEST_F(TripsWindowTest, PlayDealsAndTakeScorePaysTheTimeLeft) {
+    auto w = openWithDecks({{"4H", "5H", "6H", "7S", "7H", "7D"}});
+    w->cmdPlay_Click();
+    EXPECT_EQ(w->UpCard(0)->pictureKey(), Shared().Deck[1].trimmed());
+    EXPECT_EQ(w->UpCard(2)->pictureKey(), "4H");
+    EXPECT_EQ(text(*w, "lblCardCount"), "Cards remaining: 52");
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 1");
+    EXPECT_EQ(w->statusText(1), "Make 100,000 for Bonus Round!   ");
+    EXPECT_EQ(w->PlayCard(0)->pictureKey(), "EMPTY");
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    waves();
+
+    upTo(*w, 1);
+    upTo(*w, 1);
+    press(w->UpCard(2));
+    save(*w, "selection");
+    press(w->PlayCard(9)); // the column's lowest free place, whichever was clicked
+    EXPECT_EQ(waves(), (QStringList{"Click.wav", "Click.wav", "Click.wav", "Click.wav", "Click.wav",
+                                    "Click.wav", "HighScore.wav"}));
+    EXPECT_EQ(pauses(), std::vector<int>{250});
+    EXPECT_EQ(text(*w, "lblCurrentScore"), "5,300");
+    EXPECT_EQ(text(*w, "lblScoreRuns"), "1");
+    EXPECT_EQ(w->PlayCard(1)->pictureKey(), "EMPTY");
+
+    platform::ProgramTime::advance(75000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 45");
+    w->cmdTakeScore_Click();
+    EXPECT_EQ(Shared().Score, 5300 + 9000);
+    std::vector<int> expected = repeated({2000}, 75, 45);
+    expected.push_back(2000); // "Prepare For Round 2"
+    EXPECT_EQ(pauses(), expected);
+}
+
+// Trips of spades, hearts and clubs by rank, then the diamonds in order: played onto one
+// column everything scores but the last diamond.
+QStringList scoringDeck() {
+    QStringList order;
+    for (int rank = 1; rank <= 13; ++rank)
+        for (const char* suit : {"S", "H", "C"})
+            order << QString::number(rank) + suit;
+    for (int rank = 1; rank <= 13; ++rank)
+        order << QString::number(rank) + "D";
+    return order;
+}
+
+TEST_F(TripsWindowTest, AWholeGameWithTheDeckUsedUpTheBonusRoundAndTheHighScoreCheck) {
+    platform::MessageScript answers;
+    InsertRecorder inserts;
+    auto w = openWithDecks({scoringDeck()});
+    w->cmdPlay_Click();
+    // Round 1: two aces on column 1, the third in storage, the rest onto column 0.
+    upTo(*w, 1);
+    upTo(*w, 1);
+    upToStorage(*w, 2);
+    for (int n = 3; n < 52; ++n)
+        upTo(*w, 0);
+    EXPECT_EQ(text(*w, "lblCardCount"), "Cards remaining: 0");
+    EXPECT_EQ(w->UpCard(2)->pictureKey(), "EMPTY");
+    EXPECT_EQ(text(*w, "lblScoreTrips"), "12");
+    EXPECT_EQ(text(*w, "lblScoreRuns"), "4");
+    EXPECT_EQ(Shared().Score, 12 * 6000 + 4 * 5300);
+    // The four "Flush!" notices took a second of the clock: 30 seconds are left.
+    platform::ProgramTime::advance(89000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 30");
+    pauses();
+    waves();
+    w->cmdTakeScore_Click();
+    // Deck bonus 2000; the penalty 1000, then 500 per card; the time bonus 2000 and 30 steps;
+    // "Prepare For Round 2" 2000.
+    std::vector<int> expected{2000, 1000, 500, 500, 500, 500, 2000};
+    expected = repeated(expected, 75, 30);
+    expected.push_back(2000);
+    EXPECT_EQ(pauses(), expected);
+    EXPECT_EQ(Shared().Score, 93200 + 15000 - 1000 + 6000);
+    const QStringList sounds = waves();
+    ASSERT_GE(sounds.size(), 5);
+    EXPECT_EQ(sounds[0], "Applause.wav");
+    EXPECT_EQ(sounds.mid(1, 4), QStringList(4, "Click.wav"));
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_EQ(text(*w, "lblCardCount"), "Cards remaining: 52");
+    EXPECT_EQ(text(*w, "lblScoreTrips"), "0");
+    EXPECT_EQ(Shared().ElapsedSeconds, 0);
+    EXPECT_FALSE(Shared().InputBlocked);
+
+    // Round 2 taken at once: 120 x 200 more, past the target.
+    w->cmdTakeScore_Click();
+    EXPECT_EQ(Shared().Score, 113200 + 24000);
+    EXPECT_EQ(text(*w, "lblScoring"), "Prepare For Bonus Round");
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 3");
+    pauses();
+
+    // The bonus round runs out: "Times Up!" blinks, no time bonus, the game ends.
+    platform::ProgramTime::advance(121000);
+    std::vector<int> end(10, 250);
+    end.push_back(1000); // "Game Over"
+    EXPECT_EQ(pauses(), end);
+    EXPECT_EQ(inserts.tables, QStringList{"Tressel Hi Score Table "});
+    EXPECT_EQ(Shared().Score, 137200);
+    EXPECT_EQ(w->statusText(2), "Game Over");
+    EXPECT_EQ(w->state(), GameWindow::State::GameOver);
+    EXPECT_TRUE(shown(*w, "frmSplash"));
+    EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+    save(*w, "gameover");
+
+    // Play again.
+    w->cmdPlay_Click();
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    EXPECT_EQ(Shared().Score, 0);
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 1");
+}
+
+TEST_F(TripsWindowTest, TheBonusRoundNeedsTheTargetExactly) {
+    InsertRecorder inserts;
+    for (const int target : {48000, 48001}) {
+        auto w = openWithDecks({{}});
+        w->cmdPlay_Click();
+        Shared().BonusRoundScore = target;
+        w->cmdTakeScore_Click(); // 24,000
+        w->cmdTakeScore_Click(); // 48,000
+        EXPECT_EQ(Shared().Score, 48000);
+        if (target == 48000) {
+            EXPECT_EQ(text(*w, "lblRound"), "Round: 3");
+            EXPECT_TRUE(inserts.tables.isEmpty());
+        } else {
+            EXPECT_EQ(w->state(), GameWindow::State::GameOver);
+            EXPECT_EQ(inserts.tables.size(), 1);
+        }
+        w->Timer1()->setEnabled(false);
+        Shared().GameInProgress = false;
+        w.reset();
+    }
+}
+
+TEST_F(TripsWindowTest, TheClockWarnsAtAHalfAndAQuarter) {
+    auto w = openWithDecks({{}});
+    w->TimeItem_Click(90);
+    w->cmdPlay_Click();
+    platform::ProgramTime::advance(44000);
+    EXPECT_EQ(w->statusText(2), "Create runs and triples by moving available cards!   ");
+    platform::ProgramTime::advance(1000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 45");
+    EXPECT_EQ(w->statusText(2), "Times running out!");
+    platform::ProgramTime::advance(24000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 21");
+    EXPECT_EQ(w->statusText(2), "Better Hurry!");
+}
+
+TEST_F(TripsWindowTest, ABlockedBoardEndsTheRound) {
+    auto w = openWithDecks({{"13S", "1S", "2S", "13H", "1H", "2H", "13C", "1C", "2C", "13D", "1D",
+                             "2D", "5S", "6H", "9C"}});
+    w->cmdPlay_Click();
+    for (int c = 0; c < 4; ++c)
+        for (int i = 0; i < 3; ++i)
+            upTo(*w, c);
+    upToStorage(*w, 0);
+    upToStorage(*w, 1);
+    pauses();
+    upToStorage(*w, 2);
+    std::vector<int> expected{2000}; // "No more legal moves left!"
+    expected.push_back(2000);        // the time bonus
+    expected = repeated(expected, 75, 120);
+    expected.push_back(2000); // "Prepare For Round 2"
+    EXPECT_EQ(pauses(), expected);
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_EQ(Shared().Score, 24000);
+}
+
+TEST_F(TripsWindowTest, PauseHidesTheBoardAndAbandonReturnsToIdle) {
+    platform::MessageScript answers;
+    auto w = openWithDecks({{}});
+    w->cmdPlay_Click();
+    upTo(*w, 0);
+    w->cmdPause_Click();
+    EXPECT_EQ(text(*w, "lblScoring"), "Game Paused");
+    EXPECT_FALSE(shown(*w, "PlayCard_0"));
+    EXPECT_FALSE(shown(*w, "lblRound"));
+    EXPECT_TRUE(shown(*w, "lblCurrentScore"));
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    waves();
+    press(w->UpCard(2));
+    EXPECT_TRUE(waves().isEmpty());
+    w->cmdPause_Click();
+    EXPECT_TRUE(shown(*w, "PlayCard_0"));
+    EXPECT_FALSE(shown(*w, "lblScoring"));
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+
+    answers.then(platform::Answer::No);
+    w->cmdPlay_Click();
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    answers.then(platform::Answer::Yes);
+    w->cmdPlay_Click();
+    EXPECT_EQ(w->state(), GameWindow::State::Idle);
+    EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+    EXPECT_FALSE(w->cmdPause()->isEnabled());
+    EXPECT_TRUE(shown(*w, "frmSplash"));
+    EXPECT_FALSE(shown(*w, "PlayCard_0"));
+}
+
+TEST_F(TripsWindowTest, StoredSettingsApplyAndAQuitWritesThem) {
+    sandbox.write("Tressel.Ini", "[Time]\r\n90\r\n\r\n[Trips Score]\r\n7000\r\n\r\n"
+                                 "[Deck]\r\n3\r\n\r\n[LeftOverCards]\r\n-5\r\n\r\n"
+                                 "[Width]\r\n12000\r\n\r\n[Height]\r\n8000\r\n");
+    platform::MessageScript answers;
+    answers.setFallback(platform::Answer::Yes);
+    auto w = openWithDecks({{}});
+    EXPECT_EQ(Shared().TimeLimit, 90);
+    EXPECT_TRUE(w->item("mnu90")->isChecked());
+    EXPECT_EQ(Shared().DeckDesign, 3);
+    EXPECT_EQ(TripsOptions().TripleScore, 7000);
+    EXPECT_EQ(TripsOptions().LeftOverPenalty, 250);
+    EXPECT_TRUE(Shared().CustomScoring);
+    EXPECT_EQ(w->width(), 800);
+    save(*w, "larger-idle");
+    w->cmdPlay_Click();
+    EXPECT_EQ(text(*w, "lblTrips"), "Trips (7000):");
+    save(*w, "larger");
+    w->close(); // "You have a game in progress ..." Yes
+    EXPECT_EQ(answers.texts().back(),
+              "You have a game in progress. Are you sure you want to quit now?");
+    EXPECT_TRUE(file("Tressel.Ini").startsWith("[Time]\r\n90\r\n\r\n"));
+    EXPECT_TRUE(file("Tressel.Ini").contains("[Trips Score]\r\n7000\r\n"));
+    EXPECT_TRUE(file("Tressel.Ini").contains("[Width]\r\n12000\r\n"));
+}
+
+TEST_F(TripsWindowTest, TheWindowKeepsItsMinimumSize) {
+    auto w = open<frmTrip>();
+    w->show();
+    w->resize(Tw(12000), Tw(7000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(PxToTw(w->width()), 9540);
+    EXPECT_EQ(PxToTw(w->height()), 7305);
+    // The layout at the minimum: storage, the field frame 1800 below, the up row 2640 below it.
+    const int storageTop = TwTop(w->TempCard(0));
+    const QWidget* field = w->findChild<QWidget*>("FieldRect");
+    EXPECT_EQ(TwTop(field) - storageTop, 1800);
+    EXPECT_EQ(TwTop(w->UpCard(0)) - TwTop(field), 2640);
+    EXPECT_EQ(TwTop(w->cmdPause()) - TwTop(w->cmdPlay()), 405); // 400 in whole pixels
+}
+
+TEST_F(TripsWindowTest, MinimisingStopsTheClockAndOnlyARestoreStartsItAgain) {
+    auto w = openWithDecks({{}});
+    w->show();
+    w->cmdPlay_Click();
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    w->resize(w->width() + 10, w->height());
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    w->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    // A paused game stays paused through a minimise and restore.
+    w->cmdPause_Click();
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    w->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Timer1()->isEnabled());
+    EXPECT_EQ(text(*w, "lblScoring"), "Game Paused");
+}
+
+class TripsCustomScoringTest : public TripsWindowTest {
+  protected:
+    CustomScoringDialog* dialog() {
+        status = 0;
+        d = std::make_unique<CustomScoringDialog>(TripsScoringTable([this] { ++status; }));
+        return d.get();
+    }
+    void enter(const char* box, const QString& text) { d->box(box)->setText(text); }
+    std::unique_ptr<CustomScoringDialog> d;
+    int status = 0;
+};
+
+TEST_F(TripsCustomScoringTest, BoxesLoadInTheirOrderAndClampWithTheirMessages) {
+    platform::MessageScript answers;
+    CustomScoringDialog* dlg = dialog();
+    EXPECT_EQ(dlg->objectName(), "frmTripCustom");
+    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-250");
+    EXPECT_EQ(dlg->box("txtTripValue")->text(), "6000");
+    EXPECT_TRUE(dlg->switchBox("chkCountDown")->isChecked());
+    // On screen the time bonus stands between the flush and the bonus round.
+    EXPECT_LT(dlg->box("txtFlushValue")->y(), dlg->box("txtTimeBonus")->y());
+    EXPECT_LT(dlg->box("txtTimeBonus")->y(), dlg->box("txtBonusRound")->y());
+    EXPECT_LT(dlg->box("txtBonusRound")->y(), dlg->box("txtPenaltyValue")->y());
+
+    enter("txtTripValue", "25000");
+    enter("txtPenaltyValue", "250");
+    dlg->cmdOK_Click();
+    EXPECT_EQ(answers.texts(),
+              (std::vector<QString>{"Sorry, the maximum value for a Triple is 20000",
+                                    "Sorry, the maximum penalty for left over cards is 0."}));
+    EXPECT_EQ(TripsOptions().TripleScore, 20000);
+    EXPECT_EQ(TripsOptions().LeftOverPenalty, 0);
+    EXPECT_EQ(dlg->box("txtTripValue")->text(), "20000");
+    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "0");
+    EXPECT_TRUE(Shared().CustomScoring);
+    EXPECT_EQ(status, 1); // the time bonus was in range
+
+    answers.clearAsked();
+    enter("txtPenaltyValue", "-300");
+    dlg->cmdOK_Click();
+    EXPECT_TRUE(answers.texts().empty());
+    EXPECT_EQ(TripsOptions().LeftOverPenalty, 300);
+}
+
+TEST_F(TripsCustomScoringTest, PenaltyLimitsZeroAndTheTimeBonus) {
+    platform::MessageScript answers;
+    CustomScoringDialog* dlg = dialog();
+    enter("txtPenaltyValue", "-25000");
+    enter("txtTimeBonus", "6000");
+    dlg->switchBox("chkCountDown")->setChecked(false);
+    dlg->cmdOK_Click();
+    EXPECT_EQ(answers.texts(),
+              (std::vector<QString>{"Sorry, the minimum penalty for left over cards is -20000",
+                                    "Sorry, you cannot set the Time Bonus value to greater than "
+                                    "5000 points"}));
+    EXPECT_EQ(TripsOptions().LeftOverPenalty, 20000);
+    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-20000");
+    EXPECT_EQ(Shared().TimeBonus, 5000);
+    // The time bonus failed: the switch and the status bar wait for the next good OK.
+    EXPECT_TRUE(Shared().CountDownScore);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(Shared().CustomScoring);
+
+    answers.clearAsked();
+    enter("txtPenaltyValue", "0");
+    enter("txtFlushValue", "");
+    dlg->cmdOK_Click();
+    EXPECT_TRUE(answers.texts().empty());
+    EXPECT_EQ(TripsOptions().LeftOverPenalty, 0);
+    EXPECT_EQ(TripsOptions().FlushScore, 0);
+    EXPECT_FALSE(Shared().CountDownScore);
+
+    dlg = dialog();
+    dlg->cmdDefault_Click();
+    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-250");
+    dlg->cmdOK_Click();
+    EXPECT_FALSE(Shared().CustomScoring);
+    EXPECT_TRUE(Shared().CountDownScore);
+    EXPECT_EQ(TripsOptions().FlushScore, 5000);
+}
+
+} // namespace
