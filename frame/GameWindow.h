@@ -169,7 +169,7 @@ class GameWindow : public QMainWindow {
     virtual void PauseGame(bool pause) { (void)pause; }
     // Ends the round (Take Score, or the clock at the limit); runs inside RunRoundEnd.
     virtual void TakeScore() {}
-    // The Take Score command while no game runs (the elevens Replay).
+    // The Take Score command while no game runs (a game may offer a replay there).
     virtual void TakeScoreWhileIdle() {}
     // The one-second game clock.
     virtual void Timer1_Timer() {}

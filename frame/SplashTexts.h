@@ -1,6 +1,6 @@
 #pragma once
 // The texts on a game window's idle splash panel: the distributor's line, the product name,
-// the platform and the version, in Arial bold. They are made at the elevens design places; a
+// the platform and the version, in Arial bold. They are made at the first design's places; a
 // window with another design moves them after.
 
 #include <QString>
