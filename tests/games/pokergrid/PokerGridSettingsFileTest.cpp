@@ -1,0 +1,158 @@
+#include "games/pokergrid/PokerGridSettingsFile.h"
+#include "PokerGridTestSupport.h"
+
+namespace {
+const QByteArray kFirstRun = "[Time]\r\n75\r\n\r\n"
+                             "[Play Sounds]\r\nTrue\r\n\r\n"
+                             "[Play Music]\r\nFalse\r\n\r\n"
+                             "[Count Down Score]\r\nTrue\r\n\r\n"
+                             "[Deck]\r\n1\r\n\r\n"
+                             "[Time Bonus]\r\n1\r\n\r\n"
+                             "[Bonus Score]\r\n100000\r\n\r\n"
+                             "[Pair Score]\r\n50\r\n\r\n"
+                             "[Two Pair Score]\r\n70\r\n\r\n"
+                             "[Trips Score]\r\n80\r\n\r\n"
+                             "[Flush Score]\r\n100\r\n\r\n"
+                             "[Full House Score]\r\n200\r\n\r\n"
+                             "[Straight Score]\r\n90\r\n\r\n"
+                             "[Four Score]\r\n300\r\n\r\n"
+                             "[Straight Flush Score]\r\n400\r\n\r\n"
+                             "[Royal Flush Score]\r\n500\r\n\r\n"
+                             "[Over Writes]\r\n3\r\n\r\n"
+                             "[State]\r\n0\r\n\r\n"
+                             "[Width]\r\n9540\r\n\r\n"
+                             "[Height]\r\n7305\r\n\r\n";
+
+struct Seen {
+    std::vector<int> times, decks, states, widths, heights;
+    int currentState = 0;
+    PokerGridSettingsHandlers handlers() {
+        PokerGridSettingsHandlers h;
+        h.timeLimit = [this](int s) { times.push_back(s); };
+        h.deckDesign = [this](int d) { decks.push_back(d); };
+        h.windowState = [this](int s) {
+            states.push_back(s);
+            currentState = s;
+        };
+        h.currentWindowState = [this] { return currentState; };
+        h.width = [this](int w) { widths.push_back(w); };
+        h.height = [this](int w) { heights.push_back(w); };
+        return h;
+    }
+};
+} // namespace
+
+class PokerGridSettingsFileTest : public PokerGridTest {};
+
+TEST_F(PokerGridSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
+    Seen seen;
+    EXPECT_TRUE(LoadPokerGridSettings(seen.handlers()));
+    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRun);
+    EXPECT_EQ(seen.times, std::vector<int>{75});
+    EXPECT_EQ(seen.decks, std::vector<int>{1});
+    EXPECT_EQ(seen.states, std::vector<int>{0});
+    EXPECT_EQ(seen.widths, std::vector<int>{9540});
+    EXPECT_EQ(seen.heights, std::vector<int>{7305});
+    EXPECT_FALSE(PokerGridScoringIsCustom());
+}
+
+TEST_F(PokerGridSettingsFileTest, StoredValuesComeBack) {
+    Shared().TimeLimit = 120;
+    Shared().SoundsOn = false;
+    Shared().MusicOn = true;
+    Shared().CountDownScore = false;
+    Shared().DeckDesign = 3;
+    Shared().TimeBonus = 10;
+    Shared().BonusRoundScore = 1000000;
+    PokerGridOptions().hands.RoyalFlushScore = 100000;
+    PokerGridOptions().hands.StraightScore = 0;
+    PokerGridOptions().OverWrites = 26;
+    ASSERT_TRUE(WritePokerGridSettings({GridWindowNormal, 12000, 10000}));
+
+    ResetPokerGridDefaults();
+    Seen seen;
+    EXPECT_TRUE(LoadPokerGridSettings(seen.handlers()));
+    EXPECT_EQ(seen.times, std::vector<int>{120});
+    EXPECT_EQ(seen.decks, std::vector<int>{3});
+    EXPECT_EQ(seen.widths, std::vector<int>{12000});
+    EXPECT_EQ(seen.heights, std::vector<int>{10000});
+    EXPECT_FALSE(Shared().SoundsOn);
+    EXPECT_TRUE(Shared().MusicOn);
+    EXPECT_FALSE(Shared().CountDownScore);
+    EXPECT_EQ(Shared().TimeBonus, 10);
+    EXPECT_EQ(Shared().BonusRoundScore, 1000000);
+    EXPECT_EQ(PokerGridOptions().hands.RoyalFlushScore, 100000);
+    EXPECT_EQ(PokerGridOptions().hands.StraightScore, 0);
+    EXPECT_EQ(PokerGridOptions().OverWrites, 26);
+    EXPECT_TRUE(PokerGridScoringIsCustom());
+}
+
+TEST_F(PokerGridSettingsFileTest, EachBadValueKeepsItsDefault) {
+    Seen seen;
+    ApplyPokerGridSettingsText("[Time]\r\n100\r\n\r\n[Play Sounds]\r\ntrue\r\n\r\n"
+                               "[Deck]\r\n5\r\n\r\n[Pair Score]\r\n50001\r\n\r\n"
+                               "[Two Pair Score]\r\n12abc\r\n\r\n[Trips Score]\r\n\r\n\r\n"
+                               "[Royal Flush Score]\r\n100000\r\n\r\n"
+                               "[Over Writes]\r\n27\r\n\r\n[Time Bonus]\r\n-1\r\n\r\n"
+                               "[Bonus Score]\r\n99999999999999\r\n\r\n"
+                               "[State]\r\nbig\r\n\r\n[Width]\r\n-5\r\n\r\n"
+                               "[Flush Score]\r\n12.5\r\n\r\n[Four Score]\r\n13.5\r\n\r\n",
+                               seen.handlers());
+    EXPECT_EQ(seen.times, std::vector<int>{0}); // the window checks its default item
+    EXPECT_EQ(seen.decks, std::vector<int>{0});
+    EXPECT_TRUE(seen.states.empty());
+    EXPECT_TRUE(seen.widths.empty());
+    EXPECT_FALSE(Shared().SoundsOn); // only "True" switches sounds on
+    const HandValues& h = PokerGridOptions().hands;
+    EXPECT_EQ(h.PairScore, 50);
+    EXPECT_EQ(h.TwoPairScore, 70);
+    EXPECT_EQ(h.TripsScore, 80);
+    EXPECT_EQ(h.RoyalFlushScore, 100000); // within its own, wider range
+    EXPECT_EQ(h.FlushScore, 12);
+    EXPECT_EQ(h.FourScore, 14);
+    EXPECT_EQ(PokerGridOptions().OverWrites, 3); // 27 could use the deck up
+    EXPECT_EQ(Shared().TimeBonus, 1);
+    EXPECT_EQ(Shared().BonusRoundScore, 100000);
+}
+
+TEST_F(PokerGridSettingsFileTest, WindowStateAndSize) {
+    // Maximised: stored with the size it comes back to, and the sizes are skipped on reading.
+    ASSERT_TRUE(WritePokerGridSettings({GridWindowMaximised, 20000, 15000}));
+    QByteArray text = sandbox.read("Marvane.Ini");
+    EXPECT_TRUE(
+        text.endsWith("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n\r\n"));
+    Seen seen;
+    ApplyPokerGridSettingsText(text, seen.handlers());
+    EXPECT_EQ(seen.states, std::vector<int>{2});
+    EXPECT_TRUE(seen.widths.empty());
+    EXPECT_TRUE(seen.heights.empty());
+
+    // Minimised: read and written as normal, with the normal size.
+    ASSERT_TRUE(WritePokerGridSettings({GridWindowMinimised, 10000, 8000}));
+    text = sandbox.read("Marvane.Ini");
+    EXPECT_TRUE(
+        text.endsWith("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n"));
+    Seen again;
+    ApplyPokerGridSettingsText("[State]\r\n1\r\n\r\n[Width]\r\n10000\r\n\r\n", again.handlers());
+    EXPECT_EQ(again.states, std::vector<int>{0});
+    EXPECT_EQ(again.widths, std::vector<int>{10000});
+}
+
+TEST_F(PokerGridSettingsFileTest, AFailedWriteKeepsTheOldFile) {
+    sandbox.write("Marvane.Ini", kFirstRun);
+    platform::MessageScript script;
+    QFile::setPermissions(sandbox.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = WritePokerGridSettings({});
+    QFile::setPermissions(sandbox.dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (written) GTEST_SKIP() << "the folder stays writable (running as root)";
+    EXPECT_EQ(script.asked().size(), 1u);
+    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRun);
+}
+
+TEST(PokerGridStatusTexts, BonusAndPlayPanels) {
+    testsupport::ProgramSandbox sandbox;
+    Shared().BonusRoundScore = 100000;
+    EXPECT_EQ(PokerGridBonusStatusText(), "Make 100,000 for bonus round.  ");
+    EXPECT_EQ(PokerGridPlayStatusText(), "Click on cards to get the best Poker hand!   ");
+}
