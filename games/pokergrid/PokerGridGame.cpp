@@ -2,9 +2,10 @@
 
 #include "app/SharedState.h"
 #include "games/pokergrid/PokerGridSettings.h"
+#include "frame/RoundClock.h"
 #include "services/Deck.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 PokerGridGame::Shuffle& testShuffle() {
@@ -84,8 +85,7 @@ PokerGridTick PokerGridGame::tick() {
     SharedState& s = Shared();
     t.ticked = true;
     s.ElapsedSeconds += 1;
-    const int limit = s.TimeLimit > 0 ? s.TimeLimit : 1;
-    t.angle = int(std::nearbyint(360.0 / limit * s.GaugeElapsed));
+    t.angle = ClockDegrees(s.TimeLimit, s.GaugeElapsed);
     s.GaugeElapsed = s.ElapsedSeconds;
     t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
     t.timeUp = s.ElapsedSeconds >= s.TimeLimit;
