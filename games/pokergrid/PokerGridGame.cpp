@@ -1,8 +1,8 @@
 #include "games/pokergrid/PokerGridGame.h"
 
 #include "app/SharedState.h"
-#include "games/pokergrid/PokerGridSettings.h"
 #include "frame/RoundClock.h"
+#include "games/pokergrid/PokerGridSettings.h"
 #include "services/Deck.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "games/pokergrid/PokerGridGame.h"
 #include "PokerGridTestSupport.h"
+#include "games/pokergrid/PokerGridLayout.h"
 #include "services/Random.h"
 
 class PokerGridGameTest : public PokerGridTest {
@@ -186,4 +187,23 @@ TEST(PokerGridCaptions, RoundTexts) {
     EXPECT_EQ(OverWritesCaption(0), "Over Writes Remaining: 0");
     EXPECT_EQ(PointsEarnedCaption(1900), "Points Earned: 1900");
     EXPECT_EQ(CardsRemainingCaption(51), "Cards remaining: 51");
+}
+
+TEST(PokerGridLayoutTest, GridDeckAndHoleCardFollowTheSize) {
+    const PokerGridLayout l = LayOutPokerGrid(9540, 7305);
+    const std::array<double, 5> columns{300, 1500, 2700, 3900, 5100};
+    EXPECT_EQ(l.columnLeft, columns);
+    EXPECT_NEAR(l.deckLeft, 7110, 1e-6);
+    EXPECT_NEAR(l.holeLeft, 8310, 1e-6);
+    EXPECT_DOUBLE_EQ(l.rowTop[0], 204);
+    EXPECT_NEAR(l.rowTop[1], 1241.85, 1e-6);
+    EXPECT_NEAR(l.rowTop[2] - l.rowTop[1], 1037.85, 1e-6);
+    EXPECT_LT(l.rowTop[2] - l.rowTop[1], 1455); // the rows overlap
+    EXPECT_DOUBLE_EQ(l.cardsTop, l.rowTop[4]);
+
+    const PokerGridLayout tall = LayOutPokerGrid(12000, 10000);
+    EXPECT_NEAR(tall.rowTop[1], 1700, 1e-6);
+    EXPECT_NEAR(tall.rowTop[2] - tall.rowTop[1], 1496, 1e-6); // no longer overlapping
+    EXPECT_NEAR(tall.columnLeft[1] - tall.columnLeft[0], 1200, 1e-9);
+    EXPECT_NEAR(tall.columnLeft[2], 12000 / 2 - 2 * 1035, 1e-9);
 }
