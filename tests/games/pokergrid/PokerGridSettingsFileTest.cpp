@@ -1,28 +1,8 @@
 #include "games/pokergrid/PokerGridSettingsFile.h"
+#include "PokerGridFirstRun.h"
 #include "PokerGridTestSupport.h"
 
 namespace {
-const QByteArray kFirstRun = "[Time]\r\n75\r\n\r\n"
-                             "[Play Sounds]\r\nTrue\r\n\r\n"
-                             "[Play Music]\r\nFalse\r\n\r\n"
-                             "[Count Down Score]\r\nTrue\r\n\r\n"
-                             "[Deck]\r\n1\r\n\r\n"
-                             "[Time Bonus]\r\n1\r\n\r\n"
-                             "[Bonus Score]\r\n100000\r\n\r\n"
-                             "[Pair Score]\r\n50\r\n\r\n"
-                             "[Two Pair Score]\r\n70\r\n\r\n"
-                             "[Trips Score]\r\n80\r\n\r\n"
-                             "[Flush Score]\r\n100\r\n\r\n"
-                             "[Full House Score]\r\n200\r\n\r\n"
-                             "[Straight Score]\r\n90\r\n\r\n"
-                             "[Four Score]\r\n300\r\n\r\n"
-                             "[Straight Flush Score]\r\n400\r\n\r\n"
-                             "[Royal Flush Score]\r\n500\r\n\r\n"
-                             "[Over Writes]\r\n3\r\n\r\n"
-                             "[State]\r\n0\r\n\r\n"
-                             "[Width]\r\n9540\r\n\r\n"
-                             "[Height]\r\n7305\r\n\r\n";
-
 struct Seen {
     std::vector<int> times, decks, states, widths, heights;
     int currentState = 0;
@@ -47,7 +27,7 @@ class PokerGridSettingsFileTest : public PokerGridTest {};
 TEST_F(PokerGridSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
     Seen seen;
     EXPECT_TRUE(LoadPokerGridSettings(seen.handlers()));
-    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRun);
+    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRunMarvaneIni);
     EXPECT_EQ(seen.times, std::vector<int>{75});
     EXPECT_EQ(seen.decks, std::vector<int>{1});
     EXPECT_EQ(seen.states, std::vector<int>{0});
@@ -139,7 +119,7 @@ TEST_F(PokerGridSettingsFileTest, WindowStateAndSize) {
 }
 
 TEST_F(PokerGridSettingsFileTest, AFailedWriteKeepsTheOldFile) {
-    sandbox.write("Marvane.Ini", kFirstRun);
+    sandbox.write("Marvane.Ini", kFirstRunMarvaneIni);
     platform::MessageScript script;
     QFile::setPermissions(sandbox.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool written = WritePokerGridSettings({});
@@ -147,7 +127,7 @@ TEST_F(PokerGridSettingsFileTest, AFailedWriteKeepsTheOldFile) {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (written) GTEST_SKIP() << "the folder stays writable (running as root)";
     EXPECT_EQ(script.asked().size(), 1u);
-    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRun);
+    EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRunMarvaneIni);
 }
 
 TEST(PokerGridStatusTexts, BonusAndPlayPanels) {
