@@ -1,11 +1,12 @@
 #include "app/frmSelect.h"
 #include "app/CentreOnScreen.h"
 
-#include "app/GameWindows.h"
 #include "app/PictureList.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
+#include "services/GameRegistry.h"
 #include "services/Random.h"
 #include "services/Sound.h"
 #include "services/TextFile.h"
@@ -62,12 +63,12 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     }
 
     QWidget* previous = nullptr;
-    for (size_t i = 0; i < LauncherGames().size(); ++i) {
-        const LauncherGame& g = LauncherGames()[i];
+    for (size_t i = 0; i < AllGames().size() && i < kButtonPlaces.size(); ++i) {
+        const GameDescriptor& g = *AllGames()[i];
         auto* b = new QPushButton(frmGameChoice_);
         b->setObjectName(g.button);
         b->setGeometry(kButtonPlaces[i]);
-        b->setEnabled(GameWindowAvailable(g.window));
+        b->setEnabled(bool(g.createWindow));
         const QString window = g.window;
         connect(b, &QPushButton::clicked, this, [this, window] { LaunchGame(window); });
         if (previous) setTabOrder(previous, b);
@@ -89,6 +90,11 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     setTabOrder(previous, cmdLaunchBrowser_);
     setTabOrder(cmdLaunchBrowser_, cmdClose_);
     setTabOrder(cmdClose_, frmGameChoice_);
+
+    // A game window closed with Yes brings the launcher back.
+    GameWindow::SetReturnToLauncher([] {
+        if (frmSelect* launcher = frmSelect::instance()) launcher->show();
+    });
 
     CardPictureList(); // drawn once here and shared by every game window for the whole run
 
@@ -119,10 +125,11 @@ void frmSelect::Form_Load() {
     if (!folder.endsWith('/')) folder += '/';
     s.ProgramFolder = folder;
 
-    for (const LauncherGame& g : LauncherGames()) {
-        auto* b = findChild<QPushButton*>(g.button);
-        b->setText(g.caption);
-        b->setToolTip(QString("Play ") + g.title);
+    for (const GameDescriptor* g : AllGames()) {
+        if (auto* b = findChild<QPushButton*>(g->button)) {
+            b->setText(g->caption);
+            b->setToolTip(QString("Play ") + g->title);
+        }
     }
     cmdLaunchBrowser_->setText(QString("&Go to the ") + "Corvell" + " website");
 
@@ -168,14 +175,12 @@ void frmSelect::Timer1_Timer() {
 }
 
 void frmSelect::LaunchGame(const QString& windowName) {
-    const LauncherGame* game = nullptr;
-    for (const LauncherGame& g : LauncherGames())
-        if (windowName == g.window) game = &g;
-    if (!game) return;
+    const GameDescriptor* game = FindGameByWindow(windowName);
+    if (!game || !game->createWindow) return;
     setCursor(Qt::WaitCursor);
     Shared().GameTitle = game->title;
     if (!gameWindow_ || gameWindow_->objectName() != windowName) {
-        QWidget* w = CreateGameWindow(windowName);
+        QWidget* w = game->createWindow();
         if (!w) {
             unsetCursor();
             return;

@@ -72,8 +72,8 @@ struct RulesValues {
     // Wild-eights
     int32_t EightsCompleteBonus = 0;
 
-    // The values a fresh settings file gives the game titled gameTitle (with its "!"), the
-    // elevens game in enhanced scoring; all zero for a title that is not one of the nine.
+    // The values a fresh settings file gives the game titled gameTitle (with its "!"), as its
+    // descriptor fills them; all zero for a title no game has.
     static RulesValues DefaultsFor(const QString& gameTitle);
 
     // Copies the program-wide values (time limit, thresholds, time bonus, card goal, scoring
@@ -81,8 +81,8 @@ struct RulesValues {
     void TakeShared();
 };
 
-// The whole rules text of the game titled gameTitle, with CR LF line breaks; empty for a title
-// that is not one of the nine. The elevens text is chosen by v.EnhancedScoring.
+// The whole rules text of the game titled gameTitle, with CR LF line breaks, laid out as its
+// descriptor says; empty for a title no game has.
 QString RulesText(const QString& gameTitle, const RulesValues& v);
 
 // Number formats of the texts: plain decimal, and grouped in threes with commas

@@ -1,6 +1,5 @@
 // Play, Pause, Take Score and Exit, and the quit confirmation.
 #include "app/SharedState.h"
-#include "app/frmSelect.h"
 #include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -19,6 +18,11 @@ const QString kEndGameCaption = QStringLiteral("&End Game");
 const QString kResumeCaption = QStringLiteral("&Resume");
 const QString kPauseItemCaption = QStringLiteral("Pau&se");
 const QString kGamePaused = QStringLiteral("Game Paused");
+
+std::function<void()>& returnToLauncher() {
+    static std::function<void()> back;
+    return back;
+}
 
 void enable(QWidget* w, bool on) {
     if (w) w->setEnabled(on);
@@ -232,7 +236,11 @@ void GameWindow::Form_Unload(bool& cancel) {
         t->setEnabled(false);
     Shared().GameInProgress = false;
     if (Shared().MusicOn) StopMusic();
-    if (frmSelect* launcher = frmSelect::instance()) launcher->show();
+    if (returnToLauncher()) returnToLauncher()();
+}
+
+void GameWindow::SetReturnToLauncher(std::function<void()> back) {
+    returnToLauncher() = std::move(back);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -53,7 +53,7 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
     const int secondsLeft = std::max(0, s.TimeLimit - s.ElapsedSeconds);
 
     int64_t step = pointsPerSecond;
-    if (profile_.countUp == CountUpStyle::PokerGrid)
+    if (profile_.timeBonusTimesRoundPoints)
         step *= RoundPoints();
     else
         setText(message, "Speed Bonus!");
@@ -63,15 +63,15 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
     setColour(score, kVbCyan);
     setText(scoring, FormatScore(bonus));
     setColour(scoring, kVbRed);
-    if (scoring && profile_.countUp != CountUpStyle::KeepsPosition) {
+    if (scoring && profile_.amountPlace != AmountPlace::Kept) {
         const QWidget* outline = findChild<QFrame*>("ScoringLabelOutline");
-        if (profile_.countUp == CountUpStyle::PokerGrid && outline)
+        if (profile_.amountPlace == AmountPlace::OutlineCentre && outline)
             scoring->move(outline->x() + (outline->width() - scoring->width()) / 2, scoring->y());
         else
             scoring->move(width() / 2 - scoring->width() / 2, scoring->y());
-        if (profile_.countUp == CountUpStyle::WildEights && message)
+        if (profile_.messagePlace == MessagePlace::Raised && message)
             message->move(message->x(), height() / 2 - Tw(800));
-        if (profile_.countUp == CountUpStyle::TripsAndRuns && message)
+        if (profile_.messagePlace == MessagePlace::LeftOfAmount && message)
             message->move(scoring->x() - message->width() - Tw(100), message->y());
     }
     showNow(scoring);
@@ -106,37 +106,44 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
     const int64_t bonus = int64_t(count) * pointsEach;
 
     setText(msg, message + "!");
-    if (msg && profile_.countUp == CountUpStyle::WildEights)
+    if (msg && profile_.messagePlace == MessagePlace::Raised)
         msg->move(msg->x(), msg->y() - Tw(800));
     showNow(msg);
     setColour(score, kVbCyan);
     setText(scoring, FormatScore(bonus));
-    if (scoring && profile_.countUp != CountUpStyle::KeepsPosition)
+    if (scoring && profile_.amountPlace != AmountPlace::Kept)
         scoring->move(width() / 2 - scoring->width() / 2, scoring->y());
     setColour(scoring, kVbRed);
     showNow(scoring);
     platform::Sleep(1000);
 
     if (s.CountDownScore) {
-        // Twenty steps of a twentieth; small bonuses still move by at least one point, and
-        // the last step adds what remains, so the score rises by exactly the bonus.
+        // Twenty steps of a twentieth; small bonuses still move by at least one point.
         int64_t step = int64_t(std::nearbyint(double(bonus) / 20.0));
         if (step == 0 && bonus != 0) step = bonus > 0 ? 1 : -1;
-        int64_t remaining = bonus;
-        while (remaining != 0) {
-            const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
-            addToScore(score, add);
-            remaining -= add;
-            setColour(scoring, kVbBlack);
-            setText(scoring, FormatScore(remaining));
-            PlaySound(kSnap);
-            platform::Sleep(75);
-        }
+        CountUp(bonus, step);
     } else {
         addToScore(score, bonus);
     }
     setColour(score, kVbBlue);
     if (scoring) scoring->hide();
+}
+
+void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QString& sound) {
+    QLabel* scoring = label("lblScoring");
+    QLabel* score = label(profile_.scoreLabel);
+    if (step == 0 || (amount > 0) != (step > 0)) step = amount; // one step, never endless
+    // The last step adds what remains, so the score rises by exactly the amount.
+    int64_t remaining = amount;
+    while (remaining != 0) {
+        const int64_t add = std::llabs(remaining) < std::llabs(step) ? remaining : step;
+        addToScore(score, add);
+        remaining -= add;
+        setColour(scoring, kVbBlack);
+        setText(scoring, FormatScore(remaining));
+        if (!sound.isEmpty()) PlaySound(sound);
+        platform::Sleep(pauseMs);
+    }
 }
 
 void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
@@ -153,6 +160,10 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     ShowCards(false);
     ShowControls(false, true);
     setStatusText(2, "Game Over");
+}
+
+void GameWindow::EndGame() {
+    EndGame(game_.currentTable(), game_.endGameTopScore());
 }
 
 GameWindow::HighScoreInsert GameWindow::SetHighScoreInsertForTests(HighScoreInsert insert) {

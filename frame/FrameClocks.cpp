@@ -39,22 +39,18 @@ void GameWindow::ShowTimerGauge(bool visible) {
               visible);
 }
 
-void GameWindow::ShowRoundGauge(bool visible) {
-    showNamed(
-        this,
-        {"lblRound", "RoundRectangle", "RoundBevelSide", "RoundBevelBottom", "lblCurrentRound"},
-        visible);
-}
-
-void GameWindow::ShowElevensGauge(bool visible) {
-    showNamed(this,
-              {"lblElevens", "ElevensRectangle", "ElevensBevelSide", "ElevensBevelBottom",
-               "lblCurrentElevens"},
-              visible);
+void GameWindow::ShowGauge(const QString& name, bool visible) {
+    for (const QString& part : {"lbl" + name, name + "Rectangle", name + "BevelSide",
+                                name + "BevelBottom", "lblCurrent" + name})
+        if (auto* w = findChild<QWidget*>(part)) w->setVisible(visible);
 }
 
 void GameWindow::StatusClock_Timer() {
-    setStatusText(3, QLocale::c().toString(platform::ProgramTime::now().time(), "h:mm AP"));
+    const QDateTime now = platform::ProgramTime::now();
+    setStatusText(3, QLocale::c().toString(now.time(), "h:mm AP"));
+    // The date panel keeps itself in the platform's short date style.
+    if (QLabel* date = panels_[3])
+        date->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
 }
 
 void GameWindow::Timer4_Timer() {
@@ -86,13 +82,17 @@ void GameWindow::ShowSplash(bool visible) {
     timer4_->setEnabled(visible);
 }
 
+QString GameWindow::WelcomeText() const {
+    return "Welcome to " + Shared().GameTitle + QString::fromUtf8(profile_.welcomeBlanks);
+}
+
 void GameWindow::LoadFrameDefaults() {
     SharedState& s = Shared();
     state_ = State::Idle;
     s.MusicOn = false;
-    s.TimeLimit = profile_.defaultTime;
+    s.TimeLimit = game_.defaultTime;
     if (profile_.loadDeckDesign) s.DeckDesign = profile_.loadDeckDesign;
-    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
+    setStatusText(1, WelcomeText());
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     if (profile_.splashFaceKey)

@@ -110,8 +110,7 @@ void GameWindow::BuildMenus() {
 }
 
 QString GameWindow::HighScoreTableName() const {
-    // A game without a fixed title names its table from its current settings.
-    return *profile_.tableTitle ? QString(profile_.tableTitle) : ElevensTableName();
+    return game_.currentTable();
 }
 
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
@@ -127,7 +126,7 @@ void GameWindow::mnuView_Click() {
     withPause(profile_.viewPause, [this] {
         const QString table = HighScoreTableName();
         if (profile_.viewCreatesTable && !QFileInfo::exists(HighScoreFilePath(table)))
-            CreateHighScoreFile(table, this, profile_.defaultTop);
+            CreateHighScoreFile(table, this, game_.defaultTop);
         ShowHallOfFame();
     });
 }
@@ -139,8 +138,8 @@ void GameWindow::mnuClear_Click() {
                              this) != platform::Answer::Yes)
             return;
         const QString table = HighScoreTableName();
-        CreateHighScoreFile(table, this, profile_.defaultTop);
-        ShowHighScore(table, this, profile_.defaultTop);
+        CreateHighScoreFile(table, this, game_.defaultTop);
+        ShowHighScore(table, this, game_.defaultTop);
     });
 }
 
@@ -174,11 +173,11 @@ void GameWindow::TimeItem_Click(int seconds) {
     if (profile_.timeItemSetsTimeLabel)
         if (QLabel* l = label("lblTime")) l->setText("Time: " + QString::number(seconds));
     TimeLimitChanged();
-    ShowHighScore(HighScoreTableName(), this, profile_.defaultTop);
+    ShowHighScore(HighScoreTableName(), this, game_.defaultTop);
 }
 
 void GameWindow::ApplyStoredTimeLimit(int seconds) {
-    TimeItem_Click(profile_.timeItem(seconds) ? seconds : profile_.defaultTime);
+    TimeItem_Click(profile_.timeItem(seconds) ? seconds : game_.defaultTime);
 }
 
 void GameWindow::ClearBackgroundMenuChecks() {

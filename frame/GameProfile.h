@@ -1,8 +1,8 @@
 #pragma once
-// What differs between the nine game windows in the parts they share: control and menu names,
+// What differs between the game windows in the parts they share: control and menu names,
 // captions with their exact blanks and shortcuts, time limits, card-back numbering, how menu
-// entries pause a game, high-score tables and timers. The frame's handlers are written once
-// against this table.
+// entries pause a game, count-ups and timers. The frame's handlers are written once against
+// this profile; each game's descriptor holds its own.
 
 #include <QString>
 #include <array>
@@ -24,13 +24,18 @@ enum class QuitStyle {
 // When a card-back change redraws the cards the game shows face down.
 enum class FieldRedraw { Never, WhenPaused, Always };
 
-// Where the count-ups put their labels (decided by the window in each case).
-enum class CountUpStyle {
-    Common,        // amount centred in the window, "Speed Bonus!" shown
-    KeepsPosition, // the labels stay where the game put them
-    PokerGrid,     // bonus times RoundPoints, no speed message, amount centred in its outline
-    WildEights,    // message moved vertically, score in lblTotalScore
-    TripsAndRuns,  // message placed left of the amount
+// Where a count-up shows the amount still to come in lblScoring.
+enum class AmountPlace {
+    WindowCentre,  // centred in the window
+    OutlineCentre, // centred in ScoringLabelOutline
+    Kept,          // where the game put it
+};
+
+// Where a count-up moves the message label.
+enum class MessagePlace {
+    Kept,
+    Raised,       // 800 twips above the window's middle (time bonus) or its own place (bonus)
+    LeftOfAmount, // 100 twips left of the amount
 };
 
 // Commands that do nothing while a round end blocks input.
@@ -59,96 +64,92 @@ enum CardBack { PalmTree = 0, MagicHands = 1, NightCastle = 2, HotCards = 3 };
 inline constexpr std::array<const char*, 4> kCardBackItems{"mnuPalm", "mnuMagic", "mnuNight",
                                                            "mnuHot"};
 
+// Every field holds the common case; a game's descriptor sets only what differs.
 struct GameProfile {
-    const char* window; // window name
-    const char* title;  // display title with "!"
-
     // Commands
-    const char* quitButton;
-    const char* quitCaption;
-    const char* quitTip;
-    const char* pauseCaption; // the caption that pauses
-    const char* pauseTip;
-    bool takeScoreButton;
-    bool takeScoreButtonShown; // visible in the window design
-    const char* takeScoreTip;
-    bool takeScoreItem;
-    const char* exitShortcut;
-    const char* playQuestion;     // asked by the Play button while a game runs
-    const char* playMenuQuestion; // asked by the Play item
-    bool playMenuStartsMusic;
-    bool takeScoreButtonRestartsMusic;
-    unsigned inputGates;
+    const char* quitButton = "cmdExit";
+    const char* quitCaption = "E&xit";
+    const char* quitTip = "Exits the game";
+    const char* pauseCaption = "Pau&se"; // the caption that pauses
+    const char* pauseTip = "Pauses the current game";
+    bool takeScoreButton = true;
+    bool takeScoreButtonShown = true; // visible in the window design
+    const char* takeScoreTip = "End current round and take score";
+    bool takeScoreItem = false;
+    const char* exitShortcut = "Ctrl+X";
+    // Asked by the Play button and the Play item while a game runs.
+    const char* playQuestion = "You have a game in progress, are you sure you want to quit?";
+    const char* playMenuQuestion = "You have a game in progress, are you sure you want to quit?";
+    bool playMenuStartsMusic = true;
+    bool takeScoreButtonRestartsMusic = false;
+    unsigned inputGates = 0;
 
     // Labels the frame reaches
-    const char* stateLabel;             // "Game Paused" / "Game Over"
-    const char* messageLabel;           // bonus names; emptied by a flag-driven resume
-    const char* scoreLabel;             // running total the count-ups update
-    std::vector<const char*> ownLabels; // further labels the window carries for the frame
-    bool hasScoringLabel;               // lblScoring
-    bool hasScoringOutline;             // ScoringLabelOutline
-    CountUpStyle countUp;
+    const char* stateLabel = "lblMessage";      // "Game Paused" / "Game Over"
+    const char* messageLabel = "lblMessage";    // bonus names; emptied by a flag-driven resume
+    const char* scoreLabel = "lblCurrentScore"; // running total the count-ups update
+    std::vector<const char*> ownLabels{};       // further labels the window carries for the frame
+    bool hasScoringLabel = true;                // lblScoring
+    bool hasScoringOutline = false;             // ScoringLabelOutline
+
+    // Count-ups
+    AmountPlace amountPlace = AmountPlace::WindowCentre;
+    MessagePlace messagePlace = MessagePlace::Kept;
+    // The time bonus is multiplied by the game's RoundPoints and shows no "Speed Bonus!".
+    bool timeBonusTimesRoundPoints = false;
 
     // Menus: layout by token ("play", "pause", "takescore", "exit", "view", "clear", "custom",
     // "time", "deck", "music", "sounds", "rules", "about", "|"); any other token is an entry
     // of the game's own.
-    const char* gameMenu;
-    const char* gameMenuCaption;
-    std::vector<const char*> gameMenuLayout;
-    std::vector<const char*> optionsLayout;
-    std::vector<const char*> helpLayout;
-    MenuEntry view;
-    MenuEntry clear;
-    MenuEntry custom;
-    MenuEntry rules;
-    MenuEntry about;
-    const char* musicCaption;
-    bool soundsCheckedAtDesign;
+    const char* gameMenu = "mnuFile";
+    const char* gameMenuCaption = "&File";
+    std::vector<const char*> gameMenuLayout{"play", "pause", "|", "exit"};
+    std::vector<const char*> optionsLayout{"view", "clear",  "|",    "music", "sounds",
+                                           "|",    "custom", "time", "deck"};
+    std::vector<const char*> helpLayout{"rules", "|", "about"};
+    MenuEntry view{"mnuView", "&View High Scores...", "Ctrl+V"};
+    MenuEntry clear{"mnuClear", "&Clear High Scores...", "Ctrl+C"};
+    MenuEntry custom{"mnuCustom", "&User Options...", "Ctrl+U"};
+    MenuEntry rules{"mnuRules", "&Rules", "Ctrl+R"};
+    MenuEntry about{"mnuAbout", "&About", ""};
+    const char* musicCaption = "Play &Music (plays during game)";
+    bool soundsCheckedAtDesign = false;
 
     // Time limits
-    const char* timeMenu;
-    const char* timeMenuCaption;
-    std::vector<TimeItem> timeItems;
-    int defaultTime;
-    int timeCheckedAtDesign; // 0: none
-    bool timeItemSetsTimeLabel;
+    const char* timeMenu = "mnuTime";
+    const char* timeMenuCaption = "&Time Limit";
+    std::vector<TimeItem> timeItems{};
+    int timeCheckedAtDesign = 0; // 0: none
+    bool timeItemSetsTimeLabel = false;
 
     // Card backs
-    bool hasCardBacks;
-    const char* deckMenuCaption;
-    std::array<int, 4> designNumbers; // this game's number of each design, in design order
-    std::array<CardBack, 4> deckItemOrder;
-    int loadDeckDesign; // DeckDesign set at load, 0: left as it was
-    bool palmCheckedAtDesign;
-    const char* stockControl; // redrawn with the new full stock directly, or nullptr
-    bool refreshPlayCard;     // the game redraws its stock itself
-    FieldRedraw refreshFieldCards;
+    bool hasCardBacks = true;
+    const char* deckMenuCaption = "Dec&k";
+    std::array<int, 4> designNumbers{1, 2, 3, 4}; // this game's number of each design
+    std::array<CardBack, 4> deckItemOrder{PalmTree, MagicHands, NightCastle, HotCards};
+    int loadDeckDesign = 1; // DeckDesign set at load, 0: left as it was
+    bool palmCheckedAtDesign = false;
+    const char* stockControl = nullptr; // redrawn with the new full stock directly, or nullptr
+    bool refreshPlayCard = false;       // the game redraws its stock itself
+    FieldRedraw refreshFieldCards = FieldRedraw::Never;
 
     // Menu entries around modal windows
-    PauseAround viewPause;
-    PauseAround clearPause;
-    PauseAround rulesPause;
-    PauseAround aboutPause;
-    bool viewCreatesTable;
-    QuitStyle quit;
+    PauseAround viewPause = PauseAround::Flag;
+    PauseAround clearPause = PauseAround::Flag;
+    PauseAround rulesPause = PauseAround::Button;
+    PauseAround aboutPause = PauseAround::Button;
+    bool viewCreatesTable = false;
+    QuitStyle quit = QuitStyle::Plain;
 
-    // High-score tables
-    const char* tableTitle; // menus and time items ("" when the game names it itself)
-    const char* defaultTop;
-    const char* endGameTable; // the shared end of game, or nullptr
-    const char* endGameTop;
-
-    // Timers and splash
-    const char* statusClockTimer;
-    bool timer2OnAtDesign;
-    int splashInterval;
-    bool splashOnAtDesign;
-    const char* splashFaceKey; // nullptr: random card faces
+    // Timers, splash and status bar
+    const char* statusClockTimer = "Timer3";
+    bool timer2OnAtDesign = false;
+    int splashInterval = 200;
+    bool splashOnAtDesign = false;
+    const char* splashFaceKey = nullptr; // nullptr: random card faces
+    const char* welcomeBlanks = "  ";    // after "Welcome to " and the title in panel 1
+    bool datePanel = false;              // a fourth status-bar panel shows the date
 
     const TimeItem* timeItem(int seconds) const;
     int designIndexOf(int number) const; // -1 when no design has that number
 };
-
-const std::vector<const GameProfile*>& AllGameProfiles();
-// The profile of a window by its exact name, or nullptr.
-const GameProfile* FindGameProfile(const QString& window);

@@ -18,9 +18,9 @@ constexpr int kDesignWidth = 9540;
 constexpr int kDesignHeight = 7200;
 } // namespace
 
-GameWindow::GameWindow(const GameProfile& profile, QWidget* parent)
-    : QMainWindow(parent), profile_(profile) {
-    setObjectName(profile.window);
+GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
+    : QMainWindow(parent), game_(game), profile_(*game.profile) {
+    setObjectName(game.window);
     InstallTextBoxShortcutGuard();
     auto* central = new QWidget(this);
     central->setObjectName("ClientArea");
@@ -123,15 +123,15 @@ void GameWindow::createControls() {
         splash_[size_t(i)] = img;
     }
 
-    // The status bar: welcome text, hints, time of day.
+    // The status bar: welcome text, hints, time of day, and the date where the window has it.
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < (profile_.datePanel ? 4 : 3); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QString("StatusBar1_Panel_%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel, i == 2 ? 0 : 1);
+        bar->addWidget(panel, i >= 2 ? 0 : 1);
         panels_[size_t(i)] = panel;
     }
 }
@@ -171,7 +171,8 @@ QPushButton* GameWindow::button(const QString& name) const {
 }
 
 QString GameWindow::statusText(int panel) const {
-    return panel >= 1 && panel <= 3 ? panels_[size_t(panel - 1)]->text() : QString();
+    const QLabel* p = panel >= 1 && panel <= 4 ? panels_[size_t(panel - 1)] : nullptr;
+    return p ? p->text() : QString();
 }
 
 void GameWindow::setStatusText(int panel, const QString& text) {

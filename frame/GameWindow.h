@@ -4,13 +4,14 @@
 // round-clock pie and gauges, the bonus count-ups, the shared end of a game, the status-bar
 // clock, the idle splash, and the quit confirmation that returns to the launcher.
 //
-// A game derives from GameWindow, passes its GameProfile, lays out its own board and the
-// frame's controls, and implements the hooks below. The frame keeps the game's state in an
-// explicit State; the captions the player sees follow it.
+// A game derives from GameWindow, passes its GameDescriptor (with the window's profile), lays
+// out its own board and the frame's controls, and implements the hooks below. The frame keeps
+// the game's state in an explicit State; the captions the player sees follow it.
 
-#include "frame/GameProfile.h"
 #include "dialogs/RulesText.h"
+#include "frame/GameProfile.h"
 #include "frame/RoundClock.h"
+#include "services/GameRegistry.h"
 
 #include <QMainWindow>
 #include <array>
@@ -38,9 +39,10 @@ class GameWindow : public QMainWindow {
         GameOver, // a game has ended; the window shows its result
     };
 
-    explicit GameWindow(const GameProfile& profile, QWidget* parent = nullptr);
+    explicit GameWindow(const GameDescriptor& game, QWidget* parent = nullptr);
     ~GameWindow() override;
 
+    const GameDescriptor& descriptor() const { return game_; }
     const GameProfile& profile() const { return profile_; }
     State state() const { return state_; }
     // A game is under way: running, paused or being scored.
@@ -63,8 +65,8 @@ class GameWindow : public QMainWindow {
     platform::GameTimer* Timer2() const { return timer2_; }
     platform::GameTimer* StatusClockTimer() const { return statusClock_; } // Timer3 / Timer6
     platform::GameTimer* Timer4() const { return timer4_; }
-    QString statusText(int panel) const; // panels 1 to 3
-    void setStatusText(int panel, const QString& text);
+    QString statusText(int panel) const; // panels 1 to 3, and 4 (the date) where there is one
+    void setStatusText(int panel, const QString& text); // panels 1 to 3
 
     // --- commands -------------------------------------------------------------------
     void cmdPlay_Click();
@@ -106,18 +108,28 @@ class GameWindow : public QMainWindow {
     int ClockDegreesFor(int seconds) const; // against the current TimeLimit
     const RoundClock& clock() const { return clock_; }
     void ShowTimerGauge(bool visible);
-    void ShowRoundGauge(bool visible);
-    void ShowElevensGauge(bool visible);
+    // A gauge named X: lblX, XRectangle, XBevelSide, XBevelBottom and lblCurrentX.
+    void ShowGauge(const QString& name, bool visible);
+    void ShowRoundGauge(bool visible) { ShowGauge("Round", visible); }
     void CountTimeBonus(int32_t pointsPerSecond);
     void CountBonus(int32_t count, int32_t pointsEach, const QString& message);
+    // Adds `amount` to the score in steps of `step` (the last step what remains), the score
+    // label following and lblScoring showing what is still to come; `sound` (when sounds are
+    // on) and a pause of `pauseMs` after each step.
+    void CountUp(int64_t amount, int64_t step, int pauseMs = 75,
+                 const QString& sound = QStringLiteral("Snap.wav"));
     // The shared end of a game: back to idle, then the high-score check.
     void EndGame(const QString& tableName, const QString& defaultTop);
+    // The same with the game's table and its end-of-game top score.
+    void EndGame();
     // For games that end in their own code: the frame's commands back to idle.
     void GameFinished();
     // Scores a round: input waits, the clocks stop, a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
     // Splash panel shown and animated, or hidden and still.
     void ShowSplash(bool visible);
+    // "Welcome to " and the title, with the window's own blanks: status-bar panel 1.
+    QString WelcomeText() const;
     // The load steps every window shares: defaults, status bar, load time, splash.
     void LoadFrameDefaults();
     // Apply stored settings through the menu items; values no item offers fall back to the
@@ -127,6 +139,9 @@ class GameWindow : public QMainWindow {
     // Set by the settings reader: flag and check mark together, nothing started.
     void SetMusicSwitch(bool on);
     void SetSoundsSwitch(bool on);
+
+    // What a confirmed quit does last: the launcher sets it to show itself again.
+    static void SetReturnToLauncher(std::function<void()> back);
 
     // Test seam: replaces the high-score insertion of the shared end of game; returns the
     // previous one (an empty function restores InsertHighScore).
@@ -202,6 +217,7 @@ class GameWindow : public QMainWindow {
     QString quitQuestion() const;
     QLabel* makeLabel(const QString& name, const QString& caption = QString());
 
+    const GameDescriptor& game_;
     const GameProfile& profile_;
     State state_ = State::Idle;
     int roundEndDepth_ = 0;
@@ -212,7 +228,7 @@ class GameWindow : public QMainWindow {
     ClockSurface* surface_ = nullptr;
     QFrame* frmSplash_ = nullptr;
     std::array<QLabel*, 4> splash_{};
-    std::array<QLabel*, 3> panels_{};
+    std::array<QLabel*, 4> panels_{}; // the fourth only with a date panel
     QPushButton* cmdPlay_ = nullptr;
     QPushButton* cmdPause_ = nullptr;
     QPushButton* cmdTakeScore_ = nullptr;

@@ -1,11 +1,12 @@
 #include "services/HighScoreMail.h"
 
 #include "platform/Mail.h"
+#include "services/GameRegistry.h"
 #include "services/HighScores.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
+#include <map>
 
 double LeadingNumber(const QString& text) {
     qsizetype i = 0;
@@ -40,20 +41,14 @@ int32_t ScoreValue(const QString& text) {
 }
 
 const ListingRule* FindListingRule(const QString& gameTitle) {
-    static constexpr std::array<ListingRule, 9> rules{{
-        {"Quintel!", 600000, 60},
-        {"Wildrow!", 13000000, 90},
-        {"Tressel!", 225000, 120},
-        {"Sumbry!", 175000, 90},
-        {"Twindle!", 140000, 45},
-        {"Marvane!", 130000, 75},
-        {"Crestal!", 90000, 45},
-        {"Brisko!", 700000, 90},
-        {"Glyphon!", 430000, 45},
-    }};
-    for (const ListingRule& r : rules)
-        if (gameTitle == QLatin1String(r.gameTitle)) return &r;
-    return nullptr;
+    const GameDescriptor* game = FindGameByTitle(gameTitle);
+    if (!game) return nullptr;
+    // One rule per game, made on first use and kept with the game's registration.
+    static std::map<const GameDescriptor*, ListingRule> rules;
+    const auto it =
+        rules.try_emplace(game, ListingRule{game->title, game->mailMinimum, game->defaultTime})
+            .first;
+    return &it->second;
 }
 
 const QStringList& StateNames() {

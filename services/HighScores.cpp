@@ -7,6 +7,7 @@
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "platform/SafeFile.h"
+#include "services/GameRegistry.h"
 #include "services/HighScoreTable.h"
 #include "services/Sound.h"
 #include "services/TextFile.h"
@@ -49,38 +50,11 @@ QString HighScoreFilePath(const QString& tableName) {
     return Shared().ProgramFolder + tableName + QString::number(Shared().TimeLimit) + ".Txt";
 }
 
-QString ElevensTableName() {
-    return QString("Sumbry Hi Score Table ") + (Shared().EnhancedScoring ? "ES " : "") +
-           QString::number(Shared().CardGoal) + "_";
-}
-
 std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle) {
-    if (gameTitle == QLatin1String("Sumbry!")) {
-        const QString goal = QString::number(Shared().CardGoal);
-        const QString info =
-            Shared().EnhancedScoring
-                ? QStringLiteral("V 7.0 Enhanced Scoring - High Scores for a card goal of ") + goal
-                : QStringLiteral("High Scores for a card goal of ") + goal;
-        return GameHighScoreTable{ElevensTableName(), QStringLiteral("50000"), info};
-    }
-    static const struct {
-        const char* title;
-        const char* table;
-        const char* top;
-    } games[] = {
-        {"Quintel!", "Quintel Hi Score Table ", "50000"},
-        {"Brisko!", "Brisko Hi Score Table ", "50000"},
-        {"Crestal!", "Crestal Hi Score Table ", "30000"},
-        {"Twindle!", "Twindle Hi Score Table ", "50000"},
-        {"Marvane!", "Marvane Hi Score Table ", "30000"},
-        {"Tressel!", "Tressel Hi Score Table ", "50000"},
-        {"Glyphon!", "Glyphon Hi Score Table ", "30000"},
-        {"Wildrow!", "Eights Hi Score Table ", "50000"},
-    };
-    for (const auto& g : games)
-        if (gameTitle == QLatin1String(g.title))
-            return GameHighScoreTable{g.table, g.top, QString()};
-    return std::nullopt;
+    const GameDescriptor* game = FindGameByTitle(gameTitle);
+    if (!game) return std::nullopt;
+    return GameHighScoreTable{game->currentTable(), QString::fromUtf8(game->hallOfFameTopScore()),
+                              game->hallOfFameInfo ? game->hallOfFameInfo() : QString()};
 }
 
 void CreateHighScoreFile(const QString& tableName, QWidget*, const QString& defaultTopScore) {
@@ -101,9 +75,9 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     if (!gameWindow) return;
     auto* label = gameWindow->findChild<QLabel*>(QStringLiteral("lblHighScore"));
     if (!label) return;
-    const QString prefix = gameWindow->objectName() == QLatin1String("frmCrestal")
-                               ? QStringLiteral("Current High Score: ")
-                               : QStringLiteral("High Score: ");
+    const GameDescriptor* game = FindGameByWindow(gameWindow->objectName());
+    const QString prefix =
+        game ? QString::fromUtf8(game->highScoreCaption) : QStringLiteral("High Score: ");
     label->setText(prefix + FormatScore(rows->front().score));
 }
 

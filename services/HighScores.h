@@ -1,6 +1,6 @@
 #pragma once
-// High-score table files: one per game and time limit (the elevens game also per card goal
-// and scoring mode), ten rows "name, score, date", best first.
+// High-score table files: one per game and time limit (a game may also name its table from
+// its settings), ten rows "name, score, date", best first.
 
 #include <QString>
 #include <cstdint>
@@ -10,8 +10,6 @@ class QWidget;
 
 // ProgramFolder + tableName + TimeLimit + ".Txt"
 QString HighScoreFilePath(const QString& tableName);
-// "Sumbry Hi Score Table " + ("ES " when enhanced) + card goal + "_"
-QString ElevensTableName();
 // "###,###,###,##0" in fixed English whatever the locale.
 QString FormatScore(int64_t score);
 
@@ -19,7 +17,7 @@ QString FormatScore(int64_t score);
 struct GameHighScoreTable {
     QString tableName;
     QString defaultTopScore; // what Clear writes
-    QString info;            // extra line above the custom-scoring note (elevens only)
+    QString info;            // the game's extra line above the custom-scoring note, if any
 };
 std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle);
 

@@ -32,6 +32,7 @@ QByteArray SettingsFile::text() const {
     for (const QString& line : lines)
         out += line.toLatin1() + "\r\n";
     if (!entries_.empty()) out += "\r\n";
+    if (extraLineEnd_) out += "\r\n";
     return out;
 }
 

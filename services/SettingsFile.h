@@ -19,6 +19,12 @@ class SettingsFile {
     SettingsFile& add(const QString& key, const QString& value);
     SettingsFile& addNumber(const QString& key, int64_t value);
     SettingsFile& addFlag(const QString& key, bool value); // "True" / "False"
+    // Some games print the whole text as one line, so one more CR LF follows the last empty
+    // line.
+    SettingsFile& endWithExtraLineEnd(bool on = true) {
+        extraLineEnd_ = on;
+        return *this;
+    }
 
     const std::vector<std::pair<QString, QString>>& entries() const { return entries_; }
     QByteArray text() const;
@@ -30,6 +36,7 @@ class SettingsFile {
 
   private:
     std::vector<std::pair<QString, QString>> entries_;
+    bool extraLineEnd_ = false;
 };
 
 using SettingsValueHandler = std::function<void(const QString& key, const QString& value)>;

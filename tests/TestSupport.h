@@ -17,18 +17,20 @@ namespace testsupport {
 // A temporary program folder, virtual time from a fixed morning and a recording audio
 // backend, for the lifetime of the object. Shared state is reset to its start values.
 class ProgramSandbox {
-public:
-    ProgramSandbox() {
+  public:
+    explicit ProgramSandbox(const QDateTime& start = QDateTime(QDate(2026, 3, 14),
+                                                               QTime(10, 0, 0))) {
         Shared() = SharedState{};
         Shared().ProgramFolder = dir.path() + "/";
         Shared().NewHighScoreIndex = -1;
-        platform::ProgramTime::useVirtual(QDateTime(QDate(2026, 3, 14), QTime(10, 0, 0)));
+        platform::ProgramTime::useVirtual(start);
         auto rec = std::make_unique<platform::RecordingAudio>();
         audio = rec.get();
         previousAudio = platform::SetAudioBackend(std::move(rec));
     }
     ~ProgramSandbox() {
         platform::SetAudioBackend(std::move(previousAudio));
+        platform::ProgramTime::takePauseLog();
         platform::ProgramTime::useReal();
         Shared() = SharedState{};
     }
@@ -45,7 +47,7 @@ public:
     QTemporaryDir dir;
     platform::RecordingAudio* audio = nullptr;
 
-private:
+  private:
     std::unique_ptr<platform::AudioBackend> previousAudio;
 };
 

@@ -3,6 +3,18 @@
 #include "app/SharedState.h"
 #include "services/HighScores.h"
 
+QString ElevensTableName() {
+    return QString("Sumbry Hi Score Table ") + (Shared().EnhancedScoring ? "ES " : "") +
+           QString::number(Shared().CardGoal) + "_";
+}
+
+QString ElevensHallOfFameInfo() {
+    const QString goal = QString::number(Shared().CardGoal);
+    return Shared().EnhancedScoring
+               ? QStringLiteral("V 7.0 Enhanced Scoring - High Scores for a card goal of ") + goal
+               : QStringLiteral("High Scores for a card goal of ") + goal;
+}
+
 ElevensSettings& ElevensOptions() {
     static ElevensSettings settings;
     return settings;

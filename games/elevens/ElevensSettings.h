@@ -63,6 +63,12 @@ bool ElevensScoringIsCustom();
 // Points per combination in the current scoring mode.
 int32_t ElevensComboBonus();
 
+// The high-score table of the current goal and scoring mode:
+// "Sumbry Hi Score Table " + ("ES " when enhanced) + card goal + "_"
+QString ElevensTableName();
+// The Hall of Fame's line naming the goal (and the enhanced scoring).
+QString ElevensHallOfFameInfo();
+
 // "Tens:" .. "Fifteens:" for goals 10..15; empty for any other goal.
 QString GoalCaption(int goal);
 // "Click on exposed cards to total 11!   "

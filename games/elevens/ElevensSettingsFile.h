@@ -3,6 +3,7 @@
 // they are read; the time limit, selection colour and card-back design go through the
 // window's menu handlers, so check marks, captions and the high-score label follow.
 
+#include "frame/WindowSettings.h"
 #include "services/SettingsFile.h"
 
 #include <QString>
@@ -12,9 +13,6 @@
 inline constexpr const char* kElevensSettingsFile = "Sumbry.Ini";
 // ProgramFolder + "Sumbry.Ini"
 QString ElevensSettingsPath();
-
-// Window states as the file stores them.
-enum ElevensWindowState { WindowNormal = 0, WindowMinimised = 1, WindowMaximised = 2 };
 
 // Everything the writer stores, in its own order.
 struct ElevensSettingsValues {
@@ -37,11 +35,7 @@ struct ElevensSettingsValues {
 };
 
 // The window's state and outer size in twips.
-struct ElevensWindowGeometry {
-    int state = WindowNormal;
-    int width = 9540;
-    int height = 7200;
-};
+using ElevensWindowGeometry = WindowGeometry;
 
 // The values written on a first run (defaults, the window as it is, card-back design 1).
 ElevensSettingsValues DefaultElevensSettings(const ElevensWindowGeometry& window);

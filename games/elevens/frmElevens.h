@@ -6,6 +6,7 @@
 // clock pie, the splash, the shared menus and the quit confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/SplashTexts.h"
 #include "games/elevens/ElevensGame.h"
 
 #include <array>
@@ -156,6 +157,7 @@ class frmElevens : public GameWindow {
     std::array<int, 22> slotLeft_{};
     std::array<int, 22> slotTop_{};
     int pileTop_ = 4695;
+    SplashTexts splashTexts_;
     QMenu* goalMenu_ = nullptr;
     QMenu* colourMenu_ = nullptr;
 

@@ -3,8 +3,9 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/Twips.h"
+#include "frame/CardPictures.h"
+#include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,7 +19,7 @@ constexpr int kCardHeight = 1455;
 constexpr int kPileWidth = 1035;
 } // namespace
 
-frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameProfile("frmElevens"), parent) {
+frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameByWindow("frmElevens"), parent) {
     setMinimumSize(Tw(9540), Tw(7200)); // the window manager keeps the minimum as well
     createControls();
     BuildMenus();
@@ -130,25 +131,7 @@ void frmElevens::createControls() {
     // The splash panel's texts. The panel is opaque: it covers the idle board.
     QFrame* splash = frmSplash();
     splash->setAutoFillBackground(true);
-    auto splashLabel = [splash](const char* name, const QString& text, double points,
-                                const QRect& r) {
-        auto* l = new QLabel(text, splash);
-        l->setObjectName(name);
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(points);
-        f.setBold(true);
-        l->setFont(f);
-        l->setGeometry(r);
-        return l;
-    };
-    splashLabel("lblCompanyProduct", QString(), 18, TwRect(1845, 660, 5040, 435));
-    splashLabel("lblProductName", QString(), 32.25, TwRect(1845, 1080, 2385, 765))
-        ->setMinimumWidth(Tw(2385));
-    // These two keep their right edge when their text is wider than designed.
-    for (QLabel* l :
-         {splashLabel("lblPlatform", "Windows 95/98/00/NT", 15.75, TwRect(3630, 2340, 3225, 360)),
-          splashLabel("lblVersion", QString(), 12, TwRect(5700, 2700, 1155, 285))})
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    splashTexts_ = AddSplashTexts(splash);
 
     // Value labels sit on their gauges; the splash panel and the message over everything.
     for (const char* name :

@@ -3,7 +3,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/GameTimer.h"
 #include "services/Sound.h"

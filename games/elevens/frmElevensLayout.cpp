@@ -3,9 +3,9 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
-#include "app/Twips.h"
+#include "frame/CardPictures.h"
+#include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
 #include "platform/GameTimer.h"
 #include "services/HighScores.h"
 #include "services/Sound.h"
@@ -28,24 +28,6 @@ constexpr int kColumn[22] = {0,     -2610, 2610, -630, 585,  -3285, -1935, 0,   
 constexpr int kTierTop[6] = {0, 500, 1000, 1500, 2000, 2400};
 constexpr int kTierOf[22] = {0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5};
 
-int twLeft(const QWidget* w) {
-    return w->x() * 15;
-}
-int twTop(const QWidget* w) {
-    return w->y() * 15;
-}
-int twWidth(const QWidget* w) {
-    return w->width() * 15;
-}
-int twHeight(const QWidget* w) {
-    return w->height() * 15;
-}
-void moveTw(QWidget* w, double left, double top) {
-    if (w) w->move(Tw(int(std::lround(left))), Tw(int(std::lround(top))));
-}
-void moveLeftTw(QWidget* w, double left) {
-    if (w) w->move(Tw(int(std::lround(left))), w->y());
-}
 } // namespace
 
 void frmElevens::resizeEvent(QResizeEvent* event) {
@@ -98,36 +80,36 @@ int frmElevens::columnCentre(int column) const {
 }
 
 void frmElevens::centreOnColumn(QWidget* w, int column) {
-    if (w) moveLeftTw(w, columnCentre(column) / 2.0 - twWidth(w) / 2.0);
+    if (w) MoveLeftTw(w, columnCentre(column) / 2.0 - TwWidth(w) / 2.0);
 }
 
 void frmElevens::centreIn(QLabel* l, const char* rectangle, bool rounded) {
     const QWidget* r = findChild<QWidget*>(rectangle);
     if (!l || !r) return;
     if (rounded)
-        moveLeftTw(l, twLeft(r) + (twWidth(r) - twWidth(l)) / 2);
+        MoveLeftTw(l, TwLeft(r) + (TwWidth(r) - TwWidth(l)) / 2);
     else
-        moveLeftTw(l, twLeft(r) + twWidth(r) / 2.0 - twWidth(l) / 2.0);
+        MoveLeftTw(l, TwLeft(r) + TwWidth(r) / 2.0 - TwWidth(l) / 2.0);
 }
 
 void frmElevens::placeGaugeBevels(const char* rectangle, const char* side, const char* bottom,
                                   int bottomInset) {
     const QWidget* r = findChild<QWidget*>(rectangle);
     if (!r) return;
-    const int left = twLeft(r), top = twTop(r);
-    const int x = left + twWidth(r) - 15;
-    const int y = top + twHeight(r) - 15;
+    const int left = TwLeft(r), top = TwTop(r);
+    const int x = left + TwWidth(r) - 15;
+    const int y = top + TwHeight(r) - 15;
     PlaceBevelLine(findChild<QWidget*>(side), x, top + 15, x, y);
     PlaceBevelLine(findChild<QWidget*>(bottom), left + bottomInset, y, x, y);
 }
 
 void frmElevens::layoutControls(int w, int h) {
     for (const char* name : {"cmdPlay", "cmdTakeScore", "cmdPause", "cmdExit"})
-        moveLeftTw(button(name), w - 1320);
+        MoveLeftTw(button(name), w - 1320);
 
     const int x0 = int(std::lround(w / 2.208333333333));
     const int y0 = int(std::lround(h / 5.142857142857));
-    moveTw(frmSplash(), x0 - 3405, y0 + 400);
+    MoveTw(frmSplash(), x0 - 3405, y0 + 400);
 
     for (int i = 0; i < kFieldPlaces; ++i) {
         slotLeft_[size_t(i)] = x0 + kColumn[i];
@@ -140,12 +122,12 @@ void frmElevens::layoutControls(int w, int h) {
     // The card-total gauge below place 0.
     QLabel* total = label("lblTotal");
     centreOnColumn(total, 0);
-    moveTw(total, twLeft(total), y0 + 2470);
+    MoveTw(total, TwLeft(total), y0 + 2470);
     QWidget* totalRect = findChild<QWidget*>("CardTotalRectangle");
     totalRect->setGeometry(TwRect(x0, y0 + 2740, kCardWidth, 435));
     QLabel* current = label("lblCurrentTotal");
-    moveTw(current, x0 + (kCardWidth - twWidth(current)) / 2,
-           y0 + 2740 + 435 / 2.0 - twHeight(current) / 2.0);
+    MoveTw(current, x0 + (kCardWidth - TwWidth(current)) / 2,
+           y0 + 2740 + 435 / 2.0 - TwHeight(current) / 2.0);
     placeGaugeBevels("CardTotalRectangle", "CardTotalBevelSide", "CardTotalBevelBottom", 15);
 
     // Gauge captions and the clock on the columns of places 0, 1 and 2.
@@ -154,16 +136,16 @@ void frmElevens::layoutControls(int w, int h) {
     centreOnColumn(label("lblRound"), 2);
     centreOnColumn(label("lblTime"), 1);
     centreOnColumn(Surface(), 1);
-    const double surfaceLeft = columnCentre(1) / 2.0 - twWidth(Surface()) / 2.0;
-    const int sideX = int(std::lround(surfaceLeft + twWidth(Surface()) + 30));
+    const double surfaceLeft = columnCentre(1) / 2.0 - TwWidth(Surface()) / 2.0;
+    const int sideX = int(std::lround(surfaceLeft + TwWidth(Surface()) + 30));
     PlaceBevelLine(findChild<QWidget*>("TimerBevelSide"), sideX, 375, sideX, 1560);
-    moveLeftTw(findChild<QWidget*>("TimerRectangle"), surfaceLeft - 90);
+    MoveLeftTw(findChild<QWidget*>("TimerRectangle"), surfaceLeft - 90);
     const int bottomX = int(std::lround(surfaceLeft - 15));
     PlaceBevelLine(findChild<QWidget*>("TimerBevelBottom"), bottomX, 1545, bottomX + 1200, 1545);
 
-    moveLeftTw(findChild<QWidget*>("ScoreRectangle"), x0);
-    moveLeftTw(findChild<QWidget*>("ElevensRectangle"), slotLeft_[2]);
-    moveLeftTw(findChild<QWidget*>("RoundRectangle"), slotLeft_[2]);
+    MoveLeftTw(findChild<QWidget*>("ScoreRectangle"), x0);
+    MoveLeftTw(findChild<QWidget*>("ElevensRectangle"), slotLeft_[2]);
+    MoveLeftTw(findChild<QWidget*>("RoundRectangle"), slotLeft_[2]);
     placeGaugeBevels("ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom", 15);
     placeGaugeBevels("ElevensRectangle", "ElevensBevelSide", "ElevensBevelBottom", 15);
     placeGaugeBevels("RoundRectangle", "RoundBevelSide", "RoundBevelBottom", 25);
@@ -173,14 +155,14 @@ void frmElevens::layoutControls(int w, int h) {
 
     // The pile row; the message follows the pile's new height.
     pileTop_ = int(std::lround(h * 0.6520833333333));
-    moveTw(pilePicture_, w / 2.595918367347, pileTop_);
-    moveTw(upPicture_, w / 1.921450151057, pileTop_);
+    MoveTw(pilePicture_, w / 2.595918367347, pileTop_);
+    MoveTw(upPicture_, w / 1.921450151057, pileTop_);
     upFrame_->setGeometry(upPicture_->geometry());
     placeMessage(true);
     QLabel* count = label("lblCardCount");
-    moveTw(count, twLeft(pilePicture_) - 870, pileTop_ + kCardHeight / 2.0 - twHeight(count) / 2.0);
+    MoveTw(count, TwLeft(pilePicture_) - 870, pileTop_ + kCardHeight / 2.0 - TwHeight(count) / 2.0);
     QLabel* high = label("lblHighScore");
-    moveTw(high, 135, pileTop_ + kCardHeight - twHeight(high));
+    MoveTw(high, 135, pileTop_ + kCardHeight - TwHeight(high));
 }
 
 void frmElevens::placeMessage(bool resizing) {
@@ -191,7 +173,7 @@ void frmElevens::placeMessage(bool resizing) {
     const bool atPile =
         text == "Times Up!" || text == "Game Paused" || (resizing && text == "Game Over");
     const int top = atPile ? pileTop_ : slotTop_[0] + 1905;
-    moveTw(m, twLeft(total) + twWidth(total) / 2.0 - twWidth(m) / 2.0, top);
+    MoveTw(m, TwLeft(total) + TwWidth(total) / 2.0 - TwWidth(m) / 2.0, top);
 }
 
 void frmElevens::placeTimeLabel() {

@@ -5,6 +5,7 @@
 
 #include "app/SharedState.h"
 #include "app/Twips.h"
+#include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/elevens/frmElevensCustomScoring.h"
@@ -18,17 +19,8 @@
 #include <QPushButton>
 
 namespace {
-const QString kDefaultTop = QStringLiteral("50000");
-
 ElevensWindowGeometry geometryOf(const QWidget& w) {
-    ElevensWindowGeometry g;
-    const Qt::WindowStates s = w.windowState();
-    g.state = s & Qt::WindowMaximized   ? WindowMaximised
-              : s & Qt::WindowMinimized ? WindowMinimised
-                                        : WindowNormal;
-    g.width = w.width() * 15;
-    g.height = w.height() * 15;
-    return g;
+    return GeometryOf(w);
 }
 } // namespace
 
@@ -36,8 +28,6 @@ void frmElevens::Form_Load() {
     SharedState& s = Shared();
     LoadFrameDefaults(); // idle, music off, default time limit, status bar, splash
     ResetElevensLoadDefaults();
-    label("lblProductName")->setText(s.GameTitle);
-    label("lblProductName")->adjustSize();
     resize(Tw(9540), Tw(7200));
     Form_Resize();
     setCursor(Qt::WaitCursor);
@@ -47,21 +37,15 @@ void frmElevens::Form_Load() {
     LoadElevensSettings(geometryOf(*this), settingsHandlers());
     Form_Resize(); // the stored size, laid out before the window is first shown
     SetCardValues(s.EnhancedScoring);
-    setStatusText(1, "Welcome to " + s.GameTitle + "  ");
-    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
-    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
-    for (const char* name : {"lblPlatform", "lblVersion"}) {
-        QLabel* l = label(name);
-        const int right = l->geometry().right();
-        l->adjustSize();
-        l->move(right - l->width() + 1, l->y());
-    }
+    setStatusText(1, WelcomeText());
+    FillSplashTexts(splashTexts_, s.GameTitle);
     setWindowTitle(ElevensWindowCaption());
     CentreOnScreen(this);
 
-    const QString table = ElevensTableName();
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
-    ShowHighScore(table, this, kDefaultTop);
+    const QString table = HighScoreTableName();
+    const QString top = descriptor().defaultTop;
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
+    ShowHighScore(table, this, top);
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     s.CustomScoring = ElevensScoringIsCustom();

@@ -2,7 +2,7 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
 
@@ -26,7 +26,7 @@ void frmElevens::GoalItem_Click(int goal) {
     caption->adjustSize();
     centreOnColumn(caption, 2);
     Shared().CardGoal = goal;
-    ShowHighScore(ElevensTableName(), this, QStringLiteral("50000"));
+    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
     setStatusText(2, GoalStatusText(goal));
 }
 

@@ -3,8 +3,9 @@
 #include "games/elevens/frmElevens.h"
 
 #include "app/SharedState.h"
+#include "frame/BlinkingLabel.h"
+#include "frame/CardPictures.h"
 #include "frame/VbColour.h"
-#include "games/elevens/ElevensPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -22,7 +23,6 @@
 namespace {
 const QString kReplay = QStringLiteral("&Replay");
 const QString kTakeScore = QStringLiteral("&Take Score");
-const QString kDefaultTop = QStringLiteral("50000");
 
 // The last game's decks, which Save Last Game and Replay need.
 bool lastGameDealt() {
@@ -76,7 +76,7 @@ void frmElevens::AbandonGame() {
     ShowLowerCards(false);
     ShowTimerGauge(false);
     ShowRoundGauge(false);
-    ShowElevensGauge(false);
+    ShowGauge("Elevens", false);
     label("lblHighScore")->hide();
     Timer1()->setEnabled(false);
     Timer2()->setEnabled(false);
@@ -185,12 +185,7 @@ void frmElevens::closeEvent(QCloseEvent* event) {
 }
 
 void frmElevens::blinkMessage(int times) {
-    QLabel* m = label("lblMessage");
-    for (int i = 0; i < times; ++i) {
-        SetForeColour(m, ForeColour(m) == VbColour(kVbRed) ? kVbBlack : kVbRed);
-        m->repaint();
-        platform::Sleep(250);
-    }
+    BlinkLabel(label("lblMessage"), times);
 }
 
 void frmElevens::TakeScore() {
@@ -326,7 +321,7 @@ void frmElevens::gameOver(bool afterBonus) {
         offerReplay("Replays the last game");
         ShowTimerGauge(false);
         ShowRoundGauge(false);
-        ShowElevensGauge(false);
+        ShowGauge("Elevens", false);
         label("lblHighScore")->hide();
         s.ElapsedSeconds = s.TimeLimit;
         DrawClock(0);
@@ -347,8 +342,9 @@ void frmElevens::showGameOverMessage() {
 }
 
 void frmElevens::highScoreStep() {
-    const QString table = ElevensTableName();
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, kDefaultTop);
+    const QString table = HighScoreTableName();
+    const QString top = descriptor().defaultTop;
+    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
     InsertHighScore(table, this);
-    ShowHighScore(table, this, kDefaultTop);
+    ShowHighScore(table, this, top);
 }

@@ -5,6 +5,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"
+#include "games/elevens/ElevensSettings.h"
 #include "platform/Audio.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"

@@ -1,23 +1,16 @@
 #pragma once
 // A small game on the frame, played in virtual time, and the fixture the frame tests share.
 
-#include "app/SharedState.h"
-#include "frame/GameWindow.h"
-#include "platform/Audio.h"
+#include "GameWindowTestSupport.h"
 #include "platform/GameTimer.h"
-#include "platform/ProgramTime.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
 class TestGameWindow : public GameWindow {
   public:
-    explicit TestGameWindow(const GameProfile& profile) : GameWindow(profile) {
+    explicit TestGameWindow(const GameDescriptor& game) : GameWindow(game) {
         Surface()->resize(150, 100); // 2250 x 1500 twips
         BuildMenus();
         LoadFrameDefaults();
@@ -47,7 +40,7 @@ class TestGameWindow : public GameWindow {
         calls.push_back("AbandonGame");
         if (abandonThroughEndGame) {
             Shared().GameAbandoned = true;
-            EndGame(profile().endGameTable, profile().endGameTop);
+            EndGame();
         }
     }
     void PauseGame(bool pause) override { calls.push_back(pause ? "Pause" : "Resume"); }
@@ -82,36 +75,14 @@ class TestGameWindow : public GameWindow {
     }
 };
 
-class FrameTest : public ::testing::Test {
+// The frame's tests run the test window under each game's descriptor; by default that of
+// the three-towers game.
+class FrameTest : public testsupport::GameWindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        Shared() = SharedState{};
-        Shared().ProgramFolder = dir.path() + "/";
-        Shared().GameTitle = "Crestal!";
-        platform::ProgramTime::useVirtual(QDateTime(QDate(2024, 3, 1), QTime(9, 4, 30)));
-        previousAudio = platform::SetAudioBackend(std::make_unique<platform::RecordingAudio>());
-        audio = static_cast<platform::RecordingAudio*>(&platform::Audio());
-    }
-    void TearDown() override {
-        platform::SetAudioBackend(std::move(previousAudio));
-        platform::ProgramTime::takePauseLog();
-        platform::ProgramTime::useReal();
-        Shared() = SharedState{};
-    }
-    static const GameProfile& profile(const char* window) { return *FindGameProfile(window); }
-    std::unique_ptr<TestGameWindow> window(const char* name) {
-        auto w = std::make_unique<TestGameWindow>(profile(name));
-        platform::ProgramTime::takePauseLog();
-        return w;
-    }
-    static std::vector<int> pauses() { return platform::ProgramTime::takePauseLog(); }
-    static std::vector<int> repeated(std::vector<int> head, int value, int times) {
-        head.insert(head.end(), size_t(times), value);
-        return head;
-    }
+    FrameTest() : GameWindowTest("frmCrestal") {}
 
-    QTemporaryDir dir;
-    std::unique_ptr<platform::AudioBackend> previousAudio;
-    platform::RecordingAudio* audio = nullptr;
+    static const GameDescriptor& game(const char* window) { return *FindGameByWindow(window); }
+    std::unique_ptr<TestGameWindow> window(const char* name) {
+        return open<TestGameWindow>(game(name));
+    }
 };

@@ -2,8 +2,6 @@
 // timers. The real windows are checked as they are built; the test window stands in until then.
 #include "FrameTestSupport.h"
 
-#include "app/GameWindows.h"
-
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -16,9 +14,10 @@ void expectItem(const GameWindow& w, const MenuEntry& e) {
     EXPECT_EQ(a->shortcut(), QKeySequence(e.shortcut)) << e.name;
 }
 
-void expectWindowMatches(const GameWindow& w, const GameProfile& p) {
-    SCOPED_TRACE(p.window);
-    EXPECT_EQ(w.objectName(), p.window);
+void expectWindowMatches(const GameWindow& w, const GameDescriptor& game) {
+    SCOPED_TRACE(game.window);
+    const GameProfile& p = *game.profile;
+    EXPECT_EQ(w.objectName(), game.window);
 
     auto* quit = w.findChild<QPushButton*>(p.quitButton);
     ASSERT_NE(quit, nullptr);
@@ -38,7 +37,8 @@ void expectWindowMatches(const GameWindow& w, const GameProfile& p) {
         EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
     auto* bar = w.findChild<QStatusBar*>("StatusBar1");
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+    EXPECT_EQ(bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              p.datePanel ? 4 : 3);
 
     // Menus.
     ASSERT_NE(w.menu(p.gameMenu), nullptr);
@@ -88,33 +88,35 @@ void expectWindowMatches(const GameWindow& w, const GameProfile& p) {
 } // namespace
 
 TEST_F(FrameTest, EveryWindowCarriesTheControlsAndMenusOfItsTable) {
-    ASSERT_EQ(AllGameProfiles().size(), 9u);
-    for (const GameProfile* p : AllGameProfiles()) {
-        TestGameWindow stand_in(*p);
-        expectWindowMatches(stand_in, *p);
-        if (GameWindowAvailable(p->window)) {
-            std::unique_ptr<QWidget> real(CreateGameWindow(p->window));
+    ASSERT_EQ(AllGames().size(), 9u);
+    for (const GameDescriptor* g : AllGames()) {
+        TestGameWindow stand_in(*g);
+        expectWindowMatches(stand_in, *g);
+        if (g->createWindow) {
+            std::unique_ptr<QWidget> real(g->createWindow());
             auto* game = qobject_cast<GameWindow*>(real.get());
-            ASSERT_NE(game, nullptr) << p->window;
-            expectWindowMatches(*game, *p);
+            ASSERT_NE(game, nullptr) << g->window;
+            expectWindowMatches(*game, *g);
         }
     }
 }
 
-TEST_F(FrameTest, ProfilesAreFoundByTheExactWindowName) {
-    EXPECT_NE(FindGameProfile("frmEights"), nullptr);
-    EXPECT_EQ(FindGameProfile("frmeights"), nullptr);
-    const GameProfile& trip = *FindGameProfile("frmTrip");
+TEST_F(FrameTest, GamesAreFoundByTheExactWindowNameAndTitle) {
+    EXPECT_NE(FindGameByWindow("frmEights"), nullptr);
+    EXPECT_EQ(FindGameByWindow("frmeights"), nullptr);
+    EXPECT_EQ(FindGameByTitle("Wildrow!"), FindGameByWindow("frmEights"));
+    EXPECT_EQ(FindGameByTitle("Wildrow"), nullptr);
+    const GameProfile& trip = *FindGameByWindow("frmTrip")->profile;
     EXPECT_EQ(trip.timeItem(120)->caption, std::string("1&20 seconds (default)"));
     EXPECT_EQ(trip.timeItem(45), nullptr);
-    EXPECT_EQ(FindGameProfile("frmEights")->designIndexOf(2), NightCastle);
-    EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(1), HotCards);
-    EXPECT_EQ(FindGameProfile("frmQuintel")->designIndexOf(5), -1);
+    EXPECT_EQ(FindGameByWindow("frmEights")->profile->designIndexOf(2), NightCastle);
+    EXPECT_EQ(FindGameByWindow("frmQuintel")->profile->designIndexOf(1), HotCards);
+    EXPECT_EQ(FindGameByWindow("frmQuintel")->profile->designIndexOf(5), -1);
 }
 
 TEST_F(FrameTest, TheElevensWindowAddsItsOwnEntriesAndControls) {
     Shared().GameTitle = "Sumbry!";
-    std::unique_ptr<QWidget> real(CreateGameWindow("frmElevens"));
+    std::unique_ptr<QWidget> real(game("frmElevens").createWindow());
     auto* w = qobject_cast<GameWindow*>(real.get());
     ASSERT_NE(w, nullptr);
     auto names = [](const QMenu* m) {

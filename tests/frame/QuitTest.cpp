@@ -53,13 +53,13 @@ TEST_F(FrameTest, PlainWindowsAskWithTheClockRunning) {
 
 TEST_F(FrameTest, AGamePausedByThePlayerStaysPausedAfterNoInEveryWindow) {
     platform::MessageScript script;
-    for (const GameProfile* p : AllGameProfiles()) {
-        TestGameWindow w(*p);
+    for (const GameDescriptor* g : AllGames()) {
+        TestGameWindow w(*g);
         w.cmdPlay_Click();
         w.cmdPause_Click();
-        EXPECT_FALSE(w.close()) << p->window;
-        EXPECT_EQ(w.state(), State::Paused) << p->window;
-        EXPECT_FALSE(w.Timer1()->isEnabled()) << p->window;
+        EXPECT_FALSE(w.close()) << g->window;
+        EXPECT_EQ(w.state(), State::Paused) << g->window;
+        EXPECT_FALSE(w.Timer1()->isEnabled()) << g->window;
     }
 }
 

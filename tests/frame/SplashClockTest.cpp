@@ -4,6 +4,7 @@
 #include "services/Random.h"
 
 #include <QFrame>
+#include <QLocale>
 
 namespace {
 bool shows(const QLabel* img, const QPixmap& p) {
@@ -12,14 +13,25 @@ bool shows(const QLabel* img, const QPixmap& p) {
 } // namespace
 
 TEST_F(FrameTest, StatusBarClockShowsTheTimeOfDayEveryMinute) {
+    Shared().GameTitle = "Brisko!";
     auto w = window("frmBrisko"); // loaded at 9:04:30; its clock is Timer6
     EXPECT_EQ(w->StatusClockTimer()->objectName(), "Timer6");
-    EXPECT_EQ(w->statusText(1), "Welcome to Crestal!  ");
+    // This window's welcome adds its own "!" and six blanks.
+    EXPECT_EQ(w->statusText(1), "Welcome to Brisko!!      ");
     w->setStatusText(3, "");
     platform::ProgramTime::advance(60000);
     EXPECT_EQ(w->statusText(3), "9:05 AM");
-    platform::ProgramTime::advance(4 * 3600 * 1000);
-    EXPECT_EQ(w->statusText(3), "1:05 PM");
+    EXPECT_EQ(w->statusText(4),
+              QLocale::system().toString(QDate(2024, 3, 1), QLocale::ShortFormat));
+    platform::ProgramTime::advance(15 * 3600 * 1000); // past midnight: the date panel follows
+    EXPECT_EQ(w->statusText(3), "12:05 AM");
+    EXPECT_EQ(w->statusText(4),
+              QLocale::system().toString(QDate(2024, 3, 2), QLocale::ShortFormat));
+
+    Shared().GameTitle = "Tressel!";
+    auto trips = window("frmTrip"); // three blanks, no date panel
+    EXPECT_EQ(trips->statusText(1), "Welcome to Tressel!   ");
+    EXPECT_EQ(trips->statusText(4), "");
 }
 
 TEST_F(FrameTest, SplashTurnsBacksThenFacesOverTheFourImages) {

@@ -1,91 +1,32 @@
 #pragma once
-// The elevens window in a test: a fresh program folder, virtual time, recorded sound, the
-// program-wide state put back afterwards, and a player that finds combinations on the board.
+// The elevens window in a test, on the shared window fixture: the game's own options put back
+// afterwards, and a player that finds combinations on the board.
 
-#include "app/SharedState.h"
-#include "games/elevens/ElevensPictures.h"
+#include "GameWindowTestSupport.h"
+#include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/frmElevens.h"
-#include "platform/Audio.h"
 #include "platform/GameTimer.h"
-#include "platform/ProgramTime.h"
 #include "services/Deck.h"
-#include "services/Random.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
-class ElevensWindowTest : public ::testing::Test {
+class ElevensWindowTest : public testsupport::GameWindowTest {
   protected:
-    void SetUp() override {
-        savedShared_ = Shared();
-        savedOptions_ = ElevensOptions();
-        savedLast_ = LastElevensGame();
-        ASSERT_TRUE(dir.isValid());
-        Shared() = SharedState{};
-        Shared().ProgramFolder = dir.path() + "/";
-        Shared().GameTitle = "Sumbry!";
-        Shared().UserName = "Ada";
-        Shared().NewHighScoreIndex = -1;
+    ElevensWindowTest() : GameWindowTest("frmElevens") {
         ElevensOptions() = ElevensSettings{};
         LastElevensGame() = ElevensLastGame{};
-        platform::ProgramTime::useVirtual(QDateTime(QDate(2024, 3, 1), QTime(9, 4, 30)));
-        auto recording = std::make_unique<platform::RecordingAudio>();
-        audio = recording.get();
-        previousAudio_ = platform::SetAudioBackend(std::move(recording));
-        SeedRandom(20240301);
     }
-    void TearDown() override {
-        platform::SetAudioBackend(std::move(previousAudio_));
-        platform::ProgramTime::takePauseLog();
-        platform::ProgramTime::useReal();
-        Shared() = savedShared_;
-        ElevensOptions() = savedOptions_;
-        LastElevensGame() = savedLast_;
+    ~ElevensWindowTest() override {
+        ElevensOptions() = ElevensSettings{};
+        LastElevensGame() = ElevensLastGame{};
     }
 
-    std::unique_ptr<frmElevens> open() {
-        auto w = std::make_unique<frmElevens>();
-        platform::ProgramTime::takePauseLog();
-        return w;
-    }
-    static std::vector<int> pauses() { return platform::ProgramTime::takePauseLog(); }
-    QByteArray file(const QString& name) const {
-        QFile f(dir.path() + "/" + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QStringList waves() {
-        QStringList names;
-        for (const QString& path : audio->waves)
-            names << path.mid(path.lastIndexOf('/') + 1);
-        audio->waves.clear();
-        return names;
-    }
+    std::unique_ptr<frmElevens> open() { return GameWindowTest::open<frmElevens>(); }
 
-    static QString text(const frmElevens& w, const char* name) {
-        const QLabel* l = w.label(name);
-        return l ? l->text() : QString("<no %1>").arg(name);
-    }
-    static bool shown(const frmElevens& w, const char* name) {
-        const QWidget* c = w.findChild<QWidget*>(name);
-        return c && c->isVisibleTo(&w);
-    }
-
-    // A left-button press, as the player's click reaches a card.
-    static void press(QWidget* target) {
-        const QPointF at(10, 10);
-        QMouseEvent e(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &e);
-    }
     // The widget a click lands on at the centre of a card: the card itself, through its frame.
     static QWidget* hitAtCentreOf(frmElevens& w, QWidget* card) {
         QWidget* area = w.centralWidget();
@@ -137,13 +78,4 @@ class ElevensWindowTest : public ::testing::Test {
         }
         return made;
     }
-
-    QTemporaryDir dir;
-    platform::RecordingAudio* audio = nullptr;
-
-  private:
-    SharedState savedShared_;
-    ElevensSettings savedOptions_;
-    ElevensLastGame savedLast_;
-    std::unique_ptr<platform::AudioBackend> previousAudio_;
 };

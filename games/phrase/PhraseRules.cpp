@@ -1,10 +1,11 @@
-// The phrase game's text.
+// The phrase game's rules text.
+#include "games/phrase/PhraseRules.h"
 
 #include "dialogs/rules/RulesParts.h"
 
-namespace rules {
+using namespace rules;
 
-QStringList Glyphon(const QString& title, const RulesValues& v) {
+QStringList PhraseRulesParagraphs(const QString& title, const RulesValues& v) {
     return {
         "As with most games, the object of " + title +
             " is to attain the highest number of points possible. The game consists of two "
@@ -68,5 +69,3 @@ QStringList Glyphon(const QString& title, const RulesValues& v) {
         kGoodLuck,
     };
 }
-
-} // namespace rules

@@ -1,5 +1,5 @@
 #pragma once
-// The picture controls of the elevens window: card places that show a picture of the card
+// The picture controls of the game windows: card places that show a picture of the card
 // list (faces with their single-line border, backs, stocks and the empty place without),
 // the selection frames laid over them, and the plain shapes of the gauges.
 

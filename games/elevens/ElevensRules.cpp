@@ -1,6 +1,8 @@
 // The elevens game's two texts, one per scoring mode. The wording (typos included) is the
 // text players have always read; only the numbers follow the settings.
 
+#include "games/elevens/ElevensRules.h"
+
 #include "dialogs/rules/RulesParts.h"
 
 namespace rules {
@@ -61,9 +63,7 @@ QString TimeBonus(const RulesValues& v) {
 
 const QString kDifference = "The primary difference in the two scoring methods is as follows:";
 
-} // namespace
-
-QStringList ElevensClassic(const QString& title, const RulesValues& v) {
+QStringList Classic(const QString& title, const RulesValues& v) {
     return {
         Introduction(title),
         "'V 7.0 Enhanced Scoring' is currently disabled. Consequently the following rules "
@@ -104,7 +104,7 @@ QStringList ElevensClassic(const QString& title, const RulesValues& v) {
     };
 }
 
-QStringList ElevensEnhanced(const QString& title, const RulesValues& v) {
+QStringList Enhanced(const QString& title, const RulesValues& v) {
     return {
         Introduction(title),
         "'V 7.0 Enhanced Scoring' is currently enabled. Consequently the following rules "
@@ -164,4 +164,9 @@ QStringList ElevensEnhanced(const QString& title, const RulesValues& v) {
     };
 }
 
+} // namespace
 } // namespace rules
+
+QStringList ElevensRulesParagraphs(const QString& title, const RulesValues& v) {
+    return v.EnhancedScoring ? rules::Enhanced(title, v) : rules::Classic(title, v);
+}

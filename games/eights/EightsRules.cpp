@@ -1,10 +1,11 @@
-// The wild-eights game's text.
+// The wild-eights game's rules text.
+#include "games/eights/EightsRules.h"
 
 #include "dialogs/rules/RulesParts.h"
 
-namespace rules {
+using namespace rules;
 
-QStringList Wildrow(const QString& title, const RulesValues& v) {
+QStringList EightsRulesParagraphs(const QString& title, const RulesValues& v) {
     return {
         ObjectParagraph(title, "two", v.TimeLimit, v.BonusScore),
         "The " + title + "'s game board is divided into two parts:",
@@ -52,5 +53,3 @@ QStringList Wildrow(const QString& title, const RulesValues& v) {
         kGoodLuck,
     };
 }
-
-} // namespace rules

@@ -1,4 +1,4 @@
-#include "games/elevens/ElevensPictures.h"
+#include "frame/CardPictures.h"
 
 #include "app/PictureList.h"
 #include "app/Twips.h"

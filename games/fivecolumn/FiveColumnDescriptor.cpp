@@ -1,0 +1,71 @@
+// The five-column game (Quintel!, window frmQuintel) as the collection knows it: its launcher
+// entry, window profile, high-score table, settings defaults, e-mail minimum and rules text.
+#include "dialogs/RulesText.h"
+#include "frame/GameProfile.h"
+#include "games/fivecolumn/FiveColumnRules.h"
+#include "services/GameRegistry.h"
+
+namespace {
+
+constexpr int kTimeLimit = 60; // seconds per round in a fresh settings file
+
+const GameProfile kProfile{
+    .quitButton = "cmdQuit",
+    .quitTip = "Closes Quintel",
+    .takeScoreButton = false,
+    .takeScoreButtonShown = false,
+    .takeScoreTip = "",
+    .stateLabel = "ScoringLabel",
+    .messageLabel = "ScoringLabel",
+    .scoreLabel = "lblTotalScore",
+    .ownLabels = {"ScoringLabelInfo"},
+    .hasScoringLabel = false,
+    .hasScoringOutline = true,
+    .view = {"mnuViewHighScores", "&View High Scores...", "Ctrl+V"},
+    .clear = {"mnuClearHighScores", "&Clear High Scores", "Ctrl+C"},
+    .musicCaption = "Play &Music  (plays during game)",
+    .soundsCheckedAtDesign = true,
+    .timeMenuCaption = "&Time limit",
+    .timeItems = {{15, "&15 Seconds"},
+                  {30, "&30 Seconds"},
+                  {45, "&45 Seconds"},
+                  {60, "&60 Seconds (default)"},
+                  {75, "&75 Seconds"}},
+    .deckMenuCaption = "&Deck",
+    .designNumbers = {4, 2, 3, 1},
+    .deckItemOrder = {PalmTree, NightCastle, MagicHands, HotCards},
+    .loadDeckDesign = 0,
+    .stockControl = "PlayCardPicture",
+    .viewPause = PauseAround::Button,
+    .clearPause = PauseAround::Button,
+    .viewCreatesTable = true,
+    .quit = QuitStyle::Pausing,
+    .welcomeBlanks = "   ",
+    .datePanel = true,
+};
+
+void rulesDefaults(RulesValues& v) {
+    v.TimeLimit = kTimeLimit;
+    v.BonusScore = 200000;
+    v.TimeBonusMax = 300;
+    v.TimeBonusMin = 100;
+    v.TimeBonusStep = float(v.TimeBonusMax - v.TimeBonusMin) / float(v.TimeLimit);
+    v.CardsToPass = 1;
+}
+
+[[maybe_unused]] const bool registered = RegisterGame({
+    .launcherPlace = 0,
+    .button = "cmdQuintel",
+    .caption = "&Quintel",
+    .title = "Quintel!",
+    .window = "frmQuintel",
+    .profile = &kProfile,
+    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .tableName = "Quintel Hi Score Table ",
+    .defaultTime = kTimeLimit,
+    .mailMinimum = 600000,
+    .rulesParagraphs = FiveColumnRulesParagraphs,
+    .rulesDefaults = rulesDefaults,
+});
+
+} // namespace

@@ -1,0 +1,68 @@
+// The trips-and-runs game (Tressel!, window frmTrip) as the collection knows it: its launcher
+// entry, window profile, high-score table, settings defaults, e-mail minimum and rules text.
+#include "dialogs/RulesText.h"
+#include "frame/GameProfile.h"
+#include "games/trips/TripsRules.h"
+#include "services/GameRegistry.h"
+
+namespace {
+
+constexpr int kTimeLimit = 120; // seconds per round in a fresh settings file
+
+const GameProfile kProfile{
+    .quitButton = "cmdQuit",
+    .quitTip = "Closes Tressel",
+    .takeScoreTip = "Ends the round and awards points",
+    .exitShortcut = "",
+    .inputGates = GatePlayButton | GatePlayMenu | GatePauseButton | GatePauseMenu | GateQuitButton |
+                  GateQuitMenu,
+    .stateLabel = "lblScoring",
+    .hasScoringOutline = true,
+    .messagePlace = MessagePlace::LeftOfAmount,
+    .custom = {"mnuCustom", "&User Options...", ""},
+    .about = {"mnuAbout", "&About...", ""},
+    .soundsCheckedAtDesign = true,
+    .timeItems = {{60, "&60 seconds"},
+                  {75, "&75 seconds"},
+                  {90, "&90 seconds"},
+                  {105, "&105 seconds"},
+                  {120, "1&20 seconds (default)"},
+                  {135, "1&35 seconds"},
+                  {150, "1&50 seconds"},
+                  {180, "1&80 seconds"}},
+    .timeCheckedAtDesign = 120,
+    .stockControl = "CardStackPicture",
+    .timer2OnAtDesign = true,
+    .welcomeBlanks = "   ",
+};
+
+void rulesDefaults(RulesValues& v) {
+    v.TimeLimit = kTimeLimit;
+    v.BonusRoundScore = 100000;
+    v.TripleScore = 6000;
+    v.RunScore = 300;
+    v.FlushScore = 5000;
+    v.DeckCompletionBonus = 15000;
+    v.LeftOverPenalty = 250;
+    v.TimeBonus = 200;
+}
+
+[[maybe_unused]] const bool registered = RegisterGame({
+    .launcherPlace = 2,
+    .button = "cmdTressel",
+    .caption = "&Tressel",
+    .title = "Tressel!",
+    .window = "frmTrip",
+    .profile = &kProfile,
+    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .tableName = "Tressel Hi Score Table ",
+    .endGameTop = "30000",
+    .defaultTime = kTimeLimit,
+    .mailMinimum = 225000,
+    .rulesHeadingBlanks = 31,
+    .rulesRequirementGap = " ",
+    .rulesParagraphs = TripsRulesParagraphs,
+    .rulesDefaults = rulesDefaults,
+});
+
+} // namespace
