@@ -4,19 +4,11 @@
 
 namespace {
 struct Seen {
-    std::vector<int> times, decks, states, widths, heights;
-    int currentState = 0;
+    std::vector<int> times, decks;
     PokerGridSettingsHandlers handlers() {
         PokerGridSettingsHandlers h;
         h.timeLimit = [this](int s) { times.push_back(s); };
         h.deckDesign = [this](int d) { decks.push_back(d); };
-        h.windowState = [this](int s) {
-            states.push_back(s);
-            currentState = s;
-        };
-        h.currentWindowState = [this] { return currentState; };
-        h.width = [this](int w) { widths.push_back(w); };
-        h.height = [this](int w) { heights.push_back(w); };
         return h;
     }
 };
@@ -26,13 +18,10 @@ class PokerGridSettingsFileTest : public PokerGridTest {};
 
 TEST_F(PokerGridSettingsFileTest, FirstRunWritesTheDefaultsByteForByte) {
     Seen seen;
-    EXPECT_TRUE(LoadPokerGridSettings(seen.handlers()));
+    EXPECT_TRUE(PokerGridSettingsReader(seen.handlers()).load());
     EXPECT_EQ(sandbox.read("Marvane.Ini"), kFirstRunMarvaneIni);
     EXPECT_EQ(seen.times, std::vector<int>{75});
     EXPECT_EQ(seen.decks, std::vector<int>{1});
-    EXPECT_EQ(seen.states, std::vector<int>{0});
-    EXPECT_EQ(seen.widths, std::vector<int>{9540});
-    EXPECT_EQ(seen.heights, std::vector<int>{7305});
     EXPECT_FALSE(PokerGridScoringIsCustom());
 }
 
@@ -47,15 +36,16 @@ TEST_F(PokerGridSettingsFileTest, StoredValuesComeBack) {
     PokerGridOptions().hands.RoyalFlushScore = 100000;
     PokerGridOptions().hands.StraightScore = 0;
     PokerGridOptions().OverWrites = 26;
-    ASSERT_TRUE(WritePokerGridSettings({GridWindowNormal, 12000, 10000}));
+    ASSERT_TRUE(WritePokerGridSettings({WindowNormal, 12000, 10000}));
+    EXPECT_TRUE(
+        sandbox.read("Marvane.Ini")
+            .endsWith("[State]\r\n0\r\n\r\n[Width]\r\n12000\r\n\r\n[Height]\r\n10000\r\n\r\n"));
 
     ResetPokerGridDefaults();
     Seen seen;
-    EXPECT_TRUE(LoadPokerGridSettings(seen.handlers()));
+    EXPECT_TRUE(PokerGridSettingsReader(seen.handlers()).load());
     EXPECT_EQ(seen.times, std::vector<int>{120});
     EXPECT_EQ(seen.decks, std::vector<int>{3});
-    EXPECT_EQ(seen.widths, std::vector<int>{12000});
-    EXPECT_EQ(seen.heights, std::vector<int>{10000});
     EXPECT_FALSE(Shared().SoundsOn);
     EXPECT_TRUE(Shared().MusicOn);
     EXPECT_FALSE(Shared().CountDownScore);
@@ -69,19 +59,16 @@ TEST_F(PokerGridSettingsFileTest, StoredValuesComeBack) {
 
 TEST_F(PokerGridSettingsFileTest, EachBadValueKeepsItsDefault) {
     Seen seen;
-    ApplyPokerGridSettingsText("[Time]\r\n100\r\n\r\n[Play Sounds]\r\ntrue\r\n\r\n"
-                               "[Deck]\r\n5\r\n\r\n[Pair Score]\r\n50001\r\n\r\n"
-                               "[Two Pair Score]\r\n12abc\r\n\r\n[Trips Score]\r\n\r\n\r\n"
-                               "[Royal Flush Score]\r\n100000\r\n\r\n"
-                               "[Over Writes]\r\n27\r\n\r\n[Time Bonus]\r\n-1\r\n\r\n"
-                               "[Bonus Score]\r\n99999999999999\r\n\r\n"
-                               "[State]\r\nbig\r\n\r\n[Width]\r\n-5\r\n\r\n"
-                               "[Flush Score]\r\n12.5\r\n\r\n[Four Score]\r\n13.5\r\n\r\n",
-                               seen.handlers());
+    PokerGridSettingsReader(seen.handlers())
+        .apply("[Time]\r\n100\r\n\r\n[Play Sounds]\r\ntrue\r\n\r\n"
+               "[Deck]\r\n5\r\n\r\n[Pair Score]\r\n50001\r\n\r\n"
+               "[Two Pair Score]\r\n12abc\r\n\r\n[Trips Score]\r\n\r\n\r\n"
+               "[Royal Flush Score]\r\n100000\r\n\r\n"
+               "[Over Writes]\r\n27\r\n\r\n[Time Bonus]\r\n-1\r\n\r\n"
+               "[Bonus Score]\r\n99999999999999\r\n\r\n"
+               "[Flush Score]\r\n12.5\r\n\r\n[Four Score]\r\n13.5\r\n\r\n");
     EXPECT_EQ(seen.times, std::vector<int>{0}); // the window checks its default item
     EXPECT_EQ(seen.decks, std::vector<int>{0});
-    EXPECT_TRUE(seen.states.empty());
-    EXPECT_TRUE(seen.widths.empty());
     EXPECT_FALSE(Shared().SoundsOn); // only "True" switches sounds on
     const HandValues& h = PokerGridOptions().hands;
     EXPECT_EQ(h.PairScore, 50);
@@ -95,27 +82,15 @@ TEST_F(PokerGridSettingsFileTest, EachBadValueKeepsItsDefault) {
     EXPECT_EQ(Shared().BonusRoundScore, 100000);
 }
 
-TEST_F(PokerGridSettingsFileTest, WindowStateAndSize) {
-    // Maximised: stored with the size it comes back to, and the sizes are skipped on reading.
-    ASSERT_TRUE(WritePokerGridSettings({GridWindowMaximised, 20000, 15000}));
-    QByteArray text = sandbox.read("Marvane.Ini");
+TEST_F(PokerGridSettingsFileTest, MaximisedAndMinimisedWindowsAreStoredToComeBackNormal) {
+    ASSERT_TRUE(WritePokerGridSettings({WindowMaximised, 20000, 15000}));
     EXPECT_TRUE(
-        text.endsWith("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n\r\n"));
-    Seen seen;
-    ApplyPokerGridSettingsText(text, seen.handlers());
-    EXPECT_EQ(seen.states, std::vector<int>{2});
-    EXPECT_TRUE(seen.widths.empty());
-    EXPECT_TRUE(seen.heights.empty());
-
-    // Minimised: read and written as normal, with the normal size.
-    ASSERT_TRUE(WritePokerGridSettings({GridWindowMinimised, 10000, 8000}));
-    text = sandbox.read("Marvane.Ini");
+        sandbox.read("Marvane.Ini")
+            .endsWith("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n\r\n"));
+    ASSERT_TRUE(WritePokerGridSettings({WindowMinimised, 10000, 8000}));
     EXPECT_TRUE(
-        text.endsWith("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n"));
-    Seen again;
-    ApplyPokerGridSettingsText("[State]\r\n1\r\n\r\n[Width]\r\n10000\r\n\r\n", again.handlers());
-    EXPECT_EQ(again.states, std::vector<int>{0});
-    EXPECT_EQ(again.widths, std::vector<int>{10000});
+        sandbox.read("Marvane.Ini")
+            .endsWith("[State]\r\n0\r\n\r\n[Width]\r\n10000\r\n\r\n[Height]\r\n8000\r\n\r\n"));
 }
 
 TEST_F(PokerGridSettingsFileTest, AFailedWriteKeepsTheOldFile) {
