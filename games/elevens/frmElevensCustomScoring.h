@@ -1,18 +1,15 @@
 #pragma once
 // The elevens custom-scoring dialog: the bonus-round threshold, the completion bonus, the
-// points per combination, the time bonus, the card bonus and the scoring mode. OK checks
-// every box, stores the values and brings the game window up to date; Cancel changes nothing.
+// points per combination, the time bonus, the card bonus and the scoring mode, as a table of
+// the frame's custom-scoring dialog. OK checks every box before anything is stored (the first
+// failing box is reported), stores the values and brings the game window up to date; the
+// card bonus counts only in enhanced scoring; Cancel changes nothing.
 
-#include <QDialog>
+#include "frame/CustomScoringDialog.h"
+
 #include <functional>
 
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class frmElevensCustomScoring : public QDialog {
+class frmElevensCustomScoring : public CustomScoringDialog {
     Q_OBJECT
   public:
     // `gameWindow` gets the new caption and high-score label; `onApplied` runs after a
@@ -20,18 +17,6 @@ class frmElevensCustomScoring : public QDialog {
     explicit frmElevensCustomScoring(QWidget* gameWindow = nullptr,
                                      std::function<void()> onApplied = {});
 
-    void Form_Load();
-    void chkScoring_Click();
-    void cmdDefault_Click();
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void txtBonus_GotFocus();
-    void txtCompletion_GotFocus();
-    void txtElevensBonus_GotFocus();
-    void txtTimeBonus_GotFocus();
-    void txtCardBonus_GotFocus();
-
-    QGroupBox* frmScoringOptions;
     QLabel* lblCustom;
     QLabel* lblBouns;
     QLabel* lblCompletion;
@@ -47,14 +32,4 @@ class frmElevensCustomScoring : public QDialog {
     QPushButton* cmdOK;
     QPushButton* cmdDefault;
     QPushButton* cmdCancel;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void buildControls();
-    void setCardBonusEnabled(bool on);
-
-    QWidget* gameWindow_;
-    std::function<void()> onApplied_;
 };

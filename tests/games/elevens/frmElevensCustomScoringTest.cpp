@@ -82,7 +82,8 @@ TEST_F(ElevensCustomScoring, RangeAndRounding) {
     };
     const Case cases[] = {{"5000000", true, 5000000}, {"5000001", false, 0}, {"1", true, 1},
                           {"0.9", false, 0},          {"2.5", true, 2},      {"3.5", true, 4},
-                          {" 12abc", true, 12},       {"5,000", true, 5},    {"-4", false, 0}};
+                          {" 12abc", false, 0},       {"5,000", true, 5000}, {"-4", false, 0},
+                          {"80,000", true, 80000},    {"8,0000", false, 0},  {"", false, 0}};
     for (const Case& c : cases) {
         MessageScript script;
         ElevensOptions().CompletionBonus = 10000;
