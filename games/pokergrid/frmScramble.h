@@ -49,6 +49,7 @@ class frmScramble : public GameWindow {
     void ReadSettingsINI() override;
     void WriteSettingsINI() override;
     void CheckForCustom() override;
+    void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
 
     void resizeEvent(QResizeEvent* event) override;

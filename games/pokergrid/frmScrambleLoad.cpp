@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/pokergrid/PokerGridSettingsFile.h"
+#include "games/pokergrid/frmScrambleCustom.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
@@ -63,6 +64,13 @@ void frmScramble::WriteSettingsINI() {
 
 void frmScramble::CheckForCustom() {
     Shared().CustomScoring = PokerGridScoringIsCustom();
+}
+
+void frmScramble::ShowCustomScoring() {
+    frmScrambleCustom dialog(
+        this, [this] { CheckForCustom(); },
+        [this] { setStatusText(1, PokerGridBonusStatusText()); });
+    platform::ShowModal(dialog);
 }
 
 RulesValues frmScramble::RulesValuesNow() const {
