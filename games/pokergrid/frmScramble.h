@@ -6,6 +6,7 @@
 // the clock pie, the splash, the shared menus and the quit confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/SplashTexts.h"
 #include "games/pokergrid/PokerGridGame.h"
 
 #include <array>
@@ -66,6 +67,7 @@ class frmScramble : public GameWindow {
     // Labels whose text changes move and colour themselves.
     void setHandLabel(int line, PokerHand hand);
     void setOverWritesText(int left);
+    void placeOverWrites();
     void setScoreText(int32_t score);
     void setRoundText(const QString& text);
     void setTimeBonusText(int seconds);
@@ -94,4 +96,5 @@ class frmScramble : public GameWindow {
     // The mark of each place: a face was put there this round (its single-line border).
     std::array<bool, kGridCells> marked_{};
     bool resizing_ = false;
+    SplashTexts splashTexts_;
 };

@@ -4,6 +4,7 @@
 
 #include "app/Twips.h"
 #include "frame/CardPictures.h"
+#include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridLayout.h"
 #include "services/GameRegistry.h"
@@ -80,7 +81,17 @@ void frmScramble::createControls() {
     }
     for (const char* name : {"lblOverWrites", "lblHighScore", "lblCards", "lblRound"})
         SetForeColour(label(name), kVbBlue);
+    // The table service rewrites the high score: it keeps a width for the longest score.
+    label("lblHighScore")->setAlignment(Qt::AlignCenter);
+    label("lblHighScore")->resize(Tw(3000), label("lblHighScore")->height());
+    // The longest caption of the panel column must fit beside the clock.
+    QFont small = label("lblOverWrites")->font();
+    small.setBold(false);
+    label("lblOverWrites")->setFont(small);
+    // The count-ups rewrite the score as it grows: it spans its panel, centred.
     QLabel* score = makeLabel("lblCurrentScore", "0", 9.75, true);
+    score->setAlignment(Qt::AlignCenter);
+    score->resize(Tw(ScoreRectangleWidth), score->height());
     SetForeColour(score, kVbBlue);
     score->move(score->x(), Tw(1965));
     score->setToolTip("Displays your Current Score");
@@ -137,6 +148,7 @@ void frmScramble::createControls() {
     message->hide();
     QLabel* amount = makeLabel("lblScoring", "Scoring", 18, true, kArial);
     amount->setAlignment(Qt::AlignCenter);
+    amount->resize(Tw(OutlineWidth), amount->height());
     amount->hide();
     for (const char* name : {"ScoringLabelInfo", "ScoringLabelRoundTotal"}) {
         QLabel* l = makeLabel(name, QString(), 8.25, true);
@@ -153,23 +165,11 @@ void frmScramble::createControls() {
     QFrame* splash = frmSplash();
     splash->resize(Tw(SplashWidth), Tw(SplashHeight));
     splash->setAutoFillBackground(true);
-    auto splashLabel = [splash](const char* name, const QString& text, double pointSize,
-                                const QRect& r) {
-        auto* l = new QLabel(text, splash);
-        l->setObjectName(name);
-        QFont f(kArial);
-        f.setPointSizeF(pointSize);
-        f.setBold(true);
-        l->setFont(f);
-        l->setGeometry(r);
-        return l;
-    };
-    splashLabel("lblCompanyProduct", QString(), 18, TwRect(2400, 660, 5040, 435));
-    splashLabel("lblProductName", QString(), 32.25, TwRect(2400, 1080, 4800, 765));
-    for (QLabel* l :
-         {splashLabel("lblPlatform", "Windows 95/98/00/NT", 15.75, TwRect(3900, 2340, 3525, 360)),
-          splashLabel("lblVersion", QString(), 12, TwRect(5700, 2700, 1725, 285))})
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    splashTexts_ = AddSplashTexts(splash);
+    // The panel is wider than the elevens one: its texts move right with it.
+    for (QLabel* l : {splashTexts_.lblCompanyProduct, splashTexts_.lblProductName,
+                      splashTexts_.lblPlatform, splashTexts_.lblVersion})
+        l->move(l->x() + Tw(SplashWidth - 7080), l->y());
 
     // Stacking: the rows lie over the rows above them; the splash and the messages on top.
     for (CardPicture* c : cells_)

@@ -4,6 +4,7 @@
 
 #include "app/PictureList.h"
 #include "app/SharedState.h"
+#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
@@ -11,6 +12,7 @@
 #include "services/Sound.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 // The neutral text colour of a line that holds no hand.
@@ -63,15 +65,20 @@ void frmScramble::setOverWritesText(int left) {
     QLabel* l = label("lblOverWrites");
     l->setText(OverWritesCaption(left));
     l->adjustSize();
-    centreOn(l, label("lblScore"));
+    placeOverWrites();
     SetForeColour(l, l->text().endsWith(" 0") ? kVbRed : kVbBlue);
+}
+
+void frmScramble::placeOverWrites() {
+    QLabel* l = label("lblOverWrites");
+    centreOn(l, label("lblScore"));
+    // Centred over the score, but never past the window's right edge.
+    l->move(std::min(l->x(), centralWidget()->width() - l->width() - Tw(60)), l->y());
 }
 
 void frmScramble::setScoreText(int32_t score) {
     QLabel* l = label("lblCurrentScore");
     l->setText(FormatScore(score));
-    l->adjustSize();
-    centreOn(l, findChild<QWidget*>("ScoreRectangle"));
 }
 
 void frmScramble::setRoundText(const QString& text) {

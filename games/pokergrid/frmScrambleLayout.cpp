@@ -100,7 +100,7 @@ void frmScramble::Form_Resize() {
     QLabel* round = label("lblRound");
     round->move(0, CardStackPicture()->y() - Tw(300));
     centreOn(round, surface);
-    centreOn(label("lblOverWrites"), label("lblScore"));
+    placeOverWrites();
 
     for (QPushButton* b : {cmdPlay(), cmdPause(), quitButton()})
         b->move(surface->x(), b->y());

@@ -18,9 +18,7 @@ void frmScramble::Form_Load() {
     SharedState& s = Shared();
     setCursor(Qt::WaitCursor);
     setWindowTitle(s.GameTitle);
-    label("lblProductName")->setText(s.GameTitle);
-    label("lblCompanyProduct")->setText(QStringLiteral("Corvell") + " Presents");
-    label("lblVersion")->setText(QStringLiteral("Version ") + "7.0");
+    FillSplashTexts(splashTexts_, s.GameTitle);
     LoadFrameDefaults(); // idle, status bar, load time, splash
     ResetPokerGridDefaults();
     resize(Tw(9540), Tw(7305));
