@@ -3,11 +3,11 @@
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
 #include "games/pokergrid/PokerGridRules.h"
+#include "games/pokergrid/PokerGridSettings.h"
+#include "games/pokergrid/frmScramble.h"
 #include "services/GameRegistry.h"
 
 namespace {
-
-constexpr int kTimeLimit = 75; // seconds per round in a fresh settings file
 
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
@@ -36,18 +36,19 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = 100000;
-    v.OverWrites = 3;
-    v.PairScore = 50;
-    v.TwoPairScore = 70;
-    v.TripsScore = 80;
-    v.StraightScore = 90;
-    v.FlushScore = 100;
-    v.FullHouseScore = 200;
-    v.FourScore = 300;
-    v.StraightFlushScore = 400;
-    v.RoyalFlushScore = 500;
+    const HandValues& h = PokerGridDefaults::Hands;
+    v.TimeLimit = PokerGridDefaults::TimeLimit;
+    v.BonusRoundScore = PokerGridDefaults::BonusRoundScore;
+    v.OverWrites = PokerGridDefaults::OverWrites;
+    v.PairScore = h.PairScore;
+    v.TwoPairScore = h.TwoPairScore;
+    v.TripsScore = h.TripsScore;
+    v.StraightScore = h.StraightScore;
+    v.FlushScore = h.FlushScore;
+    v.FullHouseScore = h.FullHouseScore;
+    v.FourScore = h.FourScore;
+    v.StraightFlushScore = h.StraightFlushScore;
+    v.RoyalFlushScore = h.RoyalFlushScore;
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -57,10 +58,10 @@ void rulesDefaults(RulesValues& v) {
     .title = "Marvane!",
     .window = "frmScramble",
     .profile = &kProfile,
-    .createWindow = {}, // not built yet: the launcher button stays disabled
+    .createWindow = [] { return new frmScramble; },
     .tableName = "Marvane Hi Score Table ",
     .defaultTop = "30000",
-    .defaultTime = kTimeLimit,
+    .defaultTime = PokerGridDefaults::TimeLimit,
     .mailMinimum = 130000,
     .rulesHeadingBlanks = 31,
     .rulesParagraphs = PokerGridRulesParagraphs,
