@@ -1,11 +1,5 @@
 #include "games/pokergrid/PokerGridRound.h"
-
-QString DeckPictureKey(int cardsInDeck) {
-    if (cardsInDeck > 25) return QStringLiteral("FULL");
-    if (cardsInDeck >= 13) return QStringLiteral("HALF");
-    if (cardsInDeck >= 1) return QStringLiteral("BACK");
-    return QStringLiteral("EMPTY");
-}
+#include "services/Deck.h"
 
 bool PokerGridRound::deal(const QStringList& deck, QStringList* sounds) {
     if (deck.size() != kRoundDeckCards + 1) return false;
@@ -15,7 +9,7 @@ bool PokerGridRound::deal(const QStringList& deck, QStringList* sounds) {
     deck_ = deck;
     nextCardIndex_ = 1;
     cardsRemaining_ = kRoundDeckCards;
-    deckPicture_ = DeckPictureKey(kRoundDeckCards);
+    deckPicture_ = StockPictureKey(kRoundDeckCards, 13, 25);
     dealt_ = true;
     QStringList played;
     drawNextCard(played);
@@ -45,7 +39,7 @@ void PokerGridRound::drawNextCard(QStringList& sounds) {
         cardsRemaining_ = 0;
         sounds << kChordWave;
     }
-    deckPicture_ = DeckPictureKey(kRoundDeckCards - nextCardIndex_);
+    deckPicture_ = StockPictureKey(kRoundDeckCards - nextCardIndex_, 13, 25);
     ++nextCardIndex_;
 }
 

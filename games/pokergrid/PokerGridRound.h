@@ -18,9 +18,6 @@ inline const QString kChordWave = QStringLiteral("Chord.wav");
 inline const QString kNewHandWave = QStringLiteral("TwentyOne.wav");
 inline const QString kGridFullWave = QStringLiteral("Wingame.wav");
 
-// The deck picture for the cards still in it: "FULL" above 25, "HALF" 13-25, "BACK" 1-12,
-// "EMPTY" when none is left.
-QString DeckPictureKey(int cardsInDeck);
 
 struct Placement {
     bool accepted = false;

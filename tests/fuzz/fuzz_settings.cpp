@@ -10,6 +10,7 @@
 #include "games/pairs/PairsSettingsFile.h"
 #include "games/fivecolumn/FiveColumnSettingsFile.h"
 #include "services/SettingsFile.h"
+#include "tests/fuzz/PokerGridSettingsFuzz.h"
 #include "tests/fuzz/TripsSettingsFuzz.h"
 
 #include <cstdint>
@@ -103,5 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadSettingsText(text, {firstLine.trimmed()},
                      [](const QString&, const QString& v) { (void)SettingsWholeNumber(v); });
     FuzzTripsSettings(text);
+    FuzzPokerGridSettings(text);
     return 0;
 }

@@ -1,10 +1,10 @@
 #include "games/pokergrid/PokerHands.h"
 #include "games/pokergrid/PokerGrid.h"
+#include "RandomGrids.h"
 
 #include <QStringList>
 #include <chrono>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace {
 GridLine line(const QStringList& codes) {
@@ -112,17 +112,7 @@ TEST(PokerGridScore, HugeValuesStayWithin32Bits) {
 }
 
 TEST(PokerGridScore, ManyRandomGridsScoreQuickly) {
-    std::mt19937 gen(11);
-    std::vector<std::array<GridCard, kGridCells>> grids(1024);
-    for (auto& cells : grids) {
-        std::array<int, 52> deck;
-        for (int i = 0; i < 52; ++i)
-            deck[size_t(i)] = i;
-        std::shuffle(deck.begin(), deck.end(), gen);
-        for (int i = 0; i < kGridCells; ++i)
-            cells[size_t(i)] =
-                GridCard{uint8_t(deck[size_t(i)] % 13 + 1), uint8_t(deck[size_t(i)] / 13)};
-    }
+    const auto grids = RandomFullGrids(1024, 11);
     constexpr int kRuns = 20000;
     const HandValues v;
     int64_t sum = 0;

@@ -1,29 +1,26 @@
-// Fuzzes the poker grid game's settings reader: any bytes as "Marvane.Ini", applied through
-// handlers that check every value they are given is one the window can take, and every
-// stored value stays within what the user-options dialog accepts.
+#pragma once
+// "Marvane.Ini" through the poker grid reader: every value handed to the window is one it can
+// take, and every stored value stays within what the user-options dialog accepts.
 #include "app/SharedState.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/pokergrid/PokerGridSettingsFile.h"
 
+#include <QByteArray>
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-void require(bool ok) {
-    if (!ok) std::abort();
-}
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+inline void FuzzPokerGridSettings(const QByteArray& text) {
+    auto require = [](bool ok) {
+        if (!ok) std::abort();
+    };
     ResetPokerGridDefaults();
-    const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
     PokerGridSettingsHandlers h;
     int timeCalls = 0;
-    h.timeLimit = [&timeCalls](int t) {
+    h.timeLimit = [&](int t) {
         ++timeCalls;
         require(t == 0 || (t >= 30 && t <= 120 && t % 15 == 0));
     };
-    h.deckDesign = [](int d) { require(d >= 0 && d <= 4); };
+    h.deckDesign = [&](int d) { require(d >= 0 && d <= 4); };
     PokerGridSettingsReader(h).apply(text);
     require(timeCalls == 1);
 
@@ -37,5 +34,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(o.OverWrites >= 0 && o.OverWrites <= OverWritesMax);
     require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TimeBonusMax);
     require(Shared().BonusRoundScore >= 0 && Shared().BonusRoundScore <= BonusRoundMax);
-    return 0;
 }
