@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace testsupport {
 
@@ -49,6 +51,29 @@ class ProgramSandbox {
 
   private:
     std::unique_ptr<platform::AudioBackend> previousAudio;
+};
+
+// While it lives, no file can grow past `bytes`: writes beyond it fail instead of raising
+// SIGXFSZ. Makes a write fail even for root, for whom folder permissions are no obstacle.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = SIG_DFL;
 };
 
 } // namespace testsupport
