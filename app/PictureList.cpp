@@ -23,7 +23,9 @@ int PictureList::numberOf(const QString& key) const {
     return 0;
 }
 
-QPixmap PictureList::byKey(const QString& key) const { return picture(numberOf(key)); }
+QPixmap PictureList::byKey(const QString& key) const {
+    return picture(numberOf(key));
+}
 
 QString PictureList::key(int number) const {
     if (number < 1 || number > count()) return {};
@@ -43,7 +45,8 @@ PictureList& CardPictureList() {
         const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
         const auto pictures = DrawCardPictures(dpr);
         const auto keys = CardPictureKeys();
-        for (size_t i = 0; i < pictures.size(); ++i) l.add(pictures[i], keys[i]);
+        for (size_t i = 0; i < pictures.size(); ++i)
+            l.add(pictures[i], keys[i]);
         return l;
     }();
     return list;

@@ -8,7 +8,7 @@
 #include <vector>
 
 class PictureList {
-public:
+  public:
     void add(const QPixmap& picture, const QString& key = QString());
     int count() const { return int(entries_.size()); }
     // Picture by 1-based number; a null pixmap when out of range.
@@ -20,7 +20,7 @@ public:
     // Gives `key` to picture `number`, taking it from whichever picture had it.
     void setKey(int number, const QString& key);
 
-private:
+  private:
     struct Entry {
         QPixmap picture;
         QString key;

@@ -15,7 +15,7 @@ class GameTimer;
 
 class frmSelect : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `programFolder` defaults to the folder of the executable.
     explicit frmSelect(const QString& programFolder = QString());
     ~frmSelect() override;
@@ -32,10 +32,10 @@ public:
 
     QWidget* currentGameWindow() const { return gameWindow_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Unload();
 
     QString programFolder_;

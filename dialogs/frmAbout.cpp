@@ -1,8 +1,8 @@
 #include "dialogs/frmAbout.h"
 
+#include "app/CentreOnScreen.h"
 #include "app/SharedState.h"
 #include "app/Twips.h"
-#include "app/CentreOnScreen.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 

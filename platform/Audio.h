@@ -10,7 +10,7 @@
 namespace platform {
 
 class AudioBackend {
-public:
+  public:
     virtual ~AudioBackend() = default;
     // Starts a wave file at once; a new sound cuts off the one still playing.
     virtual void playWave(const QString& path) = 0;
@@ -28,7 +28,7 @@ std::unique_ptr<AudioBackend> MakeSdlAudioBackend();
 
 // Records what would have played.
 class RecordingAudio : public AudioBackend {
-public:
+  public:
     void playWave(const QString& path) override { waves.push_back(path); }
     int playMidi(const QString& path) override {
         music.push_back(path);

@@ -12,7 +12,7 @@ namespace platform {
 
 class GameTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit GameTimer(QObject* parent = nullptr, int intervalMs = 1000, bool enabled = false);
     ~GameTimer() override;
 
@@ -23,7 +23,7 @@ public:
 
     std::function<void()> onTimer;
 
-private:
+  private:
     friend class ProgramTime;
     friend void Sleep(int);
     void restart();

@@ -5,8 +5,12 @@ namespace {
 ModalDriver* driver = nullptr;
 }
 
-ModalDriver::ModalDriver(Handler h) : handler_(std::move(h)), previous_(driver) { driver = this; }
-ModalDriver::~ModalDriver() { driver = previous_; }
+ModalDriver::ModalDriver(Handler h) : handler_(std::move(h)), previous_(driver) {
+    driver = this;
+}
+ModalDriver::~ModalDriver() {
+    driver = previous_;
+}
 
 int ShowModal(QDialog& dialog) {
     if (!driver) return dialog.exec();

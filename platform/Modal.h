@@ -12,14 +12,14 @@ namespace platform {
 int ShowModal(QDialog& dialog);
 
 class ModalDriver {
-public:
+  public:
     using Handler = std::function<void(QDialog&)>;
     explicit ModalDriver(Handler h);
     ~ModalDriver();
     // Number of dialogs shown while this driver was installed.
     int shown() const { return shown_; }
 
-private:
+  private:
     friend int ShowModal(QDialog&);
     Handler handler_;
     ModalDriver* previous_;

@@ -53,11 +53,17 @@ void ProgramTime::useVirtual(const QDateTime& start) {
     v.pauses.clear();
 }
 
-void ProgramTime::useReal() { vclock().active = false; }
+void ProgramTime::useReal() {
+    vclock().active = false;
+}
 
-bool ProgramTime::isVirtual() { return vclock().active; }
+bool ProgramTime::isVirtual() {
+    return vclock().active;
+}
 
-void ProgramTime::registerTimer(GameTimer* t) { vclock().timers.push_back(t); }
+void ProgramTime::registerTimer(GameTimer* t) {
+    vclock().timers.push_back(t);
+}
 
 void ProgramTime::unregisterTimer(GameTimer* t) {
     auto& list = vclock().timers;
@@ -70,7 +76,8 @@ void ProgramTime::advance(qint64 ms) {
     for (;;) {
         GameTimer* next = nullptr;
         for (GameTimer* t : v.timers)
-            if (t->enabled_ && !t->inHandler_ && t->due_ <= target && (!next || t->due_ < next->due_))
+            if (t->enabled_ && !t->inHandler_ && t->due_ <= target &&
+                (!next || t->due_ < next->due_))
                 next = t;
         if (!next) break;
         // A tick held back by a pause arrives late, once; the next one is a full interval later.
@@ -99,7 +106,9 @@ namespace {
 int pauseDepth = 0;
 }
 
-bool InPause() { return pauseDepth > 0; }
+bool InPause() {
+    return pauseDepth > 0;
+}
 
 void Sleep(int ms) {
     if (ms <= 0) return;
@@ -115,9 +124,12 @@ void Sleep(int ms) {
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (--pauseDepth == 0)
-        for (GameTimer* timer : v.timers) GameTimer::releaseHeld(timer);
+        for (GameTimer* timer : v.timers)
+            GameTimer::releaseHeld(timer);
 }
 
-void DoEvents() { QCoreApplication::processEvents(); }
+void DoEvents() {
+    QCoreApplication::processEvents();
+}
 
 } // namespace platform

@@ -10,7 +10,7 @@ namespace platform {
 class GameTimer;
 
 class ProgramTime {
-public:
+  public:
     // Current time of day as the program sees it.
     static QDateTime now();
     // Milliseconds on a monotonic scale (virtual in tests).
@@ -25,7 +25,7 @@ public:
     // Every blocking pause taken since the last call, in ms, in order.
     static std::vector<int> takePauseLog();
 
-private:
+  private:
     friend class GameTimer;
     friend void Sleep(int);
     static void registerTimer(GameTimer* t);

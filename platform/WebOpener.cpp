@@ -14,7 +14,9 @@ QString& opener() {
 int running = 0;
 } // namespace
 
-void SetWebOpenerProgram(const QString& program) { opener() = program; }
+void SetWebOpenerProgram(const QString& program) {
+    opener() = program;
+}
 
 void OpenUrl(const QString& url, std::function<void(OpenFailure)> onFailure) {
     const QString exe = QStandardPaths::findExecutable(opener());
@@ -35,10 +37,11 @@ void OpenUrl(const QString& url, std::function<void(OpenFailure)> onFailure) {
         proc->deleteLater();
         if (!ok && onFailure) onFailure(OpenFailure::OpenerFailed);
     };
-    QObject::connect(proc, &QProcess::finished, proc, [proc, done](int code, QProcess::ExitStatus st) {
-        Q_UNUSED(proc);
-        done(st == QProcess::NormalExit && code == 0);
-    });
+    QObject::connect(proc, &QProcess::finished, proc,
+                     [proc, done](int code, QProcess::ExitStatus st) {
+                         Q_UNUSED(proc);
+                         done(st == QProcess::NormalExit && code == 0);
+                     });
     QObject::connect(proc, &QProcess::errorOccurred, proc, [done](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) done(false);
     });

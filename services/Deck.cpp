@@ -39,7 +39,8 @@ bool ShuffleDeck() {
 int CardValue(const QString& code) {
     const QString t = code.trimmed();
     int i = 0;
-    while (i < t.size() && t[i].isDigit()) ++i;
+    while (i < t.size() && t[i].isDigit())
+        ++i;
     return t.left(i).toInt();
 }
 

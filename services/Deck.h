@@ -8,7 +8,9 @@ bool CreateDeck();
 bool ShuffleDeck();
 
 // A card code without blanks, as used for picture keys and saved games ("1S").
-inline QString CardKey(const QString& code) { return code.trimmed(); }
+inline QString CardKey(const QString& code) {
+    return code.trimmed();
+}
 // The card's value: the rank number, leading blanks ignored (0 when there is none).
 int CardValue(const QString& code);
 // The suit letter of a code ('S', 'H', 'C' or 'D'), or 0.

@@ -9,23 +9,29 @@ std::optional<ItemReader> ItemReader::open(const QString& path, QString* error) 
 }
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 QString ItemReader::next() {
     const qsizetype n = text_.size();
-    while (pos_ < n && isBlank(text_[pos_])) ++pos_;
+    while (pos_ < n && isBlank(text_[pos_]))
+        ++pos_;
     QByteArray item;
     if (pos_ < n && text_[pos_] == '"') {
         ++pos_;
-        while (pos_ < n && text_[pos_] != '"') item += text_[pos_++];
+        while (pos_ < n && text_[pos_] != '"')
+            item += text_[pos_++];
         if (pos_ < n) ++pos_; // closing quote
         // Whatever stands between the closing quote and the delimiter is dropped.
-        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n') ++pos_;
+        while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
+            ++pos_;
     } else {
         while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
             item += text_[pos_++];
-        while (!item.isEmpty() && isBlank(item.back())) item.chop(1);
+        while (!item.isEmpty() && isBlank(item.back()))
+            item.chop(1);
     }
     // Consume the delimiter: a comma, or one line end (CR LF, CR or LF).
     if (pos_ < n) {

@@ -10,7 +10,7 @@
 #include <optional>
 
 class ItemReader {
-public:
+  public:
     explicit ItemReader(QByteArray text) : text_(std::move(text)) {}
     // Opens a file; nothing when it cannot be read (`error` then says why).
     static std::optional<ItemReader> open(const QString& path, QString* error = nullptr);
@@ -19,7 +19,7 @@ public:
     // The next item; an empty string at the end.
     QString next();
 
-private:
+  private:
     QByteArray text_;
     qsizetype pos_ = 0;
 };

@@ -22,4 +22,6 @@ int32_t RandomInt(double low, double high) {
     return int32_t(std::floor((high - low + 1) * double(r) + low));
 }
 
-void SeedRandom(uint32_t seed) { generator().seed(seed); }
+void SeedRandom(uint32_t seed) {
+    generator().seed(seed);
+}

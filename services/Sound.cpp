@@ -8,11 +8,17 @@
 #include <QPointer>
 #include <QWidget>
 
-void PlayWaveFile(const QString& path) { platform::Audio().playWave(path); }
+void PlayWaveFile(const QString& path) {
+    platform::Audio().playWave(path);
+}
 
-int PlayMusic() { return platform::Audio().playMidi(Shared().ProgramFolder + "Halvik.MID"); }
+int PlayMusic() {
+    return platform::Audio().playMidi(Shared().ProgramFolder + "Halvik.MID");
+}
 
-int StopMusic() { return platform::Audio().stopMidi(); }
+int StopMusic() {
+    return platform::Audio().stopMidi();
+}
 
 void PlaySound(const QString& fileName) {
     if (Shared().SoundsOn) PlayWaveFile(Shared().ProgramFolder + fileName);

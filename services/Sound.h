@@ -19,4 +19,5 @@ void PlaySound(const QString& fileName);
 
 // Addresses the program opens.
 inline const QString kDistributorWebAddress = QStringLiteral("https://www.corvell.example/");
-inline const QString kHighScoreWebAddress = QStringLiteral("https://www.corvell.example/highscores/");
+inline const QString kHighScoreWebAddress =
+    QStringLiteral("https://www.corvell.example/highscores/");

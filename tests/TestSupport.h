@@ -10,8 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <memory>
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 
 namespace testsupport {

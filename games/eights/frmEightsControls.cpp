@@ -396,7 +396,8 @@ void frmEights::showSpots() {
 }
 
 void frmEights::showDeckPicture() {
-    DeckCards()->setPixmap(CardPictureList().byKey(StockPictureKey(game_.board().pileRemaining(), 11, 25)));
+    DeckCards()->setPixmap(
+        CardPictureList().byKey(StockPictureKey(game_.board().pileRemaining(), 11, 25)));
 }
 
 void frmEights::startTimer6() {

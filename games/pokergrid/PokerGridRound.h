@@ -18,7 +18,6 @@ inline const QString kChordWave = QStringLiteral("Chord.wav");
 inline const QString kNewHandWave = QStringLiteral("TwentyOne.wav");
 inline const QString kGridFullWave = QStringLiteral("Wingame.wav");
 
-
 struct Placement {
     bool accepted = false;
     bool overwrite = false;        // an occupied cell took the hole card

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-QLabel* splash(frmSelect& w, int i) { return w.findChild<QLabel*>(QString("imgSplashImage_%1").arg(i)); }
+QLabel* splash(frmSelect& w, int i) {
+    return w.findChild<QLabel*>(QString("imgSplashImage_%1").arg(i));
+}
 bool shows(QLabel* l, int pictureNumber) {
     return l->pixmap().cacheKey() == CardPictureList().picture(pictureNumber).cacheKey();
 }
@@ -38,8 +40,9 @@ TEST(LauncherTest, StartUpWritesAndReadsThePlayerDetails) {
     Shared().UserHomeTown = "Lima";
     w.show();
     w.close();
-    EXPECT_EQ(box.read("User.ini"), QByteArray("[User Name]\r\nAda\r\n\r\n[Hometown]\r\nLima\r\n\r\n"
-                                               "[State]\r\nNone\r\n\r\n[Country]\r\nPeru\r\n\r\n"));
+    EXPECT_EQ(box.read("User.ini"),
+              QByteArray("[User Name]\r\nAda\r\n\r\n[Hometown]\r\nLima\r\n\r\n"
+                         "[State]\r\nNone\r\n\r\n[Country]\r\nPeru\r\n\r\n"));
 }
 
 TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
@@ -52,13 +55,13 @@ TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
     EXPECT_EQ(frame->title(), "Select your game");
     EXPECT_EQ(frame->geometry(), QRect(8, 8, 483, 295));
 
-    const QStringList order{"cmdQuintel", "cmdEights", "cmdTressel", "cmdElevens", "cmdTwindle",
-                            "cmdScramble", "cmdBrisko", "cmdCrestal", "cmdPhrase",
-                            "cmdLaunchBrowser", "cmdClose"};
+    const QStringList order{"cmdQuintel", "cmdEights",        "cmdTressel", "cmdElevens",
+                            "cmdTwindle", "cmdScramble",      "cmdBrisko",  "cmdCrestal",
+                            "cmdPhrase",  "cmdLaunchBrowser", "cmdClose"};
     const QStringList captions{"&Quintel", "&Wildrow", "&Tressel", "&Sumbry", "Twi&ndle",
-                               "&Marvane", "&Brisko", "&Crestal", "Gl&yphon"};
+                               "&Marvane", "&Brisko",  "&Crestal", "Gl&yphon"};
     const QStringList titles{"Quintel!", "Wildrow!", "Tressel!", "Sumbry!", "Twindle!",
-                             "Marvane!", "Brisko!", "Crestal!", "Glyphon!"};
+                             "Marvane!", "Brisko!",  "Crestal!", "Glyphon!"};
     for (int i = 0; i < 9; ++i) {
         auto* b = w.findChild<QPushButton*>(order[i]);
         ASSERT_TRUE(b) << order[i].toStdString();
@@ -80,7 +83,8 @@ TEST(LauncherTest, SplashRingAlternatesBacksAndFaces) {
     Shared().InputBlocked = true;
     platform::ProgramTime::advance(250); // first tick: the ring stays empty
     EXPECT_FALSE(Shared().InputBlocked);
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(splash(w, i)->pixmap().isNull());
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(splash(w, i)->pixmap().isNull());
 
     platform::ProgramTime::advance(8 * 250); // pictures 0..7 turn to the first design's back
     for (int i = 0; i < 8; ++i) {

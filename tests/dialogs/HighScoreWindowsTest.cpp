@@ -13,11 +13,11 @@
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 
-#include <QMessageBox>
 #include "platform/SafeFile.h"
 #include "platform/WebOpener.h"
 #include "services/HighScores.h"
 #include "services/Sound.h"
+#include <QMessageBox>
 
 #include <QFile>
 #include <QLabel>
@@ -426,8 +426,9 @@ TEST_F(HighScoreWindows, NamesFromTheFileAreShownAsTheyStand) {
 }
 
 TEST_F(HighScoreWindows, TheLargestScoresFitTheirColumn) {
-    writeTable("Big, 999999999999, Feb 01 2023 09:30 am\r\nMid, 1000000000, Feb 01 2023 09:30 am\r\n" +
-               tenRows(8));
+    writeTable(
+        "Big, 999999999999, Feb 01 2023 09:30 am\r\nMid, 1000000000, Feb 01 2023 09:30 am\r\n" +
+        tenRows(8));
     frmHighScores hall;
     for (int row : {0, 1, 2}) {
         QLabel* score = child<QLabel>(hall, QString("ScoreList_%1").arg(2 * row + 1));

@@ -82,7 +82,8 @@ TEST_F(FrameTest, AFailedHighScoreStepIsReportedOnceAndTheWindowStillResets) {
     // A damaged table: the real table service refuses it and says why, once.
     QFile damaged(HighScoreFilePath("Tressel Hi Score Table "));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("Corvell, 30000, Jan 01 2000 12:00 am\r\nCorvell, lots, Jan 01 2000 12:00 am\r\n");
+    damaged.write(
+        "Corvell, 30000, Jan 01 2000 12:00 am\r\nCorvell, lots, Jan 01 2000 12:00 am\r\n");
     damaged.close();
     w->cmdPlay_Click();
     Shared().Score = 99999;

@@ -57,9 +57,13 @@ TEST(ProgramTimeTest, PauseHoldsTicksAndIsLogged) {
 
 TEST(ProgramTimeTest, MinutesCountCalendarMinuteBoundaries) {
     const QDate d(2026, 5, 1);
-    EXPECT_EQ(platform::MinutesBetween(QDateTime(d, QTime(10, 0, 59)), QDateTime(d, QTime(10, 1, 1))), 1);
-    EXPECT_EQ(platform::MinutesBetween(QDateTime(d, QTime(10, 0, 0)), QDateTime(d, QTime(10, 0, 59))), 0);
-    EXPECT_EQ(platform::MinutesBetween(QDateTime(d, QTime(23, 59, 0)), QDateTime(d.addDays(1), QTime(0, 4, 0))), 5);
+    EXPECT_EQ(
+        platform::MinutesBetween(QDateTime(d, QTime(10, 0, 59)), QDateTime(d, QTime(10, 1, 1))), 1);
+    EXPECT_EQ(
+        platform::MinutesBetween(QDateTime(d, QTime(10, 0, 0)), QDateTime(d, QTime(10, 0, 59))), 0);
+    EXPECT_EQ(platform::MinutesBetween(QDateTime(d, QTime(23, 59, 0)),
+                                       QDateTime(d.addDays(1), QTime(0, 4, 0))),
+              5);
 }
 
 TEST(ProgramTimeTest, RealPauseDefersTimerTicksUntilItEnds) {
@@ -78,7 +82,8 @@ TEST(ProgramTimeTest, RealPauseDefersTimerTicksUntilItEnds) {
     EXPECT_EQ(ticks, 0);
     QElapsedTimer wait;
     wait.start();
-    while (ticks == 0 && wait.elapsed() < 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (ticks == 0 && wait.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     EXPECT_GE(ticks, 1);
     EXPECT_FALSE(tickedDuringPause);
 }

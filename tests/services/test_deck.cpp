@@ -22,9 +22,11 @@ TEST(RandomTest, StaysInRangeAndReachesEveryValue) {
 TEST(RandomTest, SameSeedSameDraws) {
     SeedRandom(42);
     std::vector<int> a, b;
-    for (int i = 0; i < 20; ++i) a.push_back(RandomInt(1, 1000));
+    for (int i = 0; i < 20; ++i)
+        a.push_back(RandomInt(1, 1000));
     SeedRandom(42);
-    for (int i = 0; i < 20; ++i) b.push_back(RandomInt(1, 1000));
+    for (int i = 0; i < 20; ++i)
+        b.push_back(RandomInt(1, 1000));
     EXPECT_EQ(a, b);
 }
 
@@ -60,7 +62,8 @@ TEST(DeckTest, ShuffleKeepsTheCardsAndIndexZero) {
 
     // A larger deck is shuffled whole.
     Shared().Deck = QStringList{QString()};
-    for (int i = 1; i <= 64; ++i) Shared().Deck << QString::number(i);
+    for (int i = 1; i <= 64; ++i)
+        Shared().Deck << QString::number(i);
     ShuffleDeck();
     EXPECT_EQ(Shared().Deck.size(), 65);
     EXPECT_NE(Shared().Deck.mid(53), QStringList({"53", "54", "55", "56", "57", "58", "59", "60",
@@ -82,7 +85,8 @@ TEST(DeckTest, StockPicturesByCardsLeft) {
     // The elevens pile: one back for 1-10 cards, the half stock for 11-20, full above.
     const std::pair<int, const char*> pile[] = {{0, "EMPTY"}, {1, "BACK"},  {10, "BACK"},
                                                 {11, "HALF"}, {20, "HALF"}, {21, "FULL"}};
-    for (const auto& [left, key] : pile) EXPECT_EQ(StockPictureKey(left, 11, 20), key) << left;
+    for (const auto& [left, key] : pile)
+        EXPECT_EQ(StockPictureKey(left, 11, 20), key) << left;
     EXPECT_EQ(StockPictureKey(-3, 11, 20), "EMPTY");
 }
 

@@ -6,7 +6,8 @@ namespace {
 QStringList readAll(const QByteArray& text) {
     ItemReader r(text);
     QStringList out;
-    while (!r.atEnd()) out << r.next();
+    while (!r.atEnd())
+        out << r.next();
     return out;
 }
 } // namespace

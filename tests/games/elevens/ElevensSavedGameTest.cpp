@@ -20,7 +20,8 @@ class ElevensSavedGameTest : public ElevensWindowTest {
     // Records the deal, draws the whole pile, then takes the score.
     static Deal playOut(frmElevens& w) {
         Deal d;
-        for (int i = 0; i < kFieldPlaces; ++i) d.field << w.game().field().card(i).trimmed();
+        for (int i = 0; i < kFieldPlaces; ++i)
+            d.field << w.game().field().card(i).trimmed();
         d.upCards << w.game().upCard().trimmed();
         while (w.game().pileCount() > 0) {
             press(w.PlayCardPicture());
@@ -32,7 +33,8 @@ class ElevensSavedGameTest : public ElevensWindowTest {
     // Plays a whole game of three rounds and returns its deals.
     static std::vector<Deal> playGame(frmElevens& w) {
         std::vector<Deal> deals;
-        while (w.game().state() == ElevensState::Running) deals.push_back(playOut(w));
+        while (w.game().state() == ElevensState::Running)
+            deals.push_back(playOut(w));
         return deals;
     }
     static void saveAs(frmElevens& w, const QString& name) {

@@ -1,6 +1,6 @@
 #include "games/pokergrid/PokerHands.h"
-#include "games/pokergrid/PokerGrid.h"
 #include "RandomGrids.h"
+#include "games/pokergrid/PokerGrid.h"
 
 #include <QStringList>
 #include <chrono>
