@@ -15,6 +15,10 @@ export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 fuzz_seconds=${PARLOVEX_FUZZ_SECONDS:-30}
 
+echo "== format =="
+find app assets dialogs frame games platform services tests tools \( -name '*.cpp' -o -name '*.h' \) \
+    -print0 | xargs -0 clang-format --dry-run --Werror
+
 echo "== build and test (Release, warnings are errors) =="
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 cmake --build build-test -j"$jobs"
