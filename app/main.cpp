@@ -1,6 +1,6 @@
-#include "app/SharedState.h"
 #include "app/StartupProbe.h"
 #include "app/frmSelect.h"
+#include "services/SharedState.h"
 
 #include <QApplication>
 

@@ -1,10 +1,10 @@
 #include "dialogs/GameFileDialog.h"
-#include "app/CentreOnScreen.h"
+#include "platform/CentreOnScreen.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/GameFileLists.h"
+#include "platform/Twips.h"
 #include "services/SavedGame.h"
+#include "services/SharedState.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "dialogs/HighScoreEntry.h"
 
-#include "app/SharedState.h"
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"
 #include "platform/MessageBox.h"
@@ -9,6 +8,7 @@
 #include "services/GameRegistry.h"
 #include "services/HighScoreTable.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 #include "services/TextFile.h"
 
@@ -74,7 +74,7 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     if (label->width() < needed) label->resize(needed, label->height());
 }
 
-bool InsertHighScore(const QString& tableName, QWidget*) {
+bool InsertHighScore(const QString& tableName, QWidget* gameWindow) {
     SharedState& s = Shared();
     s.NewHighScoreIndex = -1;
     const QString path = HighScoreFilePath(tableName);
@@ -98,6 +98,6 @@ bool InsertHighScore(const QString& tableName, QWidget*) {
         s.NewHighScoreIndex = -1;
         return false;
     }
-    if (place >= 0) ShowHallOfFame();
+    if (place >= 0) ShowHallOfFame(gameWindow);
     return true;
 }

@@ -1,9 +1,9 @@
 #include "dialogs/RulesText.h"
 
-#include "app/SharedState.h"
 #include "dialogs/rules/RulesParts.h"
 #include "services/GameRegistry.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kParagraphBreak = QStringLiteral("\r\n\r\n");

@@ -1,10 +1,10 @@
 #include "dialogs/frmAbout.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 #include "dialogs/frmComposeHighScore.h"
-#include "app/CentreOnScreen.h"
+#include "platform/CentreOnScreen.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "platform/Mail.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScoreMail.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/UserInfo.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "dialogs/frmHiScoreName.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 #include "services/UserInfo.h"
 
 #include <QLabel>

@@ -2,16 +2,15 @@
 
 #include "dialogs/frmComposeHighScore.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
-#include "app/frmSelect.h"
 #include "dialogs/HighScoreEntry.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScoreTable.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -71,13 +70,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
     return b;
 }
 
-QWidget* gameWindow() {
-    return frmSelect::instance() ? frmSelect::instance()->currentGameWindow() : nullptr;
-}
-
 } // namespace
 
-frmHighScores::frmHighScores(QWidget* parent) : QDialog(parent) {
+frmHighScores::frmHighScores(QWidget* parent, QWidget* gameWindow)
+    : QDialog(parent), gameWindow_(gameWindow) {
     setObjectName("frmHighScores");
     setFixedSize(Tw(kFormWidth), Tw(4800));
 
@@ -203,13 +199,13 @@ void frmHighScores::cmdClear_Click() {
     s.NewHighScoreIndex = -1;
     const auto table = HighScoreTableForGame(s.GameTitle);
     if (!table) return;
-    CreateHighScoreFile(table->tableName, gameWindow(), table->defaultTopScore);
+    CreateHighScoreFile(table->tableName, gameWindow_, table->defaultTopScore);
     ReadHighScoreTable(table->tableName);
-    if (QWidget* game = gameWindow()) ShowHighScore(table->tableName, game, table->defaultTopScore);
+    if (gameWindow_) ShowHighScore(table->tableName, gameWindow_, table->defaultTopScore);
 }
 
 void frmHighScores::cmdHighScores_Click() {
-    OpenWebPage(frmSelect::instance(), kHighScoreWebAddress);
+    OpenWebPage(this, kHighScoreWebAddress);
 }
 
 void frmHighScores::cmdSendScore_Click() {
@@ -234,7 +230,7 @@ void frmHighScores::setRowVisible(int row, bool visible) {
     dateLabel(row)->setVisible(visible && dateLabel(row)->text() != kPlaceholderDate);
 }
 
-void ShowHallOfFame() {
-    frmHighScores window;
+void ShowHallOfFame(QWidget* gameWindow) {
+    frmHighScores window(nullptr, gameWindow);
     platform::ShowModal(window);
 }

@@ -14,7 +14,8 @@ class GameTimer;
 class frmHighScores : public QDialog {
     Q_OBJECT
   public:
-    explicit frmHighScores(QWidget* parent = nullptr);
+    // `gameWindow` is the window whose high-score label follows a cleared table.
+    explicit frmHighScores(QWidget* parent = nullptr, QWidget* gameWindow = nullptr);
 
     void Form_Load();
     // Shows the rows of the table; a missing or damaged file is reported and whatever
@@ -25,7 +26,6 @@ class frmHighScores : public QDialog {
     void cmdDone_Click();
     void cmdClear_Click();
     void cmdHighScores_Click();
-    // The e-mail dialog is not part of this window yet; the button stays disabled.
     void cmdSendScore_Click();
 
     void done(int result) override;
@@ -46,8 +46,9 @@ class frmHighScores : public QDialog {
     QPushButton* cmdHighScores_ = nullptr;
     QPushButton* cmdSendScore_ = nullptr;
     platform::GameTimer* Timer1_ = nullptr;
+    QWidget* gameWindow_ = nullptr;
     bool unloaded_ = false;
 };
 
-// Opens the Hall of Fame of the current game modally.
-void ShowHallOfFame();
+// Opens the Hall of Fame of the current game modally, over its game window.
+void ShowHallOfFame(QWidget* gameWindow);

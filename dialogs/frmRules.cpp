@@ -1,9 +1,9 @@
 #include "dialogs/frmRules.h"
-#include "app/CentreOnScreen.h"
+#include "platform/CentreOnScreen.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "dialogs/frmSave.h"
 
-#include "app/SharedState.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
+#include "services/SharedState.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "frame/CardPictures.h"
 
-#include "app/PictureList.h"
-#include "app/Twips.h"
 #include "frame/VbColour.h"
+#include "platform/Twips.h"
+#include "services/PictureList.h"
 
 #include <QMouseEvent>
 #include <QPainter>

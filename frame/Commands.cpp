@@ -1,10 +1,10 @@
 // Play, Pause, Take Score and Exit, and the quit confirmation.
-#include "app/SharedState.h"
 #include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "platform/ProgramTime.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 // The bonus count-ups at a round's end and the shared end of a game.
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/GameWindow.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
 #include "platform/Pause.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QFrame>

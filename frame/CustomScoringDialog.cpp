@@ -1,8 +1,8 @@
 #include "frame/CustomScoringDialog.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
+#include "platform/CentreOnScreen.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QCheckBox>
 #include <QEvent>

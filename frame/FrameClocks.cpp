@@ -1,10 +1,10 @@
 // The clock pie and gauges, the status-bar clock, the idle splash and the shared load steps.
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
 #include "platform/ProgramTime.h"
+#include "services/PictureList.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 #include <QAction>
 #include <QFrame>

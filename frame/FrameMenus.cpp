@@ -1,15 +1,15 @@
 // The frame's menus: high scores, custom scoring, rules and about; time limits; card backs;
 // sound and music switches.
-#include "app/Artwork.h"
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHighScores.h"
 #include "dialogs/frmRules.h"
 #include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
+#include "services/Artwork.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>
@@ -133,7 +133,7 @@ void GameWindow::mnuView_Click() {
         const QString table = HighScoreTableName();
         if (profile_.viewCreatesTable && !QFileInfo::exists(HighScoreFilePath(table)))
             CreateHighScoreFile(table, this, game_.defaultTop);
-        ShowHallOfFame();
+        ShowHallOfFame(this);
     });
 }
 

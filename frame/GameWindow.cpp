@@ -1,9 +1,9 @@
 #include "frame/GameWindow.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/TextBoxShortcuts.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "frame/RoundClock.h"
 
-#include "app/SharedState.h"
 #include "platform/GameTimer.h"
+#include "services/SharedState.h"
 
 #include <QPainter>
 #include <cmath>

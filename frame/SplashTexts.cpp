@@ -1,6 +1,6 @@
 #include "frame/SplashTexts.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // Placing controls in twips, as window layouts are written: a control's place and size in
 // twips, and moves to positions that may fall between pixels (rounded half away from zero).
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QWidget>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "frame/WindowSettings.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "services/Deck.h"
 
-#include "app/SharedState.h"
 #include "platform/MessageBox.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 namespace {
 constexpr char kSuits[] = {'S', 'H', 'C', 'D'};

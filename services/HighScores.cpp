@@ -1,9 +1,9 @@
 #include "services/HighScores.h"
 
-#include "app/SharedState.h"
 #include "platform/SafeFile.h"
 #include "services/GameRegistry.h"
 #include "services/HighScoreTable.h"
+#include "services/SharedState.h"
 #include "services/TextFile.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "services/SavedGame.h"
 
-#include "app/SharedState.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
 #include "services/ItemReader.h"
+#include "services/SharedState.h"
 #include "services/TextFile.h"
 
 #include <QFileInfo>

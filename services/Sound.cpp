@@ -1,9 +1,9 @@
 #include "services/Sound.h"
 
-#include "app/SharedState.h"
 #include "platform/Audio.h"
 #include "platform/MessageBox.h"
 #include "platform/WebOpener.h"
+#include "services/SharedState.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "services/UserInfo.h"
 
-#include "app/SharedState.h"
 #include "services/ItemReader.h"
+#include "services/SharedState.h"
 #include "services/TextFile.h"
 
 QString CleanUserDetail(QString value) {

@@ -1,9 +1,9 @@
 #pragma once
 // Helpers shared by the tests: a fresh program folder, virtual time and recorded sound.
 
-#include "app/SharedState.h"
 #include "platform/Audio.h"
 #include "platform/ProgramTime.h"
+#include "services/SharedState.h"
 
 #include <QByteArray>
 #include <QDateTime>

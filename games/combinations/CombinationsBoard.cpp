@@ -1,6 +1,6 @@
 #include "games/combinations/CombinationsBoard.h"
 
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 void CombinationsBoard::startRound(const QStringList& deck, int passes) {
     deck_ = deck;

@@ -1,9 +1,9 @@
 #include "games/combinations/CombinationsGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <cmath>
 

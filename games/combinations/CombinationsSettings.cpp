@@ -1,6 +1,6 @@
 #include "games/combinations/CombinationsSettings.h"
 
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 CombinationsSettings& CombinationsOptions() {
     static CombinationsSettings settings;

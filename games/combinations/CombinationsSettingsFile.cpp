@@ -1,7 +1,7 @@
 #include "games/combinations/CombinationsSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/combinations/CombinationsSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kSounds = QStringLiteral("[Play Sounds]");

@@ -1,7 +1,7 @@
 #include "games/combinations/CombinationsTally.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 namespace {
 // Counts `amount` onto `score` in steps of `each`; a last short step keeps the sum exact.

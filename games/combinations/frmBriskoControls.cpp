@@ -2,14 +2,14 @@
 // the columns spread with the window, every vertical place stays.
 #include "games/combinations/frmBrisko.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/SplashTexts.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
 #include "services/GameRegistry.h"
+#include "services/SharedState.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -3,13 +3,13 @@
 // the '21 Counter' speed chosen with three option buttons.
 #include "games/combinations/frmBrisko.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,14 +3,14 @@
 // confirmed quit; the values the rules text quotes.
 #include "games/combinations/frmBrisko.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/SplashTexts.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/CombinationsSettingsFile.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,6 @@
 // the next round, the bonus round and the game over.
 #include "games/combinations/frmBrisko.h"
 
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
@@ -14,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "games/eights/EightsGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/eights/EightsSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 #include <cmath>

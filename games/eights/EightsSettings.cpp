@@ -1,7 +1,7 @@
 #include "games/eights/EightsSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 EightsSettings& EightsOptions() {
     static EightsSettings settings;

@@ -1,7 +1,7 @@
 #include "games/eights/EightsSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/eights/EightsSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kSounds = QStringLiteral("[Play Sounds]");

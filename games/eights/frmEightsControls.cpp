@@ -3,10 +3,6 @@
 #include "games/eights/frmEights.h"
 #include "services/Deck.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/PictureList.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/SplashTexts.h"
 #include "frame/TwipsLayout.h"
@@ -15,7 +11,11 @@
 #include "games/eights/EightsLayout.h"
 #include "games/eights/EightsSettings.h"
 #include "games/eights/EightsSettingsFile.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "games/eights/frmEightsCustom.h"
 
-#include "app/SharedState.h"
 #include "games/eights/EightsSettings.h"
+#include "services/SharedState.h"
 
 // The values an OK read, held until every box has passed.
 struct frmEightsCustom::Staged {

@@ -3,8 +3,6 @@
 // bonuses and announcements, and the end of the game with the high-score check.
 #include "games/eights/frmEights.h"
 
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
@@ -18,6 +16,8 @@
 #include "platform/Modal.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "games/elevens/ElevensDeck.h"
 
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 namespace {
 constexpr char kSuits[] = {'S', 'H', 'C', 'D'};

@@ -1,9 +1,9 @@
 #include "games/elevens/ElevensGame.h"
 
-#include "app/SharedState.h"
 #include "games/elevens/ElevensDeck.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 namespace {
 // Field (22), the first up card, and a card value for each: anything less cannot be dealt.

@@ -1,8 +1,8 @@
 #include "games/elevens/ElevensScoring.h"
 
-#include "app/SharedState.h"
 #include "games/elevens/ElevensField.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "games/elevens/ElevensSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 QString ElevensTableName() {
     return QString("Sumbry Hi Score Table ") + (Shared().EnhancedScoring ? "ES " : "") +

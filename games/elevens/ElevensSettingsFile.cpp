@@ -1,7 +1,7 @@
 #include "games/elevens/ElevensSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/elevens/ElevensSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kColor = QStringLiteral("[Color]");

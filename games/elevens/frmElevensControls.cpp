@@ -2,11 +2,11 @@
 // message and value labels, the splash panel's texts, and the game's own menu entries.
 #include "games/elevens/frmElevens.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "games/elevens/frmElevensCustomScoring.h"
 
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 // the groups of controls shown and hidden together, and the pointer over playable cards.
 #include "games/elevens/frmElevens.h"
 
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/GameTimer.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

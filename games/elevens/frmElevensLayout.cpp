@@ -2,12 +2,12 @@
 // ratios, the gauges on the field's columns, and labels that move with their text.
 #include "games/elevens/frmElevens.h"
 
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QEvent>

@@ -1,10 +1,8 @@
 // Loading the elevens window: defaults, the settings file, the high-score line, the splash
 // texts; writing the settings at a confirmed quit; the custom-scoring dialog and the rules.
-#include "app/CentreOnScreen.h"
 #include "games/elevens/frmElevens.h"
+#include "platform/CentreOnScreen.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
@@ -12,7 +10,9 @@
 #include "games/elevens/frmElevensCustomScoring.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QAction>
 #include <QFileInfo>

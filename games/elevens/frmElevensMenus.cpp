@@ -1,11 +1,11 @@
 // The elevens Options entries: card goal, selection colour and the count-up switch.
 #include "games/elevens/frmElevens.h"
 
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,6 @@
 // with its paced bonuses, round two, the bonus round, the end of the game and Replay.
 #include "games/elevens/frmElevens.h"
 
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
@@ -12,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

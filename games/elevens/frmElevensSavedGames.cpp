@@ -2,7 +2,6 @@
 // game named on the command line.
 #include "games/elevens/frmElevens.h"
 
-#include "app/SharedState.h"
 #include "dialogs/frmOpen.h"
 #include "dialogs/frmSave.h"
 #include "games/elevens/ElevensSettings.h"
@@ -10,6 +9,7 @@
 #include "platform/Modal.h"
 #include "services/SavedGame.h"
 #include "services/SavedGameInfo.h"
+#include "services/SharedState.h"
 
 #include <QPushButton>
 #include <QShowEvent>

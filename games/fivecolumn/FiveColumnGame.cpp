@@ -1,10 +1,10 @@
 #include "games/fivecolumn/FiveColumnGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/fivecolumn/FiveColumnScoreTable.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 std::vector<CountStep> RoundScoreSteps(int32_t score, int cardTotalValue, int32_t timeBonus) {
     std::vector<CountStep> steps;

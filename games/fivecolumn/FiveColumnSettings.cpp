@@ -1,6 +1,6 @@
 #include "games/fivecolumn/FiveColumnSettings.h"
 
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 #include <cmath>
 

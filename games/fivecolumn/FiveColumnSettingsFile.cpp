@@ -1,7 +1,7 @@
 #include "games/fivecolumn/FiveColumnSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kTime = QStringLiteral("[Time]");

@@ -3,11 +3,11 @@
 // labels, and the splash panel's texts.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/fivecolumn/FiveColumnScoreTable.h"
+#include "platform/Twips.h"
 #include "services/GameRegistry.h"
 
 #include <QFrame>

@@ -2,12 +2,12 @@
 // stored on its own; the time bonus must fall, so its maximum is put above its minimum first.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "app/SharedState.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

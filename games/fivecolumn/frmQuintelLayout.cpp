@@ -3,10 +3,10 @@
 // references.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
 
 #include <QFrame>

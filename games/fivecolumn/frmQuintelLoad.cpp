@@ -3,16 +3,16 @@
 // values the rules text quotes.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "frame/WindowSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/fivecolumn/FiveColumnSettingsFile.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 #include <QPushButton>

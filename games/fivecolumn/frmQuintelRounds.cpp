@@ -3,8 +3,6 @@
 // the bonus round and the game over.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
@@ -15,6 +13,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "games/pairs/PairsGame.h"
 
-#include "app/SharedState.h"
 #include "games/pairs/PairsSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <cmath>
 

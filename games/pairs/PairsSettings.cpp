@@ -1,7 +1,7 @@
 #include "games/pairs/PairsSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 PairsSettings& PairsOptions() {
     static PairsSettings settings;

@@ -1,9 +1,9 @@
 #include "games/pairs/PairsSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/pairs/PairsLayout.h"
 #include "games/pairs/PairsSettings.h"
 #include "platform/SafeFile.h"
+#include "services/SharedState.h"
 
 #include <QFileInfo>
 

@@ -2,9 +2,9 @@
 // game holds after every click and draw.
 #include "games/pairs/frmTwindle.h"
 
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QLabel>

@@ -2,12 +2,12 @@
 // selection frames, the stack, the four boxes, the clock gauge, the labels and the splash.
 #include "games/pairs/frmTwindle.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/pairs/PairsLayout.h"
+#include "platform/Twips.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "games/pairs/frmTwindleCustomScoring.h"
 
-#include "app/SharedState.h"
 #include "games/pairs/PairsSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 // The label and the places of each row, in the order of PairsScoringValues().

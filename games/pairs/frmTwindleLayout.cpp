@@ -2,11 +2,11 @@
 // buttons, boxes and clock right and left of them, and labels centred on their boxes.
 #include "games/pairs/frmTwindle.h"
 
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "games/pairs/PairsLayout.h"
 #include "platform/GameTimer.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QEvent>

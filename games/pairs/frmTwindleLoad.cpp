@@ -2,15 +2,15 @@
 // writing the settings at a confirmed quit; the rules values.
 #include "games/pairs/frmTwindle.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "games/pairs/PairsLayout.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
 #include "games/pairs/frmTwindleCustomScoring.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 

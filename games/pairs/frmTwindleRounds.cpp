@@ -3,7 +3,6 @@
 // the bonus round and the end of the game.
 #include "games/pairs/frmTwindle.h"
 
-#include "app/SharedState.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/VbColour.h"
 #include "games/pairs/PairsSettings.h"
@@ -11,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "games/phrase/PhraseGame.h"
 
-#include "app/SharedState.h"
 #include "games/phrase/PhraseSettings.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 

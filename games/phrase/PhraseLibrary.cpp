@@ -1,9 +1,9 @@
 #include "games/phrase/PhraseLibrary.h"
 
-#include "app/SharedState.h"
 #include "games/phrase/PhraseLayout.h"
 #include "platform/SafeFile.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 #include <QFileInfo>
 

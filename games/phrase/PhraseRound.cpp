@@ -1,7 +1,7 @@
 #include "games/phrase/PhraseRound.h"
 
-#include "app/SharedState.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kClick = QStringLiteral("Click.wav");

@@ -1,6 +1,6 @@
 #include "games/phrase/PhraseSettings.h"
 
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 PhraseSettings& PhraseOptions() {
     static PhraseSettings settings;

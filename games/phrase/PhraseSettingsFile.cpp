@@ -1,7 +1,7 @@
 #include "games/phrase/PhraseSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/phrase/PhraseSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kMusic = QStringLiteral("[Play Music]");

@@ -3,13 +3,13 @@
 // boxes, the message labels, the splash texts, and the Solve It and topic menu entries.
 #include "games/phrase/frmPhrase.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/PhraseSettingsFile.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "games/phrase/frmPhraseCustomScoring.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/frmPhrase.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
 #include "services/HighScoreMail.h"
+#include "services/SharedState.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -3,11 +3,11 @@
 // letter buttons, Solve It and the letter bar, which hand their clicks and ticks to the game.
 #include "games/phrase/frmPhrase.h"
 
-#include "app/SharedState.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/GameTimer.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -3,10 +3,10 @@
 // All places are worked out in twips from the window's outer size, as designed.
 #include "games/phrase/frmPhrase.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "games/phrase/PhraseSettingsFile.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,18 +3,18 @@
 // confirmed quit; the custom-scoring dialog and the values the rules quote.
 #include "games/phrase/frmPhrase.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/PhraseSettingsFile.h"
 #include "games/phrase/frmPhraseCustomScoring.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -3,7 +3,6 @@
 // reveal, pause and resume, and the abandoned game.
 #include "games/phrase/frmPhrase.h"
 
-#include "app/SharedState.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
@@ -11,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "games/pokergrid/PokerGridCustomScoring.h"
 
-#include "app/SharedState.h"
 #include "games/pokergrid/PokerGridSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kHands = QStringLiteral(" must be between 0 and 50,000 points.");

@@ -1,9 +1,9 @@
 #include "games/pokergrid/PokerGridGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "games/pokergrid/PokerGridSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 PokerGridSettings& PokerGridOptions() {
     static PokerGridSettings settings;

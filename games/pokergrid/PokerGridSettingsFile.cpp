@@ -1,7 +1,7 @@
 #include "games/pokergrid/PokerGridSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/pokergrid/PokerGridSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kTime = QStringLiteral("[Time]");

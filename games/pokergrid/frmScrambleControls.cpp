@@ -2,11 +2,11 @@
 // hand labels, the score and clock panels, the large message, and the splash panel's texts.
 #include "games/pokergrid/frmScramble.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridLayout.h"
+#include "platform/Twips.h"
 #include "services/GameRegistry.h"
 
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "games/pokergrid/frmScrambleCustom.h"
 
-#include "app/SharedState.h"
 #include "games/pokergrid/PokerGridCustomScoring.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "services/HighScoreMail.h"
+#include "services/SharedState.h"
 
 #include <QLineEdit>
 #include <QPushButton>

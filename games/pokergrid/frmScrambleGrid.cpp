@@ -2,13 +2,13 @@
 // points follow, the next card comes up, and the 25th card ends the round.
 #include "games/pokergrid/frmScramble.h"
 
-#include "app/PictureList.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 // message and of the seconds over the clock.
 #include "games/pokergrid/frmScramble.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "games/pokergrid/PokerGridLayout.h"
+#include "platform/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

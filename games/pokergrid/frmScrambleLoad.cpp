@@ -2,15 +2,15 @@
 // texts; writing the settings at a confirmed quit; the custom-scoring dialog and the rules.
 #include "games/pokergrid/frmScramble.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/pokergrid/PokerGridSettingsFile.h"
 #include "games/pokergrid/frmScrambleCustom.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 

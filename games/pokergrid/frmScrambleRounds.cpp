@@ -2,14 +2,14 @@
 // with its count-up, the announcements between rounds, the bonus round and the game over.
 #include "games/pokergrid/frmScramble.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "games/towers/TowersGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/towers/TowersSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "games/towers/TowersSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 TowersSettings& TowersOptions() {
     static TowersSettings settings;

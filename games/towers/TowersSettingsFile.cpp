@@ -1,7 +1,7 @@
 #include "games/towers/TowersSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/towers/TowersSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kMusic = QStringLiteral("[Play Music]");

@@ -2,11 +2,11 @@
 // card, the run labels, hiding and showing the cards, and the card-back repaint.
 #include "games/towers/frmCrestal.h"
 
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "games/towers/TowersSettings.h"
 #include "platform/MessageBox.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QLabel>

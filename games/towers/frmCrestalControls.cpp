@@ -3,10 +3,10 @@
 // panel's texts, and the Clear High Run entry.
 #include "games/towers/frmCrestal.h"
 
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QFrame>

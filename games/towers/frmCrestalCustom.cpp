@@ -1,7 +1,7 @@
 #include "games/towers/frmCrestalCustom.h"
 
-#include "app/SharedState.h"
 #include "games/towers/TowersSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 ScoringRow row(const char* label, const char* caption, const char* box, int32_t high,

@@ -3,10 +3,10 @@
 // themselves when their text changes, and minimising during a round.
 #include "games/towers/frmCrestal.h"
 
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QEvent>
 #include <QFrame>

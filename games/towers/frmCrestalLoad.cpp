@@ -2,14 +2,14 @@
 // texts; writing the settings at a confirmed quit; the custom mark and the rules values.
 #include "games/towers/frmCrestal.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "games/towers/TowersSettings.h"
 #include "games/towers/TowersSettingsFile.h"
 #include "games/towers/frmCrestalCustom.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QLabel>
 

@@ -2,12 +2,12 @@
 // resume, the round end with its paced bonuses, round two, the bonus round and the game over.
 #include "games/towers/frmCrestal.h"
 
-#include "app/SharedState.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/VbColour.h"
 #include "games/towers/TowersSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/Pause.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QAction>

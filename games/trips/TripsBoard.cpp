@@ -1,8 +1,8 @@
 #include "games/trips/TripsBoard.h"
 
-#include "app/SharedState.h"
 #include "games/trips/TripsSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kClick = QStringLiteral("Click.wav");

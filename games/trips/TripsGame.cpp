@@ -1,9 +1,9 @@
 #include "games/trips/TripsGame.h"
 
-#include "app/SharedState.h"
 #include "frame/RoundClock.h"
 #include "games/trips/TripsSettings.h"
 #include "services/Deck.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 #include <cmath>

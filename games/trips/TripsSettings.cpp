@@ -1,7 +1,7 @@
 #include "games/trips/TripsSettings.h"
 
-#include "app/SharedState.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 TripsSettings& TripsOptions() {
     static TripsSettings settings;

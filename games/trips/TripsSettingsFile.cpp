@@ -1,7 +1,7 @@
 #include "games/trips/TripsSettingsFile.h"
 
-#include "app/SharedState.h"
 #include "games/trips/TripsSettings.h"
+#include "services/SharedState.h"
 
 namespace {
 const QString kTime = QStringLiteral("[Time]");

@@ -2,13 +2,13 @@
 // with their "Flush!" notice, and the blocked board.
 #include "games/trips/frmTrip.h"
 
-#include "app/PictureList.h"
-#include "app/SharedState.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "games/trips/TripsSettings.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QLabel>

@@ -3,13 +3,13 @@
 // commands stacked above the score.
 #include "games/trips/frmTrip.h"
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "games/trips/TripsSettingsFile.h"
 #include "platform/GameTimer.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QEvent>

@@ -3,16 +3,16 @@
 // values the rules quote.
 #include "games/trips/frmTrip.h"
 
-#include "app/CentreOnScreen.h"
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/TripsSettingsFile.h"
+#include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,7 +3,6 @@
 // the time bonus, the next round, the bonus round and the end of the game.
 #include "games/trips/frmTrip.h"
 
-#include "app/SharedState.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
@@ -13,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
+#include "services/SharedState.h"
 #include "services/Sound.h"
 
 #include <QCloseEvent>

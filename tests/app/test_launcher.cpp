@@ -1,7 +1,7 @@
 #include "../TestSupport.h"
-#include "app/PictureList.h"
 #include "app/frmSelect.h"
 #include "platform/ProgramTime.h"
+#include "services/PictureList.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,7 +1,5 @@
 // The high-score windows end to end: InsertHighScore with the real name-entry window and
 // Hall of Fame, offscreen, driven through the modal seam on a virtual clock.
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
@@ -12,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include "platform/SafeFile.h"
 #include "platform/WebOpener.h"
@@ -309,7 +309,7 @@ TEST_F(HighScoreWindows, HallOfFameSurvivesMissingAndDamagedFiles) {
         child<QPushButton>(hall, "cmdDone")->click();
         EXPECT_FALSE(hall.isVisible());
     });
-    ShowHallOfFame();
+    ShowHallOfFame(nullptr);
     EXPECT_EQ(driver.shown(), 1);
     EXPECT_EQ(boxes.asked().size(), 2u); // the damage, then the clear question
     EXPECT_TRUE(boxes.asked()[0].text.endsWith("row 3 has no valid score."));
@@ -318,7 +318,11 @@ TEST_F(HighScoreWindows, HallOfFameSurvivesMissingAndDamagedFiles) {
 TEST_F(HighScoreWindows, ClearStopsTheBlinkingAndRewritesOnlyOnYes) {
     writeTable(tenRows());
     Shared().NewHighScoreIndex = 4;
-    frmHighScores hall;
+    QWidget game;
+    game.setObjectName("frmElevens");
+    auto* best = new QLabel("High Score: 90,000", &game);
+    best->setObjectName("lblHighScore");
+    frmHighScores hall(nullptr, &game);
     auto* name = child<QLabel>(hall, "ScoreList_8");
     hall.Timer1_Timer();
     EXPECT_TRUE(name->isHidden());
@@ -338,6 +342,8 @@ TEST_F(HighScoreWindows, ClearStopsTheBlinkingAndRewritesOnlyOnYes) {
     EXPECT_FALSE(name->isHidden());
     EXPECT_TRUE(name->styleSheet().contains("color: #0000FF"));
     EXPECT_FALSE(child<platform::GameTimer>(hall, "Timer1")->isEnabled());
+    EXPECT_EQ(best->text(), "High Score: 50,000"); // the game window shows the fresh table
+
     EXPECT_EQ(Shared().NewHighScoreIndex, -1);
     EXPECT_EQ(name->text(), "Corvell");
     QByteArray fresh;

@@ -1,9 +1,9 @@
 // The rules window: its layout, the text of the open game, and closing it.
 
-#include "app/SharedState.h"
-#include "app/Twips.h"
 #include "dialogs/frmRules.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
+#include "services/SharedState.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

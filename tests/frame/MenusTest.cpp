@@ -1,7 +1,7 @@
 #include "FrameTestSupport.h"
 
-#include "app/PictureList.h"
 #include "platform/MessageBox.h"
+#include "services/PictureList.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

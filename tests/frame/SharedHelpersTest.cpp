@@ -2,8 +2,8 @@
 // window shares.
 #include "FrameTestSupport.h"
 
-#include "app/Twips.h"
 #include "frame/WindowSettings.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "FrameTestSupport.h"
 
-#include "app/PictureList.h"
+#include "services/PictureList.h"
 #include "services/Random.h"
 
 #include <QFrame>

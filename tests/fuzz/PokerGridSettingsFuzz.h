@@ -1,9 +1,9 @@
 #pragma once
 // "Marvane.Ini" through the poker grid reader: every value handed to the window is one it can
 // take, and every stored value stays within what the user-options dialog accepts.
-#include "app/SharedState.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/pokergrid/PokerGridSettingsFile.h"
+#include "services/SharedState.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #pragma once
 // "Tressel.Ini" through the trips-and-runs reader: every value handed to the window, and
 // every scoring value kept, is one the game can take.
-#include "app/SharedState.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/TripsSettingsFile.h"
+#include "services/SharedState.h"
 
 #include <QByteArray>
 #include <cstdlib>

@@ -1,6 +1,5 @@
 // Fuzzes the settings readers: any bytes as each game's settings file, applied through
 // handlers that check every value they are given is one the window can take.
-#include "app/SharedState.h"
 #include "games/combinations/CombinationsSettingsFile.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
@@ -10,6 +9,7 @@
 #include "games/towers/TowersSettings.h"
 #include "games/towers/TowersSettingsFile.h"
 #include "services/SettingsFile.h"
+#include "services/SharedState.h"
 #include "tests/fuzz/PokerGridSettingsFuzz.h"
 #include "tests/fuzz/TripsSettingsFuzz.h"
 

@@ -4,7 +4,7 @@
 // their defaults, and decks laid out card by card.
 
 #include "LaidOutDeck.h"
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

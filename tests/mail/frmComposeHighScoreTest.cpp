@@ -1,11 +1,11 @@
 // The submission window: loading from the table window, the score box, the checks before
 // sending, and a real send to a server on 127.0.0.1.
 #include "dialogs/frmComposeHighScore.h"
-#include "app/SharedState.h"
 #include "mail/SmtpTestServer.h"
 #include "platform/Mail.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "services/SharedState.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The save and open dialogs driven as the player uses them.
 
 #include "SavedGameTestData.h"
-#include "app/SharedState.h"
 #include "dialogs/GameFileLists.h"
 #include "dialogs/frmOpen.h"
 #include "dialogs/frmSave.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
+#include "services/SharedState.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The saved-game file: its exact text, reading it back, and the files the reader refuses.
 
 #include "SavedGameTestData.h"
-#include "app/SharedState.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
+#include "services/SharedState.h"
 
 #include <QDir>
 #include <QTemporaryDir>

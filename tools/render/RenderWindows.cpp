@@ -3,14 +3,14 @@
 //   build/bin/parlovex_render OUTDIR
 // Runs in virtual time with every question answered and every dialog closed unseen, in a
 // scratch program folder holding copies of the program's data files.
-#include "app/Artwork.h"
-#include "app/SharedState.h"
 #include "app/frmSelect.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
+#include "services/Artwork.h"
 #include "services/GameRegistry.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -2,9 +2,9 @@
 // Common ground for the wild-eights model tests: the program-wide values saved and restored
 // around each test, a temporary program folder, and decks laid card by card.
 
-#include "app/SharedState.h"
 #include "games/eights/EightsGame.h"
 #include "games/eights/EightsSettings.h"
+#include "services/SharedState.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // Common ground for the elevens tests: the program-wide state saved and restored around each
 // test, a temporary program folder, and decks laid out card by card.
 
-#include "app/SharedState.h"
 #include "games/elevens/ElevensDeck.h"
 #include "games/elevens/ElevensSettings.h"
+#include "services/SharedState.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

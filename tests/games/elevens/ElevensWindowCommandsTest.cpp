@@ -2,8 +2,8 @@
 // closing during a round end, minimise and restore, Save Last Game's enabling, the pointer.
 #include "ElevensWindowTestSupport.h"
 
-#include "app/PictureList.h"
 #include "platform/MessageBox.h"
+#include "services/PictureList.h"
 
 #include <QCloseEvent>
 

@@ -3,8 +3,8 @@
 #include "ElevensWindowTestSupport.h"
 #include "FirstRunSettings.h"
 
-#include "app/PictureList.h"
-#include "app/Twips.h"
+#include "platform/Twips.h"
+#include "services/PictureList.h"
 
 #include <QFileInfo>
 #include <QFrame>

@@ -2,11 +2,11 @@
 // the quit that stores the settings and brings the launcher back.
 #include "ElevensWindowTestSupport.h"
 
-#include "app/PictureList.h"
 #include "app/frmSelect.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
 
 #include <QCheckBox>
 #include <QDialog>

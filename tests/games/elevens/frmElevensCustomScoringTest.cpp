@@ -1,8 +1,8 @@
 #include "games/elevens/frmElevensCustomScoring.h"
 #include "ElevensTestSupport.h"
-#include "app/Twips.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
 
 #include <QCheckBox>

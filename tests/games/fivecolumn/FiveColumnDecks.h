@@ -2,8 +2,8 @@
 // Decks the five-column tests deal: laid out card by card, one per round.
 
 #include "../LaidOutDeck.h"
-#include "app/SharedState.h"
 #include "games/fivecolumn/FiveColumnGame.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,10 +2,10 @@
 // Common ground for the Twindle tests: the program-wide state saved and restored around each
 // test, a temporary program folder, and decks laid out card by card.
 
-#include "app/SharedState.h"
 #include "games/pairs/PairsGame.h"
 #include "games/pairs/PairsSettings.h"
 #include "services/Random.h"
+#include "services/SharedState.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

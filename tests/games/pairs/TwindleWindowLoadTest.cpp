@@ -3,10 +3,10 @@
 
 #include "TwindleWindowTestSupport.h"
 
-#include "app/Twips.h"
 #include "frame/CustomScoringDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>

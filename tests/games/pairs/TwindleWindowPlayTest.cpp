@@ -3,12 +3,12 @@
 
 #include "TwindleWindowTestSupport.h"
 
-#include "app/PictureList.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
 
 #include <QAction>
 #include <QLineEdit>

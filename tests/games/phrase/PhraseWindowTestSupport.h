@@ -3,13 +3,13 @@
 // virtual time, recorded sound, and a player that knows the phrase on the board.
 
 #include "GameWindowTestSupport.h"
-#include "app/Twips.h"
 #include "games/phrase/PhraseLibrary.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/phrase/frmPhrase.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/Random.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // picture, the deck click, and clicks that arrive while no round runs.
 #include "PokerGridWindowTestSupport.h"
 
-#include "app/PictureList.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
+#include "services/PictureList.h"
 
 TEST_F(PokerGridWindowTest, ACardInTwoNewHandsSoundsTwiceAndNoClick) {
     // 7S to cell 5 (row 2), 7H to cell 3 (column 4), 7D to cell 8 (both).

@@ -3,9 +3,9 @@
 #include "PokerGridFirstRun.h"
 #include "PokerGridWindowTestSupport.h"
 
-#include "app/Twips.h"
 #include "frame/VbColour.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,8 +1,8 @@
 // Pictures of the poker grid window for a look by eye: set PARLOVEX_RENDER_DIR to write them.
 #include "PokerGridWindowTestSupport.h"
 
-#include "app/Twips.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "CrestalWindowTestSupport.h"
-#include "app/PictureList.h"
-#include "app/Twips.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
+#include "services/PictureList.h"
 
 #include <QAction>
 #include <QDialog>

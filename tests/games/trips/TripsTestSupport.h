@@ -2,8 +2,8 @@
 // Known decks for the trips-and-runs tests. The up row plays Deck(3), Deck(2), Deck(1), then
 // Deck(4) onwards, so a test lists the cards in the order it wants to play them.
 
-#include "app/SharedState.h"
 #include "games/trips/TripsBoard.h"
+#include "services/SharedState.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "app/PictureList.h"
+#include "services/PictureList.h"
 
-#include "app/Artwork.h"
+#include "services/Artwork.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 // The drawn picture list: sizes, keys, and that the pictures tell the cards apart.
-#include "app/Artwork.h"
-#include "app/SharedState.h"
+#include "services/Artwork.h"
+#include "services/SharedState.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

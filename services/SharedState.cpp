@@ -1,4 +1,4 @@
-#include "app/SharedState.h"
+#include "services/SharedState.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "app/artwork/ArtKit.h"
+#include "services/artwork/ArtKit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,4 +1,4 @@
-#include "app/CentreOnScreen.h"
+#include "platform/CentreOnScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "app/Artwork.h"
+#include "services/Artwork.h"
 
-#include "app/artwork/ArtKit.h"
+#include "services/artwork/ArtKit.h"
 
 QStringList CardBackDesignNames() {
     return {QStringLiteral("Palm Tree"), QStringLiteral("Magic Hands"),
