@@ -18,6 +18,7 @@ fuzz_seconds=${PARLOVEX_FUZZ_SECONDS:-30}
 echo "== format =="
 find app assets dialogs frame games platform services tests tools \( -name '*.cpp' -o -name '*.h' \) \
     -print0 | xargs -0 clang-format --dry-run --Werror
+bash tools/check-layers.sh
 
 echo "== build and test (Release, warnings are errors) =="
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror >/dev/null
