@@ -61,7 +61,7 @@ void CustomScoringDialog::buildControls() {
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("frmScoringOptions"));
     QWidget* previous = nullptr;
-    auto chain = [this, &previous](QWidget* w) {
+    auto chain = [&previous](QWidget* w) {
         if (previous) setTabOrder(previous, w);
         previous = w;
     };

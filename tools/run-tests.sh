@@ -35,7 +35,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== fuzz targets (${fuzz_seconds}s each) =="
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
     -DPARLOVEX_FUZZ=ON -DPARLOVEX_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs"
+cmake --build build-fuzz -j"$jobs" --target parlovex_fuzzers
 shopt -s nullglob
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
     echo "-- $(basename "$fuzzer")"

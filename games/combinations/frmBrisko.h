@@ -41,7 +41,7 @@ class frmBrisko : public GameWindow {
     QProgressBar* ProgressBar1() const { return bar_; }
 
     void ShowCards(bool visible) override;
-    void ShowControls(bool visible);
+    void ShowPlayControls(bool visible);
 
   protected:
     void Play() override;

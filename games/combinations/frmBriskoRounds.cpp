@@ -204,7 +204,7 @@ void frmBrisko::ShowCards(bool visible) {
     pile_->setVisible(visible);
 }
 
-void frmBrisko::ShowControls(bool visible) {
+void frmBrisko::ShowPlayControls(bool visible) {
     for (QLabel* t : totals_)
         t->setVisible(visible);
     for (QFrame* l : lines_)
@@ -243,7 +243,7 @@ void frmBrisko::Play() {
     for (int c = 0; c < 4; ++c)
         showColumn(c);
     showDeck();
-    ShowControls(true);
+    ShowPlayControls(true);
     ShowCards(true);
     enableCommands(true);
     label("lblTime")->setText("Time: " + QString::number(s.TimeLimit));
@@ -267,12 +267,12 @@ void frmBrisko::PauseGame(bool pause) {
         game_.pause();
         enableCommands(false);
         ShowCards(false);
-        ShowControls(false);
+        ShowPlayControls(false);
         ShowScoringMessage("Game Paused", true);
     } else {
         game_.resume();
         ShowCards(true);
-        ShowControls(true);
+        ShowPlayControls(true);
         enableCommands(true);
         label("ScoringLabelInfo")->clear();
         label("ScoringLabelInfo")->hide();
@@ -482,7 +482,7 @@ void frmBrisko::gameOver(bool record) {
     info_->hide();
     ShowSplash(true);
     InitClock();
-    ShowControls(false);
+    ShowPlayControls(false);
     ShowCards(false);
     ShowTimerGauge(false);
     label("lblTime")->setText("Time:");

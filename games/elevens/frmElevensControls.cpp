@@ -135,7 +135,7 @@ QAction* frmElevens::action(const QString& name) const {
 }
 
 void frmElevens::AddOwnMenuEntry(const QString& token, QMenu* menu) {
-    auto add = [this](QMenu* m, const char* name, const QString& caption) {
+    auto add = [](QMenu* m, const char* name, const QString& caption) {
         QAction* a = m->addAction(caption);
         a->setObjectName(name);
         return a;
