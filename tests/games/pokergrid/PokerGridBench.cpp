@@ -1,4 +1,4 @@
-// Timings of the poker grid game, run by tools/bench-pokergrid.sh on an optimised build:
+// Timings of the poker grid game, run by tools/bench-games.sh on an optimised build:
 // opening the window from the launcher to its first paint, one placement from the click to
 // the repainted window, and scoring a million random full grids.
 #include "PokerGridWindowTestSupport.h"
