@@ -6,6 +6,9 @@
 class QLabel;
 class QWidget;
 
+// The sans-serif face the window designs name; fontconfig stands a sans face in for it.
+inline const QString kDesignSans = QStringLiteral("MS Sans Serif");
+
 // The child label of that name, made when missing; its caption and font are set and it is
 // sized to the caption.
 QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,

@@ -32,6 +32,14 @@ int ClockDegrees(int timeLimit, int seconds) {
     return int(std::nearbyint(360.0 / timeLimit * seconds)); // ties go to the even neighbour
 }
 
+QString ClockWarning(int timeLimit, int secondsLeft) {
+    const int quarter = int(std::nearbyint(timeLimit / 4.0));
+    const int half = int(std::nearbyint(timeLimit / 2.0));
+    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
+    if (secondsLeft <= half) return QStringLiteral("Times running out!");
+    return QString();
+}
+
 RoundSecond AdvanceRoundSecond() {
     SharedState& s = Shared();
     s.ElapsedSeconds += 1;
@@ -41,6 +49,7 @@ RoundSecond AdvanceRoundSecond() {
     r.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
     r.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
     r.timeUp = s.ElapsedSeconds >= s.TimeLimit;
+    r.warning = ClockWarning(s.TimeLimit, r.secondsLeft);
     return r;
 }
 

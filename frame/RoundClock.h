@@ -62,11 +62,17 @@ class RoundClock {
 // A limit of 0 or below has no clock: 0.
 int ClockDegrees(int timeLimit, int seconds);
 
+// The status bar's warning with `secondsLeft` of `timeLimit`: "Better Hurry!" below a quarter
+// of the limit, "Times running out!" up to half of it, else nothing. The quarter and the half
+// are rounded to whole seconds, halves to the even neighbour.
+QString ClockWarning(int timeLimit, int secondsLeft);
+
 // One second of a round's clock: ElapsedSeconds and GaugeElapsed advance together.
 struct RoundSecond {
     int elapsed = 0;
     int secondsLeft = 0;
     int angle = 0;       // of the pie for the new second
     bool timeUp = false; // the limit is reached
+    QString warning;     // ClockWarning for the new second
 };
 RoundSecond AdvanceRoundSecond();

@@ -5,16 +5,6 @@
 #include "services/Deck.h"
 #include "services/SharedState.h"
 
-#include <cmath>
-
-QString TimeWarning(int timeLimit, int secondsLeft) {
-    const int quarter = int(std::nearbyint(timeLimit / 4.0));
-    const int half = int(std::nearbyint(timeLimit / 2.0));
-    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
-    if (secondsLeft <= half) return QStringLiteral("Times running out!");
-    return QString();
-}
-
 bool CombinationsGame::DefaultDeckMaker(bool newGame) {
     if (newGame) return CreateDeck() && ShuffleDeck();
     return ShuffleDeck();
@@ -114,7 +104,7 @@ CombinationsTick CombinationsGame::tick() {
     t.elapsed = second.elapsed;
     t.secondsLeft = second.secondsLeft;
     t.angle = second.angle;
-    t.status = TimeWarning(Shared().TimeLimit, t.secondsLeft);
+    t.status = second.warning;
     if (second.timeUp) {
         t.timeUp = true;
         roundOver_ = true;

@@ -94,7 +94,3 @@ class CombinationsGame {
     bool roundOver_ = false;
     CombinationsNext pending_ = CombinationsNext::Round;
 };
-
-// Panel 2's warning with `secondsLeft` of `timeLimit`: "Better Hurry!" below a quarter,
-// "Times running out!" from half on (each rounded half to even), else empty.
-QString TimeWarning(int timeLimit, int secondsLeft);

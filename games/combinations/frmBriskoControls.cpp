@@ -3,6 +3,7 @@
 #include "games/combinations/frmBrisko.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -38,18 +39,8 @@ frmBrisko::~frmBrisko() = default;
 
 QLabel* frmBrisko::makeLabel(QWidget* parent, const QString& name, const QString& caption,
                              double points, uint32_t colour) {
-    QLabel* l = parent == centralWidget() ? label(name) : nullptr;
-    if (!l) {
-        l = new QLabel(parent);
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f("MS Sans Serif");
-    f.setPointSizeF(points);
-    f.setBold(true);
-    l->setFont(f);
+    QLabel* l = DesignLabel(parent, name, caption, points, true, kDesignSans);
     SetForeColour(l, colour);
-    l->adjustSize();
     return l;
 }
 

@@ -6,7 +6,6 @@
 #include "services/SharedState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -18,10 +17,6 @@ EightsGame::DeckSource& deckSource() {
 bool makeDeck(QStringList& deck) {
     if (deckSource()) return deckSource()(deck);
     return CreateDeck() && ShuffleDeck();
-}
-
-int roundHalfEven(double v) {
-    return int(std::nearbyint(v));
 }
 
 // Applause when the round used most of the deck, else the slide of the cards left.
@@ -155,17 +150,11 @@ EightsTick EightsGame::tick() {
     SharedState& s = Shared();
     if (state_ != EightsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    t.degrees = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
-    const int quarter = roundHalfEven(s.TimeLimit / 4.0);
-    const int half = roundHalfEven(s.TimeLimit / 2.0);
-    if (t.secondsLeft < quarter)
-        t.status = QStringLiteral("Better Hurry!");
-    else if (t.secondsLeft <= half)
-        t.status = QStringLiteral("Times running out!");
-    if (s.ElapsedSeconds >= s.TimeLimit) {
+    const RoundSecond second = AdvanceRoundSecond();
+    t.degrees = second.angle;
+    t.secondsLeft = second.secondsLeft;
+    t.status = second.warning;
+    if (second.timeUp) {
         t.timeUp = true;
         t.status = QStringLiteral("Time has expired!");
     }

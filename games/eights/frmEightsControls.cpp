@@ -4,6 +4,7 @@
 #include "services/Deck.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -25,7 +26,6 @@
 #include <QPushButton>
 
 namespace {
-const QString kSans = QStringLiteral("MS Sans Serif");
 
 QString indexed(const char* name, int i) {
     return QString::fromLatin1(name) + "(" + QString::number(i) + ")";
@@ -77,19 +77,8 @@ QLabel* frmEights::DeckCards() const {
 
 QLabel* frmEights::makeLabel(const QString& name, const QString& caption, double points,
                              const QString& family) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f = l->font();
-    f.setFamily(family.isEmpty() ? kSans : family);
-    f.setPointSizeF(points);
-    f.setBold(true);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
+    return DesignLabel(centralWidget(), name, caption, points, true,
+                       family.isEmpty() ? kDesignSans : family);
 }
 
 void frmEights::createControls() {

@@ -1,5 +1,6 @@
 #include "games/elevens/ElevensGame.h"
 
+#include "frame/RoundClock.h"
 #include "games/elevens/ElevensDeck.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/Deck.h"
@@ -265,20 +266,13 @@ ElevensClick ElevensGame::drawFromPile(bool silent) {
 ElevensTick ElevensGame::tick() {
     ElevensTick t;
     if (state_ != ElevensState::Running || !clockRunning_) return t;
-    SharedState& s = Shared();
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.elapsed = s.ElapsedSeconds;
-    t.angle = ClockAngle(s.TimeLimit, s.ElapsedSeconds);
-    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
-    const int quarter = RoundHalfEven(s.TimeLimit / 4.0);
-    const int half = RoundHalfEven(s.TimeLimit / 2.0);
-    if (quarter <= t.secondsLeft && t.secondsLeft <= half)
-        t.status = QStringLiteral("Times running out!");
-    else if (t.secondsLeft < quarter)
-        t.status = QStringLiteral("Better Hurry!");
-    if (s.ElapsedSeconds >= s.TimeLimit) {
+    const RoundSecond second = AdvanceRoundSecond();
+    t.elapsed = second.elapsed;
+    t.angle = second.angle;
+    t.secondsLeft = second.secondsLeft;
+    t.status = second.warning;
+    if (second.timeUp) {
         t.timeUp = true;
         t.status = QStringLiteral("Time has expired!");
         clockRunning_ = false;

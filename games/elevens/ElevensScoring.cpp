@@ -4,17 +4,6 @@
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
-#include <cmath>
-
-int RoundHalfEven(double value) {
-    return int(std::nearbyint(value));
-}
-
-int ClockAngle(int timeLimit, int elapsed) {
-    if (timeLimit <= 0) return 0;
-    return RoundHalfEven(360.0 / timeLimit * elapsed);
-}
-
 namespace {
 QString completionText(int64_t amount) {
     return QStringLiteral("Completion Bonus! ") + FormatScore(amount);

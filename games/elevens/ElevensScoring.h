@@ -6,11 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-// CInt-style rounding: to the nearest whole number, halves to the even neighbour.
-int RoundHalfEven(double value);
-// Degrees of the clock pie after `elapsed` of `timeLimit` seconds.
-int ClockAngle(int timeLimit, int elapsed);
-
 enum class BonusKind { Completion, Combinations, Cards, Speed };
 
 // One step of a count-up: the score and message after it, and the counter that goes with it

@@ -62,13 +62,12 @@ void frmElevens::createControls() {
     findChild<QFrame*>("RoundRectangle")->setGeometry(TwRect(6930, 1230, 1065, 510));
     findChild<QFrame*>("CardTotalRectangle")->setGeometry(TwRect(4320, 4140, 1065, 435));
 
-    const QString sans = QStringLiteral("MS Sans Serif");
     for (const auto& [name, caption, top] :
          {std::tuple{"lblTime", "Time:", 15}, std::tuple{"lblScore", "Score:", 15},
           std::tuple{"lblElevens", "Elevens:", 15}, std::tuple{"lblRound", "Round:", 930},
           std::tuple{"lblTotal", "Card Total", 3870}, std::tuple{"lblCardCount", "Cards: 30", 5280},
           std::tuple{"lblHighScore", "Current High Score:", 5865}}) {
-        QLabel* l = makeLabel(name, caption, 8.25, true, sans);
+        QLabel* l = makeLabel(name, caption, 8.25, true, kDesignSans);
         l->move(l->x(), Tw(top));
         l->hide();
     }
@@ -76,7 +75,7 @@ void frmElevens::createControls() {
     for (const auto& [name, top] :
          {std::pair{"lblCurrentScore", 465}, std::pair{"lblCurrentElevens", 465},
           std::pair{"lblCurrentRound", 1350}, std::pair{"lblCurrentTotal", 4215}}) {
-        QLabel* l = makeLabel(name, "0", 9.75, true, sans);
+        QLabel* l = makeLabel(name, "0", 9.75, true, kDesignSans);
         SetForeColour(l, kVbBlue);
         l->move(l->x(), Tw(top));
         l->hide();

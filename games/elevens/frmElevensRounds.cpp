@@ -232,7 +232,7 @@ void frmElevens::showBonus(const RoundBonus& bonus) {
     if (!bonus.steps.empty()) {
         for (const BonusStep& step : bonus.steps) {
             if (bonus.kind == BonusKind::Speed) {
-                DrawClock(ClockAngle(Shared().TimeLimit, step.counter));
+                DrawClock(ClockDegrees(Shared().TimeLimit, step.counter));
                 Shared().GaugeElapsed = step.counter;
             }
             setScoreText(step.score);

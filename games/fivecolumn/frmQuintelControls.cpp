@@ -4,6 +4,7 @@
 #include "games/fivecolumn/frmQuintel.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/fivecolumn/FiveColumnScoreTable.h"
@@ -20,7 +21,6 @@ constexpr int kColumnLeft[5] = {420, 1875, 3330, 4785, 6240};
 constexpr int kRowTop[5] = {2550, 2940, 3345, 3750, 4140};
 constexpr int kCardWidth = 1035;
 constexpr int kCardHeight = 1455;
-const QString kSans = QStringLiteral("MS Sans Serif");
 } // namespace
 
 frmQuintel::frmQuintel(QWidget* parent) : GameWindow(*FindGameByWindow("frmQuintel"), parent) {
@@ -34,18 +34,8 @@ frmQuintel::~frmQuintel() = default;
 
 QLabel* frmQuintel::makeLabel(const QString& name, const QString& caption, double points, bool bold,
                               uint32_t colour) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f(kSans);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    QLabel* l = DesignLabel(centralWidget(), name, caption, points, bold, kDesignSans);
     SetForeColour(l, colour);
-    l->adjustSize();
     return l;
 }
 
@@ -137,7 +127,7 @@ void frmQuintel::createControls() {
     frmScore_ = new QGroupBox("Card Total Value", area);
     frmScore_->setObjectName("frmScore");
     frmScore_->setGeometry(TwRect(7515, 2355, 1635, 3150));
-    QFont frameFont(kSans);
+    QFont frameFont(kDesignSans);
     frameFont.setPointSizeF(8.25);
     frameFont.setBold(true);
     frmScore_->setFont(frameFont);

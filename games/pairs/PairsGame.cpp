@@ -1,18 +1,9 @@
 #include "games/pairs/PairsGame.h"
 
+#include "frame/RoundClock.h"
 #include "games/pairs/PairsSettings.h"
 #include "services/Deck.h"
 #include "services/SharedState.h"
-
-#include <cmath>
-
-QString PairsTimeHint(int timeLimit, int secondsLeft) {
-    const int quarter = int(std::nearbyint(timeLimit / 4.0));
-    const int half = int(std::nearbyint(timeLimit / 2.0));
-    if (quarter <= secondsLeft && secondsLeft <= half) return QStringLiteral("Times running out!");
-    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
-    return QString();
-}
 
 bool PairsGame::gameRunning() const {
     return state_ == PairsState::Running || state_ == PairsState::Paused ||
@@ -78,14 +69,12 @@ PairsDraw PairsGame::clickStack() {
 PairsTick PairsGame::tick() {
     PairsTick t;
     if (state_ != PairsState::Running) return t;
-    SharedState& s = Shared();
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.elapsed = s.ElapsedSeconds;
-    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
-    t.status = PairsTimeHint(s.TimeLimit, t.secondsLeft);
-    if (s.ElapsedSeconds >= s.TimeLimit) {
+    const RoundSecond second = AdvanceRoundSecond();
+    t.elapsed = second.elapsed;
+    t.secondsLeft = second.secondsLeft;
+    t.status = second.warning;
+    if (second.timeUp) {
         t.timeUp = true;
         t.status = QStringLiteral("Time has expired!");
         board_.clearSelection();

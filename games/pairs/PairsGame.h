@@ -24,8 +24,6 @@ struct PairsTick {
     QString status;      // "Times running out!", "Better Hurry!", "Time has expired!" or empty
     bool timeUp = false; // the clock stopped at the limit: "Times Up!", then the round end
 };
-// The hint for `secondsLeft` of a `timeLimit`-second round (empty above half the round).
-QString PairsTimeHint(int timeLimit, int secondsLeft);
 
 enum class PairsBonusKind { Completion, Speed, Pairs, Runs };
 struct PairsBonus {

@@ -4,6 +4,7 @@
 // sounds it names and paces the round end; the frame supplies the commands, the clock pie,
 // the splash, the shared menus and the quit confirmation.
 
+#include "frame/DesignLabel.h"
 #include "frame/GameWindow.h"
 #include "frame/SplashTexts.h"
 #include "games/pairs/PairsGame.h"
@@ -58,7 +59,7 @@ class frmTwindle : public GameWindow {
     // Controls and layout.
     void createControls();
     QLabel* makeLabel(const QString& name, const QString& caption, double points, bool bold,
-                      const QString& family = QStringLiteral("MS Sans Serif"));
+                      const QString& family = kDesignSans);
     void createBox(const char* box, const char* heading, const char* headingCaption,
                    const char* count, int rectTop, int headingTop, int countTop, bool filled);
     void layoutControls(int width, int height);

@@ -4,6 +4,7 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 
 namespace {
-const QString kSans = QStringLiteral("MS Sans Serif");
 
 // The topic items in menu order, with the topic each one selects.
 struct TopicItem {
@@ -36,7 +36,7 @@ constexpr TopicItem kTopicItems[] = {
     {"mnuSports", "&Sports", 4},          {"mnuMovies", "TV / &Movies", 1},
 };
 
-void styleFont(QWidget* w, double points, bool bold, const QString& family = kSans) {
+void styleFont(QWidget* w, double points, bool bold, const QString& family = kDesignSans) {
     QFont f = w->font();
     f.setFamily(family);
     f.setPointSizeF(points);

@@ -4,6 +4,7 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "frame/BlinkingLabel.h"
+#include "frame/RoundClock.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/GameTimer.h"
@@ -24,10 +25,6 @@
 
 namespace {
 const QString kDiscover = QStringLiteral("Discover the phrase by selecting available letters  ");
-
-int roundHalfEven(double v) {
-    return int(std::nearbyint(v));
-}
 } // namespace
 
 void frmPhrase::setIdleMenus(bool idle) {
@@ -188,23 +185,17 @@ bool frmPhrase::clockShouldRun() const {
 }
 
 void frmPhrase::Timer1_Timer() {
-    SharedState& s = Shared();
     if (!acceptsPlay()) return;
     if (!clockShouldRun()) {
         // A resume after a question restarts the clock; a stopped round clock stays stopped.
         Timer1()->setEnabled(false);
         return;
     }
-    ++s.ElapsedSeconds;
-    DrawClock(ClockDegreesFor(s.ElapsedSeconds));
-    s.GaugeElapsed = s.ElapsedSeconds;
-    const int left = s.TimeLimit - s.ElapsedSeconds;
-    setTimeText("Time: " + QString::number(left));
-    if (left < roundHalfEven(s.TimeLimit / 4.0))
-        setStatusText(2, "Better Hurry!");
-    else if (left <= roundHalfEven(s.TimeLimit / 2.0))
-        setStatusText(2, "Times running out!");
-    if (s.ElapsedSeconds < s.TimeLimit) return;
+    const RoundSecond second = AdvanceRoundSecond();
+    DrawClock(second.angle);
+    setTimeText("Time: " + QString::number(second.secondsLeft));
+    if (!second.warning.isEmpty()) setStatusText(2, second.warning);
+    if (!second.timeUp) return;
     Timer1()->setEnabled(false);
     FinishRound([this] {
         revealAfterLoss();

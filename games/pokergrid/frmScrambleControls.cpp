@@ -3,6 +3,7 @@
 #include "games/pokergrid/frmScramble.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridLayout.h"
@@ -17,7 +18,6 @@
 
 namespace {
 using namespace PokerGridDesign;
-const QString kSans = QStringLiteral("MS Sans Serif");
 const QString kArial = QStringLiteral("Arial");
 } // namespace
 
@@ -31,19 +31,8 @@ frmScramble::~frmScramble() = default;
 
 QLabel* frmScramble::makeLabel(const QString& name, const QString& caption, double points,
                                bool bold, const QString& family) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(caption, centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f = l->font();
-    f.setFamily(family.isEmpty() ? kSans : family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
-    l->adjustSize();
-    return l;
+    return DesignLabel(centralWidget(), name, caption, points, bold,
+                       family.isEmpty() ? kDesignSans : family);
 }
 
 QLabel* frmScramble::CardStackPicture() const {
@@ -101,7 +90,7 @@ void frmScramble::createControls() {
     // The time left, in blue over the clock.
     auto* seconds = new QLabel(Surface());
     seconds->setObjectName("lblTimeBonus");
-    QFont sf(kSans);
+    QFont sf(kDesignSans);
     sf.setPointSizeF(9.75);
     sf.setBold(true);
     seconds->setFont(sf);

@@ -3,6 +3,7 @@
 #include "games/pokergrid/frmScramble.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "platform/GameTimer.h"
@@ -184,7 +185,7 @@ void frmScramble::NextRound(bool timeUp) {
         CountTimeBonus(s.TimeBonus);
         message->hide();
     }
-    setFontSize(big, "MS Sans Serif", 18);
+    setFontSize(big, kDesignSans, 18);
 
     const PokerRoundOutcome outcome = game_.outcome();
     if (outcome == PokerRoundOutcome::GameOver) {

@@ -6,7 +6,6 @@
 #include "services/SharedState.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 TowersGame::DeckMaker& deckMaker() {
@@ -26,10 +25,6 @@ bool dealable(const QStringList& deck) {
     for (int i = 1; i <= 52; ++i)
         if (CardValue(deck[i]) < 1 || CardValue(deck[i]) > 13) return false;
     return true;
-}
-
-int roundHalfEven(double v) {
-    return int(std::nearbyint(v));
 }
 } // namespace
 
@@ -227,20 +222,13 @@ TowersClick TowersGame::clickUpCard() {
 TowersTick TowersGame::tick() {
     TowersTick t;
     if (state_ != TowersState::Running || !clockRunning_) return t;
-    SharedState& s = Shared();
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.elapsed = s.ElapsedSeconds;
-    t.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
-    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
-    const int quarter = roundHalfEven(s.TimeLimit / 4.0);
-    const int half = roundHalfEven(s.TimeLimit / 2.0);
-    if (t.secondsLeft < quarter)
-        t.status = QStringLiteral("Better Hurry!");
-    else if (t.secondsLeft <= half)
-        t.status = QStringLiteral("Times running out!");
-    if (s.ElapsedSeconds >= s.TimeLimit) {
+    const RoundSecond second = AdvanceRoundSecond();
+    t.elapsed = second.elapsed;
+    t.angle = second.angle;
+    t.secondsLeft = second.secondsLeft;
+    t.status = second.warning;
+    if (second.timeUp) {
         t.timeUp = true;
         t.status = QStringLiteral("Time has expired!");
         clockRunning_ = false;

@@ -4,6 +4,7 @@
 #include "games/towers/frmCrestal.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "platform/Twips.h"
@@ -31,17 +32,7 @@ frmCrestal::~frmCrestal() = default;
 
 QLabel* frmCrestal::makeLabel(const QString& name, const QString& caption, int left, int top,
                               int width, int height, double points, bool bold) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f = l->font();
-    f.setFamily(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    QLabel* l = DesignLabel(centralWidget(), name, caption, points, bold, kDesignSans);
     l->setGeometry(TwRect(left, top, width, height));
     l->hide();
     return l;

@@ -6,23 +6,10 @@
 #include "services/SharedState.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 const QString kDealFailed = QStringLiteral("Unable to deal the cards.");
-
-int roundHalfEven(double v) {
-    return int(std::nearbyint(v));
-}
 } // namespace
-
-QString TripsClockWarning(int timeLimit, int secondsLeft) {
-    const int half = roundHalfEven(timeLimit / 2.0);
-    const int quarter = roundHalfEven(timeLimit / 4.0);
-    if (secondsLeft < quarter) return QStringLiteral("Better Hurry!");
-    if (secondsLeft <= half) return QStringLiteral("Times running out!");
-    return QString();
-}
 
 bool TripsGame::gameRunning() const {
     return state_ == TripsState::Running || state_ == TripsState::Paused ||
@@ -91,14 +78,13 @@ TripsTick TripsGame::tick() {
     SharedState& s = Shared();
     if (state_ != TripsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
     t.ticked = true;
-    s.ElapsedSeconds += 1;
-    s.GaugeElapsed = s.ElapsedSeconds;
-    t.elapsed = s.ElapsedSeconds;
-    t.secondsLeft = s.TimeLimit - s.ElapsedSeconds;
-    t.angle = ClockDegrees(s.TimeLimit, s.ElapsedSeconds);
-    t.status = TripsClockWarning(s.TimeLimit, t.secondsLeft);
+    const RoundSecond second = AdvanceRoundSecond();
+    t.elapsed = second.elapsed;
+    t.secondsLeft = second.secondsLeft;
+    t.angle = second.angle;
+    t.status = second.warning;
     // At or past the limit: a limit changed under a running clock still ends the round.
-    t.timeUp = s.ElapsedSeconds >= s.TimeLimit;
+    t.timeUp = second.timeUp;
     return t;
 }
 

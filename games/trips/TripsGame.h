@@ -104,7 +104,3 @@ class TripsGame {
     QString error_;
     DeckSource deckSource_;
 };
-
-// The warning the status bar shows with `secondsLeft` of `timeLimit` left: below a quarter
-// "Better Hurry!", from a quarter to a half "Times running out!", else nothing.
-QString TripsClockWarning(int timeLimit, int secondsLeft);

@@ -4,6 +4,7 @@
 #include "games/trips/frmTrip.h"
 
 #include "frame/CardPictures.h"
+#include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "games/trips/TripsSettingsFile.h"
@@ -35,19 +36,8 @@ frmTrip::~frmTrip() = default;
 
 QLabel* frmTrip::makeLabel(const QString& name, const QString& caption, double points, bool bold,
                            uint32_t colour) {
-    QLabel* l = label(name);
-    if (!l) {
-        l = new QLabel(centralWidget());
-        l->setObjectName(name);
-    }
-    l->setText(caption);
-    QFont f = l->font();
-    f.setFamily("MS Sans Serif");
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    QLabel* l = DesignLabel(centralWidget(), name, caption, points, bold, kDesignSans);
     SetForeColour(l, colour);
-    l->adjustSize();
     return l;
 }
 

@@ -86,6 +86,27 @@ TEST_F(FrameTest, ClockDegreesRoundHalfToEvenAndNeverDivideByZero) {
     EXPECT_EQ(ClockDegrees(-30, 10), 0);
 }
 
+TEST(ClockWarning, BelowAQuarterHurryUpToHalfRunningOut) {
+    EXPECT_EQ(ClockWarning(120, 61), "");
+    EXPECT_EQ(ClockWarning(120, 60), "Times running out!");
+    EXPECT_EQ(ClockWarning(120, 30), "Times running out!");
+    EXPECT_EQ(ClockWarning(120, 29), "Better Hurry!");
+    // 75: half 37.5 -> 38, quarter 18.75 -> 19
+    EXPECT_EQ(ClockWarning(75, 39), "");
+    EXPECT_EQ(ClockWarning(75, 38), "Times running out!");
+    EXPECT_EQ(ClockWarning(75, 18), "Better Hurry!");
+    // 150: half 75, quarter 37.5 -> 38 (halves to the even neighbour)
+    EXPECT_EQ(ClockWarning(150, 38), "Times running out!");
+    EXPECT_EQ(ClockWarning(150, 37), "Better Hurry!");
+    // 90: quarter 22.5 -> 22; 15: half 7.5 -> 8, quarter 3.75 -> 4
+    EXPECT_EQ(ClockWarning(90, 22), "Times running out!");
+    EXPECT_EQ(ClockWarning(90, 21), "Better Hurry!");
+    EXPECT_EQ(ClockWarning(15, 9), "");
+    EXPECT_EQ(ClockWarning(15, 8), "Times running out!");
+    EXPECT_EQ(ClockWarning(15, 4), "Times running out!");
+    EXPECT_EQ(ClockWarning(15, 3), "Better Hurry!");
+}
+
 TEST_F(FrameTest, EachWindowKeepsItsOwnClockAndTimer2) {
     auto a = window("frmCrestal");
     auto b = window("frmTwindle");

