@@ -6,6 +6,7 @@
 // pie, the splash, the shared menus and the quit confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/TwentyOneColumnView.h"
 #include "games/combinations/CombinationsGame.h"
 
 #include <array>
@@ -81,9 +82,7 @@ class frmBrisko : public GameWindow {
     void failedDeal();
 
     CombinationsGame game_;
-    std::array<std::array<CardPicture*, 5>, 4> columns_{};
-    std::array<QLabel*, 4> totals_{};
-    std::array<QLabel*, 4> softs_{};
+    std::array<TwentyOneColumnView, 4> columns_;
     std::array<QPushButton*, 4> hits_{};
     std::array<QFrame*, 3> lines_{};
     CardPicture* nextCard_ = nullptr;

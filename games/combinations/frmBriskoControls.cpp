@@ -21,7 +21,7 @@
 
 namespace {
 constexpr int kColumnLeft[4] = {270, 1740, 3195, 4650};
-constexpr int kRowTop[5] = {2355, 2730, 3150, 3555, 3945};
+constexpr std::array<int, 5> kRowTop = {2355, 2730, 3150, 3555, 3945};
 constexpr double kColumnShare[4] = {0.0440251572327, 0.1965408805031, 0.3490566037736,
                                     0.501572327044};
 constexpr int kMinWidth = 9060;
@@ -52,25 +52,9 @@ void frmBrisko::createControls() {
     area->setPalette(back);
 
     for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 5; ++r) {
-            auto* img = new CardPicture(QString("Column%1_%2").arg(c + 1).arg(r), area);
-            img->setGeometry(TwRect(kColumnLeft[c], kRowTop[r], 1035, 1455));
-            img->hide();
-            columns_[size_t(c)][size_t(r)] = img;
-        }
-        QLabel* total = makeLabel(area, QString("ColumnTotal_%1").arg(c), "0", 12, kVbBlue);
-        total->setGeometry(TwRect(kColumnLeft[c] + 300, 1702, 495, 360));
-        total->setAlignment(Qt::AlignCenter);
-        total->setFrameShape(QFrame::Box);
-        total->setAutoFillBackground(true);
-        QPalette white = total->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        total->setPalette(white);
-        total->hide();
-        totals_[size_t(c)] = total;
-        QLabel* soft = makeLabel(area, QString("ColumnSoft_%1").arg(c), "", 8.25, kVbBlue);
-        soft->move(Tw(kColumnLeft[c] + 480), Tw(2115));
-        softs_[size_t(c)] = soft;
+        columns_[size_t(c)].create(area, c, kColumnLeft[c], kRowTop,
+                                   QRect(kColumnLeft[c] + 300, 1702, 495, 360),
+                                   QPoint(kColumnLeft[c] + 480, 2115));
         auto* hit = new QPushButton("Hit", area);
         hit->setObjectName(QString("cmdHit_%1").arg(c));
         hit->setGeometry(TwRect(kColumnLeft[c], 5520, 1035, 570));
@@ -197,16 +181,16 @@ void frmBrisko::Form_Resize() {
 
 void frmBrisko::layoutControls(int w) {
     for (int c = 0; c < 4; ++c)
-        for (CardPicture* img : columns_[size_t(c)])
+        for (CardPicture* img : columns_[size_t(c)].cards())
             MoveLeftTw(img, w * kColumnShare[c]);
-    auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)][0]); };
+    auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)].card(0)); };
     const int step = TwLeft(column(3)) - TwLeft(column(2));
     for (int c = 0; c < 4; ++c) {
-        MoveLeftTw(softs_[size_t(c)], TwLeft(column(c)) + TwWidth(column(c)) / 2.0 + 300);
-        centreOver(totals_[size_t(c)], column(c));
+        MoveLeftTw(columns_[size_t(c)].soft(), TwLeft(column(c)) + TwWidth(column(c)) / 2.0 + 300);
+        centreOver(columns_[size_t(c)].total(), column(c));
         MoveLeftTw(hits_[size_t(c)], TwLeft(column(c)));
     }
-    const int y = TwTop(totals_[0]) + TwHeight(totals_[0]) / 2;
+    const int y = TwTop(columns_[0].total()) + TwHeight(columns_[0].total()) / 2;
     for (int n = 0; n < 3; ++n) {
         const int x1 = TwLeft(column(n)) + TwWidth(column(n));
         lines_[size_t(n)]->setGeometry(Tw(x1), Tw(y) - 1, Tw(TwLeft(column(n + 1)) - x1), 3);

@@ -46,23 +46,7 @@ void frmBrisko::setTotalScore(int32_t score) {
 }
 
 void frmBrisko::showColumn(int c) {
-    const TwentyOneColumn& column = game_.board().column(c);
-    for (int r = 0; r < 5; ++r) {
-        CardPicture* img = columns_[size_t(c)][size_t(r)];
-        if (r < column.count()) {
-            img->showPicture(column.cards()[size_t(r)].trimmed(), true);
-            img->show();
-        } else if (r == 0) {
-            img->showPicture("EMPTY", false);
-            img->show();
-        } else {
-            img->hide();
-        }
-    }
-    totals_[size_t(c)]->setText(QString::number(column.total()));
-    softs_[size_t(c)]->setText(column.soft() ? "Soft" : "");
-    softs_[size_t(c)]->adjustSize();
-    softs_[size_t(c)]->setVisible(column.soft());
+    columns_[size_t(c)].show(game_.board().column(c));
 }
 
 void frmBrisko::showDeck() {
@@ -131,12 +115,12 @@ void frmBrisko::cmdHit_Click(int index) {
         return;
     }
     case CombinationsMove::TwentyOne:
-        totals_[size_t(index)]->setText("21");
+        columns_[size_t(index)].total()->setText("21");
         PlaySound("TwentyOne.wav");
         break;
     case CombinationsMove::Gimme: {
         QLabel* gimme = label("lblFiveCards");
-        centreOver(gimme, columns_[size_t(index)][0]);
+        centreOver(gimme, columns_[size_t(index)].card(0));
         gimme->show();
         gimme->repaint();
         setTotalScore(s.Score);
@@ -154,9 +138,8 @@ void frmBrisko::cmdHit_Click(int index) {
     syncCounter();
     if (!hit.deckComplete) return;
     // The whole deck is used: its bonus, then the tally.
-    for (auto& column : columns_)
-        for (CardPicture* img : column)
-            img->hide();
+    for (TwentyOneColumnView& column : columns_)
+        column.hideCards();
     PlaySound("Applause.wav");
     ShowScoringMessage("Awesome score!", false);
     platform::Sleep(1000);
@@ -194,19 +177,15 @@ void frmBrisko::ShowScoringMessage(const QString& text, bool keep) {
 }
 
 void frmBrisko::ShowCards(bool visible) {
-    for (int c = 0; c < 4; ++c) {
-        const int cards = game_.board().column(c).count();
-        for (int r = 0; r < 5; ++r)
-            columns_[size_t(c)][size_t(r)]->setVisible(visible && (r < cards || r == 0));
-        softs_[size_t(c)]->setVisible(visible && !softs_[size_t(c)]->text().isEmpty());
-    }
+    for (int c = 0; c < 4; ++c)
+        columns_[size_t(c)].setCardsVisible(visible, game_.board().column(c).count());
     nextCard_->setVisible(visible);
     pile_->setVisible(visible);
 }
 
 void frmBrisko::ShowPlayControls(bool visible) {
-    for (QLabel* t : totals_)
-        t->setVisible(visible);
+    for (TwentyOneColumnView& column : columns_)
+        column.total()->setVisible(visible);
     for (QFrame* l : lines_)
         l->setVisible(visible);
     for (QPushButton* b : hits_)
@@ -295,9 +274,8 @@ void frmBrisko::Timer1_Timer() {
     if (!tick.timeUp) return;
     Timer1()->setEnabled(false);
     syncCounter();
-    for (auto& column : columns_)
-        for (CardPicture* img : column)
-            img->hide();
+    for (TwentyOneColumnView& column : columns_)
+        column.hideCards();
     ShowScoringMessage("Times Up!", true);
     setStatusText(2, "Time has expired!");
     label("lblTime")->setText("Time:");
@@ -419,14 +397,8 @@ void frmBrisko::nextRound(const CombinationsRoundEnd& end) {
     SharedState& s = Shared();
     platform::DoEvents();
     if (s.MusicOn) StopMusic();
-    for (auto& column : columns_)
-        for (CardPicture* img : column)
-            img->hide();
-    for (int c = 0; c < 4; ++c) {
-        totals_[size_t(c)]->setText("0");
-        softs_[size_t(c)]->clear();
-        softs_[size_t(c)]->hide();
-    }
+    for (TwentyOneColumnView& column : columns_)
+        column.clear();
     bar_->setValue(0);
     setStatusText(2, "Create columns of 21 to increase bonus score!   ");
     if (end.next == CombinationsNext::GameOver) {

@@ -6,6 +6,7 @@
 // the clock pie, the splash, the shared menus and the quit confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/TwentyOneColumnView.h"
 #include "games/fivecolumn/FiveColumnGame.h"
 
 #include <array>
@@ -35,7 +36,7 @@ class frmQuintel : public GameWindow {
     void cmdPass_Click();
     void cmdGiveUp_Click();
     CardPicture* ColumnImage(int column, int row) const {
-        return columns_[size_t(column)][size_t(row)];
+        return columns_[size_t(column)].card(row);
     }
     CardPicture* NextCardPicture() const { return nextCard_; }
     QPushButton* cmdHit(int index) const { return hits_[size_t(index)]; }
@@ -96,9 +97,7 @@ class frmQuintel : public GameWindow {
     void enableDeckMenu(bool on);
 
     FiveColumnGame game_;
-    std::array<std::array<CardPicture*, 5>, 5> columns_{};
-    std::array<QLabel*, 5> totals_{};
-    std::array<QLabel*, 5> softs_{};
+    std::array<TwentyOneColumnView, 5> columns_;
     std::array<QFrame*, 5> lines_{};
     std::array<QPushButton*, 5> hits_{};
     CardPicture* nextCard_ = nullptr;

@@ -18,7 +18,7 @@
 
 namespace {
 constexpr int kColumnLeft[5] = {420, 1875, 3330, 4785, 6240};
-constexpr int kRowTop[5] = {2550, 2940, 3345, 3750, 4140};
+constexpr std::array<int, 5> kRowTop = {2550, 2940, 3345, 3750, 4140};
 constexpr int kCardWidth = 1035;
 constexpr int kCardHeight = 1455;
 } // namespace
@@ -48,26 +48,9 @@ void frmQuintel::createControls() {
 
     // The columns, their totals, "Soft" markers and Hit buttons.
     for (int c = 0; c < 5; ++c) {
-        for (int r = 0; r < 5; ++r) {
-            auto* img = new CardPicture(QString("Column%1_%2").arg(c + 1).arg(r), area);
-            img->setGeometry(TwRect(kColumnLeft[c], kRowTop[r], kCardWidth, kCardHeight));
-            img->hide();
-            columns_[size_t(c)][size_t(r)] = img;
-        }
-        QLabel* total = makeLabel(QString("ColumnTotal_%1").arg(c), "0", 12, true, kVbBlue);
-        total->setGeometry(TwRect(kColumnLeft[c] + 270, 1815, 495, 360));
-        total->setAlignment(Qt::AlignCenter);
-        total->setFrameShape(QFrame::Box);
-        total->setAutoFillBackground(true);
-        QPalette white = total->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        total->setPalette(white);
-        total->hide();
-        totals_[size_t(c)] = total;
-        QLabel* soft = makeLabel(QString("ColumnSoft_%1").arg(c), "", 8.25, true, kVbBlue);
-        soft->move(Tw(kColumnLeft[c] + 360), Tw(2280));
-        soft->hide();
-        softs_[size_t(c)] = soft;
+        columns_[size_t(c)].create(area, c, kColumnLeft[c], kRowTop,
+                                   QRect(kColumnLeft[c] + 270, 1815, 495, 360),
+                                   QPoint(kColumnLeft[c] + 360, 2280));
         auto* line = new QFrame(area);
         line->setObjectName(QString("Column%1Line").arg(c + 1));
         line->setFrameShape(QFrame::NoFrame);
@@ -85,8 +68,8 @@ void frmQuintel::createControls() {
         connect(hit, &QPushButton::clicked, this, [this, c] { cmdHit_Click(c); });
         hits_[size_t(c)] = hit;
     }
-    for (auto& column : columns_)
-        for (CardPicture* img : column)
+    for (const TwentyOneColumnView& column : columns_)
+        for (CardPicture* img : column.cards())
             img->raise(); // lower rows overlap the ones above
 
     nextCard_ = new CardPicture("NextCardPicture", area);
@@ -119,7 +102,7 @@ void frmQuintel::createControls() {
     sum->setAlignment(Qt::AlignCenter);
     sum->setFrameShape(QFrame::Box);
     sum->setAutoFillBackground(true);
-    sum->setPalette(totals_[0]->palette());
+    sum->setPalette(columns_[0].total()->palette());
     SetForeColour(sum, kVbRed);
     sum->hide();
 

@@ -49,9 +49,9 @@ void frmQuintel::Form_Resize() {
 
 void frmQuintel::layoutControls(int w, int h) {
     for (int c = 0; c < 5; ++c)
-        for (CardPicture* img : columns_[size_t(c)])
+        for (CardPicture* img : columns_[size_t(c)].cards())
             MoveLeftTw(img, w * kColumnShare[c]);
-    auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)][0]); };
+    auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)].card(0)); };
     for (int c = 0; c < 5; ++c)
         MoveLeftTw(hits_[size_t(c)], TwLeft(column(c)) + 1);
 
@@ -103,7 +103,7 @@ void frmQuintel::layoutControls(int w, int h) {
     MoveTw(frmSplash(), w / 2.0 - TwWidth(frmSplash()) / 2.0,
            h / 2.0 - TwHeight(frmSplash()) / 2.0);
 
-    const int y = TwTop(totals_[0]) + TwHeight(totals_[0]) / 2;
+    const int y = TwTop(columns_[0].total()) + TwHeight(columns_[0].total()) / 2;
     for (int c = 0; c < 5; ++c) {
         const int x1 = TwLeft(column(c)) + TwWidth(column(c));
         const int x2 = c < 4 ? TwLeft(column(c + 1)) : TwLeft(frmScore_);
@@ -114,8 +114,8 @@ void frmQuintel::layoutControls(int w, int h) {
 
 void frmQuintel::ResizeColumnHeaders() {
     for (int c = 0; c < 5; ++c) {
-        centreOver(totals_[size_t(c)], columns_[size_t(c)][0]);
-        centreOver(softs_[size_t(c)], columns_[size_t(c)][0]);
+        centreOver(columns_[size_t(c)].total(), columns_[size_t(c)].card(0));
+        centreOver(columns_[size_t(c)].soft(), columns_[size_t(c)].card(0));
     }
     centreOver(label("lblCurrentTotal"), frmScore_);
 }

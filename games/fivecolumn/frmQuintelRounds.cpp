@@ -32,12 +32,8 @@ const QString kDefaultTop = QStringLiteral("50000");
 // --- the board -------------------------------------------------------------------------
 
 void frmQuintel::ShowCards(bool visible) {
-    for (int c = 0; c < 5; ++c) {
-        const int cards = game_.board().column(c).count();
-        for (int r = 0; r < 5; ++r)
-            columns_[size_t(c)][size_t(r)]->setVisible(visible && (r < cards || r == 0));
-        softs_[size_t(c)]->setVisible(visible && !softs_[size_t(c)]->text().isEmpty());
-    }
+    for (int c = 0; c < 5; ++c)
+        columns_[size_t(c)].setCardsVisible(visible, game_.board().column(c).count());
     nextCard_->setVisible(visible);
     pile_->setVisible(visible);
     label("lblCurrentTotal")->setVisible(visible);
@@ -48,7 +44,7 @@ void frmQuintel::ShowCards(bool visible) {
 void frmQuintel::ShowGraphics(bool visible) {
     for (int c = 0; c < 5; ++c) {
         lines_[size_t(c)]->setVisible(visible);
-        totals_[size_t(c)]->setVisible(visible);
+        columns_[size_t(c)].total()->setVisible(visible);
     }
     cmdPass_->setVisible(visible);
     label("lblRound")->setVisible(visible);
@@ -77,25 +73,7 @@ void frmQuintel::HighlightScoreTable() {
 }
 
 void frmQuintel::showColumn(int c) {
-    const TwentyOneColumn& column = game_.board().column(c);
-    const int cards = column.count();
-    for (int r = 0; r < 5; ++r) {
-        CardPicture* img = columns_[size_t(c)][size_t(r)];
-        if (r < cards) {
-            img->showPicture(column.cards()[size_t(r)].trimmed(), true);
-            img->show();
-        } else if (r == 0) {
-            img->showPicture("EMPTY", false);
-            img->show();
-        } else {
-            img->hide();
-        }
-    }
-    totals_[size_t(c)]->setText(QString::number(column.total()));
-    QLabel* soft = softs_[size_t(c)];
-    soft->setText(column.soft() ? "Soft" : "");
-    soft->adjustSize();
-    soft->setVisible(column.soft());
+    columns_[size_t(c)].show(game_.board().column(c));
     ResizeColumnHeaders();
     const bool closed = game_.board().closed(c);
     hits_[size_t(c)]->setText(closed ? "Closed" : "Hit");
@@ -157,13 +135,9 @@ void frmQuintel::enableDeckMenu(bool on) {
 
 void frmQuintel::clearBoard() {
     for (int c = 0; c < 5; ++c) {
-        for (CardPicture* img : columns_[size_t(c)]) {
+        for (CardPicture* img : columns_[size_t(c)].cards())
             img->showPicture(QString(), false);
-            img->hide();
-        }
-        softs_[size_t(c)]->clear();
-        softs_[size_t(c)]->hide();
-        totals_[size_t(c)]->setText("0");
+        columns_[size_t(c)].clear();
         hits_[size_t(c)]->setText("Hit");
     }
     label("lblCurrentTotal")->setText("0");
@@ -429,8 +403,8 @@ void frmQuintel::toIdle() {
     clearBoard();
     ShowCards(false);
     for (int c = 0; c < 5; ++c) {
-        totals_[size_t(c)]->hide();
-        columns_[size_t(c)][0]->hide();
+        columns_[size_t(c)].total()->hide();
+        columns_[size_t(c)].card(0)->hide();
     }
     label("ScoringLabel")->setText("Game Over");
     label("ScoringLabel")->hide();
