@@ -81,6 +81,15 @@ QString cellText(const QWidget* table, const char* cell) {
     return w ? w->property("text").toString() : QString();
 }
 
+// The wait pointer over every window of the program until the object goes, on every path.
+class BusyPointer {
+  public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
 } // namespace
 
 void ShowComposeHighScore() {
@@ -323,12 +332,17 @@ void frmComposeHighScore::cmdSubmit_Click() {
         ComposeHighScoreMail(title, txtSample_->toPlainText(), s.CustomScoring, s.EnhancedScoring,
                              txtOther_->toPlainText());
     QString error;
-    // Held while the server answers, so the message cannot go out twice.
-    cmdSubmit_->setEnabled(false);
-    cmdCancel_->setEnabled(false);
-    const bool sent = SendHighScoreMail(mail, &error);
-    cmdSubmit_->setEnabled(true);
-    cmdCancel_->setEnabled(true);
+    bool sent = false;
+    {
+        // Held while the server answers, so the message cannot go out twice; a slow server
+        // can keep the player waiting for seconds, which the pointer shows.
+        const BusyPointer busy;
+        cmdSubmit_->setEnabled(false);
+        cmdCancel_->setEnabled(false);
+        sent = SendHighScoreMail(mail, &error);
+        cmdSubmit_->setEnabled(true);
+        cmdCancel_->setEnabled(true);
+    }
     if (!sent) {
         reportError(error);
         return;

@@ -16,6 +16,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +24,9 @@ constexpr int kRowTop = 165;
 constexpr int kRowStep = 285;
 constexpr int kRowHeight = 255;
 constexpr int kFormWidth = 6975;
+constexpr int kScoreLeft = 2820;
+constexpr int kScoreWidth = 1455;
+constexpr int kDateLeft = 4335;
 
 const char* const kSilver = "#C0C0C0";
 
@@ -53,12 +57,21 @@ void setColour(QLabel* label, const char* colour, bool outlined) {
 }
 
 // The largest scores are wider than their column: the font gives way, never the digits.
-void fitOneLine(QLabel* label, const QFont& designFont) {
+// Returns how many pixels the column must grow when even the smallest font is too wide; the
+// score is then shown in the design font, since the column grows anyway.
+int fitOneLine(QLabel* label, const QFont& designFont, int room) {
+    const auto width = [label](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(label->text());
+    };
     QFont f = designFont;
-    const int room = label->contentsRect().width();
-    while (f.pointSizeF() > 5.0 && QFontMetrics(f).horizontalAdvance(label->text()) > room)
+    while (f.pointSizeF() > 5.0 && width(f) > room)
         f.setPointSizeF(f.pointSizeF() - 0.5);
-    label->setFont(f);
+    if (width(f) <= room) {
+        label->setFont(f);
+        return 0;
+    }
+    label->setFont(designFont);
+    return width(designFont) - room;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip,
@@ -83,10 +96,11 @@ frmHighScores::frmHighScores(QWidget* parent, QWidget* gameWindow)
         const int top = kRowTop + kRowStep * row;
         ScoreList_[size_t(2 * row)] =
             makeRowLabel(this, QString("ScoreList_%1").arg(2 * row), 120, top, 2640, Qt::AlignLeft);
-        ScoreList_[size_t(2 * row + 1)] = makeRowLabel(
-            this, QString("ScoreList_%1").arg(2 * row + 1), 2820, top, 1455, Qt::AlignRight);
+        ScoreList_[size_t(2 * row + 1)] =
+            makeRowLabel(this, QString("ScoreList_%1").arg(2 * row + 1), kScoreLeft, top,
+                         kScoreWidth, Qt::AlignRight);
         DateList_[size_t(2 * row + 1)] = makeRowLabel(this, QString("DateList_%1").arg(2 * row + 1),
-                                                      4335, top, 2520, Qt::AlignLeft);
+                                                      kDateLeft, top, 2520, Qt::AlignLeft);
         nameLabel(row)->setFont(bold);
         scoreLabel(row)->setFont(bold);
         setRowColours(row, false);
@@ -138,7 +152,7 @@ void frmHighScores::Form_Load() {
     }
     lblHiScoreInfo_->setText(info + "\n* denotes customized scoring was used");
     lblHiScoreInfo_->adjustSize();
-    lblHiScoreInfo_->move((width() - lblHiScoreInfo_->width()) / 2, lblHiScoreInfo_->y());
+    centreInfo();
 
     if (const int row = blinkingRow(); row >= 0) {
         Timer1_->setEnabled(true);
@@ -149,15 +163,19 @@ void frmHighScores::Form_Load() {
 
 void frmHighScores::ReadHighScoreTable(const QString& tableName) {
     const HighScoreTable table = LoadHighScoreFile(HighScoreFilePath(tableName));
+    const QMargins margins = scoreLabel(0)->contentsMargins();
+    const int room = Tw(kScoreWidth) - margins.left() - margins.right();
+    int lacking = 0;
     for (int row = 0; row < 10; ++row) {
         const bool read = row < int(table.rows.size());
         const HighScoreRow r = read ? table.rows[size_t(row)] : HighScoreRow{};
         nameLabel(row)->setText(r.name);
         scoreLabel(row)->setText(read ? FormatScore(r.score) : QString());
-        fitOneLine(scoreLabel(row), nameLabel(row)->font());
+        lacking = std::max(lacking, fitOneLine(scoreLabel(row), nameLabel(row)->font(), room));
         dateLabel(row)->setText(r.date);
         dateLabel(row)->setVisible(r.date != kPlaceholderDate);
     }
+    widenScoreColumn(lacking);
     if (!table.ok())
         platform::MsgBox(table.error, platform::Buttons::OK, platform::Icon::None,
                          platform::kDefaultTitle, this);
@@ -210,6 +228,29 @@ void frmHighScores::cmdHighScores_Click() {
 
 void frmHighScores::cmdSendScore_Click() {
     ShowComposeHighScore();
+}
+
+void frmHighScores::widenScoreColumn(int extra) {
+    // A score edited into the file by hand may have more digits than any font can fit: the
+    // column grows, and the dates, the buttons and the window make room, the window about
+    // its centre.
+    const int grown = extra - scoreExtra_;
+    if (grown == 0) return;
+    for (int row = 0; row < 10; ++row) {
+        scoreLabel(row)->resize(Tw(kScoreWidth) + extra, scoreLabel(row)->height());
+        dateLabel(row)->move(Tw(kDateLeft) + extra, dateLabel(row)->y());
+    }
+    const int buttonsShift = extra / 2 - scoreExtra_ / 2;
+    for (QPushButton* b : {cmdClear_, cmdHighScores_, cmdSendScore_, cmdDone_})
+        b->move(b->x() + buttonsShift, b->y());
+    scoreExtra_ = extra;
+    setFixedSize(Tw(kFormWidth) + extra, height());
+    move(x() - grown / 2, y());
+    centreInfo();
+}
+
+void frmHighScores::centreInfo() {
+    lblHiScoreInfo_->move((width() - lblHiScoreInfo_->width()) / 2, lblHiScoreInfo_->y());
 }
 
 int frmHighScores::blinkingRow() const {

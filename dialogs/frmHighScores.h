@@ -37,6 +37,9 @@ class frmHighScores : public QDialog {
     void setRowColours(int row, bool highlighted);
     void setRowVisible(int row, bool visible);
     int blinkingRow() const;
+    // Widens the score column by `extra` pixels beyond its design width (0: as designed).
+    void widenScoreColumn(int extra);
+    void centreInfo();
 
     std::array<QLabel*, 20> ScoreList_{};
     std::array<QLabel*, 20> DateList_{}; // odd elements only
@@ -48,6 +51,7 @@ class frmHighScores : public QDialog {
     platform::GameTimer* Timer1_ = nullptr;
     QWidget* gameWindow_ = nullptr;
     bool unloaded_ = false;
+    int scoreExtra_ = 0;
 };
 
 // Opens the Hall of Fame of the current game modally, over its game window.

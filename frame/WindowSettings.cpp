@@ -93,13 +93,11 @@ SettingsFile& AddWindowBlocks(SettingsFile& file, const WindowGeometry& g, QSize
         .addNumber(kHeightKey, StoredHeight(g, design));
 }
 
-namespace {
-// The largest size a stored value may give the window: the screen's, in pixels.
-QSize screenLimit() {
+bool ScreenHolds(int twips, Qt::Orientation along) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().size() : QSize(4096, 4096);
+    const QSize most = screen ? screen->availableGeometry().size() : QSize(4096, 4096);
+    return twips > 0 && Tw(twips) <= (along == Qt::Horizontal ? most.width() : most.height());
 }
-} // namespace
 
 SettingsReader& ReadWindowBlocks(SettingsReader& reader, QWidget& window) {
     QWidget* w = &window;
@@ -108,17 +106,16 @@ SettingsReader& ReadWindowBlocks(SettingsReader& reader, QWidget& window) {
         if (!state || *state < WindowNormal || *state > WindowMaximised) return;
         w->setWindowState(*state == WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
     });
-    auto size = [w](bool width) {
-        return [w, width](const QString& value) {
+    auto size = [w](Qt::Orientation along) {
+        return [w, along](const QString& value) {
             if (w->isMaximized()) return;
             const auto twips = SettingsWholeNumber(value);
-            if (!twips || *twips <= 0) return;
-            const QSize most = screenLimit();
-            const int px = std::min(Tw(*twips), width ? most.width() : most.height());
-            width ? w->resize(px, w->height()) : w->resize(w->width(), px);
+            if (!twips || !ScreenHolds(*twips, along)) return;
+            along == Qt::Horizontal ? w->resize(Tw(*twips), w->height())
+                                    : w->resize(w->width(), Tw(*twips));
         };
     };
-    reader.text(kWidthKey, size(true));
-    reader.text(kHeightKey, size(false));
+    reader.text(kWidthKey, size(Qt::Horizontal));
+    reader.text(kHeightKey, size(Qt::Vertical));
     return reader;
 }

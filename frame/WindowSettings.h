@@ -6,7 +6,8 @@
 //
 // The window blocks "[State]", "[Width]" and "[Height]" (sizes in twips): a maximised window
 // is stored with the game's design size, so that a restore brings it back at that size; a
-// window stored minimised opens normal; a stored size is kept within the screen.
+// window stored minimised opens normal; a stored size the screen cannot hold is passed over,
+// so the window keeps its default size (and stores that at the quit).
 
 #include "services/SettingsFile.h"
 
@@ -64,6 +65,9 @@ int StoredHeight(const WindowGeometry& g, QSize design);
 // The three blocks in this order.
 SettingsFile& AddWindowBlocks(SettingsFile& file, const WindowGeometry& g, QSize design);
 
+// Whether a stored width or height (twips) is positive and fits the screen.
+bool ScreenHolds(int twips, Qt::Orientation along);
+
 // Reads the three keys into the window: a state of 2 maximises it, 0 and 1 leave it normal;
-// sizes (positive, at most the screen's) apply only to a window that is not maximised.
+// sizes the screen holds apply only to a window that is not maximised.
 SettingsReader& ReadWindowBlocks(SettingsReader& reader, QWidget& window);

@@ -33,6 +33,13 @@ bool WriteAllTo(QIODevice& device, const QByteArray& data, QString* error) {
 }
 
 bool WriteFileWhole(const QString& path, const QByteArray& data, QString* error) {
+    // The rename would put a text file where a device, a pipe or a folder stood (a link is
+    // followed to what it names, as QSaveFile does): leave such a thing alone.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        if (error) *error = describe(path, QStringLiteral("not a regular file, left as it is"));
+        return false;
+    }
     QSaveFile file(path);
     // Renaming over the old file is the point; never fall back to writing in place.
     file.setDirectWriteFallback(false);

@@ -15,7 +15,8 @@ namespace platform {
 inline constexpr qint64 kMaxReadSize = 1024 * 1024;
 
 // Returns true on success; on failure `error` (if given) holds a description that names the
-// file, and the old file is untouched.
+// file, and the old file is untouched. Only regular files are replaced: a target (after
+// links) that is a device, a pipe, a socket or a folder is refused.
 bool WriteFileWhole(const QString& path, const QByteArray& data, QString* error = nullptr);
 
 // Writes every byte to an open device and flushes it; false with the device's error when any

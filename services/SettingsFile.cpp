@@ -1,5 +1,6 @@
 #include "services/SettingsFile.h"
 
+#include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
 #include "services/ItemReader.h"
 #include "services/TextFile.h"
@@ -61,7 +62,18 @@ bool ReadSettingsFile(const QString& path, const QStringList& keys,
 bool LoadSettingsFile(const QString& path, const SettingsFile& defaults, const QStringList& keys,
                       const SettingsValueHandler& onValue) {
     if (!QFileInfo::exists(path)) defaults.writeQuietly(path);
-    return ReadSettingsFile(path, keys, onValue);
+    QByteArray data;
+    QString error;
+    if (!platform::ReadFileWhole(path, data, &error)) {
+        // A file that could not even be written stays unmentioned, as its write did; one
+        // that is there but cannot be read (a device, a pipe, a folder) would otherwise
+        // leave the player wondering where the settings went.
+        if (QFileInfo::exists(path))
+            platform::MsgBox(error + QStringLiteral("\nThe default settings are used instead."));
+        return false;
+    }
+    ReadSettingsText(data, keys, onValue);
+    return true;
 }
 
 std::optional<int32_t> SettingsWholeNumber(const QString& value) {

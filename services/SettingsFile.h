@@ -49,7 +49,8 @@ void ReadSettingsText(const QByteArray& text, const QStringList& keys,
 bool ReadSettingsFile(const QString& path, const QStringList& keys,
                       const SettingsValueHandler& onValue);
 // At window load: a missing file is first written with `defaults` (quietly), then the file
-// is read. False when nothing could be read.
+// is read. False when nothing could be read; a file that is there but cannot be read is
+// reported in a plain box that names it.
 bool LoadSettingsFile(const QString& path, const SettingsFile& defaults, const QStringList& keys,
                       const SettingsValueHandler& onValue);
 

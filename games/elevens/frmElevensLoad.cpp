@@ -79,8 +79,12 @@ ElevensSettingsHandlers frmElevens::settingsHandlers() {
         setWindowState(state == WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
     };
     h.currentWindowState = [this] { return geometryOf(*this).state; };
-    h.width = [this](int twips) { resize(Tw(twips), height()); };
-    h.height = [this](int twips) { resize(width(), Tw(twips)); };
+    h.width = [this](int tw) {
+        if (ScreenHolds(tw, Qt::Horizontal)) resize(Tw(tw), height());
+    };
+    h.height = [this](int tw) {
+        if (ScreenHolds(tw, Qt::Vertical)) resize(width(), Tw(tw));
+    };
     return h;
 }
 

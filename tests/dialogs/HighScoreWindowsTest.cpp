@@ -445,6 +445,37 @@ TEST_F(HighScoreWindows, TheLargestScoresFitTheirColumn) {
     EXPECT_EQ(child<QLabel>(hall, "ScoreList_1")->text(), "999,999,999,999");
 }
 
+TEST_F(HighScoreWindows, AHandEditedScoreShowsEveryDigitAndItsSign) {
+    writeTable("Big, 999999999999999999, Feb 01 2023 09:30 am\r\n" + tenRows(8).chopped(2) +
+               "Low, -123456789012345678, Feb 02 2023 09:30 am\r\n\r\n");
+    platform::MessageScript script;
+    script.then(Answer::Yes);
+    frmHighScores hall;
+    const QRect before = hall.geometry();
+    EXPECT_EQ(child<QLabel>(hall, "ScoreList_1")->text(), "999,999,999,999,999,999");
+    EXPECT_EQ(child<QLabel>(hall, "ScoreList_19")->text(), "-123,456,789,012,345,678");
+    for (int row = 0; row < 10; ++row) {
+        QLabel* score = child<QLabel>(hall, QString("ScoreList_%1").arg(2 * row + 1));
+        QLabel* date = child<QLabel>(hall, QString("DateList_%1").arg(2 * row + 1));
+        EXPECT_LE(score->fontMetrics().horizontalAdvance(score->text()),
+                  score->contentsRect().width())
+            << score->text().toStdString();
+        EXPECT_LE(score->geometry().right(), date->x()) << row;
+        EXPECT_LE(date->geometry().right(), hall.width()) << row;
+    }
+    EXPECT_GT(hall.width(), Tw(6975));
+    const QPushButton* done = child<QPushButton>(hall, "cmdDone");
+    EXPECT_LE(done->geometry().right(), hall.width());
+
+    // A cleared table has nothing to make room for: the window is as designed again, about
+    // the same centre.
+    hall.cmdClear_Click();
+    EXPECT_EQ(child<QLabel>(hall, "ScoreList_1")->text(), "50,000");
+    EXPECT_EQ(hall.width(), Tw(6975));
+    EXPECT_NEAR(hall.geometry().center().x(), before.center().x(), 1);
+    EXPECT_EQ(child<QLabel>(hall, "DateList_1")->x(), Tw(4335));
+}
+
 TEST_F(HighScoreWindows, TheHighScoreLineShowsEveryDigit) {
     writeTable("Big, 123456789, Feb 01 2023 09:30 am\r\n" + tenRows(9));
     QWidget game;

@@ -31,7 +31,8 @@ TEST(SettingsReader, EachKeyFallsBackOnItsOwnAndTheRestStillApply) {
     EXPECT_EQ(time, 30);
 }
 
-TEST(SettingsReader, WindowBlocksStoreTheDesignSizeWhenMaximisedAndStayOnScreen) {
+TEST(SettingsReader,
+     WindowBlocksStoreTheDesignSizeWhenMaximisedAndPassOverWhatTheScreenCannotHold) {
     WindowGeometry maximised{WindowMaximised, 20000, 15000};
     SettingsFile file;
     AddWindowBlocks(file, maximised, QSize(9540, 7305)).endWithExtraLineEnd();
@@ -44,10 +45,13 @@ TEST(SettingsReader, WindowBlocksStoreTheDesignSizeWhenMaximisedAndStayOnScreen)
     SettingsReader reader;
     ReadWindowBlocks(reader, w);
     reader.apply("[Width]\r\n2147483647\r\n\r\n[Height]\r\n-5\r\n\r\n[State]\r\n7\r\n\r\n");
-    EXPECT_LE(w.width(), QGuiApplication::primaryScreen()->availableGeometry().width());
-    EXPECT_GT(w.width(), 0);
-    EXPECT_EQ(w.height(), 480);
+    EXPECT_EQ(w.size(), QSize(640, 480));
     EXPECT_FALSE(w.isMaximized());
+    // The screen's own size is the most a stored value may give.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    reader.apply("[Width]\r\n" + QByteArray::number(screen.width() * 15) + "\r\n\r\n[Height]\r\n" +
+                 QByteArray::number(screen.height() * 15 + 15) + "\r\n\r\n");
+    EXPECT_EQ(w.size(), QSize(screen.width(), 480));
 }
 
 TEST(Twips, ConversionsHoldAtTheEndsOfTheRange) {

@@ -10,11 +10,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 using namespace mailtest;
 using platform::MailSession;
 using platform::MailSettings;
@@ -125,29 +120,6 @@ TEST(MailOneLine, LineBreaksOfEveryKindBecomeOneBlank) {
               "a b c d e f");
     EXPECT_EQ(platform::OneLine(QString("x") + QChar(0) + "\x07y\tz"), "xy\tz");
 }
-
-namespace {
-// A server that takes the connection and then says nothing, ever.
-class SilentServer {
-  public:
-    SilentServer() {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof addr;
-        if (::bind(fd_, reinterpret_cast<sockaddr*>(&addr), len) == 0 && ::listen(fd_, 4) == 0 &&
-            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
-            port_ = ntohs(addr.sin_port);
-    }
-    ~SilentServer() { ::close(fd_); }
-    int port() const { return port_; }
-
-  private:
-    int fd_ = -1;
-    int port_ = 0;
-};
-} // namespace
 
 TEST_F(MailSessionTest, ASilentServerNeitherFreezesTheWindowsNorHoldsThemLong) {
     SilentServer silent;

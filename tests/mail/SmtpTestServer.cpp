@@ -56,6 +56,19 @@ int FreeLocalPort() {
     return port;
 }
 
+SilentServer::SilentServer() {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = loopback(0);
+    socklen_t len = sizeof a;
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), len) == 0 && ::listen(fd_, 4) == 0 &&
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+        port_ = ntohs(a.sin_port);
+}
+
+SilentServer::~SilentServer() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
 SmtpTestServer::~SmtpTestServer() {
     stop();
 }

@@ -25,6 +25,21 @@ bool SmtpServerAvailable();
 // A port on 127.0.0.1 that nothing listens on right now.
 int FreeLocalPort();
 
+// A server on 127.0.0.1 that takes the connection and then says nothing, ever.
+class SilentServer {
+  public:
+    SilentServer();
+    ~SilentServer();
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    int port() const { return port_; } // 0 when no socket could be had
+    QString url() const { return QString("smtp://127.0.0.1:%1").arg(port_); }
+
+  private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
 class SmtpTestServer {
   public:
     SmtpTestServer() = default;

@@ -7,15 +7,18 @@
 #include "platform/Modal.h"
 #include "services/SharedState.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 using namespace mailtest;
 using platform::Icon;
@@ -232,4 +235,37 @@ TEST_F(ComposeHighScoreTest, SendFailureIsReportedAndTheWindowStaysOpen) {
     EXPECT_EQ(boxes_.asked()[0].icon, Icon::Critical);
     EXPECT_EQ(boxes_.asked()[0].title, "Quintel!");
     EXPECT_EQ(Shared().UserHomeTown, "Springfield");
+}
+
+TEST_F(ComposeHighScoreTest, TheWaitPointerShowsWhileAStalledServerIsAwaitedAndGoesAfter) {
+    SilentServer silent;
+    ASSERT_NE(silent.port(), 0);
+    platform::MailSettings m = platform::CurrentMailSettings();
+    m.serverUrl = silent.url();
+    m.transferTimeoutSeconds = 1;
+    platform::SetMailSettings(m);
+
+    std::optional<Qt::CursorShape> during;
+    bool buttonsHeld = false;
+    platform::ModalDriver driver([&](QDialog& d) {
+        QTimer::singleShot(200, &d, [&] {
+            if (const QCursor* c = QApplication::overrideCursor()) during = c->shape();
+            buttonsHeld = !child<QPushButton>(d, "cmdSubmit")->isEnabled();
+        });
+        static_cast<frmComposeHighScore&>(d).cmdSubmit_Click();
+    });
+    ShowComposeHighScore();
+    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_TRUE(buttonsHeld);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_EQ(boxes_.asked().size(), 1u);
+    EXPECT_TRUE(boxes_.asked()[0].text.contains("(code 28)"))
+        << boxes_.asked()[0].text.toStdString();
+
+    // A server that refuses at once: no pointer is left behind either.
+    m.serverUrl = QString("smtp://127.0.0.1:%1").arg(FreeLocalPort());
+    platform::SetMailSettings(m);
+    ShowComposeHighScore();
+    EXPECT_EQ(boxes_.asked().size(), 2u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using platform::ReadFileWhole;
@@ -40,6 +43,14 @@ class SmallFileSystem {
     QTemporaryDir dir_;
     bool mounted_ = false;
 };
+
+// What a path is, without opening it (opening a pipe would block).
+mode_t kindOf(const QString& path, bool followLinks = true) {
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    const int rc = followLinks ? stat(name.constData(), &st) : lstat(name.constData(), &st);
+    return rc == 0 ? st.st_mode & S_IFMT : 0;
+}
 
 } // namespace
 
@@ -81,6 +92,68 @@ TEST(SafeFileTest, WriteFailuresNameTheFile) {
     QString error;
     EXPECT_FALSE(WriteFileWhole(path, "x", &error));
     EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
+}
+
+TEST(SafeFileTest, OnlyRegularFilesAreReplaced) {
+    QTemporaryDir dir;
+    QString error;
+
+    const QString pipe = dir.path() + "/Twindle.Ini";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(WriteFileWhole(pipe, "[Time]\r\n45\r\n", &error));
+    EXPECT_TRUE(error.startsWith(pipe)) << error.toStdString();
+    EXPECT_EQ(kindOf(pipe), mode_t(S_IFIFO));
+
+    const QString folder = dir.path() + "/User.ini";
+    ASSERT_TRUE(QDir(dir.path()).mkdir("User.ini"));
+    error.clear();
+    EXPECT_FALSE(WriteFileWhole(folder, "x", &error));
+    EXPECT_TRUE(error.startsWith(folder)) << error.toStdString();
+    EXPECT_EQ(kindOf(folder), mode_t(S_IFDIR));
+
+    const QString socketPath = dir.path() + "/Brisko.Ini";
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(socketPath).constData(), sizeof address.sun_path);
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_FALSE(WriteFileWhole(socketPath, "x", &error));
+    EXPECT_EQ(kindOf(socketPath), mode_t(S_IFSOCK));
+    close(sock);
+
+    // A link is judged by what it names.
+    const QString linkToPipe = dir.path() + "/Sumbry.Ini";
+    ASSERT_TRUE(QFile::link(pipe, linkToPipe));
+    EXPECT_FALSE(WriteFileWhole(linkToPipe, "x", &error));
+    EXPECT_EQ(kindOf(linkToPipe, false), mode_t(S_IFLNK));
+    EXPECT_EQ(kindOf(pipe), mode_t(S_IFIFO));
+
+    // A link to a regular file keeps working: the file it names is replaced, the link stays.
+    const QString real = dir.path() + "/settings/Quintel.Ini";
+    ASSERT_TRUE(QDir(dir.path()).mkdir("settings"));
+    ASSERT_TRUE(WriteFileWhole(real, "old"));
+    const QString linked = dir.path() + "/Quintel.Ini";
+    ASSERT_TRUE(QFile::link(real, linked));
+    EXPECT_TRUE(WriteFileWhole(linked, "new", &error)) << error.toStdString();
+    EXPECT_EQ(kindOf(linked, false), mode_t(S_IFLNK));
+    EXPECT_EQ(contents(real), "new");
+}
+
+TEST(SafeFileTest, ADeviceNodeIsNeverReplaced) {
+    if (geteuid() != 0) GTEST_SKIP() << "making a device node needs root";
+    QTemporaryDir dir;
+    // A copy of /dev/zero's node (character device 1, 5), reached through a link.
+    const QString node = dir.path() + "/zero";
+    ASSERT_EQ(mknod(QFile::encodeName(node).constData(), S_IFCHR | 0600, makedev(1, 5)), 0);
+    const QString settings = dir.path() + "/Twindle.Ini";
+    ASSERT_TRUE(QFile::link(node, settings));
+    QString error;
+    EXPECT_FALSE(WriteFileWhole(settings, "[Time]\r\n45\r\n", &error));
+    EXPECT_TRUE(error.startsWith(settings)) << error.toStdString();
+    EXPECT_EQ(kindOf(node, false), mode_t(S_IFCHR));
+    EXPECT_EQ(kindOf(settings, false), mode_t(S_IFLNK));
+    EXPECT_FALSE(WriteFileWhole(node, "x"));
+    EXPECT_EQ(kindOf(node, false), mode_t(S_IFCHR));
 }
 
 TEST(SafeFileTest, ReadsOnlyRegularFilesOfBoundedSize) {

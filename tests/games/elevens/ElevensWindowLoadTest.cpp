@@ -60,7 +60,7 @@ TEST_F(ElevensWindowTest, StoredSettingsComeBackThroughTheMenus) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[Color]\r\n3\r\n\r\n[Time]\r\n60\r\n\r\n[CardGoal]\r\n13\r\n\r\n"
             "[New Score Mode]\r\nFalse\r\n\r\n[Elevens Bonus]\r\n1600\r\n\r\n"
-            "[DrawTimer]\r\nFalse\r\n\r\n[Deck]\r\n3\r\n\r\n[Width]\r\n12405\r\n\r\n"
+            "[DrawTimer]\r\nFalse\r\n\r\n[Deck]\r\n3\r\n\r\n[Width]\r\n11400\r\n\r\n"
             "[Height]\r\n9360\r\n\r\n");
     f.close();
     auto w = open();
@@ -80,7 +80,7 @@ TEST_F(ElevensWindowTest, StoredSettingsComeBackThroughTheMenus) {
     EXPECT_EQ(w->FieldCardPicture(0)->toolTip(), "700 points");
     EXPECT_EQ(w->UpCardPicture()->toolTip(), "100 points");
     EXPECT_TRUE(QFileInfo::exists(dir.path() + "/Sumbry Hi Score Table 13_60.Txt"));
-    EXPECT_EQ(w->size(), QSize(Tw(12405), Tw(9360)));
+    EXPECT_EQ(w->size(), QSize(Tw(11400), Tw(9360)));
 }
 
 TEST_F(ElevensWindowTest, LayoutFollowsTheWindowSizeAboveItsMinimum) {
