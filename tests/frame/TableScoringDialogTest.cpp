@@ -1,7 +1,7 @@
 // The custom-scoring dialog engine on a table of the three-towers kind: each box tested and
 // stored on its own, limits stored for values outside the range, the custom mark after every
 // OK and Default, the box reading.
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "GameWindowTestSupport.h"
 #include "platform/MessageBox.h"
 
@@ -63,8 +63,8 @@ TEST_F(CustomScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
     v.countDown = true;
     bool clicked = false;
     ScoringTable t = towersLike(v);
-    t.switchClicked = [&clicked](CustomScoringDialog&, const QString&, bool) { clicked = true; };
-    CustomScoringDialog d(t);
+    t.switchClicked = [&clicked](TableScoringDialog&, const QString&, bool) { clicked = true; };
+    TableScoringDialog d(t);
     EXPECT_EQ(d.objectName(), "frmTestCustom");
     EXPECT_EQ(d.windowTitle(), "Crestal! User Options");
     EXPECT_EQ(d.box("txtBonusScore")->text(), "40000");
@@ -75,7 +75,7 @@ TEST_F(CustomScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
 TEST_F(CustomScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeValues) {
     Values v;
     platform::MessageScript script;
-    CustomScoringDialog d(towersLike(v));
+    TableScoringDialog d(towersLike(v));
     d.box("txtCardValue")->setText("-3");
     d.box("txtBonusScore")->setText("950,000");
     d.switchBox("chkCountDown")->setChecked(true);
@@ -104,7 +104,7 @@ TEST_F(CustomScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeVal
 TEST_F(CustomScoringEngine, RefusedTextStoresNothingAndDefaultStoresNothingEither) {
     Values v;
     platform::MessageScript script;
-    CustomScoringDialog d(towersLike(v));
+    TableScoringDialog d(towersLike(v));
     d.box("txtCardValue")->setText("12 points");
     d.cmdOK_Click();
     EXPECT_EQ(script.texts(), std::vector<QString>{"Not a number: step"});
