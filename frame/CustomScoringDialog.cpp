@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -92,29 +93,51 @@ CustomScoringDialog::CustomScoringDialog(ScoringForm form, QWidget* parent)
 
 void CustomScoringDialog::buildControls() {
     note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("lblInfo"));
+    note_->setObjectName(QLatin1String(form_.noteName));
     note_->setWordWrap(true);
-    if (form_.noteBlue) note_->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    note_->setStyleSheet((form_.noteBlue ? QStringLiteral("color: #0000ff;") : QString()) +
+                         form_.noteStyle);
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QLatin1String(form_.frameName));
+    if (form_.frameBold) frame_->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; }"));
+    auto home = [this](bool inFrame) { return inFrame ? static_cast<QWidget*>(frame_) : this; };
+    for (const ScoringCaption& c : form_.captions) {
+        auto* l = new QLabel(c.caption, home(c.inFrame));
+        l->setObjectName(QLatin1String(c.name));
+        l->setWordWrap(true);
+        l->setStyleSheet(c.style);
+        captions_.push_back(l);
+    }
     for (const ScoringBox& r : form_.boxes) {
-        QWidget* parent = r.inFrame ? static_cast<QWidget*>(frame_) : this;
+        QWidget* parent = home(r.inFrame);
         auto* l = new QLabel(r.caption, parent);
         l->setObjectName(QLatin1String(r.label));
         l->setWordWrap(true);
         labels_.push_back(l);
         auto* b = new QLineEdit(parent);
         b->setObjectName(QLatin1String(r.box));
+        b->setStyleSheet(r.style);
         if (r.maxLength > 0) b->setValidator(new TypedLength(r.maxLength, b));
         b->installEventFilter(this);
         boxes_.push_back(b);
         tabs_.emplace_back(r.tabIndex, b);
     }
     for (const ScoringToggle& sw : form_.switches) {
-        auto* c = new QCheckBox(sw.caption, sw.inFrame ? static_cast<QWidget*>(frame_) : this);
+        auto* c = new QCheckBox(sw.caption, home(sw.inFrame));
         c->setObjectName(QLatin1String(sw.name));
+        c->setStyleSheet(sw.style);
+        const QString name = c->objectName();
+        connect(c, &QCheckBox::toggled, this, [this, name](bool on) {
+            if (form_.switched) form_.switched(*this, name, on);
+        });
         checks_.push_back(c);
         tabs_.emplace_back(sw.tabIndex, c);
+    }
+    for (const ScoringOption& o : form_.options) {
+        auto* r = new QRadioButton(o.caption, home(o.inFrame));
+        r->setObjectName(QLatin1String(o.name));
+        options_.push_back(r);
+        tabs_.emplace_back(o.tabIndex, r);
     }
     auto button = [this](const char* name, const char* caption, const ScoringButton& b) {
         auto* p = new QPushButton(QLatin1String(caption), this);
@@ -159,16 +182,22 @@ void CustomScoringDialog::layoutControls() {
         labels_[i]->setGeometry(px(form_.boxes[i].labelPlace));
         boxes_[i]->setGeometry(px(form_.boxes[i].boxPlace));
     }
+    for (size_t i = 0; i < captions_.size(); ++i)
+        captions_[i]->setGeometry(px(form_.captions[i].place));
     int width = Tw(form_.client.width());
-    for (size_t i = 0; i < checks_.size(); ++i) {
-        QRect r = px(form_.switches[i].place);
-        // A check box caption does not wrap: the box widens to hold it.
-        r.setWidth(std::max(r.width(), checks_[i]->sizeHint().width()));
-        r.setHeight(std::max(r.height(), checks_[i]->sizeHint().height()));
-        checks_[i]->setGeometry(r);
-        const QWidget* p = checks_[i]->parentWidget();
-        width = std::max(width, r.right() + (p == frame_ ? frame_->x() : 0) + Tw(120));
-    }
+    // A check box or option caption does not wrap: the control widens to hold it.
+    auto place = [this, &width](QWidget* w, const QRect& twips) {
+        QRect r = px(twips);
+        r.setWidth(std::max(r.width(), w->sizeHint().width()));
+        r.setHeight(std::max(r.height(), w->sizeHint().height()));
+        w->setGeometry(r);
+        width =
+            std::max(width, r.right() + (w->parentWidget() == frame_ ? frame_->x() : 0) + Tw(120));
+    };
+    for (size_t i = 0; i < checks_.size(); ++i)
+        place(checks_[i], form_.switches[i].place);
+    for (size_t i = 0; i < options_.size(); ++i)
+        place(options_[i], form_.options[i].place);
     ok_->setGeometry(px(form_.ok.place));
     default_->setGeometry(px(form_.byDefault.place));
     cancel_->setGeometry(px(form_.cancel.place));
@@ -177,6 +206,7 @@ void CustomScoringDialog::layoutControls() {
     // never carries a control past another label still to be grown.
     int dialogGrowth = 0;
     std::vector<QLabel*> labels = labels_;
+    labels.insert(labels.end(), captions_.begin(), captions_.end());
     labels.push_back(note_);
     std::sort(labels.begin(), labels.end(),
               [](const QLabel* a, const QLabel* b) { return a->y() > b->y(); });
@@ -200,12 +230,7 @@ void CustomScoringDialog::Form_Load() {
     setWindowTitle(title + QStringLiteral(" User Options"));
     frame_->setTitle(title + QStringLiteral(" Scoring Options"));
     note_->setText(form_.note);
-    for (size_t i = 0; i < form_.boxes.size(); ++i) {
-        const ScoringBox& r = form_.boxes[i];
-        boxes_[i]->setText(BoxText(form_.settings->value(r.key) / r.scale));
-    }
-    for (size_t i = 0; i < form_.switches.size(); ++i)
-        checks_[i]->setChecked(form_.settings->value(form_.switches[i].key) != 0);
+    showValues(false);
     layoutControls();
     CentreOnScreen(this);
     if (!tabs_.empty()) tabs_.front().second->setFocus();
@@ -256,37 +281,75 @@ void CustomScoringDialog::store(const QString& key, double value, double scale) 
 void CustomScoringDialog::storeSwitches() {
     for (size_t i = 0; i < form_.switches.size(); ++i)
         form_.settings->store(form_.switches[i].key, checks_[i]->isChecked() ? 1 : 0);
+    for (size_t i = 0; i < form_.options.size(); ++i)
+        if (options_[i]->isChecked())
+            form_.settings->store(form_.options[i].key, form_.options[i].value);
 }
 
-bool CustomScoringDialog::runCheck(const ScoringCheck& c) {
-    const ScoringBox& row = boxRow(c.box);
+QRadioButton* CustomScoringDialog::option(const QString& name) const {
+    for (QRadioButton* r : options_)
+        if (r->objectName() == name) return r;
+    return nullptr;
+}
+
+CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
     QLineEdit* b = box(QLatin1String(c.box));
+    if (!b->isEnabled()) return {};
     const double v = ReadBoxNumber(b->text());
-    if (c.above) {
-        const double other = ReadBoxNumber(box(QLatin1String(c.above))->text());
-        if (v <= other) {
-            fail(b, c.orderMessage, BoxText(other + 1));
-            return false;
-        }
-    }
-    if (c.below) {
-        const double other = ReadBoxNumber(box(QLatin1String(c.below))->text());
-        if (v >= other) {
-            fail(b, c.orderMessage, BoxText(other - 1));
-            return false;
-        }
-    }
+    const auto other = [this](const char* name) {
+        return ReadBoxNumber(box(QLatin1String(name))->text());
+    };
+    if (c.above && v <= other(c.above))
+        return {false, c.orderMessage, BoxText(other(c.above) + 1), std::nullopt};
+    if (c.below && v >= other(c.below))
+        return {false, c.orderMessage, BoxText(other(c.below) - 1), std::nullopt};
     const bool low = c.lowExclusive ? v <= c.low : v < c.low;
     if (low || v > c.high) {
         const double bound = low ? c.low : c.high;
         const QString& text = low ? c.lowText : c.highText;
-        if (c.storeBound) store(row.key, bound, row.scale);
-        fail(b, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text);
-        return false;
+        return {false, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text,
+                c.storeBound ? std::optional(bound) : std::nullopt};
     }
-    store(row.key, v, row.scale);
+    return {true, {}, {}, v};
+}
+
+void CustomScoringDialog::passed(const ScoringCheck& c) {
     if (c.thenSwitches) storeSwitches();
     if (c.thenFollowUp && form_.followUp) form_.followUp();
+}
+
+bool CustomScoringDialog::everyStep() {
+    bool allValid = true;
+    for (const ScoringCheck& c : form_.checks) {
+        const Verdict v = judge(c);
+        const ScoringBox& row = boxRow(c.box);
+        if (v.value) store(row.key, *v.value, row.scale);
+        if (v.passed) {
+            passed(c);
+        } else {
+            fail(box(QLatin1String(c.box)), v.message, v.text);
+            allValid = false;
+        }
+    }
+    return allValid;
+}
+
+bool CustomScoringDialog::firstFailure() {
+    std::vector<Verdict> verdicts;
+    for (const ScoringCheck& c : form_.checks) {
+        verdicts.push_back(judge(c));
+        if (verdicts.back().passed) continue;
+        QLineEdit* b = box(QLatin1String(c.box));
+        fail(b, verdicts.back().message, b->text());
+        return false;
+    }
+    // Switches first: a box may be read by the mode a switch chose.
+    storeSwitches();
+    for (size_t i = 0; i < form_.checks.size(); ++i) {
+        const ScoringBox& row = boxRow(form_.checks[i].box);
+        if (verdicts[i].value) store(row.key, *verdicts[i].value, row.scale);
+        passed(form_.checks[i]);
+    }
     return true;
 }
 
@@ -296,9 +359,7 @@ void CustomScoringDialog::cmdOK_Click() {
         before[higher] = form_.settings->value(higher);
         before[lower] = form_.settings->value(lower);
     }
-    bool allValid = true;
-    for (const ScoringCheck& c : form_.checks)
-        allValid = runCheck(c) && allValid;
+    bool allValid = form_.closing == ScoringClose::EveryStep ? everyStep() : firstFailure();
     for (const auto& [higher, lower] : form_.orderedPairs) {
         if (form_.settings->value(higher) > form_.settings->value(lower)) continue;
         form_.settings->store(higher, before[higher]);
@@ -316,13 +377,31 @@ void CustomScoringDialog::cmdOK_Click() {
     if (allValid) accept();
 }
 
-void CustomScoringDialog::cmdDefault_Click() {
-    for (size_t i = 0; i < form_.boxes.size(); ++i) {
-        const ScoringBox& r = form_.boxes[i];
-        boxes_[i]->setText(BoxText(form_.settings->defaultOf(r.key) / r.scale));
+void CustomScoringDialog::showValues(bool defaults) {
+    const SettingsTable& t = *form_.settings;
+    auto of = [&t, defaults](const QString& key) {
+        return defaults ? t.defaultOf(key) : t.value(key);
+    };
+    for (size_t i = 0; i < form_.boxes.size(); ++i)
+        boxes_[i]->setText(BoxText(of(form_.boxes[i].key) / form_.boxes[i].scale));
+    for (size_t i = 0; i < form_.options.size(); ++i) {
+        // A group whose value matches none of its options shows none selected.
+        const QSignalBlocker quiet(options_[i]);
+        options_[i]->setAutoExclusive(false);
+        options_[i]->setChecked(of(form_.options[i].key) == form_.options[i].value);
+        options_[i]->setAutoExclusive(true);
     }
-    for (size_t i = 0; i < form_.switches.size(); ++i)
-        checks_[i]->setChecked(form_.settings->defaultOf(form_.switches[i].key) != 0);
+    for (size_t i = 0; i < form_.switches.size(); ++i) {
+        const bool on = of(form_.switches[i].key) != 0;
+        // The switch's own reaction runs even when it already shows that state.
+        if (checks_[i]->isChecked() == on && form_.switched)
+            form_.switched(*this, checks_[i]->objectName(), on);
+        checks_[i]->setChecked(on);
+    }
+}
+
+void CustomScoringDialog::cmdDefault_Click() {
+    showValues(true);
 }
 
 void CustomScoringDialog::cmdCancel_Click() {

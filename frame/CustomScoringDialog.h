@@ -29,8 +29,12 @@
 // message says so and the dialog stays open). Then `customMark` runs, whatever the outcome, and the
 // dialog closes only when every step passed.
 //
+// With ScoringClose::FirstFailure instead, only the first failing step is reported (its box
+// keeps the text typed), nothing is stored and the dialog stays open; when every step
+// passes, every box, switch and option is stored.
+//
 // Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
-// window's close) stores nothing more.
+// window's close) stores nothing more. Option buttons store with the switches.
 //
 // Example row and step (the three-towers game):
 //   boxes:  {"lblCardIncrement", "When creating runs, each additional card increments card "
@@ -49,6 +53,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -56,6 +61,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class CustomScoringDialog;
 
 // The leading number of a box's text, as every dialog reads it.
 double ReadBoxNumber(const QString& text);
@@ -72,7 +79,8 @@ struct ScoringBox {
     QString key; // the settings row it shows and stores
     int maxLength = 0;
     bool inFrame = true;
-    double scale = 1;
+    double scale = 1; // -1 shows a value kept as its absolute value as negative
+    QString style{};  // the box's style sheet, e.g. "color: #ff0000;"
 };
 
 struct ScoringToggle {
@@ -82,6 +90,27 @@ struct ScoringToggle {
     int tabIndex;
     QString key; // a flag row
     bool inFrame = false;
+    QString style{};
+};
+
+// One of a group of option buttons: the group's key holds the `value` of the one selected.
+struct ScoringOption {
+    const char* name;
+    QString caption;
+    QRect place;
+    int tabIndex;
+    QString key;
+    int32_t value;
+    bool inFrame = false;
+};
+
+// A caption of its own (a heading over option buttons, a note): wraps like any label.
+struct ScoringCaption {
+    const char* name;
+    QString caption;
+    QRect place;
+    bool inFrame = false;
+    QString style{}; // a style sheet, e.g. "font-weight: bold;"
 };
 
 struct ScoringButton {
@@ -106,6 +135,12 @@ struct ScoringCheck {
     bool thenFollowUp = false; // on success: the form's followUp runs
 };
 
+enum class ScoringClose {
+    EveryStep,   // every step runs and acts on its own failure; close when all passed
+    FirstFailure // the first failing step is reported (the box keeps its text) and nothing is
+                 // stored; when all pass, everything is stored
+};
+
 struct ScoringForm {
     const char* dialogName;
     const SettingsTable* settings;
@@ -113,16 +148,25 @@ struct ScoringForm {
     QString note;
     QRect notePlace;
     bool noteBlue = false;
+    QString noteStyle{}; // more of the note's look, e.g. "font-weight: bold;"
+    const char* noteName = "lblInfo";
     const char* frameName = "frmScoringOptions";
     QRect framePlace;
+    bool frameBold = false;
     std::vector<ScoringBox> boxes;
     std::vector<ScoringToggle> switches;
+    std::vector<ScoringOption> options;
+    std::vector<ScoringCaption> captions;
     ScoringButton ok, byDefault, cancel;
     std::vector<ScoringCheck> checks;
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
+    ScoringClose closing = ScoringClose::EveryStep;
     platform::Icon icon = platform::Icon::Information;
     std::function<void()> customMark; // after every OK
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
+    // When the player (or Default, or the load) changes a switch: a mode switch may put
+    // text into a box or enable one. A disabled box is neither checked nor stored.
+    std::function<void(CustomScoringDialog& dialog, const QString& name, bool on)> switched;
 };
 
 class CustomScoringDialog : public QDialog {
@@ -138,6 +182,7 @@ class CustomScoringDialog : public QDialog {
     QLineEdit* box(const QString& name) const;
     QLabel* rowLabel(const QString& name) const;
     QCheckBox* switchBox(const QString& name) const;
+    QRadioButton* option(const QString& name) const;
     QGroupBox* frame() const { return frame_; }
     QPushButton* cmdOK() const { return ok_; }
     QPushButton* cmdDefault() const { return default_; }
@@ -151,7 +196,17 @@ class CustomScoringDialog : public QDialog {
   private:
     void buildControls();
     void layoutControls();
-    bool runCheck(const ScoringCheck& check);
+    struct Verdict {
+        bool passed = true;
+        QString message;
+        QString text;                // what the box shows after the failure
+        std::optional<double> value; // what is stored
+    };
+    Verdict judge(const ScoringCheck& check);
+    void passed(const ScoringCheck& check);
+    bool everyStep();
+    bool firstFailure();
+    void showValues(bool defaults);
     void fail(QLineEdit* box, const QString& message, const QString& text);
     void store(const QString& key, double value, double scale);
     void storeSwitches();
@@ -163,6 +218,8 @@ class CustomScoringDialog : public QDialog {
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> boxes_;
     std::vector<QCheckBox*> checks_;
+    std::vector<QRadioButton*> options_;
+    std::vector<QLabel*> captions_;
     QPushButton* ok_ = nullptr;
     QPushButton* default_ = nullptr;
     QPushButton* cancel_ = nullptr;

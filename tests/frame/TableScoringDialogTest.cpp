@@ -38,9 +38,9 @@ ScoringTable towersLike(Values& v) {
     return t;
 }
 
-class CustomScoringEngine : public testsupport::GameWindowTest {
+class TableScoringEngine : public testsupport::GameWindowTest {
   protected:
-    CustomScoringEngine() : GameWindowTest("frmCrestal") {}
+    TableScoringEngine() : GameWindowTest("frmCrestal") {}
 };
 
 } // namespace
@@ -58,7 +58,7 @@ TEST(ScoringBox, ReadsGroupedDigitsAndRefusesOtherText) {
     EXPECT_EQ(ScoringWhole(1e12), std::numeric_limits<int32_t>::max());
 }
 
-TEST_F(CustomScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
+TEST_F(TableScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
     Values v;
     v.countDown = true;
     bool clicked = false;
@@ -72,7 +72,7 @@ TEST_F(CustomScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
     EXPECT_FALSE(clicked);
 }
 
-TEST_F(CustomScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeValues) {
+TEST_F(TableScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeValues) {
     Values v;
     platform::MessageScript script;
     TableScoringDialog d(towersLike(v));
@@ -101,7 +101,7 @@ TEST_F(CustomScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeVal
     EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
-TEST_F(CustomScoringEngine, RefusedTextStoresNothingAndDefaultStoresNothingEither) {
+TEST_F(TableScoringEngine, RefusedTextStoresNothingAndDefaultStoresNothingEither) {
     Values v;
     platform::MessageScript script;
     TableScoringDialog d(towersLike(v));
