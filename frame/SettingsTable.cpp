@@ -64,6 +64,12 @@ SettingRow WindowBlocks() {
     return r;
 }
 
+SettingRow WindowBlock(const QString& key) {
+    SettingRow r = WindowBlocks();
+    r.key = key;
+    return r;
+}
+
 SettingsTable::SettingsTable(std::vector<SettingRow> rows, QSize designSize, QString fileName,
                              bool extraLineEnd)
     : rows_(std::move(rows)), designSize_(designSize), fileName_(std::move(fileName)),
@@ -94,7 +100,12 @@ SettingsFile SettingsTable::build(const WindowGeometry& window, bool defaults) c
     SettingsFile f;
     for (const SettingRow& r : rows_) {
         if (r.kind == SettingRow::Kind::WindowBlocks) {
-            AddWindowBlocks(f, window, designSize_);
+            if (r.key.isEmpty())
+                AddWindowBlocks(f, window, designSize_);
+            else
+                f.addNumber(r.key, r.key == kStateKey   ? StoredState(window)
+                                   : r.key == kWidthKey ? StoredWidth(window, designSize_)
+                                                        : StoredHeight(window, designSize_));
             continue;
         }
         const int32_t v = defaults ? r.defaultValue : r.get();

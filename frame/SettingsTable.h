@@ -67,7 +67,10 @@ SettingRow SettingFlag(const QString& key, bool& variable, bool defaultValue);
 SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
                             std::function<void(int32_t)> set, int32_t defaultValue, int32_t low,
                             int32_t high);
+// "[State]", "[Width]" and "[Height]" together here.
 SettingRow WindowBlocks();
+// Only one of them here (kStateKey, kWidthKey or kHeightKey), for a file that spreads them.
+SettingRow WindowBlock(const QString& key);
 
 // Keyed by the file's key: runs after the row has stored the value read.
 using SettingsHooks = std::map<QString, std::function<void(int32_t)>>;
