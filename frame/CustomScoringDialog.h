@@ -45,6 +45,14 @@
 //            .highMessage = "Sorry, you cannot increment the card value by greater than 1000 "
 //                           "points"}
 
+//
+// How a game declares its dialog (games/towers/frmCrestalCustom.cpp is the whole of one):
+// a function returns the ScoringForm with `settings` = the game's table, the places and
+// TabIndex of the Part's table, and one ScoringCheck per step in the Part's order; the
+// window's ShowCustomScoring adds `customMark` (its CheckForCustom) and `followUp` (the
+// status bar), builds the dialog and shows it with platform::ShowModal. The variables are
+// reached only through the table's keys, so the defaults that Default shows are the file's.
+
 #include "frame/SettingsTable.h"
 #include "platform/MessageBox.h"
 
