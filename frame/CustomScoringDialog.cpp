@@ -6,174 +6,241 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QRadioButton>
+#include <QValidator>
+#include <algorithm>
 #include <cmath>
-#include <limits>
+#include <map>
 
 namespace {
-// Design places, twips: rows stack 420 apart inside the frame, switches below it.
-constexpr int kMargin = 120;
-constexpr int kFrameTop = 960;
-constexpr int kFirstRow = 300;
-constexpr int kRowStep = 420;
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The length of a run of digits starting at `i`.
+qsizetype digitsAt(const QString& t, qsizetype i) {
+    qsizetype n = 0;
+    while (i + n < t.size() && isDigit(t[i + n]))
+        ++n;
+    return n;
+}
+
+QRect px(const QRect& twips) {
+    return TwRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// A box's maximum length limits what the player types, not the text the dialog puts in it
+// (a wait of 2500 ms shows "2.5" in a two-character box), which QLineEdit's own limit would
+// cut.
+class TypedLength : public QValidator {
+  public:
+    TypedLength(int most, QObject* parent) : QValidator(parent), most_(most) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= most_ ? Acceptable : Invalid;
+    }
+
+  private:
+    int most_;
+};
+
+int32_t rounded(double v) {
+    // The default rounding mode sends halves to the even neighbour; every caller has
+    // checked the range, which lies within 32 bits.
+    return int32_t(std::nearbyint(v));
+}
 } // namespace
 
-std::optional<double> ScoringBoxNumber(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) return 0.0;
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(?:(?:\\d{1,3}(?:,\\d{3})+|\\d+)(?:\\.\\d*)?|\\.\\d+)$"));
-    if (!number.match(t).hasMatch()) return std::nullopt;
-    QString plain = t;
-    plain.remove(',');
+double ReadBoxNumber(const QString& t) {
+    qsizetype i = 0;
+    while (i < t.size() && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t')))
+        ++i;
+    QString number;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) number += t[i++];
+    qsizetype run = digitsAt(t, i);
+    number += t.mid(i, run);
+    i += run;
+    // Digit grouping: groups of exactly three after a lead of one to three digits.
+    if (run >= 1 && run <= 3) {
+        while (i + 4 <= t.size() && t[i] == QLatin1Char(',') && digitsAt(t, i + 1) == 3) {
+            number += t.mid(i + 1, 3);
+            i += 4;
+        }
+    }
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        const qsizetype fraction = digitsAt(t, i + 1);
+        number += QLatin1Char('.') + t.mid(i + 1, fraction);
+    }
     bool ok = false;
-    const double v = plain.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
+    const double v = number.toDouble(&ok);
+    return ok && !std::isnan(v) ? v : 0.0;
 }
 
-int32_t ScoringWhole(double value) {
-    const double r = std::nearbyint(value); // ties to even
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    return r <= lo   ? std::numeric_limits<int32_t>::min()
-           : r >= hi ? std::numeric_limits<int32_t>::max()
-                     : int32_t(r);
+QString BoxText(double v) {
+    if (v == std::floor(v) && std::fabs(v) < 1e15) return QString::number(qint64(v));
+    return QString::number(v, 'g', 12);
 }
 
-CustomScoringDialog::CustomScoringDialog(ScoringTable table, QWidget* parent)
-    : QDialog(parent), table_(std::move(table)) {
-    setObjectName(QLatin1String(table_.dialogName));
+CustomScoringDialog::CustomScoringDialog(ScoringForm form, QWidget* parent)
+    : QDialog(parent), form_(std::move(form)) {
+    setObjectName(QLatin1String(form_.dialogName));
     buildControls();
     Form_Load();
 }
 
 void CustomScoringDialog::buildControls() {
     note_ = new QLabel(this);
-    note_->setObjectName(QLatin1String(table_.noteName));
+    note_->setObjectName(QLatin1String(form_.noteName));
     note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("color: #0000ff;"));
+    note_->setStyleSheet((form_.noteBlue ? QStringLiteral("color: #0000ff;") : QString()) +
+                         form_.noteStyle);
     frame_ = new QGroupBox(this);
-    frame_->setObjectName(QStringLiteral("frmScoringOptions"));
-    QWidget* previous = nullptr;
-    auto chain = [&previous](QWidget* w) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    };
-    for (const ScoringRow& r : table_.rows) {
-        auto* l = new QLabel(r.caption, frame_);
+    frame_->setObjectName(QLatin1String(form_.frameName));
+    if (form_.frameBold) frame_->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; }"));
+    auto home = [this](bool inFrame) { return inFrame ? static_cast<QWidget*>(frame_) : this; };
+    for (const ScoringCaption& c : form_.captions) {
+        auto* l = new QLabel(c.caption, home(c.inFrame));
+        l->setObjectName(QLatin1String(c.name));
+        l->setWordWrap(true);
+        l->setStyleSheet(c.style);
+        captions_.push_back(l);
+    }
+    for (const ScoringBox& r : form_.boxes) {
+        QWidget* parent = home(r.inFrame);
+        auto* l = new QLabel(r.caption, parent);
         l->setObjectName(QLatin1String(r.label));
         l->setWordWrap(true);
         labels_.push_back(l);
-        auto* b = new QLineEdit(frame_);
+        auto* b = new QLineEdit(parent);
         b->setObjectName(QLatin1String(r.box));
+        b->setStyleSheet(r.style);
+        if (r.maxLength > 0) b->setValidator(new TypedLength(r.maxLength, b));
         b->installEventFilter(this);
         boxes_.push_back(b);
-        chain(b);
+        tabs_.emplace_back(r.tabIndex, b);
     }
-    for (const ScoringSwitch& sw : table_.switches) {
-        auto* c = new QCheckBox(sw.caption, this);
+    for (const ScoringToggle& sw : form_.switches) {
+        auto* c = new QCheckBox(sw.caption, home(sw.inFrame));
         c->setObjectName(QLatin1String(sw.name));
-        c->setStyleSheet(QStringLiteral("color: #0000ff; font-weight: bold;"));
-        const QString name = QLatin1String(sw.name);
+        c->setStyleSheet(sw.style);
+        const QString name = c->objectName();
         connect(c, &QCheckBox::toggled, this, [this, name](bool on) {
-            if (table_.switchClicked) table_.switchClicked(*this, name, on);
+            if (form_.switched) form_.switched(*this, name, on);
         });
         checks_.push_back(c);
-        chain(c);
+        tabs_.emplace_back(sw.tabIndex, c);
     }
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
-    ok_->setObjectName(QStringLiteral("cmdOK"));
+    for (const ScoringOption& o : form_.options) {
+        auto* r = new QRadioButton(o.caption, home(o.inFrame));
+        r->setObjectName(QLatin1String(o.name));
+        options_.push_back(r);
+        tabs_.emplace_back(o.tabIndex, r);
+    }
+    auto button = [this](const char* name, const char* caption, const ScoringButton& b) {
+        auto* p = new QPushButton(QLatin1String(caption), this);
+        p->setObjectName(QLatin1String(name));
+        tabs_.emplace_back(b.tabIndex, p);
+        return p;
+    };
+    ok_ = button("cmdOK", "&OK", form_.ok);
     ok_->setDefault(true);
-    default_ = new QPushButton(QStringLiteral("&Default"), this);
-    default_->setObjectName(QStringLiteral("cmdDefault"));
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* b : {ok_, default_, cancel_})
-        chain(b);
+    default_ = button("cmdDefault", "&Default", form_.byDefault);
+    cancel_ = button("cmdCancel", "&Cancel", form_.cancel);
+    std::stable_sort(tabs_.begin(), tabs_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabs_.size(); ++i)
+        setTabOrder(tabs_[i - 1].second, tabs_[i].second);
     connect(ok_, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(default_, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
 namespace {
-QString WrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
-    QStringList lines;
-    QString line;
-    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-            lines << line;
-            line = word;
-        } else {
-            line = longer;
-        }
-    }
-    if (!line.isEmpty()) lines << line;
-    return lines.join(QLatin1Char('\n'));
+// Moves down every child of `parent` that starts at or below `from` by `by` pixels.
+void pushDown(QWidget* parent, int from, int by, const QWidget* except) {
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != except && w->y() >= from) w->move(w->x(), w->y() + by);
+}
+
+// Grows a wrapped label to the height its caption needs; the growth, 0 if none.
+int grow(QLabel* label) {
+    const int needed = label->heightForWidth(label->width());
+    if (needed <= label->height()) return 0;
+    const int by = needed - label->height();
+    label->resize(label->width(), needed);
+    return by;
 }
 } // namespace
 
 void CustomScoringDialog::layoutControls() {
-    const int rows = int(table_.rows.size());
-    note_->setGeometry(TwRect(kMargin, kMargin, table_.frameWidth, 735));
-    const int frameHeight = kFirstRow + kRowStep * rows;
-    frame_->setGeometry(TwRect(kMargin, kFrameTop, table_.frameWidth, frameHeight));
-    for (int i = 0; i < rows; ++i) {
-        const ScoringRow& r = table_.rows[size_t(i)];
-        const int top = kFirstRow + kRowStep * i;
-        labels_[size_t(i)]->setGeometry(
-            r.labelPlace.isEmpty() ? TwRect(kMargin, top - 60, table_.frameWidth - 2100, 405)
-                                   : TwRect(r.labelPlace.x(), r.labelPlace.y(),
-                                            r.labelPlace.width(), r.labelPlace.height()));
-        boxes_[size_t(i)]->setGeometry(
-            r.boxPlace.isEmpty()
-                ? TwRect(table_.frameWidth - 1890, top, 1755, 285)
-                : TwRect(r.boxPlace.x(), r.boxPlace.y(), r.boxPlace.width(), r.boxPlace.height()));
+    note_->setGeometry(px(form_.notePlace));
+    frame_->setGeometry(px(form_.framePlace));
+    for (size_t i = 0; i < form_.boxes.size(); ++i) {
+        labels_[i]->setGeometry(px(form_.boxes[i].labelPlace));
+        boxes_[i]->setGeometry(px(form_.boxes[i].boxPlace));
     }
-    // A check box caption cannot wrap by itself: it is broken into lines that fit the frame's
-    // width, so a long caption does not stretch the dialog.
-    int width = Tw(table_.frameWidth);
-    int top = Tw(kFrameTop + frameHeight + kMargin);
-    for (size_t i = 0; i < checks_.size(); ++i) {
-        QCheckBox* c = checks_[i];
-        QFont bold = c->font(); // the style sheet's bold applies only once the box is shown
-        bold.setBold(true);
-        c->setText(WrappedCaption(table_.switches[i].caption, QFontMetrics(bold),
-                                  width - Tw(2 * kMargin) - Tw(300)));
-        width = std::max(width, c->sizeHint().width());
-        c->setGeometry(Tw(kMargin), top, std::max(c->sizeHint().width(), Tw(table_.frameWidth)),
-                       c->sizeHint().height());
-        top += c->sizeHint().height() + Tw(60);
+    for (size_t i = 0; i < captions_.size(); ++i)
+        captions_[i]->setGeometry(px(form_.captions[i].place));
+    int width = Tw(form_.client.width());
+    // A check box or option caption does not wrap: the control widens to hold it.
+    auto place = [this, &width](QWidget* w, const QRect& twips) {
+        QRect r = px(twips);
+        r.setWidth(std::max(r.width(), w->sizeHint().width()));
+        r.setHeight(std::max(r.height(), w->sizeHint().height()));
+        w->setGeometry(r);
+        width =
+            std::max(width, r.right() + (w->parentWidget() == frame_ ? frame_->x() : 0) + Tw(120));
+    };
+    for (size_t i = 0; i < checks_.size(); ++i)
+        place(checks_[i], form_.switches[i].place);
+    for (size_t i = 0; i < options_.size(); ++i)
+        place(options_[i], form_.options[i].place);
+    ok_->setGeometry(px(form_.ok.place));
+    default_->setGeometry(px(form_.byDefault.place));
+    cancel_->setGeometry(px(form_.cancel.place));
+
+    // Grown captions push the controls below them down, bottom-most first so that a move
+    // never carries a control past another label still to be grown.
+    int dialogGrowth = 0;
+    std::vector<QLabel*> labels = labels_;
+    labels.insert(labels.end(), captions_.begin(), captions_.end());
+    labels.push_back(note_);
+    std::sort(labels.begin(), labels.end(),
+              [](const QLabel* a, const QLabel* b) { return a->y() > b->y(); });
+    for (QLabel* l : labels) {
+        const int bottom = l->y() + l->height();
+        const int by = grow(l);
+        if (by == 0) continue;
+        QWidget* parent = l->parentWidget();
+        pushDown(parent, bottom, by, l);
+        if (parent == frame_) {
+            frame_->resize(frame_->width(), frame_->height() + by);
+            pushDown(this, frame_->y() + frame_->height() - by, by, frame_);
+        }
+        dialogGrowth += by;
     }
-    const int buttonsTop = top + Tw(180);
-    const int client = width + Tw(2 * kMargin);
-    ok_->setGeometry(client / 2 - Tw(2055), buttonsTop, Tw(1215), Tw(375));
-    default_->setGeometry(client / 2 - Tw(607), buttonsTop, Tw(1215), Tw(375));
-    cancel_->setGeometry(client / 2 + Tw(840), buttonsTop, Tw(1215), Tw(375));
-    setFixedSize(client, buttonsTop + Tw(375) + Tw(240));
+    setFixedSize(width, Tw(form_.client.height()) + dialogGrowth);
 }
 
 void CustomScoringDialog::Form_Load() {
     const QString& title = Shared().GameTitle;
     setWindowTitle(title + QStringLiteral(" User Options"));
     frame_->setTitle(title + QStringLiteral(" Scoring Options"));
-    note_->setText(table_.note);
-    for (size_t i = 0; i < table_.rows.size(); ++i)
-        if (table_.rows[i].value) boxes_[i]->setText(QString::number(table_.rows[i].value()));
-    for (size_t i = 0; i < table_.switches.size(); ++i) {
-        // Setting a switch here is not the player's click.
-        const QSignalBlocker block(checks_[i]);
-        checks_[i]->setChecked(table_.switches[i].value && table_.switches[i].value());
-    }
-    if (table_.loaded) table_.loaded(*this);
+    note_->setText(form_.note);
+    showValues(false);
     layoutControls();
     CentreOnScreen(this);
+    if (!tabs_.empty()) tabs_.front().second->setFocus();
+}
+
+std::vector<QWidget*> CustomScoringDialog::tabOrder() const {
+    std::vector<QWidget*> out;
+    for (const auto& [index, w] : tabs_)
+        out.push_back(w);
+    return out;
 }
 
 QLineEdit* CustomScoringDialog::box(const QString& name) const {
@@ -185,7 +252,7 @@ QLineEdit* CustomScoringDialog::box(const QString& name) const {
 QLabel* CustomScoringDialog::rowLabel(const QString& name) const {
     for (QLabel* l : labels_)
         if (l->objectName() == name) return l;
-    return nullptr;
+    return note_->objectName() == name ? note_ : nullptr;
 }
 
 QCheckBox* CustomScoringDialog::switchBox(const QString& name) const {
@@ -194,95 +261,147 @@ QCheckBox* CustomScoringDialog::switchBox(const QString& name) const {
     return nullptr;
 }
 
-void CustomScoringDialog::fail(QLineEdit* b, const QString& message) {
-    platform::MsgBox(message, platform::Buttons::OK, table_.messageIcon, Shared().GameTitle, this);
+const ScoringBox& CustomScoringDialog::boxRow(const char* name) const {
+    for (const ScoringBox& r : form_.boxes)
+        if (qstrcmp(r.box, name) == 0) return r;
+    return form_.boxes.front(); // a step names its own form's boxes
+}
+
+void CustomScoringDialog::fail(QLineEdit* b, const QString& message, const QString& text) {
+    platform::MsgBox(message, platform::Buttons::OK, form_.icon, Shared().GameTitle, this);
+    b->setText(text);
     b->setFocus();
     b->selectAll();
 }
 
-void CustomScoringDialog::storeSwitches() {
-    for (size_t i = 0; i < table_.switches.size(); ++i)
-        if (table_.switches[i].store) table_.switches[i].store(checks_[i]->isChecked());
+void CustomScoringDialog::store(const QString& key, double value, double scale) {
+    form_.settings->store(key, rounded(value * scale));
 }
 
-bool CustomScoringDialog::checkAllBeforeStoring() {
-    std::vector<int32_t> values(table_.rows.size());
-    for (size_t i = 0; i < table_.rows.size(); ++i) {
-        const ScoringRow& r = table_.rows[i];
-        if (!boxes_[i]->isEnabled()) continue;
-        const auto v = ScoringBoxNumber(boxes_[i]->text());
-        if (!v || *v < r.low || *v > r.high) {
-            fail(boxes_[i], r.message);
-            return false;
-        }
-        values[i] = ScoringWhole(*v);
+void CustomScoringDialog::storeSwitches() {
+    for (size_t i = 0; i < form_.switches.size(); ++i)
+        form_.settings->store(form_.switches[i].key, checks_[i]->isChecked() ? 1 : 0);
+    for (size_t i = 0; i < form_.options.size(); ++i)
+        if (options_[i]->isChecked())
+            form_.settings->store(form_.options[i].key, form_.options[i].value);
+}
+
+QRadioButton* CustomScoringDialog::option(const QString& name) const {
+    for (QRadioButton* r : options_)
+        if (r->objectName() == name) return r;
+    return nullptr;
+}
+
+CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
+    QLineEdit* b = box(QLatin1String(c.box));
+    if (!b->isEnabled()) return {};
+    const double v = ReadBoxNumber(b->text());
+    const auto other = [this](const char* name) {
+        return ReadBoxNumber(box(QLatin1String(name))->text());
+    };
+    if (c.above && v <= other(c.above))
+        return {false, c.orderMessage, BoxText(other(c.above) + 1), std::nullopt};
+    if (c.below && v >= other(c.below))
+        return {false, c.orderMessage, BoxText(other(c.below) - 1), std::nullopt};
+    const bool low = c.lowExclusive ? v <= c.low : v < c.low;
+    if (low || v > c.high) {
+        const double bound = low ? c.low : c.high;
+        const QString& text = low ? c.lowText : c.highText;
+        return {false, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text,
+                c.storeBound ? std::optional(bound) : std::nullopt};
     }
-    // Switches first: a row may store by the mode a switch chose.
+    return {true, {}, {}, v};
+}
+
+void CustomScoringDialog::passed(const ScoringCheck& c) {
+    if (c.thenSwitches) storeSwitches();
+    if (c.thenFollowUp && form_.followUp) form_.followUp();
+}
+
+bool CustomScoringDialog::everyStep() {
+    bool allValid = true;
+    for (const ScoringCheck& c : form_.checks) {
+        const Verdict v = judge(c);
+        const ScoringBox& row = boxRow(c.box);
+        if (v.value) store(row.key, *v.value, row.scale);
+        if (v.passed) {
+            passed(c);
+        } else {
+            fail(box(QLatin1String(c.box)), v.message, v.text);
+            allValid = false;
+        }
+    }
+    return allValid;
+}
+
+bool CustomScoringDialog::firstFailure() {
+    std::vector<Verdict> verdicts;
+    for (const ScoringCheck& c : form_.checks) {
+        verdicts.push_back(judge(c));
+        if (verdicts.back().passed) continue;
+        QLineEdit* b = box(QLatin1String(c.box));
+        fail(b, verdicts.back().message, b->text());
+        return false;
+    }
+    // Switches first: a box may be read by the mode a switch chose.
     storeSwitches();
-    for (size_t i = 0; i < table_.rows.size(); ++i)
-        if (boxes_[i]->isEnabled() && table_.rows[i].store) table_.rows[i].store(values[i]);
+    for (size_t i = 0; i < form_.checks.size(); ++i) {
+        const ScoringBox& row = boxRow(form_.checks[i].box);
+        if (verdicts[i].value) store(row.key, *verdicts[i].value, row.scale);
+        passed(form_.checks[i]);
+    }
     return true;
 }
 
-bool CustomScoringDialog::checkStoringEach() {
-    QLineEdit* lastFailed = nullptr;
-    QString lastMessage;
-    bool lastRowPassed = false;
-    for (size_t i = 0; i < table_.rows.size(); ++i) {
-        const ScoringRow& r = table_.rows[i];
-        QLineEdit* b = boxes_[i];
-        lastRowPassed = false;
-        if (!b->isEnabled()) {
-            lastRowPassed = true;
-            continue;
-        }
-        const auto v = ScoringBoxNumber(b->text());
-        if (!v) {
-            fail(b, r.message);
-            lastFailed = b;
-            continue;
-        }
-        if (*v < r.low || *v > r.high) {
-            const bool low = *v < r.low;
-            const int32_t limit = low ? r.low : r.high;
-            const QString side = low ? r.lowMessage : r.highMessage;
-            if (r.store) r.store(limit);
-            b->setText(QString::number(limit));
-            fail(b, side.isEmpty() ? r.message : side);
-            lastFailed = b;
-            continue;
-        }
-        if (r.store) r.store(ScoringWhole(*v));
-        lastRowPassed = true;
+void CustomScoringDialog::cmdOK_Click() {
+    std::map<QString, int32_t> before;
+    for (const auto& [higher, lower] : form_.orderedPairs) {
+        before[higher] = form_.settings->value(higher);
+        before[lower] = form_.settings->value(lower);
     }
-    if (lastRowPassed) storeSwitches();
-    if (lastFailed) {
-        lastFailed->setFocus();
-        lastFailed->selectAll();
+    bool allValid = form_.closing == ScoringClose::EveryStep ? everyStep() : firstFailure();
+    for (const auto& [higher, lower] : form_.orderedPairs) {
+        if (form_.settings->value(higher) > form_.settings->value(lower)) continue;
+        form_.settings->store(higher, before[higher]);
+        form_.settings->store(lower, before[lower]);
+        if (allValid) {
+            // Every step passed, yet rounding made the two meet: the lower box says so.
+            for (const ScoringCheck& c : form_.checks)
+                if (boxRow(c.box).key == lower && !c.orderMessage.isEmpty())
+                    fail(box(QLatin1String(c.box)), c.orderMessage,
+                         BoxText(form_.settings->value(higher) - 1));
+            allValid = false;
+        }
     }
-    return lastFailed == nullptr;
+    if (form_.customMark) form_.customMark();
+    if (allValid) accept();
 }
 
-void CustomScoringDialog::cmdOK_Click() {
-    const bool passed =
-        table_.order == CheckOrder::AllBeforeStoring ? checkAllBeforeStoring() : checkStoringEach();
-    if (table_.recompute) table_.recompute();
-    if (!passed) return;
-    if (table_.accepted) table_.accepted();
-    accept();
+void CustomScoringDialog::showValues(bool defaults) {
+    const SettingsTable& t = *form_.settings;
+    auto of = [&t, defaults](const QString& key) {
+        return defaults ? t.defaultOf(key) : t.value(key);
+    };
+    for (size_t i = 0; i < form_.boxes.size(); ++i)
+        boxes_[i]->setText(BoxText(of(form_.boxes[i].key) / form_.boxes[i].scale));
+    for (size_t i = 0; i < form_.options.size(); ++i) {
+        // A group whose value matches none of its options shows none selected.
+        const QSignalBlocker quiet(options_[i]);
+        options_[i]->setAutoExclusive(false);
+        options_[i]->setChecked(of(form_.options[i].key) == form_.options[i].value);
+        options_[i]->setAutoExclusive(true);
+    }
+    for (size_t i = 0; i < form_.switches.size(); ++i) {
+        const bool on = of(form_.switches[i].key) != 0;
+        // The switch's own reaction runs even when it already shows that state.
+        if (checks_[i]->isChecked() == on && form_.switched)
+            form_.switched(*this, checks_[i]->objectName(), on);
+        checks_[i]->setChecked(on);
+    }
 }
 
 void CustomScoringDialog::cmdDefault_Click() {
-    for (size_t i = 0; i < table_.rows.size(); ++i)
-        boxes_[i]->setText(QString::number(table_.rows[i].defaultValue));
-    for (size_t i = 0; i < table_.switches.size(); ++i) {
-        const bool on = table_.switches[i].defaultValue;
-        // The switch's own reaction runs even when it already shows its default.
-        if (checks_[i]->isChecked() == on && table_.switchClicked)
-            table_.switchClicked(*this, checks_[i]->objectName(), on);
-        checks_[i]->setChecked(on);
-    }
-    if (table_.recompute) table_.recompute();
+    showValues(true);
 }
 
 void CustomScoringDialog::cmdCancel_Click() {
@@ -290,7 +409,7 @@ void CustomScoringDialog::cmdCancel_Click() {
 }
 
 bool CustomScoringDialog::eventFilter(QObject* watched, QEvent* event) {
-    // A box that gets the focus has its whole text selected.
+    // A box that gets the focus has its whole text selected, so typing replaces it.
     if (event->type() == QEvent::FocusIn)
         if (auto* b = qobject_cast<QLineEdit*>(watched)) b->selectAll();
     return QDialog::eventFilter(watched, event);

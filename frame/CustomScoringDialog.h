@@ -1,29 +1,65 @@
 #pragma once
-// The custom-scoring dialog every game shows from its user-options item, driven by a table:
-// a note, a frame of rows (a caption and a text box each, with the box's range, what is
-// stored when the value lies outside it, and the messages), switches (check boxes), and OK,
-// Default and Cancel.
+// The custom-scoring dialog a game shows from its user-options item, written as data: a
+// ScoringForm lays the dialog out and lists its check steps; the game's SettingsTable holds
+// the variables, their defaults and the custom mark.
 //
-// OK reads each box as a number (blanks around it skipped, digit grouping "80,000" accepted;
-// empty text is 0; any other text is refused with the box's message), tests it against the
-// row's range and stores it rounded to a whole number, ties to even. A disabled box is neither
-// tested nor stored. The rows are checked in table order:
-//   - CheckOrder::AllBeforeStoring: the first failing row is reported and nothing is stored;
-//     when all pass, every row and switch is stored;
-//   - CheckOrder::StoreEach: every row is tested and stored on its own (a value outside the
-//     range stores the limit it passed, shows that side's message and puts the limit in the
-//     box; refused text stores nothing); the switches are stored after the last row passes.
-// A failed box gets the focus with its text selected, and the dialog stays open. The table's
-// `recompute` (the game's custom mark and status bar) runs after every OK and every Default,
-// so a failed OK then Cancel never leaves stored values unmarked. Default puts the defaults
-// into the boxes and switches and stores nothing; Cancel closes and stores nothing more.
+// Layout: every control has its design place in twips (Left, Top, Width, Height), either on
+// the dialog or inside the frame, and a TabIndex; Tab runs through boxes, switches and
+// buttons by TabIndex and the lowest one has the focus when the dialog opens. Captions wrap
+// onto as many lines as they need: a label that needs more height grows, the controls below
+// it (in the frame, and below the frame on the dialog) move down, and the frame and the
+// dialog grow with it.
+//
+// Reading a box: ReadBoxNumber, the leading number of its text (leading blanks skipped,
+// reading stops at the first character that cannot continue a number, so empty or
+// non-numeric text is 0), with digit grouping ("80,000") as the one extension. A box shows
+// its variable divided by the box's `scale` (a wait kept in milliseconds shows seconds).
+//
+// OK runs the form's steps in order, every one on every click. A step reads its box; when
+// it names another box (`above` / `below`) its value must lie above or below that box's
+// value, read at that moment (so after any earlier step put text in it); then the range.
+// A failed step shows its message (icon `icon`, title GameTitle), puts its text in the box
+// (the bound passed, or the other box's value +1 / -1), gives the box the focus and either
+// stores the bound (`storeBound`) or leaves the variable alone; the later steps still run.
+// A passed step stores the value x scale rounded to the nearest whole number (halves to
+// even) and then, if marked, stores the switches and runs the form's `followUp` (the
+// status bar). After the steps, each ordered pair of settings (a time bonus's maximum and
+// minimum) that no longer has its first above its second goes back to what it held before
+// the click (when every step passed and only rounding made them meet, the lower box's order
+// message says so and the dialog stays open). Then `customMark` runs, whatever the outcome, and the
+// dialog closes only when every step passed.
+//
+// With ScoringClose::FirstFailure instead, only the first failing step is reported (its box
+// keeps the text typed), nothing is stored and the dialog stays open; when every step
+// passes, every box, switch and option is stored.
+//
+// Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
+// window's close) stores nothing more. Option buttons store with the switches.
+//
+// Example row and step (the three-towers game):
+//   boxes:  {"lblCardIncrement", "When creating runs, each additional card increments card "
+//            "value by:", "txtCardValue", {345, 285, 2640, 420}, {3000, 360, 960, 285}, 0,
+//            "[Card Bonus]"}
+//   checks: {.box = "txtCardValue", .low = 0, .high = 1000,
+//            .lowMessage = "Sorry, you cannot increment the card value by less than 0 points.",
+//            .highMessage = "Sorry, you cannot increment the card value by greater than 1000 "
+//                           "points"}
 
+//
+// How a game declares its dialog (games/towers/frmCrestalCustom.cpp is the whole of one):
+// a function returns the ScoringForm with `settings` = the game's table, the places and
+// TabIndex of the Part's table, and one ScoringCheck per step in the Part's order; the
+// window's ShowCustomScoring adds `customMark` (its CheckForCustom) and `followUp` (the
+// status bar), builds the dialog and shows it with platform::ShowModal. The variables are
+// reached only through the table's keys, so the defaults that Default shows are the file's.
+
+#include "frame/SettingsTable.h"
 #include "platform/MessageBox.h"
 
 #include <QDialog>
 #include <QRect>
+#include <QSize>
 #include <QString>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,66 +69,118 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-struct ScoringRow {
-    const char* label; // label name, e.g. "lblBonusScore"
-    QString caption;   // label text
-    const char* box;   // text box name, e.g. "txtBonusScore"
-    int32_t low;       // range, inclusive
-    int32_t high;
-    QString message;                // shown for refused text, and for either side without its own
-    QString lowMessage;             // below the range (StoreEach); empty: `message`
-    QString highMessage;            // above the range (StoreEach); empty: `message`
-    std::function<int32_t()> value; // what the box shows at load
-    std::function<void(int32_t)> store;
-    int32_t defaultValue = 0;
-    // Places in twips inside the frame; empty: stacked by the dialog.
-    QRect labelPlace{};
-    QRect boxPlace{};
-};
-
-struct ScoringSwitch {
-    const char* name; // check box name
-    QString caption;
-    std::function<bool()> value;
-    std::function<void(bool)> store;
-    bool defaultValue = false;
-    QRect place{}; // twips on the dialog; empty: below the frame
-};
-
-enum class CheckOrder { AllBeforeStoring, StoreEach };
-
+class QRadioButton;
 class CustomScoringDialog;
 
-struct ScoringTable {
-    const char* dialogName; // "frmCrestalCustom"
-    QString note;           // lblInfo
-    const char* noteName = "lblInfo";
-    std::vector<ScoringRow> rows;
-    std::vector<ScoringSwitch> switches;
-    CheckOrder order = CheckOrder::StoreEach;
-    platform::Icon messageIcon = platform::Icon::Information;
-    // After every OK (whatever its outcome) and every Default.
-    std::function<void()> recompute;
-    // After an OK that passed, before the dialog closes.
-    std::function<void()> accepted;
-    // After the boxes and switches are filled at load.
-    std::function<void(CustomScoringDialog& dialog)> loaded;
-    // When a switch changes by the player or by Default (not at load): its name and state.
-    std::function<void(CustomScoringDialog& dialog, const QString& name, bool on)> switchClicked;
-    int frameWidth = 7200; // twips; the note has the same width
+// The leading number of a box's text, as every dialog reads it.
+double ReadBoxNumber(const QString& text);
+// A number as a box shows it: whole numbers without a fraction, others trimmed ("2.5").
+QString BoxText(double value);
+
+struct ScoringBox {
+    const char* label;
+    QString caption;
+    const char* box;
+    QRect labelPlace; // twips
+    QRect boxPlace;
+    int tabIndex;
+    QString key; // the settings row it shows and stores
+    int maxLength = 0;
+    bool inFrame = true;
+    double scale = 1; // -1 shows a value kept as its absolute value as negative
+    QString style{};  // the box's style sheet, e.g. "color: #ff0000;"
 };
 
-// The number a box holds: nothing when the text is refused. Blanks around it are skipped,
-// commas between digit groups are dropped, a sign and a fraction are read; empty text is 0.
-std::optional<double> ScoringBoxNumber(const QString& text);
-// A number as stored: rounded half to even and held within 32 bits.
-int32_t ScoringWhole(double value);
+struct ScoringToggle {
+    const char* name;
+    QString caption;
+    QRect place;
+    int tabIndex;
+    QString key; // a flag row
+    bool inFrame = false;
+    QString style{};
+};
+
+// One of a group of option buttons: the group's key holds the `value` of the one selected.
+struct ScoringOption {
+    const char* name;
+    QString caption;
+    QRect place;
+    int tabIndex;
+    QString key;
+    int32_t value;
+    bool inFrame = false;
+};
+
+// A caption of its own (a heading over option buttons, a note): wraps like any label.
+struct ScoringCaption {
+    const char* name;
+    QString caption;
+    QRect place;
+    bool inFrame = false;
+    QString style{}; // a style sheet, e.g. "font-weight: bold;"
+};
+
+struct ScoringButton {
+    QRect place;
+    int tabIndex;
+};
+
+struct ScoringCheck {
+    const char* box = nullptr;
+    double low = 0;
+    double high = 0;
+    QString lowMessage{};
+    QString highMessage{};
+    bool lowExclusive = false; // the low bound itself fails
+    bool storeBound = true;    // a value out of range stores the bound it passed
+    QString lowText{};         // the box's text after that failure; empty: the bound
+    QString highText{};
+    const char* above = nullptr; // another box this one must exceed
+    const char* below = nullptr; // another box this one must stay under
+    QString orderMessage{};
+    bool thenSwitches = false; // on success: the switches are stored
+    bool thenFollowUp = false; // on success: the form's followUp runs
+};
+
+enum class ScoringClose {
+    EveryStep,   // every step runs and acts on its own failure; close when all passed
+    FirstFailure // the first failing step is reported (the box keeps its text) and nothing is
+                 // stored; when all pass, everything is stored
+};
+
+struct ScoringForm {
+    const char* dialogName;
+    const SettingsTable* settings;
+    QSize client; // twips
+    QString note;
+    QRect notePlace;
+    bool noteBlue = false;
+    QString noteStyle{}; // more of the note's look, e.g. "font-weight: bold;"
+    const char* noteName = "lblInfo";
+    const char* frameName = "frmScoringOptions";
+    QRect framePlace;
+    bool frameBold = false;
+    std::vector<ScoringBox> boxes;
+    std::vector<ScoringToggle> switches;
+    std::vector<ScoringOption> options;
+    std::vector<ScoringCaption> captions;
+    ScoringButton ok, byDefault, cancel;
+    std::vector<ScoringCheck> checks;
+    std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
+    ScoringClose closing = ScoringClose::EveryStep;
+    platform::Icon icon = platform::Icon::Information;
+    std::function<void()> customMark; // after every OK
+    std::function<void()> followUp;   // after a step marked thenFollowUp passes
+    // When the player (or Default, or the load) changes a switch: a mode switch may put
+    // text into a box or enable one. A disabled box is neither checked nor stored.
+    std::function<void(CustomScoringDialog& dialog, const QString& name, bool on)> switched;
+};
 
 class CustomScoringDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit CustomScoringDialog(ScoringTable table, QWidget* parent = nullptr);
+    explicit CustomScoringDialog(ScoringForm form, QWidget* parent = nullptr);
 
     void Form_Load();
     void cmdOK_Click();
@@ -102,11 +190,13 @@ class CustomScoringDialog : public QDialog {
     QLineEdit* box(const QString& name) const;
     QLabel* rowLabel(const QString& name) const;
     QCheckBox* switchBox(const QString& name) const;
-    QGroupBox* frmScoringOptions() const { return frame_; }
+    QRadioButton* option(const QString& name) const;
+    QGroupBox* frame() const { return frame_; }
     QPushButton* cmdOK() const { return ok_; }
     QPushButton* cmdDefault() const { return default_; }
     QPushButton* cmdCancel() const { return cancel_; }
-    const ScoringTable& table() const { return table_; }
+    // The controls in Tab order, the first being the one focused at opening.
+    std::vector<QWidget*> tabOrder() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,18 +204,32 @@ class CustomScoringDialog : public QDialog {
   private:
     void buildControls();
     void layoutControls();
-    bool checkAllBeforeStoring();
-    bool checkStoringEach();
+    struct Verdict {
+        bool passed = true;
+        QString message;
+        QString text;                // what the box shows after the failure
+        std::optional<double> value; // what is stored
+    };
+    Verdict judge(const ScoringCheck& check);
+    void passed(const ScoringCheck& check);
+    bool everyStep();
+    bool firstFailure();
+    void showValues(bool defaults);
+    void fail(QLineEdit* box, const QString& message, const QString& text);
+    void store(const QString& key, double value, double scale);
     void storeSwitches();
-    void fail(QLineEdit* box, const QString& message);
+    const ScoringBox& boxRow(const char* name) const;
 
-    ScoringTable table_;
+    ScoringForm form_;
     QLabel* note_ = nullptr;
     QGroupBox* frame_ = nullptr;
     std::vector<QLabel*> labels_;
     std::vector<QLineEdit*> boxes_;
     std::vector<QCheckBox*> checks_;
+    std::vector<QRadioButton*> options_;
+    std::vector<QLabel*> captions_;
     QPushButton* ok_ = nullptr;
     QPushButton* default_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    std::vector<std::pair<int, QWidget*>> tabs_;
 };

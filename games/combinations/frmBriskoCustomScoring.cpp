@@ -3,7 +3,7 @@
 // the '21 Counter' speed chosen with three option buttons.
 #include "games/combinations/frmBrisko.h"
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/Modal.h"
@@ -40,7 +40,7 @@ void frmBrisko::ShowCustomScoring() {
     CombinationsSettings& o = CombinationsOptions();
     SharedState& s = Shared();
     // The wait is shown in seconds and may hold a fraction ("2.5"), which the box keeps.
-    auto dialogBox = std::make_shared<CustomScoringDialog*>(nullptr);
+    auto dialogBox = std::make_shared<TableScoringDialog*>(nullptr);
     auto exact = [dialogBox](const char* name, int32_t rounded, int32_t low, int32_t high) {
         if (!*dialogBox) return double(rounded);
         const auto v = ScoringBoxNumber((*dialogBox)->box(name)->text());
@@ -101,7 +101,7 @@ void frmBrisko::ShowCustomScoring() {
     t.switches = {{"chkCountScore", "Count down &when taking score",
                    [&s] { return s.CountDownScore; }, [&s](bool on) { s.CountDownScore = on; },
                    d::CountDownScore}};
-    t.loaded = [this, dialogBox, &o](CustomScoringDialog& dlg) {
+    t.loaded = [this, dialogBox, &o](TableScoringDialog& dlg) {
         *dialogBox = &dlg;
         dlg.box("txtWaitPeriod")->setText(QString::number(o.WaitPeriod / 1000.0));
         auto* title = new QLabel("21 Counter Speed:", dlg.frmScoringOptions());
@@ -133,7 +133,7 @@ void frmBrisko::ShowCustomScoring() {
         CheckForCustom();
         setStatusText(1, "Make " + FormatScore(s.BonusRoundScore) + " for bonus round.  ");
     };
-    CustomScoringDialog dialog(std::move(t), this);
+    TableScoringDialog dialog(std::move(t), this);
     dialog.setWindowTitle(s.GameTitle + " User Options");
     dialog.frmScoringOptions()->setTitle(s.GameTitle + " Scoring Options");
     platform::ShowModal(dialog);

@@ -21,7 +21,7 @@ frmEightsCustom::frmEightsCustom(QWidget* gameWindow, std::function<void()> onAp
 
 frmEightsCustom::frmEightsCustom(std::shared_ptr<Staged> staged, QWidget* gameWindow,
                                  std::function<void()> onApplied)
-    : CustomScoringDialog(eightsTable(staged, std::move(onApplied)), gameWindow),
+    : TableScoringDialog(eightsTable(staged, std::move(onApplied)), gameWindow),
       staged_(std::move(staged)) {}
 
 frmEightsCustom::~frmEightsCustom() = default;

@@ -4,12 +4,12 @@
 // box is checked in turn; a box out of range shows its side's message and its limit; nothing
 // is stored until every box passes, and the custom mark follows every OK.
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 
 #include <functional>
 #include <memory>
 
-class frmEightsCustom : public CustomScoringDialog {
+class frmEightsCustom : public TableScoringDialog {
     Q_OBJECT
   public:
     // `onApplied` runs after an OK that stored the values (the game window's status bar).

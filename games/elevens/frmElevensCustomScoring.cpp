@@ -19,7 +19,7 @@ QString goalLabel(int goal) {
            QStringLiteral(" combination:");
 }
 
-void setCardBonusEnabled(CustomScoringDialog& d, bool on) {
+void setCardBonusEnabled(TableScoringDialog& d, bool on) {
     d.rowLabel("lblCardBonus")->setEnabled(on);
     d.box("txtCardBonus")->setEnabled(on);
 }
@@ -92,13 +92,13 @@ ScoringTable elevensTable(QWidget* gameWindow, std::function<void()> onApplied) 
                                   "feature select the Rules command from under the Help menu."),
                    [&s] { return s.EnhancedScoring; }, [&s](bool on) { s.EnhancedScoring = on; },
                    true}};
-    t.loaded = [&s](CustomScoringDialog& d) {
+    t.loaded = [&s](TableScoringDialog& d) {
         setCardBonusEnabled(d, s.EnhancedScoring);
         if (s.CardGoal >= 10 && s.CardGoal <= 15)
             d.rowLabel("lblElevenBonus")->setText(goalLabel(s.CardGoal));
     };
     // Switching the mode offers that mode's per-combination default.
-    t.switchClicked = [](CustomScoringDialog& d, const QString&, bool on) {
+    t.switchClicked = [](TableScoringDialog& d, const QString&, bool on) {
         setCardBonusEnabled(d, on);
         d.box("txtElevensBonus")
             ->setText(QString::number(on ? ElevensDefaults::BonusES : ElevensDefaults::Bonus));
@@ -120,7 +120,7 @@ ScoringTable elevensTable(QWidget* gameWindow, std::function<void()> onApplied) 
 
 frmElevensCustomScoring::frmElevensCustomScoring(QWidget* gameWindow,
                                                  std::function<void()> onApplied)
-    : CustomScoringDialog(elevensTable(gameWindow, std::move(onApplied)), gameWindow) {
+    : TableScoringDialog(elevensTable(gameWindow, std::move(onApplied)), gameWindow) {
     lblCustom = findChild<QLabel*>("lblCustom");
     lblBouns = rowLabel("lblBouns");
     lblCompletion = rowLabel("lblCompletion");
@@ -133,7 +133,7 @@ frmElevensCustomScoring::frmElevensCustomScoring(QWidget* gameWindow,
     txtTimeBonus = box("txtTimeBonus");
     txtCardBonus = box("txtCardBonus");
     chkScoring = switchBox("chkScoring");
-    cmdOK = CustomScoringDialog::cmdOK();
-    cmdDefault = CustomScoringDialog::cmdDefault();
-    cmdCancel = CustomScoringDialog::cmdCancel();
+    cmdOK = TableScoringDialog::cmdOK();
+    cmdDefault = TableScoringDialog::cmdDefault();
+    cmdCancel = TableScoringDialog::cmdCancel();
 }

@@ -5,11 +5,11 @@
 // failing box is reported), stores the values and brings the game window up to date; the
 // card bonus counts only in enhanced scoring; Cancel changes nothing.
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 
 #include <functional>
 
-class frmElevensCustomScoring : public CustomScoringDialog {
+class frmElevensCustomScoring : public TableScoringDialog {
     Q_OBJECT
   public:
     // `gameWindow` gets the new caption and high-score label; `onApplied` runs after a

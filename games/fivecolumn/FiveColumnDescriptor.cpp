@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = FiveColumnDefaults::TimeLimit;
-
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
     .quitTip = "Closes Quintel",
@@ -47,12 +45,13 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusScore = FiveColumnDefaults::BonusScore;
-    v.TimeBonusMax = FiveColumnDefaults::TimeBonusMax;
-    v.TimeBonusMin = FiveColumnDefaults::TimeBonusMin;
+    const SettingsTable& t = FiveColumnSettingsTable();
+    v.TimeLimit = t.defaultOf(kQuintelTime);
+    v.BonusScore = t.defaultOf(kQuintelBonus);
+    v.TimeBonusMax = t.defaultOf(kQuintelMax);
+    v.TimeBonusMin = t.defaultOf(kQuintelMin);
     v.TimeBonusStep = TimeBonusStep(v.TimeBonusMax, v.TimeBonusMin, v.TimeLimit);
-    v.CardsToPass = FiveColumnDefaults::CardsToPass;
+    v.CardsToPass = t.defaultOf(kQuintelPasses);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -64,7 +63,7 @@ void rulesDefaults(RulesValues& v) {
     .profile = &kProfile,
     .createWindow = [] { return new frmQuintel; },
     .tableName = "Quintel Hi Score Table ",
-    .defaultTime = kTimeLimit,
+    .defaultTime = FiveColumnSettingsTable().defaultOf(kQuintelTime),
     .mailMinimum = 600000,
     .rulesParagraphs = FiveColumnRulesParagraphs,
     .rulesDefaults = rulesDefaults,

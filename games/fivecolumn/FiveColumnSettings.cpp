@@ -9,15 +9,45 @@ FiveColumnSettings& FiveColumnOptions() {
     return settings;
 }
 
+const SettingsTable& FiveColumnSettingsTable() {
+    SharedState& s = Shared();
+    FiveColumnSettings& o = FiveColumnOptions();
+    static const SettingsTable table(
+        {
+            SettingChoice(kQuintelTime, s.TimeLimit, 60, {15, 30, 45, 60, 75}),
+            SettingFlag(QStringLiteral("[Play Sounds]"), s.SoundsOn, true),
+            SettingFlag(QStringLiteral("[Play Music]"), s.MusicOn, false),
+            SettingNumber(kQuintelDeck, s.DeckDesign, 4, 1, 4), // Palm Tree
+            SettingNumber(kQuintelMax, o.TimeBonusMax, 300, 1, 10000).counts(),
+            SettingNumber(kQuintelMin, o.TimeBonusMin, 100, 1, 10000).counts(),
+            SettingNumber(kQuintelBonus, s.BonusScore, 200000, 0, INT32_MAX).counts(),
+            SettingNumber(kQuintelWait, o.WaitPeriod, 2000, 0, 60000),
+            SettingFlag(kQuintelCountDown, s.CountDownScore, true),
+            SettingNumber(kQuintelPasses, o.CardsToPass, 1, 0, 10).counts(),
+            WindowBlocks(),
+        },
+        QSize(9540, 7305), QStringLiteral("Quintel.Ini"), true);
+    return table;
+}
+
 void ResetFiveColumnDefaults() {
     SharedState& s = Shared();
-    FiveColumnOptions() = FiveColumnSettings{};
-    s.TimeLimit = FiveColumnDefaults::TimeLimit;
-    s.BonusScore = FiveColumnDefaults::BonusScore;
-    s.CountDownScore = FiveColumnDefaults::CountDownScore;
-    s.TimeBonus = FiveColumnDefaults::TimeBonusMax;
-    s.MusicOn = false;
+    // The frame's load chose the sounds and the card backs; only the file changes them.
+    const bool sounds = s.SoundsOn;
+    const int design = s.DeckDesign;
+    FiveColumnSettingsTable().resetDefaults();
+    s.SoundsOn = sounds;
+    s.DeckDesign = design;
+    s.TimeBonus = FiveColumnOptions().TimeBonusMax;
     s.CustomScoring = false;
+}
+
+void CheckTimeBonusEnds() {
+    FiveColumnSettings& o = FiveColumnOptions();
+    if (o.TimeBonusMax > o.TimeBonusMin) return;
+    const SettingsTable& t = FiveColumnSettingsTable();
+    o.TimeBonusMax = t.defaultOf(kQuintelMax);
+    o.TimeBonusMin = t.defaultOf(kQuintelMin);
 }
 
 float TimeBonusStep(int timeBonusMax, int timeBonusMin, int timeLimit) {
@@ -37,12 +67,4 @@ float CurrentTimeBonusStep() {
 
 int32_t CurrentTimeBonus(int elapsed) {
     return TimeBonusAt(FiveColumnOptions().TimeBonusMax, CurrentTimeBonusStep(), elapsed);
-}
-
-bool FiveColumnScoringIsCustom() {
-    const FiveColumnSettings& o = FiveColumnOptions();
-    return o.TimeBonusMin != FiveColumnDefaults::TimeBonusMin ||
-           o.TimeBonusMax != FiveColumnDefaults::TimeBonusMax ||
-           Shared().BonusScore != FiveColumnDefaults::BonusScore ||
-           o.CardsToPass != FiveColumnDefaults::CardsToPass;
 }

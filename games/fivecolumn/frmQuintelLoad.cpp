@@ -7,7 +7,6 @@
 #include "frame/SplashTexts.h"
 #include "frame/WindowSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
-#include "games/fivecolumn/FiveColumnSettingsFile.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
@@ -29,7 +28,7 @@ void frmQuintel::Form_Load() {
     FillSplashTexts(AddSplashTexts(frmSplash()), s.GameTitle);
     LoadFrameDefaults(); // idle, music off, the 60-second limit, status bar, splash
     ResetFiveColumnDefaults();
-    ApplyStoredTimeLimit(FiveColumnDefaults::TimeLimit);
+    ApplyStoredTimeLimit(Shared().TimeLimit);
     Surface()->hide();
     resize(Tw(9540), Tw(7305));
     InitClock();
@@ -45,28 +44,28 @@ void frmQuintel::Form_Load() {
 }
 
 void frmQuintel::ReadSettingsINI() {
-    FiveColumnSettingsValues v;
+    const SettingsTable& t = FiveColumnSettingsTable();
     SettingsReader r;
-    AddFiveColumnKeys(r, v);
+    t.addKeys(r);
     ReadWindowBlocks(r, *this);
     // A missing file is written first with the defaults and the window as it is.
-    if (!r.load(FiveColumnSettingsPath(), FiveColumnSettingsBlocks(v, GeometryOf(*this))))
+    if (!r.load(t.path(), t.defaultsFile(GeometryOf(*this))))
         return; // unreadable: the defaults stay
-    CheckTimeBonusEnds(v);
-    ApplyFiveColumnSettings(v);
-    ApplyStoredTimeLimit(v.timeLimit);
-    SetSoundsSwitch(v.playSounds);
-    SetMusicSwitch(v.playMusic);
-    ApplyStoredDeckDesign(v.deckDesign);
+    CheckTimeBonusEnds();
+    const SharedState& s = Shared();
+    ApplyStoredTimeLimit(s.TimeLimit);
+    SetSoundsSwitch(s.SoundsOn);
+    SetMusicSwitch(s.MusicOn);
+    ApplyStoredDeckDesign(s.DeckDesign);
 }
 
 void frmQuintel::WriteSettingsINI() {
-    FiveColumnSettingsBlocks(CurrentFiveColumnSettings(), GeometryOf(*this))
-        .write(FiveColumnSettingsPath());
+    const SettingsTable& t = FiveColumnSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmQuintel::CheckForCustom() {
-    Shared().CustomScoring = FiveColumnScoringIsCustom();
+    Shared().CustomScoring = FiveColumnSettingsTable().isCustom();
 }
 
 RulesValues frmQuintel::RulesValuesNow() const {

@@ -58,4 +58,4 @@ ScoringTable twindleTable(std::function<void()> refresh) {
 } // namespace
 
 frmTwindleCustomScoring::frmTwindleCustomScoring(std::function<void()> refresh, QWidget* gameWindow)
-    : CustomScoringDialog(twindleTable(std::move(refresh)), gameWindow) {}
+    : TableScoringDialog(twindleTable(std::move(refresh)), gameWindow) {}

@@ -4,11 +4,11 @@
 // is checked and stored on its own; a value outside its range stores the limit and keeps the
 // dialog open. After every OK the window's custom mark, headings and status text follow.
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 
 #include <functional>
 
-class frmTwindleCustomScoring : public CustomScoringDialog {
+class frmTwindleCustomScoring : public TableScoringDialog {
     Q_OBJECT
   public:
     // `refresh` brings the game window up to date (custom mark, headings, status text).

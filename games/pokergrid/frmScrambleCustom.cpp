@@ -62,7 +62,7 @@ frmScrambleCustom::frmScrambleCustom(QWidget* gameWindow, std::function<void()> 
 frmScrambleCustom::frmScrambleCustom(QWidget* gameWindow, std::function<void()> applied,
                                      std::function<void()> bonusAccepted,
                                      std::shared_ptr<Replacements> replacements)
-    : CustomScoringDialog(scrambleTable(replacements, std::move(applied), std::move(bonusAccepted)),
+    : TableScoringDialog(scrambleTable(replacements, std::move(applied), std::move(bonusAccepted)),
                           gameWindow),
       replacements_(std::move(replacements)) {
     replacements_->outOfRange.assign(PokerGridScoringRows().size(), false);

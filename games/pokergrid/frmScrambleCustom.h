@@ -3,11 +3,11 @@
 // read a number from the start of their text (text without one is 0), and an entry outside
 // a box's range stores that box's own replacement value, not the limit it passed.
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 
 #include <memory>
 
-class frmScrambleCustom : public CustomScoringDialog {
+class frmScrambleCustom : public TableScoringDialog {
     Q_OBJECT
   public:
     // `applied` runs after every OK and Default (the game's custom mark); `bonusAccepted`
@@ -18,7 +18,7 @@ class frmScrambleCustom : public CustomScoringDialog {
     // Which boxes the OK being checked found out of range, in check order.
     struct Replacements {
         std::vector<bool> outOfRange;
-        CustomScoringDialog* dialog = nullptr;
+        TableScoringDialog* dialog = nullptr;
     };
 
   private:

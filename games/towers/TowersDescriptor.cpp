@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = TowersDefaults::TimeLimit; // seconds per round in a fresh file
-
 const GameProfile kProfile{
     .takeScoreItem = true,
     .gameMenu = "mnuGame",
@@ -32,12 +30,13 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = TowersDefaults::BonusRoundScore;
-    v.CardBonus = TowersDefaults::CardBonus;
-    v.HighRunBonus = TowersDefaults::HighRunBonus;
-    v.TowerBonus = TowersDefaults::TowerBonus;
-    v.TimeBonus = TowersDefaults::TimeBonus;
+    const SettingsTable& t = TowersSettingsTable();
+    v.TimeLimit = t.defaultOf(kCrestalTime);
+    v.BonusRoundScore = t.defaultOf(kCrestalBonusScore);
+    v.CardBonus = t.defaultOf(kCrestalCardBonus);
+    v.HighRunBonus = t.defaultOf(kCrestalHighRunBonus);
+    v.TowerBonus = t.defaultOf(kCrestalTowerBonus);
+    v.TimeBonus = t.defaultOf(kCrestalTimeBonus);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -51,7 +50,7 @@ void rulesDefaults(RulesValues& v) {
     .tableName = "Crestal Hi Score Table ",
     .defaultTop = "30000",
     .highScoreCaption = "Current High Score: ",
-    .defaultTime = kTimeLimit,
+    .defaultTime = TowersSettingsTable().defaultOf(kCrestalTime),
     .mailMinimum = 90000,
     .rulesParagraphs = TowersRulesParagraphs,
     .rulesDefaults = rulesDefaults,

@@ -8,28 +8,32 @@ TowersSettings& TowersOptions() {
     return settings;
 }
 
-void ResetTowersLoadDefaults() {
+const SettingsTable& TowersSettingsTable() {
     SharedState& s = Shared();
-    s.TimeLimit = TowersDefaults::TimeLimit;
-    s.BonusRoundScore = TowersDefaults::BonusRoundScore;
-    s.SoundsOn = true;
-    s.MusicOn = false;
-    s.DeckDesign = TowersDefaults::DeckDesign;
-    s.TimeBonus = TowersDefaults::TimeBonus;
-    s.CountDownScore = true;
-    s.GameAbandoned = false;
-    s.CustomScoring = false;
     TowersSettings& o = TowersOptions();
-    o = TowersSettings{};
+    static const SettingsTable table(
+        {
+            SettingFlag(kCrestalMusic, s.MusicOn, false),
+            SettingChoice(kCrestalTime, s.TimeLimit, 45, {30, 45, 60, 90}),
+            SettingFlag(kCrestalSounds, s.SoundsOn, true),
+            SettingNumber(kCrestalHiRun, o.HighRun, 0, 0, kMaxHighRun),
+            SettingNumber(kCrestalCardBonus, o.CardBonus, 100, 0, 1000).counts(),
+            SettingNumber(kCrestalBonusScore, s.BonusRoundScore, 40000, 0, 900000).counts(),
+            SettingNumber(kCrestalTowerBonus, o.TowerBonus, 5000, 0, 32767).counts(),
+            SettingNumber(kCrestalHighRunBonus, o.HighRunBonus, 1000, 0, 32767).counts(),
+            SettingFlag(kCrestalCountDown, s.CountDownScore, true),
+            SettingNumber(kCrestalTimeBonus, s.TimeBonus, 100, 0, 32767).counts(), WindowBlocks(),
+            SettingChoice(kCrestalDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+        },
+        QSize(9570, 7200), QStringLiteral("Crestal.Ini"));
+    return table;
 }
 
-bool TowersScoringIsCustom() {
-    const SharedState& s = Shared();
-    const TowersSettings& o = TowersOptions();
-    return o.CardBonus != TowersDefaults::CardBonus ||
-           s.BonusRoundScore != TowersDefaults::BonusRoundScore ||
-           o.HighRunBonus != TowersDefaults::HighRunBonus ||
-           o.TowerBonus != TowersDefaults::TowerBonus || s.TimeBonus != TowersDefaults::TimeBonus;
+void ResetTowersLoadDefaults() {
+    SharedState& s = Shared();
+    TowersSettingsTable().resetDefaults();
+    s.GameAbandoned = false;
+    s.CustomScoring = false;
 }
 
 QString TowersBonusRoundStatus() {

@@ -1,69 +1,78 @@
-#include "games/towers/frmCrestalCustom.h"
+// frmCrestalCustom: the three-towers game's custom-scoring dialog as data for the frame's
+// engine. Each box is tested and stored on its own, a value outside its range as the bound
+// it passed; a time bonus in range stores the count-down switch and rewrites the status bar.
+#include "games/towers/frmCrestal.h"
 
+#include "frame/CustomScoringDialog.h"
 #include "games/towers/TowersSettings.h"
-#include "services/SharedState.h"
+#include "platform/Modal.h"
 
 namespace {
-ScoringRow row(const char* label, const char* caption, const char* box, int32_t high,
-               const char* lowMessage, const char* highMessage, int32_t& target,
-               int32_t defaultValue, QRect labelPlace, QRect boxPlace) {
-    // Text that is no number is refused with the message of values below the range.
-    return ScoringRow{label,
-                      QString::fromLatin1(caption),
-                      box,
-                      0,
-                      high,
-                      QString::fromLatin1(lowMessage),
-                      QString::fromLatin1(lowMessage),
-                      QString::fromLatin1(highMessage),
-                      [&target] { return target; },
-                      [&target](int32_t v) { target = v; },
-                      defaultValue,
-                      labelPlace,
-                      boxPlace};
+ScoringCheck fromZero(const char* box, double high, const char* lowMessage,
+                      const char* highMessage) {
+    return {.box = box,
+            .low = 0,
+            .high = high,
+            .lowMessage = QString::fromLatin1(lowMessage),
+            .highMessage = QString::fromLatin1(highMessage)};
+}
+
+ScoringForm CrestalForm() {
+    ScoringForm f;
+    f.dialogName = "frmCrestalCustom";
+    f.settings = &TowersSettingsTable();
+    f.client = QSize(4710, 4245);
+    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
+                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.notePlace = QRect(75, 90, 4560, 690);
+    f.noteBlue = true;
+    f.framePlace = QRect(105, 795, 4455, 2415);
+    f.boxes = {
+        {"lblCardIncrement",
+         "When creating runs, each additional card increments card value by:", "txtCardValue",
+         QRect(345, 285, 2640, 420), QRect(3000, 360, 960, 285), 0, kCrestalCardBonus},
+        {"lblBonusScore", "Score required for bonus round:", "txtBonusScore",
+         QRect(345, 810, 2235, 195), QRect(3000, 765, 960, 285), 1, kCrestalBonusScore},
+        {"Label1", "High Run bonus (per card):", "txtRunBonus", QRect(345, 1215, 1920, 195),
+         QRect(3000, 1170, 960, 285), 2, kCrestalHighRunBonus},
+        {"Label2", "Bonus for completing each tower", "txtCompletedTower",
+         QRect(345, 1620, 2325, 195), QRect(3000, 1575, 960, 285), 3, kCrestalTowerBonus},
+        {"lblTimeBonus", "Time Bonus (points per second)", "txtTimeBonus",
+         QRect(360, 2025, 2235, 195), QRect(3000, 1980, 960, 285), 4, kCrestalTimeBonus},
+    };
+    f.switches = {{"chkCountDown", "&Count Down when taking score", QRect(510, 3375, 3120, 225), 5,
+                   kCrestalCountDown}};
+    f.ok = {QRect(217, 3795, 1275, 345), 6};
+    f.byDefault = {QRect(1687, 3795, 1275, 345), 7};
+    f.cancel = {QRect(3232, 3795, 1275, 345), 8};
+    f.checks = {
+        fromZero("txtCardValue", 1000,
+                 "Sorry, you cannot increment the card value by less than 0 points.",
+                 "Sorry, you cannot increment the card value by greater than 1000 points"),
+        fromZero("txtBonusScore", 900000,
+                 "Sorry, a minimum of 0 points is required to make the bonus round.",
+                 "Sorry, a maximum of 900000 points is required to make the bonus round."),
+        fromZero("txtRunBonus", 32767,
+                 "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
+                 "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
+        fromZero("txtCompletedTower", 32767,
+                 "Sorry, a minimum of 0 points is required when achieving when completing each "
+                 "tower.",
+                 "Sorry, a maximum of 32767 points is required when completing each tower."),
+        fromZero("txtTimeBonus", 32767,
+                 "Sorry, you cannot set the Time Bonus value to less than 0 points.",
+                 "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
+    };
+    f.checks.back().thenSwitches = true;
+    f.checks.back().thenFollowUp = true;
+    return f;
 }
 } // namespace
 
-ScoringTable CrestalScoringTable(std::function<void()> recompute) {
-    namespace d = TowersDefaults;
-    TowersSettings& o = TowersOptions();
-    SharedState& s = Shared();
-    ScoringTable t;
-    t.dialogName = "frmCrestalCustom";
-    t.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
-    t.order = CheckOrder::StoreEach;
-    t.messageIcon = platform::Icon::Information;
-    t.frameWidth = 4455;
-    t.rows = {
-        row("lblCardIncrement",
-            "When creating runs, each additional card increments card value by:", "txtCardValue",
-            d::MaxCardBonus, "Sorry, you cannot increment the card value by less than 0 points.",
-            "Sorry, you cannot increment the card value by greater than 1000 points", o.CardBonus,
-            d::CardBonus, QRect(345, 285, 2640, 420), QRect(3000, 360, 960, 285)),
-        row("lblBonusScore", "Score required for bonus round:", "txtBonusScore",
-            d::MaxBonusRoundScore,
-            "Sorry, a minimum of 0 points is required to make the bonus round.",
-            "Sorry, a maximum of 900000 points is required to make the bonus round.",
-            s.BonusRoundScore, d::BonusRoundScore, QRect(345, 810, 2235, 195),
-            QRect(3000, 765, 960, 285)),
-        row("Label1", "High Run bonus (per card):", "txtRunBonus", d::MaxHighRunBonus,
-            "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
-            "Sorry, a maximum of 32767 points is required when achieving the high run bonus.",
-            o.HighRunBonus, d::HighRunBonus, QRect(345, 1215, 1920, 195),
-            QRect(3000, 1170, 960, 285)),
-        row("Label2", "Bonus for completing each tower", "txtCompletedTower", d::MaxTowerBonus,
-            "Sorry, a minimum of 0 points is required when achieving when completing each tower.",
-            "Sorry, a maximum of 32767 points is required when completing each tower.",
-            o.TowerBonus, d::TowerBonus, QRect(345, 1620, 2325, 195), QRect(3000, 1575, 960, 285)),
-        row("lblTimeBonus", "Time Bonus (points per second)", "txtTimeBonus", d::MaxTimeBonus,
-            "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-            "Sorry, you cannot set the Time Bonus value to greater than 32767 points", s.TimeBonus,
-            d::TimeBonus, QRect(360, 2025, 2235, 195), QRect(3000, 1980, 960, 285)),
-    };
-    t.switches = {{"chkCountDown", "&Count Down when taking score",
-                   [&s] { return s.CountDownScore; }, [&s](bool on) { s.CountDownScore = on; },
-                   true, QRect(510, 3375, 3120, 225)}};
-    t.recompute = std::move(recompute);
-    return t;
+void frmCrestal::ShowCustomScoring() {
+    ScoringForm f = CrestalForm();
+    f.customMark = [this] { CheckForCustom(); };
+    f.followUp = [this] { setStatusText(1, TowersCustomBonusStatus()); };
+    CustomScoringDialog dialog(std::move(f), this);
+    platform::ShowModal(dialog);
 }

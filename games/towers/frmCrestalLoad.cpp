@@ -3,10 +3,7 @@
 #include "games/towers/frmCrestal.h"
 
 #include "games/towers/TowersSettings.h"
-#include "games/towers/TowersSettingsFile.h"
-#include "games/towers/frmCrestalCustom.h"
 #include "platform/CentreOnScreen.h"
-#include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "platform/Twips.h"
 #include "services/SharedState.h"
@@ -35,43 +32,38 @@ void frmCrestal::Form_Load() {
 
 void frmCrestal::ReadSettingsINI() {
     timeApplied_ = false;
-    TowersSettingsHandlers h;
-    h.timeLimit = [this](int seconds) {
-        timeApplied_ = true;
-        ApplyStoredTimeLimit(seconds);
+    const SettingsHooks hooks{
+        {kCrestalTime,
+         [this](int32_t seconds) {
+             timeApplied_ = true;
+             ApplyStoredTimeLimit(seconds);
+         }},
+        {kCrestalDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+        {kCrestalMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kCrestalSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+        {kCrestalHiRun,
+         [this](int32_t run) {
+             label("lblHighRun")->setText(HighRunCaption(run));
+             label("lblHighRun")->adjustSize();
+         }},
     };
-    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    h.highRun = [this](int run) {
-        label("lblHighRun")->setText(HighRunCaption(run));
-        label("lblHighRun")->adjustSize();
-    };
+    const SettingsTable& t = TowersSettingsTable();
     SettingsReader reader;
-    AddTowersKeys(reader, h);
+    t.addKeys(reader, hooks);
     ReadWindowBlocks(reader, *this);
-    reader.load(TowersSettingsPath(),
-                TowersSettingsBlocks(DefaultTowersSettings(GeometryOf(*this))));
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
     // Without a stored limit the default one is applied through its item, so that its check
     // mark and its table's top score show.
-    if (!timeApplied_) ApplyStoredTimeLimit(TowersDefaults::TimeLimit);
+    if (!timeApplied_) ApplyStoredTimeLimit(t.defaultOf(kCrestalTime));
 }
 
 void frmCrestal::WriteSettingsINI() {
-    TowersSettingsBlocks(CurrentTowersSettings(GeometryOf(*this))).write(TowersSettingsPath());
+    const SettingsTable& t = TowersSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmCrestal::CheckForCustom() {
-    Shared().CustomScoring = TowersScoringIsCustom();
-}
-
-void frmCrestal::ShowCustomScoring() {
-    CustomScoringDialog dialog(CrestalScoringTable([this] {
-                                   CheckForCustom();
-                                   setStatusText(1, TowersCustomBonusStatus());
-                               }),
-                               this);
-    platform::ShowModal(dialog);
+    Shared().CustomScoring = TowersSettingsTable().isCustom();
 }
 
 RulesValues frmCrestal::RulesValuesNow() const {

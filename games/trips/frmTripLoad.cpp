@@ -4,7 +4,7 @@
 #include "games/trips/frmTrip.h"
 
 #include "dialogs/HighScoreEntry.h"
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/TripsSettingsFile.h"
 #include "platform/CentreOnScreen.h"
@@ -106,7 +106,7 @@ ScoringTable TripsScoringTable(std::function<void()> bonusTargetShown) {
                    },
                    true}};
     t.recompute = [&s] { s.CustomScoring = TripsScoringIsCustom(); };
-    t.loaded = [](CustomScoringDialog& d) {
+    t.loaded = [](TableScoringDialog& d) {
         d.setWindowTitle(Shared().GameTitle + " User Options");
         d.frmScoringOptions()->setTitle(Shared().GameTitle + " Scoring Options");
         d.box("txtPenaltyValue")->setStyleSheet("color: #ff0000;");
@@ -167,7 +167,7 @@ void frmTrip::CheckForCustom() {
 }
 
 void frmTrip::ShowCustomScoring() {
-    CustomScoringDialog dialog(
+    TableScoringDialog dialog(
         TripsScoringTable([this] { setStatusText(1, TripsBonusTargetStatus()); }), this);
     platform::ShowModal(dialog);
 }

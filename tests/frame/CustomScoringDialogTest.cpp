@@ -1,125 +1,181 @@
-// The custom-scoring dialog engine on a table of the three-towers kind: each box tested and
-// stored on its own, limits stored for values outside the range, the custom mark after every
-// OK and Default, the box reading.
+// The custom-scoring engine on a made-up form: the reading of a box, the closing rule where
+// only the first failure counts, option buttons, a box kept as an absolute value, a switch
+// that disables a box, and captions that wrap.
 #include "frame/CustomScoringDialog.h"
-#include "GameWindowTestSupport.h"
+#include "../TestSupport.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+TEST(ReadBoxNumberTest, TheLeadingNumberWithDigitGrouping) {
+    const std::vector<std::pair<const char*, double>> cases = {
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {" 7000", 7000},
+        {"80,000", 80000},
+        {"1,234,567", 1234567},
+        {"12,34", 12},
+        {"1234,567", 1234},
+        {"-5", -5},
+        {"+3", 3},
+        {"2.5", 2.5},
+        {".5", 0.5},
+        {"1,000.5x", 1000.5},
+        {"- 5", 0},
+        {"\t 9 9", 9},
+        {"3e4", 3},
+        {"99999999999", 99999999999.0},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ReadBoxNumber(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(BoxText(2.5), "2.5");
+    EXPECT_EQ(BoxText(2147483647), "2147483647");
+    EXPECT_EQ(BoxText(-0.0), "0");
+}
 
 namespace {
+int32_t gBonus = 0, gPenalty = 0, gSpeed = 0, gCard = 0;
+bool gMode = false;
 
-struct Values {
-    int32_t step = 100, bonus = 40000;
-    bool countDown = false;
-    int recomputed = 0;
-    int accepted = 0;
-};
-
-ScoringTable towersLike(Values& v) {
-    ScoringTable t;
-    t.dialogName = "frmTestCustom";
-    t.note = "Note";
-    t.rows = {
-        {"lblCardIncrement", "Step:", "txtCardValue", 0, 1000, "Not a number: step",
-         "Sorry, you cannot increment the card value by less than 0 points.",
-         "Sorry, you cannot increment the card value by greater than 1000 points",
-         [&v] { return v.step; }, [&v](int32_t x) { v.step = x; }, 100},
-        {"lblBonusScore", "Bonus:", "txtBonusScore", 0, 900000, "Not a number: bonus",
-         "Sorry, a minimum of 0 points is required to make the bonus round.",
-         "Sorry, a maximum of 900000 points is required to make the bonus round.",
-         [&v] { return v.bonus; }, [&v](int32_t x) { v.bonus = x; }, 40000},
-    };
-    t.switches = {{"chkCountDown", "&Count Down when taking score", [&v] { return v.countDown; },
-                   [&v](bool on) { v.countDown = on; }, true}};
-    t.recompute = [&v] { ++v.recomputed; };
-    t.accepted = [&v] { ++v.accepted; };
+const SettingsTable& table() {
+    static const SettingsTable t({SettingNumber("[Bonus]", gBonus, 500, 1, 5000000),
+                                  SettingNumber("[Penalty]", gPenalty, 40, 0, 20000),
+                                  SettingNumber("[Speed]", gSpeed, 90, 90, 360),
+                                  SettingNumber("[Card]", gCard, 10, 0, 100),
+                                  SettingFlag("[Mode]", gMode, true)},
+                                 QSize(100, 100), "Test.Ini");
     return t;
 }
 
-class CustomScoringEngine : public testsupport::GameWindowTest {
-  protected:
-    CustomScoringEngine() : GameWindowTest("frmCrestal") {}
-};
+ScoringForm form(ScoringClose closing) {
+    ScoringForm f;
+    f.dialogName = "frmTestCustom";
+    f.settings = &table();
+    f.client = QSize(4000, 4000);
+    f.note = "A note long enough to need more than one line in the width it is given here.";
+    f.notePlace = QRect(100, 100, 1500, 200);
+    f.framePlace = QRect(100, 600, 3800, 1800);
+    f.boxes = {
+        {"lblBonus", "Bonus:", "txtBonus", QRect(100, 200, 1500, 250), QRect(2000, 200, 900, 285),
+         2, "[Bonus]"},
+        {"lblPenalty", "Penalty:", "txtPenalty", QRect(100, 600, 1500, 250),
+         QRect(2000, 600, 900, 285), 1, "[Penalty]", 0, true, -1, "color: #ff0000;"},
+        {"lblCard", "Card:", "txtCard", QRect(100, 1000, 1500, 250), QRect(2000, 1000, 900, 285), 0,
+         "[Card]"},
+    };
+    f.switches = {{"chkMode", "Enhanced", QRect(100, 2500, 2000, 250), 3, "[Mode]"}};
+    f.captions = {{"lblSpeed", "Speed:", QRect(100, 2850, 1000, 250)}};
+    f.options = {{"optNormal", "Normal", QRect(1200, 2850, 900, 250), 4, "[Speed]", 90},
+                 {"optSlow", "Slow", QRect(2200, 2850, 900, 250), 5, "[Speed]", 180}};
+    f.ok = {QRect(100, 3400, 1000, 345), 6};
+    f.byDefault = {QRect(1200, 3400, 1000, 345), 7};
+    f.cancel = {QRect(2300, 3400, 1000, 345), 8};
+    f.checks = {{.box = "txtBonus",
+                 .low = 1,
+                 .high = 5000000,
+                 .lowMessage = "bonus low",
+                 .highMessage = "bonus high"},
+                {.box = "txtPenalty",
+                 .low = -20000,
+                 .high = 0,
+                 .lowMessage = "penalty low",
+                 .highMessage = "penalty high"},
+                {.box = "txtCard",
+                 .low = 0,
+                 .high = 100,
+                 .lowMessage = "card low",
+                 .highMessage = "card high"}};
+    f.closing = closing;
+    f.icon = platform::Icon::Exclamation;
+    // Classic scoring has no card bonus.
+    f.switched = [](CustomScoringDialog& d, const QString&, bool on) {
+        d.box("txtCard")->setEnabled(on);
+    };
+    return f;
+}
 
+class CustomScoringEngineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        table().resetDefaults();
+        gSpeed = 180;
+    }
+    testsupport::ProgramSandbox box;
+};
 } // namespace
 
-TEST(ScoringBox, ReadsGroupedDigitsAndRefusesOtherText) {
-    EXPECT_EQ(ScoringBoxNumber(" 80,000 "), 80000.0);
-    EXPECT_EQ(ScoringBoxNumber("1,234,567.5"), 1234567.5);
-    EXPECT_EQ(ScoringBoxNumber(""), 0.0);
-    EXPECT_EQ(ScoringBoxNumber("-12"), -12.0);
-    EXPECT_EQ(ScoringBoxNumber(".5"), 0.5);
-    for (const char* refused : {"12abc", "80,00", "1,2345", ",100", "1e3", "abc", "--1", "."})
-        EXPECT_FALSE(ScoringBoxNumber(refused)) << refused;
-    EXPECT_EQ(ScoringWhole(2.5), 2);
-    EXPECT_EQ(ScoringWhole(3.5), 4);
-    EXPECT_EQ(ScoringWhole(1e12), std::numeric_limits<int32_t>::max());
-}
-
-TEST_F(CustomScoringEngine, LoadsTheValuesAndTheSwitchWithoutClickingIt) {
-    Values v;
-    v.countDown = true;
-    bool clicked = false;
-    ScoringTable t = towersLike(v);
-    t.switchClicked = [&clicked](CustomScoringDialog&, const QString&, bool) { clicked = true; };
-    CustomScoringDialog d(t);
-    EXPECT_EQ(d.objectName(), "frmTestCustom");
-    EXPECT_EQ(d.windowTitle(), "Crestal! User Options");
-    EXPECT_EQ(d.box("txtBonusScore")->text(), "40000");
-    EXPECT_TRUE(d.switchBox("chkCountDown")->isChecked());
-    EXPECT_FALSE(clicked);
-}
-
-TEST_F(CustomScoringEngine, EachBoxIsStoredOnItsOwnAndTheLimitsTakeOutOfRangeValues) {
-    Values v;
+TEST_F(CustomScoringEngineTest, OnlyTheFirstFailureIsReportedAndNothingIsStored) {
     platform::MessageScript script;
-    CustomScoringDialog d(towersLike(v));
-    d.box("txtCardValue")->setText("-3");
-    d.box("txtBonusScore")->setText("950,000");
-    d.switchBox("chkCountDown")->setChecked(true);
+    int marked = 0;
+    ScoringForm f = form(ScoringClose::FirstFailure);
+    f.customMark = [&marked] { ++marked; };
+    CustomScoringDialog d(std::move(f));
+    EXPECT_EQ(d.box("txtPenalty")->text(), "-40"); // kept as its absolute value
+    EXPECT_TRUE(d.option("optSlow")->isChecked());
+    d.box("txtBonus")->setText("0x");
+    d.box("txtPenalty")->setText("5");
+    d.option("optNormal")->setChecked(true);
     d.cmdOK_Click();
-    EXPECT_EQ(script.texts(),
-              (std::vector<QString>{
-                  "Sorry, you cannot increment the card value by less than 0 points.",
-                  "Sorry, a maximum of 900000 points is required to make the bonus round."}));
-    EXPECT_EQ(script.asked()[0].icon, platform::Icon::Information);
-    EXPECT_EQ(v.step, 0);
-    EXPECT_EQ(v.bonus, 900000);
-    EXPECT_EQ(d.box("txtCardValue")->text(), "0");
-    EXPECT_EQ(d.box("txtBonusScore")->text(), "900000");
-    EXPECT_FALSE(v.countDown);  // stored only once the last box passes
-    EXPECT_EQ(v.recomputed, 1); // the stored limits are marked although OK failed
-    EXPECT_EQ(v.accepted, 0);
-    EXPECT_EQ(d.focusWidget(), d.box("txtBonusScore")); // the last failed box
+    ASSERT_EQ(script.asked().size(), 1u);
+    EXPECT_EQ(script.texts(), std::vector<QString>{"bonus low"});
+    EXPECT_EQ(script.asked()[0].icon, platform::Icon::Exclamation);
+    EXPECT_EQ(d.box("txtBonus")->text(), "0x"); // the typed text stays
+    EXPECT_EQ(gBonus, 500);
+    EXPECT_EQ(gSpeed, 180);
+    EXPECT_EQ(marked, 1);
 
-    d.cmdOK_Click(); // the limits now in the boxes pass
-    EXPECT_EQ(v.accepted, 1);
-    EXPECT_TRUE(v.countDown);
-    EXPECT_EQ(v.recomputed, 2);
+    // All valid: everything is stored, the penalty as its absolute value, the option's speed.
+    d.box("txtBonus")->setText("1,500");
+    d.box("txtPenalty")->setText("-75");
+    d.cmdOK_Click();
     EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(gBonus, 1500);
+    EXPECT_EQ(gPenalty, 75);
+    EXPECT_EQ(gSpeed, 90);
 }
 
-TEST_F(CustomScoringEngine, RefusedTextStoresNothingAndDefaultStoresNothingEither) {
-    Values v;
+TEST_F(CustomScoringEngineTest, ADisabledBoxIsNeitherCheckedNorStoredAndDefaultStoresNothing) {
+    gMode = false;
     platform::MessageScript script;
-    CustomScoringDialog d(towersLike(v));
-    d.box("txtCardValue")->setText("12 points");
+    CustomScoringDialog d(form(ScoringClose::EveryStep));
+    EXPECT_FALSE(d.box("txtCard")->isEnabled());
+    d.box("txtCard")->setText("500");
     d.cmdOK_Click();
-    EXPECT_EQ(script.texts(), std::vector<QString>{"Not a number: step"});
-    EXPECT_EQ(v.step, 100);
-    EXPECT_EQ(d.box("txtCardValue")->text(), "12 points");
+    EXPECT_TRUE(script.texts().empty());
+    EXPECT_EQ(gCard, 10);
+    EXPECT_FALSE(gMode);
 
-    d.box("txtBonusScore")->setText("7");
-    d.switchBox("chkCountDown")->setChecked(false);
-    d.cmdDefault_Click();
-    EXPECT_EQ(d.box("txtCardValue")->text(), "100");
-    EXPECT_EQ(d.box("txtBonusScore")->text(), "40000");
-    EXPECT_TRUE(d.switchBox("chkCountDown")->isChecked());
-    EXPECT_EQ(v.bonus, 40000);
-    EXPECT_EQ(v.recomputed, 2); // after the failed OK and after Default
-    d.cmdCancel_Click();
-    EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_FALSE(v.countDown);
+    gBonus = 7;
+    CustomScoringDialog again(form(ScoringClose::EveryStep));
+    again.cmdDefault_Click();
+    EXPECT_EQ(again.box("txtBonus")->text(), "500");
+    EXPECT_TRUE(again.box("txtCard")->isEnabled()); // the switch's reaction ran
+    EXPECT_TRUE(again.option("optNormal")->isChecked());
+    again.cmdCancel_Click();
+    EXPECT_EQ(gBonus, 7);
+    EXPECT_FALSE(gMode);
+}
+
+TEST_F(CustomScoringEngineTest, TabFollowsTabIndexAndGrownCaptionsPushTheRestDown) {
+    CustomScoringDialog d(form(ScoringClose::EveryStep));
+    QStringList names;
+    for (QWidget* w : d.tabOrder())
+        names << w->objectName();
+    EXPECT_EQ(names, (QStringList{"txtCard", "txtPenalty", "txtBonus", "chkMode", "optNormal",
+                                  "optSlow", "cmdOK", "cmdDefault", "cmdCancel"}));
+    EXPECT_EQ(d.focusWidget(), d.box("txtCard"));
+    QLabel* note = d.rowLabel("lblInfo");
+    EXPECT_LE(note->heightForWidth(note->width()), note->height());
+    EXPECT_GT(note->height(), Tw(200));
+    // The frame keeps its distance below the note, and the dialog grew by as much.
+    EXPECT_GE(d.frame()->y(), note->y() + note->height());
+    EXPECT_EQ(d.height(), Tw(4000) + (note->height() - Tw(200)));
+    EXPECT_EQ(d.box("txtPenalty")->styleSheet(), "color: #ff0000;");
 }

@@ -3,11 +3,10 @@
 #include "games/combinations/CombinationsSettingsFile.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
-#include "games/fivecolumn/FiveColumnSettingsFile.h"
+#include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
 #include "games/towers/TowersSettings.h"
-#include "games/towers/TowersSettingsFile.h"
 #include "services/SettingsFile.h"
 #include "services/SharedState.h"
 #include "tests/fuzz/PokerGridSettingsFuzz.h"
@@ -39,13 +38,16 @@ bool between(int64_t v, int64_t low, int64_t high) {
 }
 
 void fuzzTwentyOneReaders(const QByteArray& text) {
-    const FiveColumnSettingsValues q = ReadFiveColumnSettingsText(text);
-    require(q.timeLimit % 15 == 0 && between(q.timeLimit, 15, 75));
-    require(between(q.deckDesign, 1, 4));
-    require(between(q.timeBonusMin, 1, 10000) && between(q.timeBonusMax, 1, 10000));
-    require(q.timeBonusMax > q.timeBonusMin);
-    require(between(q.waitPeriod, 0, 60000) && between(q.cardsToPass, 0, 10));
-    require(q.bonusScore >= 0);
+    ResetFiveColumnDefaults();
+    FiveColumnSettingsTable().apply(text);
+    CheckTimeBonusEnds();
+    const FiveColumnSettings& q = FiveColumnOptions();
+    require(Shared().TimeLimit % 15 == 0 && between(Shared().TimeLimit, 15, 75));
+    require(between(Shared().DeckDesign, 1, 4));
+    require(between(q.TimeBonusMin, 1, 10000) && between(q.TimeBonusMax, 1, 10000));
+    require(q.TimeBonusMax > q.TimeBonusMin);
+    require(between(q.WaitPeriod, 0, 60000) && between(q.CardsToPass, 0, 10));
+    require(Shared().BonusScore >= 0);
 
     const CombinationsSettingsValues b = ReadCombinationsSettingsText(text);
     require(b.timerSpeed == 90 || b.timerSpeed == 180 || b.timerSpeed == 360);
@@ -83,19 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(Shared().CardGoal >= 10 && Shared().CardGoal <= 15);
 
     ResetTowersLoadDefaults();
-    TowersSettingsHandlers t;
-    t.timeLimit = [](int v) { require(v == 30 || v == 45 || v == 60 || v == 90); };
-    t.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
-    t.highRun = [](int r) { require(r >= 0 && r <= TowersDefaults::MaxHighRun); };
-    SettingsReader towers;
-    AddTowersKeys(towers, t).apply(text);
+    TowersSettingsTable().apply(text);
     const TowersSettings& c = TowersOptions();
-    require(c.CardBonus >= 0 && c.CardBonus <= TowersDefaults::MaxCardBonus);
-    require(c.TowerBonus >= 0 && c.TowerBonus <= TowersDefaults::MaxTowerBonus);
-    require(c.HighRunBonus >= 0 && c.HighRunBonus <= TowersDefaults::MaxHighRunBonus);
-    require(Shared().BonusRoundScore >= 0 &&
-            Shared().BonusRoundScore <= TowersDefaults::MaxBonusRoundScore);
-    require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TowersDefaults::MaxTimeBonus);
+    const int time = Shared().TimeLimit;
+    require(time == 30 || time == 45 || time == 60 || time == 90);
+    require(between(Shared().DeckDesign, 1, 4) && between(c.HighRun, 0, kMaxHighRun));
+    require(between(c.CardBonus, 0, 1000) && between(c.TowerBonus, 0, 32767));
+    require(between(c.HighRunBonus, 0, 32767) && between(Shared().TimeBonus, 0, 32767));
+    require(between(Shared().BonusRoundScore, 0, 900000));
     applyAsTwindle(text);
     fuzzTwentyOneReaders(text);
 

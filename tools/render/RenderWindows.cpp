@@ -1,4 +1,5 @@
 // Looking aid: renders the card pictures, the launcher and every built game window (idle,
+// its user options dialog,
 // then a few seconds into a game) offscreen into PNG files.
 //   build/bin/parlovex_render OUTDIR
 // Runs in virtual time with every question answered and every dialog closed unseen, in a
@@ -12,6 +13,7 @@
 #include "services/Random.h"
 #include "services/SharedState.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
@@ -93,6 +95,15 @@ int main(int argc, char** argv) {
         window->show();
         app.processEvents();
         ok &= save(window->grab().toImage(), out + "/" + game->window + "-idle.png");
+        if (auto* options = window->findChild<QAction*>("mnuCustom")) {
+            const QString path = out + "/" + game->window + "-options.png";
+            platform::ModalDriver drawn([&ok, &path](QDialog& dialog) {
+                dialog.show();
+                ok &= save(dialog.grab().toImage(), path);
+                dialog.hide();
+            });
+            options->trigger();
+        }
         if (auto* play = window->findChild<QPushButton*>("cmdPlay")) {
             play->click();
             platform::ProgramTime::advance(5000);

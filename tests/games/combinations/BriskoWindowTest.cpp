@@ -2,7 +2,7 @@
 #include "../LaidOutDeck.h"
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/frmBrisko.h"
 #include "platform/GameTimer.h"
@@ -227,7 +227,7 @@ TEST_F(BriskoWindowTest, CustomScoringStoresEachBoxAndTheCounterSpeed) {
     int shown = 0;
     platform::ModalDriver driver([&shown](QDialog& d) {
         ++shown;
-        auto* dlg = static_cast<CustomScoringDialog*>(&d);
+        auto* dlg = static_cast<TableScoringDialog*>(&d);
         EXPECT_EQ(dlg->box("txtWaitPeriod")->text(), "2.5");
         EXPECT_TRUE(dlg->findChild<QRadioButton*>("optDefault")->isChecked());
         dlg->box("txtNumberOfCardsToPass")->setText("11");

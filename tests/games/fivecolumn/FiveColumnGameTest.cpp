@@ -180,16 +180,16 @@ TEST_F(FiveColumnGameTest, PauseAbandonAndAFailedDeal) {
 }
 
 TEST_F(FiveColumnGameTest, CustomScoringIgnoresTheWaitAndTheCountDown) {
-    EXPECT_FALSE(FiveColumnScoringIsCustom());
+    EXPECT_FALSE(FiveColumnSettingsTable().isCustom());
     FiveColumnOptions().WaitPeriod = 5000;
     Shared().CountDownScore = false;
-    EXPECT_FALSE(FiveColumnScoringIsCustom());
+    EXPECT_FALSE(FiveColumnSettingsTable().isCustom());
     FiveColumnOptions().CardsToPass = 0;
-    EXPECT_TRUE(FiveColumnScoringIsCustom());
+    EXPECT_TRUE(FiveColumnSettingsTable().isCustom());
     FiveColumnOptions().CardsToPass = 1;
     Shared().BonusScore = 199999;
-    EXPECT_TRUE(FiveColumnScoringIsCustom());
+    EXPECT_TRUE(FiveColumnSettingsTable().isCustom());
     Shared().BonusScore = 200000;
     FiveColumnOptions().TimeBonusMin = 99;
-    EXPECT_TRUE(FiveColumnScoringIsCustom());
+    EXPECT_TRUE(FiveColumnSettingsTable().isCustom());
 }

@@ -1,5 +1,4 @@
 #include "QuintelWindowTestSupport.h"
-#include "frame/CustomScoringDialog.h"
 #include "services/HighScores.h"
 
 TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
@@ -117,29 +116,4 @@ TEST_F(QuintelWindowTest, EndGameAskedAndPauseHidesTheBoard) {
     EXPECT_EQ(Shared().Score, 0);
     EXPECT_EQ(w->windowTitle(), "Quintel!: Game Over");
     EXPECT_EQ(w->state(), GameWindow::State::Idle);
-}
-
-TEST_F(QuintelWindowTest, CustomScoringKeepsAFractionOfASecondAndPutsTheBonusInOrder) {
-    auto w = open();
-    platform::MessageScript script;
-    FiveColumnOptions().WaitPeriod = 2500;
-    platform::ModalDriver driver([](QDialog& d) {
-        auto* dlg = static_cast<CustomScoringDialog*>(&d);
-        EXPECT_EQ(dlg->box("txtWaitPeriod")->text(), "2.5");
-        dlg->box("txtTimeBonusMax")->setText("100");
-        dlg->box("txtNumberOfCardsToPass")->setText("12");
-        dlg->cmdOK()->click();
-        dlg->cmdCancel()->click();
-    });
-    w->mnuCustom_Click();
-    const std::vector<QString> texts = script.texts();
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0], "Sorry, the maximum time bonus value must be greater than the minimum "
-                        "time bonus value.");
-    EXPECT_EQ(texts[1], "Sorry, you cannot pass more than 10 cards.");
-    EXPECT_EQ(FiveColumnOptions().WaitPeriod, 2500);
-    EXPECT_EQ(FiveColumnOptions().CardsToPass, 1);
-    EXPECT_EQ(FiveColumnOptions().TimeBonusMax, 101);
-    EXPECT_TRUE(Shared().CustomScoring);
-    EXPECT_EQ(w->statusText(1), "Make 200,000 for bonus round.  ");
 }

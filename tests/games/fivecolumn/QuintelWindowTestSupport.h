@@ -20,8 +20,9 @@
 
 class QuintelWindowTest : public testsupport::GameWindowTest {
   protected:
-    QuintelWindowTest() : GameWindowTest("frmQuintel") { FiveColumnOptions() = {}; }
-    ~QuintelWindowTest() override { FiveColumnOptions() = {}; }
+    QuintelWindowTest() : GameWindowTest("frmQuintel") { FiveColumnOptions() = kDefaults; }
+    ~QuintelWindowTest() override { FiveColumnOptions() = kDefaults; }
+    static constexpr FiveColumnSettings kDefaults{300, 100, 2000, 1};
 
     std::unique_ptr<frmQuintel> open() { return GameWindowTest::open<frmQuintel>(); }
 

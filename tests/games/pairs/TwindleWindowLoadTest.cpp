@@ -3,7 +3,7 @@
 
 #include "TwindleWindowTestSupport.h"
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Twips.h"
@@ -120,7 +120,7 @@ TEST_F(TwindleWindowTest, TheCustomScoringDialogClampsReportsAndRefreshesTheWind
     int opened = 0;
     {
         platform::ModalDriver driver([&opened](QDialog& dialog) {
-            auto& d = static_cast<CustomScoringDialog&>(dialog);
+            auto& d = static_cast<TableScoringDialog&>(dialog);
             ++opened;
             EXPECT_EQ(d.objectName(), "frmTwindleCustomScoring");
             EXPECT_EQ(d.windowTitle(), "Twindle! User Options");
@@ -163,7 +163,7 @@ TEST_F(TwindleWindowTest, TheCustomScoringDialogClampsReportsAndRefreshesTheWind
 
     // Default, then Cancel: nothing stored.
     platform::ModalDriver driver([](QDialog& dialog) {
-        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        auto& d = static_cast<TableScoringDialog&>(dialog);
         d.cmdDefault_Click();
         EXPECT_EQ(d.box("txtPairsBonus")->text(), "3000");
         d.cmdCancel_Click();

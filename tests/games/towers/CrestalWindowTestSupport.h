@@ -9,8 +9,8 @@
 
 class CrestalWindowTest : public testsupport::GameWindowTest {
   protected:
-    CrestalWindowTest() : GameWindowTest("frmCrestal") { TowersOptions() = TowersSettings{}; }
-    ~CrestalWindowTest() override { TowersOptions() = TowersSettings{}; }
+    CrestalWindowTest() : GameWindowTest("frmCrestal") { TowersOptions() = kDefaultTowersOptions; }
+    ~CrestalWindowTest() override { TowersOptions() = kDefaultTowersOptions; }
 
     std::unique_ptr<frmCrestal> openShown() {
         auto w = open<frmCrestal>();

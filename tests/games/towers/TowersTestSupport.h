@@ -13,6 +13,9 @@
 #include <map>
 #include <vector>
 
+// The game's own values at their defaults, between tests.
+inline const TowersSettings kDefaultTowersOptions{100, 5000, 1000, 0};
+
 namespace towerstest {
 
 // The order in which the whole field can be taken: the base row, row 3, row 2, the tops.
@@ -94,7 +97,7 @@ class TowersTest : public ::testing::Test {
         ResetTowersLoadDefaults();
         Shared().GameTitle = "Crestal!";
     }
-    void TearDown() override { TowersOptions() = TowersSettings{}; }
+    void TearDown() override { TowersOptions() = kDefaultTowersOptions; }
 
     testsupport::ProgramSandbox box;
 };

@@ -2,7 +2,7 @@
 // offscreen, in virtual time.
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
-#include "frame/CustomScoringDialog.h"
+#include "frame/TableScoringDialog.h"
 #include "frame/TwipsLayout.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/frmTrip.h"
@@ -344,19 +344,19 @@ TEST_F(TripsWindowTest, MinimisingStopsTheClockAndOnlyARestoreStartsItAgain) {
 
 class TripsCustomScoringTest : public TripsWindowTest {
   protected:
-    CustomScoringDialog* dialog() {
+    TableScoringDialog* dialog() {
         status = 0;
-        d = std::make_unique<CustomScoringDialog>(TripsScoringTable([this] { ++status; }));
+        d = std::make_unique<TableScoringDialog>(TripsScoringTable([this] { ++status; }));
         return d.get();
     }
     void enter(const char* box, const QString& text) { d->box(box)->setText(text); }
-    std::unique_ptr<CustomScoringDialog> d;
+    std::unique_ptr<TableScoringDialog> d;
     int status = 0;
 };
 
 TEST_F(TripsCustomScoringTest, BoxesLoadInTheirOrderAndClampWithTheirMessages) {
     platform::MessageScript answers;
-    CustomScoringDialog* dlg = dialog();
+    TableScoringDialog* dlg = dialog();
     EXPECT_EQ(dlg->objectName(), "frmTripCustom");
     EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-250");
     EXPECT_EQ(dlg->box("txtTripValue")->text(), "6000");
@@ -388,7 +388,7 @@ TEST_F(TripsCustomScoringTest, BoxesLoadInTheirOrderAndClampWithTheirMessages) {
 
 TEST_F(TripsCustomScoringTest, PenaltyLimitsZeroAndTheTimeBonus) {
     platform::MessageScript answers;
-    CustomScoringDialog* dlg = dialog();
+    TableScoringDialog* dlg = dialog();
     enter("txtPenaltyValue", "-25000");
     enter("txtTimeBonus", "6000");
     dlg->switchBox("chkCountDown")->setChecked(false);

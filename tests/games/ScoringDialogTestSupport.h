@@ -1,0 +1,106 @@
+#pragma once
+// Driving a game's custom-scoring dialog through its window's menu item: one OK with a box's
+// text, the Tab order, Default then Cancel. Expected results are the tests' own.
+
+#include "frame/CustomScoringDialog.h"
+#include "frame/GameWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace scoringtest {
+
+// One box's text and what an OK with it must do.
+struct BoxCase {
+    const char* box;
+    const char* text;
+    int32_t stored;               // the variable afterwards
+    const char* message;          // the first message shown; nullptr: none
+    const char* second = nullptr; // a second one, from a later step
+};
+
+struct OkOutcome {
+    std::vector<QString> messages;
+    bool closed = false;
+    QString boxText; // the box's text after the OK
+};
+
+// Opens the dialog from the window, lets `fill` set the boxes, presses OK once.
+inline OkOutcome PressOk(GameWindow& w, const std::function<void(CustomScoringDialog&)>& fill,
+                         const char* box = nullptr) {
+    OkOutcome out;
+    platform::MessageScript script;
+    platform::ModalDriver driver([&](QDialog& d) {
+        auto& dlg = static_cast<CustomScoringDialog&>(d);
+        fill(dlg);
+        dlg.cmdOK()->click();
+        out.closed = dlg.result() == QDialog::Accepted;
+        if (box) out.boxText = dlg.box(box)->text();
+    });
+    w.mnuCustom_Click();
+    out.messages = script.texts();
+    return out;
+}
+
+// Runs every case on a fresh set of defaults; `stored` reads the case's variable.
+inline void RunBoxCases(GameWindow& w, const std::vector<BoxCase>& cases,
+                        const std::function<void()>& reset,
+                        const std::function<int32_t(const char* box)>& stored) {
+    for (const BoxCase& c : cases) {
+        reset();
+        const OkOutcome out = PressOk(
+            w, [&c](CustomScoringDialog& d) { d.box(c.box)->setText(c.text); }, c.box);
+        EXPECT_EQ(stored(c.box), c.stored) << c.box << " \"" << c.text << "\"";
+        QStringList expected;
+        for (const char* m : {c.message, c.second})
+            if (m) expected << m;
+        EXPECT_EQ(QStringList(out.messages.begin(), out.messages.end()).join(" | ").toStdString(),
+                  expected.join(" | ").toStdString())
+            << c.box << " \"" << c.text << "\"";
+        EXPECT_EQ(out.closed, c.message == nullptr) << c.box << " \"" << c.text << "\"";
+    }
+}
+
+// The controls Tab reaches from the first focus, in order, and that first focus.
+inline QStringList TabOrder(CustomScoringDialog& d) {
+    d.show();
+    QStringList names;
+    QWidget* first = d.focusWidget();
+    if (!first) return names;
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&d) && w != &d)
+            names << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != first && names.size() < 50);
+    return names;
+}
+
+inline QStringList TabOrderOf(GameWindow& w) {
+    QStringList names;
+    platform::ModalDriver driver(
+        [&](QDialog& d) { names = TabOrder(static_cast<CustomScoringDialog&>(d)); });
+    w.mnuCustom_Click();
+    return names;
+}
+
+// Every caption whole: a label's text needs no more height than it has, and every control
+// lies within the dialog (and a control in the frame within the frame).
+inline void ExpectCaptionsFit(CustomScoringDialog& d) {
+    for (QLabel* l : d.findChildren<QLabel*>())
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->objectName().toStdString();
+    for (QWidget* c : d.findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(&d) || c->parentWidget() == nullptr) continue;
+        const QRect inParent = c->geometry();
+        EXPECT_TRUE(c->parentWidget()->rect().contains(inParent)) << c->objectName().toStdString();
+    }
+}
+
+} // namespace scoringtest

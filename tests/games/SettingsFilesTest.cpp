@@ -1,0 +1,186 @@
+// Every game's settings file through its table: the first-run file byte for byte, values
+// that round-trip, the reading of single keys (a bad value keeps its default), and which
+// values make the scoring custom. A game joins by adding its row to kGames.
+#include "../TestSupport.h"
+#include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/towers/TowersSettings.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+struct KeyRead {
+    const char* key;
+    const char* text; // the value as the file holds it
+    int32_t expected;
+};
+
+struct GameSettings {
+    const char* name;
+    const SettingsTable& (*table)();
+    void (*reset)(); // the window's load defaults
+    const char* file;
+    QByteArray firstRun;
+    WindowGeometry firstWindow;
+    std::vector<KeyRead> reads;
+    // Keys whose change marks the scoring custom, and keys whose change never does.
+    std::vector<const char*> custom;
+    std::vector<const char*> notCustom;
+    const char* maximised; // the window blocks of a maximised window
+};
+
+const std::vector<GameSettings> kGames = {
+    {"Quintel",
+     FiveColumnSettingsTable,
+     ResetFiveColumnDefaults,
+     "Quintel.Ini",
+     "[Time]\r\n60\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Deck]\r\n4\r\n\r\n"
+     "[TimeBonusMax]\r\n300\r\n\r\n"
+     "[TimeBonusMin]\r\n100\r\n\r\n"
+     "[BonusScore]\r\n200000\r\n\r\n"
+     "[WaitPeriod]\r\n2000\r\n\r\n"
+     "[CountDownScore]\r\nTrue\r\n\r\n"
+     "[Cards To Pass]\r\n1\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7305\r\n\r\n"
+     "\r\n",
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "90", 60},
+      {"[Time]", "15", 15},
+      {"[Time]", "075", 60},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "7", 4},
+      {"[Deck]", "2", 2},
+      {"[Cards To Pass]", "0", 0},
+      {"[Cards To Pass]", "11", 1},
+      {"[TimeBonusMax]", "70000", 300},
+      {"[TimeBonusMin]", "0", 100},
+      {"[WaitPeriod]", "2500", 2500},
+      {"[WaitPeriod]", "3600000", 2000},
+      {"[BonusScore]", "-5", 200000},
+      {"[BonusScore]", "123456", 123456},
+      {"[CountDownScore]", "False", 0}},
+     {"[TimeBonusMax]", "[TimeBonusMin]", "[BonusScore]", "[Cards To Pass]"},
+     {"[WaitPeriod]", "[CountDownScore]", "[Time]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
+    {"Crestal",
+     TowersSettingsTable,
+     ResetTowersLoadDefaults,
+     "Crestal.Ini",
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Time]\r\n45\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Hi Run]\r\n0\r\n\r\n"
+     "[Card Bonus]\r\n100\r\n\r\n"
+     "[Bonus Score]\r\n40000\r\n\r\n"
+     "[Tower Bonus]\r\n5000\r\n\r\n"
+     "[High Run Bonus]\r\n1000\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[Time Bonus]\r\n100\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9570\r\n\r\n"
+     "[Height]\r\n7200\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n",
+     {WindowNormal, 9570, 7200},
+     {{"[Time]", "120", 45},
+      {"[Time]", "90", 90},
+      {"[Play Sounds]", "true", 0},
+      {"[Deck]", "7", 1},
+      {"[Deck]", "3", 3},
+      {"[Hi Run]", "seven", 0},
+      {"[Hi Run]", "28", 28},
+      {"[Hi Run]", "29", 0}, // longer than the field holds: no record
+      {"[Card Bonus]", "5000", 100},
+      {"[Card Bonus]", "250", 250},
+      {"[Bonus Score]", "0", 0},
+      {"[Bonus Score]", "-1", 40000},
+      {"[Tower Bonus]", "99999999999", 5000},
+      {"[High Run Bonus]", "32768", 1000},
+      {"[High Run Bonus]", "32767", 32767},
+      {"[Time Bonus]", "x", 100},
+      {"[Count Down Score]", "False", 0}},
+     {"[Card Bonus]", "[Bonus Score]", "[High Run Bonus]", "[Tower Bonus]", "[Time Bonus]"},
+     {"[Count Down Score]", "[Hi Run]", "[Time]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+};
+
+void PrintTo(const GameSettings& g, std::ostream* os) {
+    *os << g.name;
+}
+
+class SettingsFilesTest : public ::testing::TestWithParam<GameSettings> {
+  protected:
+    void SetUp() override { GetParam().reset(); }
+    testsupport::ProgramSandbox box;
+};
+} // namespace
+
+TEST_P(SettingsFilesTest, AFirstRunWritesTheDefaultsByteForByteAndReadsThemBack) {
+    const GameSettings& g = GetParam();
+    const SettingsTable& t = g.table();
+    SettingsReader reader;
+    t.addKeys(reader);
+    ASSERT_TRUE(reader.load(box.path(g.file), t.defaultsFile(g.firstWindow)));
+    EXPECT_EQ(box.read(g.file), g.firstRun);
+    EXPECT_FALSE(t.isCustom());
+}
+
+TEST_P(SettingsFilesTest, EachKeyIsReadOnItsOwnAndABadValueKeepsItsDefault) {
+    const GameSettings& g = GetParam();
+    const SettingsTable& t = g.table();
+    for (const KeyRead& r : g.reads) {
+        g.reset();
+        // Unknown keys and the blocks around it do no harm; the keys after it are read.
+        t.apply(QByteArray("[Colour]\r\n3\r\n\r\n") + r.key + "\r\n" + r.text +
+                "\r\n\r\n[Unknown]\r\n");
+        EXPECT_EQ(t.value(QString::fromLatin1(r.key)), r.expected) << r.key << " " << r.text;
+    }
+    // The last of a key met twice wins.
+    g.reset();
+    const KeyRead& r = g.reads.back();
+    t.apply(QByteArray(r.key) + "\r\nTrue\r\n" + r.key + "\r\n" + r.text + "\r\n");
+    EXPECT_EQ(t.value(QString::fromLatin1(r.key)), r.expected);
+}
+
+TEST_P(SettingsFilesTest, TheValuesInForceRoundTripAndAMaximisedWindowStoresTheDesignSize) {
+    const GameSettings& g = GetParam();
+    const SettingsTable& t = g.table();
+    // Every value read that differs from the default, all in one file.
+    for (const KeyRead& r : g.reads)
+        if (r.expected != t.defaultOf(QString::fromLatin1(r.key)))
+            t.store(QString::fromLatin1(r.key), r.expected);
+    std::vector<int32_t> before;
+    for (const SettingRow& row : t.rows())
+        if (row.get) before.push_back(row.get());
+    const QByteArray text = t.file({WindowMaximised, 20000, 15000}).text();
+    EXPECT_TRUE(text.contains(g.maximised)) << text.constData();
+    g.reset();
+    t.apply(text);
+    std::vector<int32_t> after;
+    for (const SettingRow& row : t.rows())
+        if (row.get) after.push_back(row.get());
+    EXPECT_EQ(after, before);
+}
+
+TEST_P(SettingsFilesTest, OnlyTheScoringValuesMarkTheScoringCustom) {
+    const GameSettings& g = GetParam();
+    const SettingsTable& t = g.table();
+    auto changed = [&](const char* key) {
+        g.reset();
+        const QString k = QString::fromLatin1(key);
+        t.store(k, t.defaultOf(k) == 0 ? 1 : t.defaultOf(k) - 1);
+        return t.isCustom();
+    };
+    for (const char* key : g.custom)
+        EXPECT_TRUE(changed(key)) << key;
+    for (const char* key : g.notCustom)
+        EXPECT_FALSE(changed(key)) << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, SettingsFilesTest, ::testing::ValuesIn(kGames),
+                         [](const auto& info) { return std::string(info.param.name); });
