@@ -13,10 +13,34 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace testsupport {
+
+// While it lives, every sound a window plays also runs `onWave` with the file's name: a test
+// looks at the window at the moments a sound marks (a count-up step, a pause about to start).
+// The fixture's own recording of the sounds is put back afterwards.
+class WaveWatch {
+  public:
+    explicit WaveWatch(std::function<void(const QString&)> onWave)
+        : previous_(platform::SetAudioBackend(std::make_unique<Watching>(std::move(onWave)))) {}
+    ~WaveWatch() { platform::SetAudioBackend(std::move(previous_)); }
+    WaveWatch(const WaveWatch&) = delete;
+    WaveWatch& operator=(const WaveWatch&) = delete;
+
+  private:
+    struct Watching : platform::RecordingAudio {
+        explicit Watching(std::function<void(const QString&)> f) : onWave(std::move(f)) {}
+        void playWave(const QString& path) override {
+            RecordingAudio::playWave(path);
+            onWave(path.mid(path.lastIndexOf('/') + 1));
+        }
+        std::function<void(const QString&)> onWave;
+    };
+    std::unique_ptr<platform::AudioBackend> previous_;
+};
 
 class GameWindowTest : public ::testing::Test {
   protected:

@@ -21,7 +21,13 @@
 
 namespace {
 constexpr int kColumnLeft[4] = {270, 1740, 3195, 4650};
-constexpr std::array<int, 5> kRowTop = {2355, 2730, 3150, 3555, 3945};
+// The second card of the first column sits 15 twips higher than in the other three.
+constexpr std::array<int, 5> kRowTop = {2355, 2745, 3150, 3555, 3945};
+constexpr std::array<int, 5> kFirstColumnRowTop = {2355, 2730, 3150, 3555, 3945};
+// "Soft" stands under the total, a little left of the column's centre.
+constexpr int kSoftLeft[4] = {750, 2220, 3675, 5100};
+constexpr int kSoftTop = 2115;
+constexpr int kSoftFromCentre = -180;
 constexpr double kColumnShare[4] = {0.0440251572327, 0.1965408805031, 0.3490566037736,
                                     0.501572327044};
 constexpr int kMinWidth = 9060;
@@ -52,9 +58,9 @@ void frmBrisko::createControls() {
     area->setPalette(back);
 
     for (int c = 0; c < 4; ++c) {
-        columns_[size_t(c)].create(area, c, kColumnLeft[c], kRowTop,
+        columns_[size_t(c)].create(area, c, kColumnLeft[c], c == 0 ? kFirstColumnRowTop : kRowTop,
                                    QRect(kColumnLeft[c] + 300, 1702, 495, 360),
-                                   QPoint(kColumnLeft[c] + 480, 2115));
+                                   QPoint(kSoftLeft[c], kSoftTop));
         auto* hit = new QPushButton("Hit", area);
         hit->setObjectName(QString("cmdHit_%1").arg(c));
         hit->setGeometry(TwRect(kColumnLeft[c], 5520, 1035, 570));
@@ -186,7 +192,8 @@ void frmBrisko::layoutControls(int w) {
     auto column = [this](int c) { return static_cast<QWidget*>(columns_[size_t(c)].card(0)); };
     const int step = TwLeft(column(3)) - TwLeft(column(2));
     for (int c = 0; c < 4; ++c) {
-        MoveLeftTw(columns_[size_t(c)].soft(), TwLeft(column(c)) + TwWidth(column(c)) / 2.0 + 300);
+        MoveLeftTw(columns_[size_t(c)].soft(),
+                   TwLeft(column(c)) + TwWidth(column(c)) / 2.0 + kSoftFromCentre);
         centreOver(columns_[size_t(c)].total(), column(c));
         MoveLeftTw(hits_[size_t(c)], TwLeft(column(c)));
     }

@@ -91,6 +91,12 @@ void frmBrisko::HoldGameTimers(bool hold) {
 }
 
 void frmBrisko::enableCommands(bool on) {
+    // Play (End game) and Exit go with the board: neither is offered while a round is
+    // paused or tallied.
+    cmdPlay()->setEnabled(on);
+    quitButton()->setEnabled(on);
+    for (const char* name : {"mnuPlay", "mnuExit"})
+        if (QAction* a = item(name)) a->setEnabled(on);
     for (QPushButton* b : hits_)
         b->setEnabled(on);
     cmdPass_->setEnabled(on && game_.board().canPass());
@@ -119,8 +125,13 @@ void frmBrisko::cmdHit_Click(int index) {
         PlaySound("TwentyOne.wav");
         break;
     case CombinationsMove::Gimme: {
+        // The five cards go and the total reads 0 while the notice shows; the empty place
+        // comes back after it.
+        TwentyOneColumnView& column = columns_[size_t(index)];
+        column.hideCards();
+        column.total()->setText("0");
         QLabel* gimme = label("lblFiveCards");
-        centreOver(gimme, columns_[size_t(index)].card(0));
+        centreOver(gimme, column.card(0));
         gimme->show();
         gimme->repaint();
         setTotalScore(s.Score);

@@ -25,6 +25,11 @@ ElevensLastGame& LastElevensGame() {
     return last;
 }
 
+bool& ElevensCommandLineHandled() {
+    static bool handled = false;
+    return handled;
+}
+
 void ResetElevensLoadDefaults() {
     SharedState& s = Shared();
     s.CustomScoring = false;

@@ -53,6 +53,10 @@ struct ElevensLastGame {
 };
 ElevensLastGame& LastElevensGame();
 
+// Set once the saved game named on the command line has been opened (or failed to open): it
+// opens with the first elevens window of the run only, however often the window is opened.
+bool& ElevensCommandLineHandled();
+
 // The window's load defaults before the settings file is read: card goal, time limit,
 // scoring values and mode, music off, custom-scoring mark and replay flag. The card bonus
 // is kept.

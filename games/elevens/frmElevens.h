@@ -74,7 +74,7 @@ class frmElevens : public GameWindow {
     void mnuOpen_Click();
     // Reads a saved game and replays it; false after the failure message.
     bool OpenSavedGame(const QString& fileName);
-    // The first activation opens the saved game named on the command line, once.
+    // The first activation in the run opens the saved game named on the command line.
     void Form_Activate();
 
     // The window's own state behind the "Game Paused" and "Game Over" captions.
@@ -162,6 +162,4 @@ class frmElevens : public GameWindow {
     SplashTexts splashTexts_;
     QMenu* goalMenu_ = nullptr;
     QMenu* colourMenu_ = nullptr;
-
-    bool activatedOnce_ = false;
 };

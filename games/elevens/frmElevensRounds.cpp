@@ -199,9 +199,19 @@ void frmElevens::TakeScore() {
 
     const std::optional<ElevensRoundEnd> end = game_.takeScore(ElevensOptions().DrawTimer);
     if (end) {
-        for (const RoundBonus& bonus : end->bonuses)
+        // The combination count goes back to blue once its own bonus is paid, with or
+        // without one, before the card and speed bonuses are counted up.
+        bool countDone = false;
+        auto finishCount = [&] {
+            if (!countDone) SetForeColour(label("lblCurrentElevens"), kVbBlue);
+            countDone = true;
+        };
+        for (const RoundBonus& bonus : end->bonuses) {
+            if (bonus.kind == BonusKind::Cards || bonus.kind == BonusKind::Speed) finishCount();
             showBonus(bonus);
-        SetForeColour(label("lblCurrentElevens"), kVbBlue);
+            if (bonus.kind == BonusKind::Combinations) finishCount();
+        }
+        finishCount();
     }
     platform::DoEvents();
     s.InputBlocked = false;

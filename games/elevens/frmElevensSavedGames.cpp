@@ -61,8 +61,10 @@ bool frmElevens::OpenSavedGame(const QString& fileName) {
 }
 
 void frmElevens::Form_Activate() {
-    if (activatedOnce_) return;
-    activatedOnce_ = true;
+    // The launcher makes a new window at every opening: the flag belongs to the run.
+    bool& handled = ElevensCommandLineHandled();
+    if (handled) return;
+    handled = true;
     const QString fileName = Shared().CommandLine;
     if (!fileName.isEmpty()) OpenSavedGame(fileName);
 }
@@ -70,5 +72,5 @@ void frmElevens::Form_Activate() {
 void frmElevens::showEvent(QShowEvent* event) {
     GameWindow::showEvent(event);
     // Once the window is up and the launcher's click has returned.
-    if (!activatedOnce_) QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    if (!ElevensCommandLineHandled()) QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }

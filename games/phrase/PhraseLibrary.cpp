@@ -114,7 +114,13 @@ bool PhraseLibrary::fromTopic(int topic, PhraseChoice& choice) {
 PhraseChoice PhraseLibrary::choosePhrase(int topicSetting) {
     PhraseChoice choice;
     if (topicSetting != 0) {
-        if (FindTopic(topicSetting)) fromTopic(topicSetting, choice);
+        if (!FindTopic(topicSetting)) return choice;
+        // The player chose this topic: every Play tries it again (a file that could not be
+        // read is read afresh) and says again why it cannot be played.
+        TopicRecord& r = records_[size_t(topicSetting - 1)];
+        if (!r.loaded) r.reported = false;
+        if (!fromTopic(topicSetting, choice) && choice.notices.empty())
+            choice.notices.push_back({PhraseNotice::UnusableTopic, unusableMessage(topicSetting)});
         return choice;
     }
     std::vector<int> candidates;

@@ -17,7 +17,7 @@ struct PhraseNotice {
     enum Kind {
         MissingFile,   // recreated with one phrase: critical icon, the program's default title
         ReadError,     // a file that cannot be read: plain box, default title
-        UnusableTopic, // nothing in it fits the board: told once per run
+        UnusableTopic, // nothing in it fits the board
     };
     Kind kind;
     QString text;
@@ -36,11 +36,13 @@ class PhraseLibrary {
   public:
     // The next phrase that fits the board, for the topic setting (0 = a topic drawn at
     // random for this phrase). A topic that cannot give one is reported once and skipped by
-    // the random draw; a chosen topic that cannot give one gives no phrase.
+    // the random draw; a chosen topic that cannot give one gives no phrase and is reported
+    // at every request.
     PhraseChoice choosePhrase(int topicSetting);
 
     // Takes a topic's file text as read, as the first request does; false when no phrase of
-    // it fits the board (it is then reported in `notices` and skipped for the run).
+    // it fits the board (it is then reported in `notices` and left out of the random draw for the
+    // run).
     bool adoptText(int topic, const QByteArray& text, std::vector<PhraseNotice>& notices);
 
     const TopicRecord& record(int topic) const { return records_[size_t(topic - 1)]; }

@@ -103,10 +103,6 @@ class frmTrip : public GameWindow {
     SelectionFrame* upFrame_ = nullptr;
     SplashTexts splashTexts_;
 
-    // Minimised during a round: what runs again on the restore.
-    bool minimised_ = false;
-    bool clockBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
     // "Times Up!" blinks before the round end: a close request waits for both.
     bool timeUpRunning_ = false;
     bool closeAfterTimeUp_ = false;

@@ -10,8 +10,6 @@
 #include "games/trips/TripsSettingsFile.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
-#include "services/SharedState.h"
-#include "services/Sound.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -81,7 +79,7 @@ void frmTrip::createControls() {
     makeLabel("lblScoreTrips", "0", 12, true, kVbBlue);
     makeLabel("lblScoreRuns", "0", 12, true, kVbBlue);
     makeLabel("lblFlush", "Flush!", 8, true, kVbRed)->hide();
-    makeLabel("lblCardCount", "Cards remaining:", 9.75, true, kVbWhite);
+    makeLabel("lblCardCount", "Cards remaining:", 9.75, true, kVbBlue);
     makeLabel("lblScore", "Score:", 8.25, true, kVbWhite)
         ->setToolTip("Displays your Current Score");
     QLabel* score = makeLabel("lblCurrentScore", "0", 12, true, kVbBlue);
@@ -160,23 +158,9 @@ void frmTrip::resizeEvent(QResizeEvent* event) {
 }
 
 void frmTrip::changeEvent(QEvent* event) {
+    // The frame holds and restarts the clock and the music; only the layout is this window's.
     GameWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    // Minimising stops the round clock and the music; only the restore starts them again,
-    // and only what ran before, so a paused game or a round end stays as it was.
-    if (isMinimized() && !minimised_) {
-        minimised_ = true;
-        clockBeforeMinimise_ = Timer1()->isEnabled();
-        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
-        setClock(false);
-        if (musicBeforeMinimise_) StopMusic();
-    } else if (!isMinimized() && minimised_) {
-        minimised_ = false;
-        if (clockBeforeMinimise_ && state() == State::Running) setClock(true);
-        if (musicBeforeMinimise_ && state() == State::Running && Shared().MusicOn) PlayMusic();
-        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
-    }
-    Form_Resize();
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
 void frmTrip::Form_Resize() {

@@ -3,11 +3,13 @@
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
 #include "frame/TableScoringDialog.h"
+#include "frame/TwipsLayout.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/frmBrisko.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
 
 #include <QAction>
@@ -119,16 +121,15 @@ TEST_F(BriskoWindowTest, AWholeGameWithBustsTwentyOnesTheCounterTheTallyAndTheBo
     w->cmdHit(0)->click(); // king: 21
     EXPECT_EQ(Shared().Score, 0);
 
-    // Take Score: 12 cards used, 6 x the bonus.
-    const QString line = "6 X " + FormatScore(w->game().board().bonus()) + " = " +
-                         FormatScore(6 * int64_t(w->game().board().bonus()));
-    const int32_t amount = 6 * w->game().board().bonus();
+    // Take Score: 12 cards used at 100; the bonus fell to 1000 at the run-out and grew by
+    // 1000 with each of the four 21s since, so six 21s at 5,000 pay 30,000 in steps of 1000.
+    EXPECT_EQ(text(*w, "lblBonus"), "5000");
     pauses();
     w->cmdTakeScore()->click();
-    EXPECT_EQ(pauses(), joined(joined(repeated({}, 75, 12), {750}),
-                               joined(repeated({}, 75, amount / 1000), {2000})));
-    EXPECT_EQ(Shared().Score, 1200 + amount);
-    (void)line;
+    EXPECT_EQ(text(*w, "lblRoundScore"), "6 X 5,000 = 30,000");
+    EXPECT_EQ(pauses(),
+              joined(joined(repeated({}, 75, 12), {750}), joined(repeated({}, 75, 30), {2000})));
+    EXPECT_EQ(Shared().Score, 1200 + 30000);
     EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_FALSE(w->Timer3()->isEnabled());
@@ -194,14 +195,28 @@ TEST_F(BriskoWindowTest, PauseStopsTheCounterAndEndGameRecordsNothing) {
     EXPECT_FALSE(w->Timer3()->isEnabled());
 }
 
-TEST_F(BriskoWindowTest, Renders) {
+TEST_F(BriskoWindowTest, TheBoardAtTheDesignSizeMaximisedAndPaused) {
+    // Pictures for a look by eye when PARLOVEX_RENDER_DIR is set.
     const QString out = qEnvironmentVariable("PARLOVEX_RENDER_DIR");
-    if (out.isEmpty()) GTEST_SKIP() << "PARLOVEX_RENDER_DIR not set";
-    QDir().mkpath(out);
+    if (!out.isEmpty()) QDir().mkpath(out);
     auto w = open();
+    auto save = [&](const char* name) {
+        if (out.isEmpty()) return;
+        EXPECT_TRUE(w->grab().save(out + "/brisko-" + name + ".png"));
+    };
+    auto widget = [&](const char* name) { return w->findChild<QWidget*>(name); };
+    // "Soft" under the total, its left 180 twips short of the column's centre.
+    auto softInPlace = [&] {
+        const QWidget* column = widget("Column1_0");
+        const QWidget* soft = widget("ColumnSoft_0");
+        EXPECT_TRUE(soft->isVisible());
+        EXPECT_NEAR(TwLeft(soft), TwLeft(column) + 1035 / 2.0 - 180, 15);
+        EXPECT_NEAR(TwTop(soft), 2115, 15);
+        EXPECT_GT(TwTop(soft), TwTop(widget("ColumnTotal_0")) + TwHeight(widget("ColumnTotal_0")));
+    };
     w->show();
     platform::ProgramTime::advance(13 * 200);
-    EXPECT_TRUE(w->grab().save(out + "/brisko-start.png"));
+    save("start");
     dealDeck(*w, LaidOutDeck({{1, " 1S"},
                               {2, " 6H"},
                               {3, " 13D"},
@@ -213,12 +228,81 @@ TEST_F(BriskoWindowTest, Renders) {
     w->cmdPlay()->click();
     hits(*w, {0, 0, 1, 2, 3, 3, 1});
     platform::ProgramTime::advance(50 * 90);
-    EXPECT_TRUE(w->grab().save(out + "/brisko-midround.png"));
+    save("midround");
+    EXPECT_EQ(text(*w, "ColumnTotal_0"), "17");
+    softInPlace();
+    // The second card of the first column stands 15 twips above those of the others.
+    EXPECT_EQ(TwTop(widget("Column1_1")), 2730);
+    for (const char* name : {"Column2_1", "Column3_1", "Column4_1"})
+        EXPECT_EQ(TwTop(widget(name)), 2745) << name;
+
     w->cmdPause()->click();
-    EXPECT_TRUE(w->grab().save(out + "/brisko-paused.png"));
+    save("paused");
+    EXPECT_EQ(text(*w, "ScoringLabelInfo"), "Game Paused");
+    for (const char* name : {"Column1_0", "Column1_1", "ColumnSoft_0", "NextCardPicture"})
+        EXPECT_FALSE(widget(name)->isVisible()) << name;
     w->cmdPause()->click();
     w->showMaximized();
-    EXPECT_TRUE(w->grab().save(out + "/brisko-maximised.png"));
+    save("maximised");
+    softInPlace();
+    EXPECT_NEAR(TwLeft(widget("Column4_0")), PxToTw(w->width()) * 0.501572327044, 15);
+    EXPECT_EQ(TwTop(widget("Column1_1")), 2730);
+}
+
+TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExit) {
+    auto w = open();
+    w->show();
+    dealDeck(*w, LaidOutDeck({})); // twos: the fifth on a column is a gimme at 10
+    w->cmdPlay()->click();
+    hits(*w, {0, 0, 0, 0});
+    EXPECT_EQ(text(*w, "ColumnTotal_0"), "8");
+
+    // During the notice's pause the five cards are gone and the total reads 0.
+    struct Seen {
+        bool cardShown = false;
+        QString total;
+        bool notice = false;
+    };
+    std::vector<Seen> atClicks;
+    {
+        testsupport::WaveWatch watch([&](const QString& wave) {
+            if (wave != "Click.wav") return;
+            Seen seen;
+            for (int r = 0; r < 5; ++r)
+                seen.cardShown |= w->findChild<QWidget*>(QString("Column1_%1").arg(r))->isVisible();
+            seen.total = text(*w, "ColumnTotal_0");
+            seen.notice = w->label("lblFiveCards")->isVisible();
+            atClicks.push_back(seen);
+        });
+        pauses();
+        w->cmdHit(0)->click();
+    }
+    EXPECT_EQ(pauses(), std::vector<int>{450});
+    ASSERT_EQ(atClicks.size(), 1u);
+    EXPECT_FALSE(atClicks[0].cardShown);
+    EXPECT_EQ(atClicks[0].total, "0");
+    EXPECT_TRUE(atClicks[0].notice);
+    EXPECT_EQ(Shared().Score, 750);
+    // Then the empty place comes back.
+    EXPECT_TRUE(w->findChild<CardPicture*>("Column1_0")->isVisible());
+    EXPECT_EQ(w->findChild<CardPicture*>("Column1_0")->pictureKey(), "EMPTY");
+    EXPECT_FALSE(w->label("lblFiveCards")->isVisible());
+
+    // While the round is tallied neither End game nor Exit is offered; the next round
+    // offers both again.
+    std::vector<bool> offered;
+    {
+        testsupport::WaveWatch watch([&](const QString& wave) {
+            if (wave != "CountScore.wav") return;
+            offered.push_back(w->cmdPlay()->isEnabled() || w->quitButton()->isEnabled() ||
+                              w->item("mnuPlay")->isEnabled() || w->item("mnuExit")->isEnabled());
+        });
+        w->cmdTakeScore()->click();
+    }
+    EXPECT_EQ(offered, std::vector<bool>(5, false)); // five cards used, five steps
+    EXPECT_EQ(w->game().round(), 2);
+    EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
+    EXPECT_TRUE(w->item("mnuPlay")->isEnabled() && w->item("mnuExit")->isEnabled());
 }
 
 TEST_F(BriskoWindowTest, CustomScoringStoresEachBoxAndTheCounterSpeed) {

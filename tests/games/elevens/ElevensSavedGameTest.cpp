@@ -94,7 +94,8 @@ TEST_F(ElevensSavedGameTest, ABadFileChangesNothingAndTheCommandLineOpensOnce) {
     ASSERT_EQ(boxes.asked().size(), 1u);
     EXPECT_TRUE(boxes.asked()[0].text.startsWith("Unable to open the requested file."));
 
-    // A good file named on the command line opens at the first activation only.
+    // A good file named on the command line opens at the first activation of the run only:
+    // not again in that window, nor in the next one the launcher makes after a close.
     w->cmdPlay_Click();
     playGame(*w);
     saveAs(*w, "cmd.smb");
@@ -107,4 +108,13 @@ TEST_F(ElevensSavedGameTest, ABadFileChangesNothingAndTheCommandLineOpensOnce) {
     fresh->cmdPlay_Click();
     fresh->Form_Activate();
     EXPECT_NE(fresh->game().state(), ElevensState::Running);
+    fresh.reset();
+    const size_t told = boxes.asked().size();
+    auto second = open();
+    second->show();
+    QCoreApplication::processEvents(); // the activation after the first show
+    second->Form_Activate();
+    EXPECT_EQ(second->game().state(), ElevensState::Idle);
+    EXPECT_FALSE(LastElevensGame().ReplayMode);
+    EXPECT_EQ(boxes.asked().size(), told); // no "Saved Game Information" either
 }

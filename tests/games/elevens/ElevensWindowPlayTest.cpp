@@ -3,6 +3,7 @@
 // high-score entry and Replay.
 #include "ElevensWindowTestSupport.h"
 
+#include "frame/VbColour.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "services/HighScoreTable.h"
@@ -230,4 +231,22 @@ TEST_F(ElevensWindowTest, WithoutCountUpEachBonusWaitsOnceAndIsPaidWhole) {
     EXPECT_EQ(pauses(), std::vector<int>({1000, 1000, 1000, 1000}) + times(250, 11));
     EXPECT_EQ(Shared().Score, expected);
     EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
+}
+
+TEST_F(ElevensWindowTest, TheCombinationCountTurnsBlueBeforeTheSpeedBonusIsCounted) {
+    auto w = open();
+    w->cmdPlay()->click();
+    ASSERT_EQ(playRound(*w, 2), 2);
+    platform::ProgramTime::advance(30 * 1000);
+    std::vector<QColor> seen; // the count's colour at each count-up step
+    {
+        testsupport::WaveWatch watch([&](const QString& wave) {
+            if (wave == "Snap.wav") seen.push_back(ForeColour(w->label("lblCurrentElevens")));
+        });
+        w->cmdTakeScore()->click();
+    }
+    // Two combination steps in cyan, then the 60 seconds left, counted with the count blue.
+    std::vector<QColor> expected(2, VbColour(kVbCyan));
+    expected.insert(expected.end(), 60, VbColour(kVbBlue));
+    EXPECT_EQ(seen, expected);
 }

@@ -19,10 +19,12 @@ class ElevensWindowTest : public testsupport::GameWindowTest {
     ElevensWindowTest() : GameWindowTest("frmElevens") {
         ElevensOptions() = ElevensSettings{};
         LastElevensGame() = ElevensLastGame{};
+        ElevensCommandLineHandled() = false;
     }
     ~ElevensWindowTest() override {
         ElevensOptions() = ElevensSettings{};
         LastElevensGame() = ElevensLastGame{};
+        ElevensCommandLineHandled() = false;
     }
 
     std::unique_ptr<frmElevens> open() { return GameWindowTest::open<frmElevens>(); }

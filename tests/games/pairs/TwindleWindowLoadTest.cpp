@@ -80,6 +80,21 @@ TEST_F(TwindleWindowTest, AConfirmedQuitWritesTheSettingsAndAFailedWriteKeepsThe
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(file("Twindle.Ini").contains("[Time]\r\n60\r\n"));
     EXPECT_TRUE(file("Twindle.Ini").endsWith("[Deck]\r\n4\r\n\r\n"));
+
+    // The next window's quit cannot write (no room for the file): the player is told and
+    // the file of the last quit stays as it was.
+    const QByteArray before = file("Twindle.Ini");
+    auto again = open<frmTwindle>();
+    again->TimeItem_Click(90);
+    answers.clearAsked();
+    answers.then(platform::Answer::Yes);
+    {
+        testsupport::FileSizeLimit noRoom(16);
+        again->close();
+    }
+    ASSERT_EQ(answers.asked().size(), 2u); // the quit question, then the failed write
+    EXPECT_TRUE(answers.asked()[1].text.contains("Twindle.Ini"));
+    EXPECT_EQ(file("Twindle.Ini"), before);
 }
 
 TEST_F(TwindleWindowTest, TheLayoutFollowsTheWidthAndSnapsBackBelowTheMinimum) {

@@ -119,7 +119,7 @@ TEST_F(PhraseLibraryTest, MissingFileIsRecreatedWithOnePhraseAndReported) {
     EXPECT_TRUE(library.record(1).loaded);
 }
 
-TEST_F(PhraseLibraryTest, UnusableTopicIsReportedOnceAndSkippedByTheRandomDraw) {
+TEST_F(PhraseLibraryTest, UnusableTopicIsReportedAtEveryChoiceAndSkippedByTheRandomDraw) {
     sandbox.write("GLM.Dat", "");                                // empty
     sandbox.write("GLN.Dat", "CURRENT_PHRASE_NUMBER=1\r\n\r\n"); // header only
     sandbox.write("GLP.Dat", "\r\n   \r\n\r\n");                 // blank lines
@@ -132,7 +132,11 @@ TEST_F(PhraseLibraryTest, UnusableTopicIsReportedOnceAndSkippedByTheRandomDraw) 
     ASSERT_EQ(fixed.notices.size(), 1u);
     EXPECT_EQ(fixed.notices[0].kind, PhraseNotice::UnusableTopic);
     EXPECT_TRUE(fixed.notices[0].text.contains("GLM.Dat"));
-    EXPECT_TRUE(library.choosePhrase(1).notices.empty()); // told once only
+    // Chosen again (the next Play): no phrase, and the player is told why again.
+    const PhraseChoice again = library.choosePhrase(1);
+    EXPECT_FALSE(again.found);
+    ASSERT_EQ(again.notices.size(), 1u);
+    EXPECT_EQ(again.notices[0].text, fixed.notices[0].text);
 
     for (int i = 0; i < 5; ++i) {
         const PhraseChoice c = library.choosePhrase(0);
@@ -149,6 +153,22 @@ TEST_F(PhraseLibraryTest, UnusableTopicIsReportedOnceAndSkippedByTheRandomDraw) 
         told += int(c.notices.size());
     }
     EXPECT_EQ(told, 7);
+}
+
+TEST_F(PhraseLibraryTest, AChosenTopicThatCannotBeReadIsReportedAndReadAgainAtEveryChoice) {
+    ASSERT_TRUE(QDir().mkdir(sandbox.path("GLS.Dat"))); // a folder where the file belongs
+    for (int i = 0; i < 2; ++i) {
+        const PhraseChoice c = library.choosePhrase(4);
+        EXPECT_FALSE(c.found);
+        ASSERT_EQ(c.notices.size(), 1u);
+        EXPECT_EQ(c.notices[0].kind, PhraseNotice::ReadError);
+    }
+    // Put right meanwhile: the next choice reads the file.
+    ASSERT_TRUE(QDir().rmdir(sandbox.path("GLS.Dat")));
+    sandbox.write("GLS.Dat", "HOME RUN\r\n");
+    const PhraseChoice fixed = library.choosePhrase(4);
+    EXPECT_EQ(fixed.phrase, "HOME RUN");
+    EXPECT_TRUE(fixed.notices.empty());
 }
 
 TEST_F(PhraseLibraryTest, WriteBackTouchesOnlyTopicsReadAndReportsUnwritableOnes) {

@@ -270,3 +270,23 @@ TEST_F(PhraseWindowTest, MinimisingHoldsTheClockAndTheBarUntilTheRestore) {
     EXPECT_FALSE(w->Timer1()->isEnabled());
     EXPECT_TRUE(w->Timer5()->isEnabled());
 }
+
+TEST_F(PhraseWindowTest, EveryPlayOnAChosenTopicThatCannotBePlayedSaysWhy) {
+    writeTopics();
+    sandbox.write("GLS.Dat", "ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\n"); // no phrase fits the board
+    sandbox.write("Glyphon.Ini", "[Topic]\r\n4\r\n");
+    platform::MessageScript answers;
+    auto w = open();
+    w->show();
+    for (int play = 1; play <= 2; ++play) {
+        SCOPED_TRACE(play);
+        answers.clearAsked();
+        w->cmdPlay()->click();
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, "The phrase file \"GLS.Dat\" holds no phrase that fits "
+                                           "the board, so the topic \"Sports\" cannot be played.");
+        EXPECT_EQ(w->cmdPlay()->text(), "&Play");
+        EXPECT_NE(w->state(), GameWindow::State::Running);
+        EXPECT_TRUE(w->frmSplash()->isVisibleTo(w.get()));
+    }
+}

@@ -84,19 +84,25 @@ TEST_F(PokerGridGameTest, ClockTicksToTheLimit) {
 }
 
 TEST_F(PokerGridGameTest, FilledGridPaysPointsTimesSecondsLeftTimesTimeBonus) {
+    // Row 1 a royal flush (500), row 2 a straight flush (400), row 3 an ace-low straight
+    // (90), row 4 a pair (50), column 5 a full house (200): 1240 points.
+    const QStringList grid = QString("1H 13H 12H 11H 10H 9S 8S 7S 6S 5S 3C 2H 1C 4S 5C "
+                                     "11D 5D 2D 7C 5H 6H 12C 9H 13C 10C")
+                                 .split(' ');
+    PokerGridGame::SetShuffleForTests([grid](QStringList& deck) { deck = deckStartingWith(grid); });
     PokerGridGame g;
     ASSERT_TRUE(g.play());
     fillGrid(g);
     ASSERT_TRUE(g.cards().grid().full());
-    Shared().ElapsedSeconds = 33; // 42 of 75 seconds left
+    EXPECT_EQ(g.roundPoints(), 1240);
+    Shared().ElapsedSeconds = 45; // 30 of 75 seconds left
     Shared().TimeBonus = 2;
-    const int32_t points = g.roundPoints();
     const auto end = g.endRound(false);
     ASSERT_TRUE(end);
     EXPECT_FALSE(end->timeUp);
-    EXPECT_EQ(end->secondsLeft, 42);
-    EXPECT_EQ(end->bonus, int64_t(points) * 42 * 2);
-    EXPECT_EQ(end->pointsText, QString::number(points) + " X 42 =");
+    EXPECT_EQ(end->secondsLeft, 30);
+    EXPECT_EQ(end->bonus, 74400); // 1240 x 30 x 2
+    EXPECT_EQ(end->pointsText, "1240 X 30 =");
     EXPECT_TRUE(Shared().InputBlocked);
     EXPECT_EQ(Shared().Round, 2);
     EXPECT_EQ(g.state(), PokerGridState::RoundEnding);

@@ -4,6 +4,7 @@
 #include "frame/CardPictures.h"
 #include "frame/TableScoringDialog.h"
 #include "frame/TwipsLayout.h"
+#include "frame/VbColour.h"
 #include "games/trips/TripsSettings.h"
 #include "games/trips/frmTrip.h"
 #include "platform/GameTimer.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -43,8 +45,12 @@ class TripsWindowTest : public testsupport::GameWindowTest {
         press(w.UpCard(2));
         press(w.TempCard(place));
     }
+    // A picture for a look by eye, when PARLOVEX_RENDER_DIR names a folder.
     static void save(QWidget& w, const QString& name) {
-        w.grab().save("/tmp/trips-png/" + name + ".png");
+        const QString out = qEnvironmentVariable("PARLOVEX_RENDER_DIR");
+        if (out.isEmpty()) return;
+        QDir().mkpath(out);
+        EXPECT_TRUE(w.grab().save(out + "/trips-" + name + ".png"));
     }
 
     // Records the high-score step of the shared end of game.
@@ -76,6 +82,7 @@ TEST_F(TripsWindowTest, AFirstRunWritesTheSettingsAndTheTable) {
     EXPECT_TRUE(file("Tressel Hi Score Table 120.Txt").contains("50000"));
     EXPECT_EQ(w->statusText(1), "Welcome to Tressel!   ");
     EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 50,000");
+    EXPECT_EQ(ForeColour(w->findChild<QLabel*>("lblCardCount")), VbColour(kVbBlue));
     EXPECT_TRUE(shown(*w, "frmSplash"));
     EXPECT_FALSE(Shared().CustomScoring);
     save(*w, "start");
@@ -332,6 +339,19 @@ TEST_F(TripsWindowTest, MinimisingStopsTheClockAndOnlyARestoreStartsItAgain) {
     w->setWindowState(Qt::WindowNoState);
     QCoreApplication::processEvents();
     EXPECT_TRUE(w->Timer1()->isEnabled());
+    // With music on, the minimise stops the tune and the restore starts it once.
+    w->mnuMusic_Click();
+    ASSERT_TRUE(Shared().MusicOn);
+    audio->music.clear();
+    const int stops = audio->stops;
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(audio->stops, stops + 1);
+    EXPECT_FALSE(audio->playing);
+    w->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(audio->music.size(), 1u);
+    EXPECT_TRUE(audio->playing);
     // A paused game stays paused through a minimise and restore.
     w->cmdPause_Click();
     w->setWindowState(Qt::WindowMinimized);
