@@ -29,6 +29,7 @@ namespace testsupport {
 // PARLOVEX_CAPTION_FIT=all checks every window.
 inline const std::set<QString> kCaptionFitChecked{
     "TestGameWindow", // the frame's own test window
+    "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
 };
 
 inline bool CaptionFitChecked(const QString& window) {
