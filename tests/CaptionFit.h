@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace testsupport {
 namespace captionfit {
@@ -41,8 +42,9 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
     const QFontMetrics fm(l.font());
     int flags = Qt::TextExpandTabs;
     if (l.wordWrap()) flags |= Qt::TextWordWrap;
-    const QRect need = fm.boundingRect(QRect(0, 0, area.width(), 1 << 20), flags, l.text());
-    const int needW = l.wordWrap() ? need.width() : fm.horizontalAdvance(l.text());
+    const int room = l.wordWrap() ? area.width() : 1 << 20;
+    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 20), flags, l.text());
+    const int needW = need.width();
     // A pixel of a line's leading may go without any glyph losing ink.
     if (needW > area.width() || need.height() - 1 > area.height()) {
         why = QString("needs %1x%2, has %3x%4")
@@ -155,6 +157,13 @@ inline QStringList CaptionFitFailures(QWidget& window) {
         }
     }
     return out;
+}
+
+// For a dialog test: EXPECT_TRUE(CaptionsFit(dialog)) names every caption that is cut.
+inline ::testing::AssertionResult CaptionsFit(QWidget& window) {
+    const QStringList faults = CaptionFitFailures(window);
+    if (faults.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << qPrintable(faults.join("\n"));
 }
 
 } // namespace testsupport
