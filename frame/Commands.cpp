@@ -1,5 +1,7 @@
 // Play, Pause, Take Score and Exit, and the quit confirmation.
+#include "frame/Captions.h"
 #include "frame/GameWindow.h"
+#include "frame/VbColour.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
@@ -101,6 +103,11 @@ void GameWindow::startNewGame(bool fromMenu) {
     enable(item(profile_.custom.name), false);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(false);
 
+    // The last game's result does not carry into this one.
+    if (QLabel* l = label(profile_.stateLabel); l && l->text() == "Game Over") {
+        SetCaption(l, QString());
+        l->hide();
+    }
     playing_ = true;
     Play();
     playing_ = false;
@@ -157,7 +164,7 @@ void GameWindow::resetCommands(State to) {
     enable(cmdTakeScore_, false);
     enable(item("mnuTakeScore"), false);
     if (QLabel* l = label(profile_.stateLabel); l && l->text() == kGamePaused) {
-        l->clear();
+        SetCaption(l, QString());
         l->hide();
     }
 }
@@ -183,7 +190,9 @@ void GameWindow::setPaused(bool pause) {
     for (const char* name : {"mnuPlay", "mnuExit", "mnuTakeScore"})
         enable(item(name), !pause);
     if (QLabel* l = label(profile_.stateLabel)) {
-        l->setText(pause ? kGamePaused : QString());
+        // A round end's flashes may have left the label in another colour.
+        if (pause) SetForeColour(l, kVbRed);
+        SetCaption(l, pause ? kGamePaused : QString());
         l->setVisible(pause);
     }
     PauseGame(pause);

@@ -1,5 +1,6 @@
 // The bonus count-ups at a round's end and the shared end of a game.
 #include "dialogs/HighScoreEntry.h"
+#include "frame/Captions.h"
 #include "frame/GameWindow.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
@@ -19,7 +20,7 @@ namespace {
 void addToScore(QLabel* score, int64_t add) {
     Shared().Score = AddScore(Shared().Score, add);
     if (!score) return;
-    score->setText(FormatScore(Shared().Score));
+    SetCaption(score, FormatScore(Shared().Score));
     score->repaint();
 }
 
@@ -34,10 +35,6 @@ void showNow(QLabel* l) {
     if (!l) return;
     l->show();
     l->repaint();
-}
-
-void setText(QLabel* l, const QString& text) {
-    if (l) l->setText(text);
 }
 
 void setColour(QLabel* l, uint32_t bgr) {
@@ -57,12 +54,14 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
     if (profile_.timeBonusTimesRoundPoints)
         step *= RoundPoints();
     else
-        setText(message, "Speed Bonus!");
+        SetCaption(message, "Speed Bonus!");
+    // The message is placed beside the amount by its size for this caption.
+    if (profile_.timeBonusTimesRoundPoints) ApplyCaptionRule(message);
     int64_t bonus = step * secondsLeft;
     showNow(message);
 
     setColour(score, kVbCyan);
-    setText(scoring, FormatScore(bonus));
+    SetCaption(scoring, FormatScore(bonus));
     setColour(scoring, kVbRed);
     if (scoring && profile_.amountPlace != AmountPlace::Kept) {
         const QWidget* outline = findChild<QFrame*>("ScoringLabelOutline");
@@ -88,7 +87,7 @@ void GameWindow::CountTimeBonus(int32_t pointsPerSecond) {
             addToScore(score, step);
             bonus -= step;
             setColour(scoring, kVbBlack);
-            setText(scoring, FormatScore(bonus));
+            SetCaption(scoring, FormatScore(bonus));
             PlaySound(kSnap);
             platform::Sleep(75);
         }
@@ -106,12 +105,12 @@ void GameWindow::CountBonus(int32_t count, int32_t pointsEach, const QString& me
     QLabel* score = label(profile_.scoreLabel);
     const int64_t bonus = int64_t(count) * pointsEach;
 
-    setText(msg, message + "!");
+    SetCaption(msg, message + "!");
     if (msg && profile_.messagePlace == MessagePlace::Raised)
         msg->move(msg->x(), msg->y() - Tw(800));
     showNow(msg);
     setColour(score, kVbCyan);
-    setText(scoring, FormatScore(bonus));
+    SetCaption(scoring, FormatScore(bonus));
     if (scoring && profile_.amountPlace != AmountPlace::Kept)
         scoring->move(width() / 2 - scoring->width() / 2, scoring->y());
     setColour(scoring, kVbRed);
@@ -141,7 +140,7 @@ void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QStrin
         addToScore(score, add);
         remaining -= add;
         setColour(scoring, kVbBlack);
-        setText(scoring, FormatScore(remaining));
+        SetCaption(scoring, FormatScore(remaining));
         if (!sound.isEmpty()) PlaySound(sound);
         platform::Sleep(pauseMs);
     }

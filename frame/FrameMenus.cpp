@@ -4,6 +4,7 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHighScores.h"
 #include "dialogs/frmRules.h"
+#include "frame/Captions.h"
 #include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "services/Artwork.h"
@@ -122,8 +123,7 @@ void GameWindow::withPause(PauseAround form, const std::function<void()>& show) 
     show();
     if (pausedHere) {
         resumeAfterQuestion(true);
-        if (form == PauseAround::Flag)
-            if (QLabel* l = label(profile_.messageLabel)) l->clear();
+        if (form == PauseAround::Flag) SetCaption(label(profile_.messageLabel), QString());
     }
     releaseTimers(hold);
 }
@@ -177,7 +177,7 @@ void GameWindow::TimeItem_Click(int seconds) {
     ClearTimeCheck();
     own->setChecked(true);
     if (profile_.timeItemSetsTimeLabel)
-        if (QLabel* l = label("lblTime")) l->setText("Time: " + QString::number(seconds));
+        SetCaption(label("lblTime"), "Time: " + QString::number(seconds));
     TimeLimitChanged();
     ShowHighScore(HighScoreTableName(), this, game_.defaultTop);
 }

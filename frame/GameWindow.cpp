@@ -135,7 +135,8 @@ void GameWindow::createControls() {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QString("StatusBar1_Panel_%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel, i >= 2 ? 0 : 1);
+        // The hints of panel 2 are the longest texts: it takes the room the others leave.
+        bar->addWidget(panel, i == 1 ? 1 : 0);
         panels_[size_t(i)] = panel;
     }
 }

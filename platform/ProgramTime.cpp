@@ -17,6 +17,7 @@ struct VirtualClock {
     qint64 ms = 0;
     std::vector<GameTimer*> timers;
     std::vector<int> pauses;
+    ProgramTime::PauseObserver observer;
 };
 
 VirtualClock& vclock() {
@@ -95,6 +96,12 @@ std::vector<int> ProgramTime::takePauseLog() {
     return log;
 }
 
+ProgramTime::PauseObserver ProgramTime::setPauseObserver(PauseObserver observer) {
+    PauseObserver previous = std::move(vclock().observer);
+    vclock().observer = std::move(observer);
+    return previous;
+}
+
 qint64 MinutesBetween(const QDateTime& from, const QDateTime& to) {
     const qint64 a = from.toSecsSinceEpoch() / 60;
     const qint64 b = to.toSecsSinceEpoch() / 60;
@@ -115,6 +122,13 @@ void Sleep(int ms) {
     auto& v = vclock();
     if (v.active) {
         v.pauses.push_back(ms);
+        static bool observing = false;
+        if (v.observer && !observing) {
+            observing = true; // pauses the observer causes itself are not observed
+            const auto observer = v.observer;
+            observer(ms);
+            observing = false;
+        }
         v.ms += ms;
         return;
     }

@@ -3,6 +3,7 @@
 // so that minutes of play (timers, pauses, the time of day) pass in microseconds.
 
 #include <QDateTime>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -24,6 +25,10 @@ class ProgramTime {
     static void advance(qint64 ms);
     // Every blocking pause taken since the last call, in ms, in order.
     static std::vector<int> takePauseLog();
+    // Called at the start of every blocking pause in virtual time, while the windows show
+    // what the player would look at for its length; returns the previous observer.
+    using PauseObserver = std::function<void(int ms)>;
+    static PauseObserver setPauseObserver(PauseObserver observer);
 
   private:
     friend class GameTimer;

@@ -3,19 +3,25 @@
 // virtual time, recorded sound), the game's title in force, a fixed random sequence, and the
 // small helpers a test needs to look at a window and to act on it as the player does.
 
+#include "CaptionFit.h"
 #include "TestSupport.h"
+#include "frame/Captions.h"
 #include "frame/GameWindow.h"
 #include "platform/ProgramTime.h"
 #include "services/GameRegistry.h"
 #include "services/Random.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <set>
 
 namespace testsupport {
 
@@ -42,6 +48,44 @@ class WaveWatch {
     std::unique_ptr<platform::AudioBackend> previous_;
 };
 
+// The windows whose every pause is checked for captions that cannot be read whole (and for
+// captions changed behind their rule's back). A window joins once it passes; setting
+// PARLOVEX_CAPTION_FIT=all checks every window.
+inline const std::set<QString> kCaptionFitChecked{
+    "TestGameWindow", // the frame's own test window
+    "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
+};
+
+inline bool CaptionFitChecked(const QString& window) {
+    const char* all = std::getenv("PARLOVEX_CAPTION_FIT");
+    return (all && QByteArray(all) == "all") || kCaptionFitChecked.count(window);
+}
+
+// Everything a window shows that a player could not read whole, at the size it has; then,
+// for a window that can be resized, at its minimum size and at a large size (the layout is
+// run for each and the size restored afterwards).
+inline QStringList CaptionFaults(QWidget& window, bool atSizes) {
+    QStringList out = CaptionFitFailures(window);
+    for (const QString& f : CaptionsOutOfRule(&window))
+        out << "changed behind its rule: " + f;
+    if (!atSizes || window.minimumSize().isEmpty()) return out;
+    const QSize was = window.size();
+    auto resizeTo = [&window](QSize to) {
+        const QSize from = window.size();
+        window.resize(to);
+        QResizeEvent e(to, from);
+        QCoreApplication::sendEvent(&window, &e);
+    };
+    const QSize sizes[] = {window.minimumSize(), window.minimumSize() * 3 / 2};
+    for (const QSize& size : sizes) {
+        resizeTo(size);
+        for (const QString& f : CaptionFitFailures(window))
+            out << QString("at %1x%2: ").arg(size.width()).arg(size.height()) + f;
+    }
+    resizeTo(was);
+    return out;
+}
+
 class GameWindowTest : public ::testing::Test {
   protected:
     // The tests of the game whose window has this name; its title becomes GameTitle.
@@ -50,6 +94,11 @@ class GameWindowTest : public ::testing::Test {
         Shared().GameTitle = game ? game->title : "";
         Shared().UserName = "Ada";
         SeedRandom(20240301);
+        previousObserver_ =
+            platform::ProgramTime::setPauseObserver([this](int ms) { checkCaptions(ms); });
+    }
+    ~GameWindowTest() override {
+        platform::ProgramTime::setPauseObserver(std::move(previousObserver_));
     }
 
     void SetUp() override {
@@ -104,10 +153,34 @@ class GameWindowTest : public ::testing::Test {
         QCoreApplication::sendEvent(target, &up);
     }
 
+    // At every pause: the captions of each checked game window, at its size, and at its
+    // minimum and a large size the first time it pauses in each state. A fault is reported
+    // once per test, at the first pause that shows it.
+    void checkCaptions(int ms) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* w = qobject_cast<GameWindow*>(top);
+            if (!w) continue;
+            const QVariant own = w->property("captionFitName");
+            if (!CaptionFitChecked(own.isValid() ? own.toString() : w->objectName())) continue;
+            const int state = int(w->state());
+            const bool newState = !statesSeen_[w].count(state);
+            statesSeen_[w].insert(state);
+            for (const QString& f : CaptionFaults(*w, newState))
+                if (faultsSeen_.insert(f).second)
+                    ADD_FAILURE() << qPrintable(w->objectName()) << " in state " << state
+                                  << ", pause of " << ms << " ms: " << qPrintable(f);
+        }
+    }
+
     ProgramSandbox sandbox;
     QTemporaryDir& dir = sandbox.dir;
     platform::RecordingAudio*& audio = sandbox.audio;
     const GameDescriptor* game;
+
+  private:
+    platform::ProgramTime::PauseObserver previousObserver_;
+    std::map<const QWidget*, std::set<int>> statesSeen_;
+    std::set<QString> faultsSeen_;
 };
 
 } // namespace testsupport

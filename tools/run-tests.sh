@@ -19,6 +19,7 @@ echo "== format =="
 find app assets dialogs frame games platform services tests tools \( -name '*.cpp' -o -name '*.h' \) \
     -print0 | xargs -0 clang-format --dry-run --Werror
 bash tools/check-layers.sh
+bash tools/check-captions.sh
 
 echo "== build and test (Release, warnings are errors) =="
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror >/dev/null

@@ -1,5 +1,6 @@
 // The high-score windows end to end: InsertHighScore with the real name-entry window and
 // Hall of Fame, offscreen, driven through the modal seam on a virtual clock.
+#include "CaptionFit.h"
 #include "dialogs/HighScoreEntry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmHiScoreName.h"
@@ -232,6 +233,7 @@ TEST_F(HighScoreWindows, NameEntryRefusesCommasAndFillsEmptyNames) {
     EXPECT_EQ(child<QLabel>(w, "lblInfo")->text(),
               "Great score! Please enter your name so we can induct you into the Sumbry! Hall of "
               "Fame:");
+    EXPECT_TRUE(testsupport::CaptionsFit(w));
 
     platform::MessageScript boxes;
     box->setText("Smith, Jo");
@@ -269,6 +271,7 @@ TEST_F(HighScoreWindows, HallOfFameShowsAFreshTableAndTheGameInfo) {
     EXPECT_EQ(child<QLabel>(hall, "lblHiScoreInfo")->text(),
               "V 7.0 Enhanced Scoring - High Scores for a card goal of 12\n"
               "* denotes customized scoring was used");
+    EXPECT_TRUE(testsupport::CaptionsFit(hall));
     // The submit button opens the e-mail window over the table.
     QStringList opened;
     {

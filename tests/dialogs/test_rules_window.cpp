@@ -1,5 +1,6 @@
 // The rules window: its layout, the text of the open game, and closing it.
 
+#include "CaptionFit.h"
 #include "dialogs/frmRules.h"
 #include "platform/Modal.h"
 #include "platform/Twips.h"
@@ -53,6 +54,7 @@ TEST_F(RulesWindow, ShowsTheOpenGamesTextAndClosesOnOk) {
         ASSERT_NE(ok, nullptr);
         EXPECT_EQ(ok->text(), "&OK");
         EXPECT_EQ(ok->x(), (w->width() - ok->width()) / 2);
+        EXPECT_TRUE(testsupport::CaptionsFit(*w));
         ok->click();
         EXPECT_FALSE(w->isVisible());
     });

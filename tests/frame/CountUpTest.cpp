@@ -1,6 +1,7 @@
 #include "FrameTestSupport.h"
 
 #include "frame/VbColour.h"
+#include "platform/Twips.h"
 #include "services/HighScores.h"
 
 #include <limits>
@@ -123,6 +124,7 @@ TEST_F(FrameTest, CountUpsPlaceTheirLabelsByWindow) {
         auto w = window("frmTrip");
         QLabel* scoring = w->label("lblScoring");
         QLabel* message = w->label("lblMessage");
+        message->setGeometry(TwRect(2400, 2445, 1000, 480)); // as narrow as the game makes it
         w->CountTimeBonus(1);
         EXPECT_EQ(scoring->x(), w->width() / 2 - scoring->width() / 2);
         EXPECT_EQ(message->x() + message->width() + 7, scoring->x()); // 100 twips to its left

@@ -11,7 +11,8 @@
 class TestGameWindow : public GameWindow {
   public:
     explicit TestGameWindow(const GameDescriptor& game) : GameWindow(game) {
-        Surface()->resize(150, 100); // 2250 x 1500 twips
+        setProperty("captionFitName", "TestGameWindow"); // not the game it borrows
+        Surface()->resize(150, 100);                     // 2250 x 1500 twips
         BuildMenus();
         LoadFrameDefaults();
     }

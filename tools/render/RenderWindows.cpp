@@ -1,10 +1,12 @@
 // Looking aid: renders the card pictures, the launcher and every built game window (idle,
-// its user options dialog,
-// then a few seconds into a game) offscreen into PNG files.
+// its user options dialog, then a few seconds into a game, then every round-end stage of a
+// whole game left to run out on the clock, "Game Paused" after a round end, and the idle
+// window after the game) offscreen into PNG files.
 //   build/bin/parlovex_render OUTDIR
 // Runs in virtual time with every question answered and every dialog closed unseen, in a
 // scratch program folder holding copies of the program's data files.
 #include "app/frmSelect.h"
+#include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
@@ -62,6 +64,41 @@ void copyDataFiles(const QString& to) {
         if (!f.isExecutable()) QFile::copy(f.filePath(), to + "/" + f.fileName());
 }
 
+// Plays one game to its end on the clock alone, saving the window at each pause long enough
+// for the player to read it (the count-ups' steps are not), once in "Game Paused" after the
+// first round end, and idle after the game.
+bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem) {
+    bool ok = true;
+    int shots = 0;
+    auto previous = platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (ms < 500 || shots >= 60) return;
+        app.processEvents();
+        ok &= save(window.grab().toImage(),
+                   QString("%1-stage-%2.png").arg(stem).arg(++shots, 2, 10, QChar('0')));
+    });
+    window.cmdPlay()->click();
+    const int firstRound = Shared().Round;
+    bool pausedShot = false;
+    // An hour of play is more than any game's rounds take.
+    for (int second = 0; second < 3600 && window.gameRunning(); ++second) {
+        platform::ProgramTime::advance(1000);
+        app.processEvents();
+        if (!pausedShot && Shared().Round != firstRound &&
+            window.state() == GameWindow::State::Running && window.cmdPause()->isEnabled()) {
+            pausedShot = true;
+            window.cmdPause()->click();
+            app.processEvents();
+            ok &= save(window.grab().toImage(), stem + "-paused-after-round.png");
+            window.cmdPause()->click();
+        }
+    }
+    platform::ProgramTime::setPauseObserver(std::move(previous));
+    platform::ProgramTime::advance(3000);
+    app.processEvents();
+    ok &= save(window.grab().toImage(), stem + "-after-game.png");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +146,13 @@ int main(int argc, char** argv) {
             platform::ProgramTime::advance(5000);
             app.processEvents();
             ok &= save(window->grab().toImage(), out + "/" + game->window + "-playing.png");
+        }
+        if (auto* frame = qobject_cast<GameWindow*>(window.get()); frame && frame->cmdPlay()) {
+            window.reset(game->createWindow());
+            window->show();
+            app.processEvents();
+            ok &= renderWholeGame(app, *qobject_cast<GameWindow*>(window.get()),
+                                  out + "/" + game->window);
         }
         window->hide();
     }

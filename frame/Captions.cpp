@@ -1,0 +1,141 @@
+#include "frame/Captions.h"
+
+#include "frame/TwipsLayout.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QStyle>
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const char* const kDesignRect = "captionDesignRect";
+
+// The rules of one window live with it, so they end with the window.
+class CaptionRules : public QObject {
+  public:
+    explicit CaptionRules(QWidget* window) : QObject(window) {
+        setObjectName(QStringLiteral("CaptionRules"));
+    }
+    std::map<QString, CaptionRule> rules;
+};
+
+CaptionRules* rulesOf(QWidget* window, bool create) {
+    if (!window) return nullptr;
+    auto* r = window->findChild<CaptionRules*>(QStringLiteral("CaptionRules"),
+                                               Qt::FindDirectChildrenOnly);
+    if (!r && create) r = new CaptionRules(window);
+    return r;
+}
+
+// The window a label's rule is registered with: the nearest ancestor holding rules.
+const CaptionRule* ruleFor(const QLabel* label) {
+    for (QWidget* w = label->parentWidget(); w; w = w->parentWidget())
+        if (CaptionRules* r = rulesOf(w, false)) {
+            auto it = r->rules.find(label->objectName());
+            if (it != r->rules.end()) return &it->second;
+        }
+    return nullptr;
+}
+
+QRect designRect(QLabel* label) {
+    const QVariant v = label->property(kDesignRect);
+    if (v.isValid()) return v.toRect();
+    label->setProperty(kDesignRect, label->geometry());
+    return label->geometry();
+}
+
+// The size the whole caption needs in the label's font, margins and indent included.
+QSize textSize(const QLabel* label, int width) {
+    if (label->text().isEmpty() && !label->pixmap().isNull()) return label->size();
+    if (label->wordWrap() && width > 0) return QSize(width, label->heightForWidth(width));
+    return label->sizeHint();
+}
+
+// Grows or shrinks around the anchor the alignment gives.
+QRect anchored(const QRect& now, QSize size, Qt::Alignment a) {
+    QRect r(now.topLeft(), size);
+    if (a & Qt::AlignHCenter)
+        r.moveLeft(now.center().x() - (size.width() - 1) / 2);
+    else if (a & Qt::AlignRight)
+        r.moveRight(now.right());
+    if (a & Qt::AlignVCenter)
+        r.moveTop(now.center().y() - (size.height() - 1) / 2);
+    else if (a & Qt::AlignBottom)
+        r.moveBottom(now.bottom());
+    return r;
+}
+
+QRect ruleGeometry(QLabel* label, const CaptionRule* rule) {
+    const QRect design = designRect(label);
+    const CaptionSize mode = rule ? rule->size : CaptionSize::Grow;
+    QSize need = textSize(label, label->wordWrap() ? design.width() : 0);
+    if (mode == CaptionSize::Grow) need = need.expandedTo(design.size());
+    const QRect saved = label->geometry();
+    label->setGeometry(anchored(saved, need, label->alignment()));
+    if (rule && rule->place) rule->place(*label);
+    const QRect result = label->geometry();
+    label->setGeometry(saved);
+    return result;
+}
+
+QString rectText(const QRect& r) {
+    return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+void SetCaptionRule(QWidget* window, const QString& name, CaptionRule rule) {
+    CaptionRules* r = rulesOf(window, true);
+    if (auto* l = window->findChild<QLabel*>(name)) l->setProperty(kDesignRect, l->geometry());
+    r->rules[name] = std::move(rule);
+}
+
+void ApplyCaptionRule(QLabel* label) {
+    if (!label) return;
+    label->setGeometry(ruleGeometry(label, ruleFor(label)));
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    if (!label) return;
+    designRect(label); // the first caption change keeps the design geometry
+    label->setText(text);
+    ApplyCaptionRule(label);
+}
+
+QStringList CaptionsOutOfRule(QWidget* window) {
+    QStringList out;
+    CaptionRules* r = rulesOf(window, false);
+    if (!r) return out;
+    for (const auto& [name, rule] : r->rules) {
+        auto* l = window->findChild<QLabel*>(name);
+        if (!l || !l->isVisibleTo(window) || l->text().isEmpty()) continue;
+        // Only the size: count-ups and layouts may move a label on purpose after its rule.
+        const QRect want = ruleGeometry(l, &rule);
+        if (want.size() != l->size())
+            out << QString("%1: %2, rule gives %3")
+                       .arg(name, rectText(l->geometry()), rectText(want));
+    }
+    return out;
+}
+
+QStringList CaptionRuleNames(QWidget* window) {
+    QStringList names;
+    if (CaptionRules* r = rulesOf(window, false))
+        for (const auto& entry : r->rules)
+            names << entry.first;
+    return names;
+}
+
+std::function<void(QLabel&)> CentreOnX(std::function<double()> xTwips) {
+    return [x = std::move(xTwips)](QLabel& l) { MoveLeftTw(&l, x() - TwWidth(&l) / 2.0); };
+}
+
+std::function<void(QLabel&)> LeftOfLabel(const QString& name, int gapTwips) {
+    return [name, gapTwips](QLabel& l) {
+        const QWidget* parent = l.parentWidget();
+        const QWidget* other = parent ? parent->findChild<QWidget*>(name) : nullptr;
+        if (other) MoveLeftTw(&l, TwLeft(other) - TwWidth(&l) - gapTwips);
+    };
+}
