@@ -96,8 +96,6 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
         if (frmSelect* launcher = frmSelect::instance()) launcher->show();
     });
 
-    CardPictureList(); // drawn once here and shared by every game window for the whole run
-
     Timer1_ = new platform::GameTimer(this, 250, false);
     Timer1_->setObjectName("Timer1");
     Timer1_->onTimer = [this] { Timer1_Timer(); };

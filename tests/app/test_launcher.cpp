@@ -3,6 +3,7 @@
 #include "platform/ProgramTime.h"
 #include "services/PictureList.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,19 @@ TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
     for (int i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(w.findChild<QWidget*>(order[i])->nextInFocusChain()->objectName(), order[i + 1])
             << order[i].toStdString();
+}
+
+TEST(LauncherTest, StartsWithoutDrawingTheCards) {
+    testsupport::ProgramSandbox box;
+    CardPictureList() = MakeCardPictureList(1.0); // as at the start of a run
+    frmSelect w(box.dir.path());
+    w.show();
+    QApplication::processEvents();
+    EXPECT_EQ(CardPictureList().drawnCount(), 0);
+    // The ring's first pass shows the first design's back, the one picture drawn for it.
+    platform::ProgramTime::advance(9 * 250);
+    EXPECT_TRUE(shows(splash(w, 7), 2));
+    EXPECT_EQ(CardPictureList().drawnCount(), 1);
 }
 
 TEST(LauncherTest, SplashRingAlternatesBacksAndFaces) {
