@@ -55,6 +55,11 @@ TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
     ASSERT_TRUE(frame);
     EXPECT_EQ(frame->title(), "Select your game");
     EXPECT_EQ(frame->geometry(), QRect(8, 8, 483, 295));
+    // A blue bold caption; the buttons keep the plain font and the splash cards black borders.
+    EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(frame->font().bold());
+    EXPECT_FALSE(w.findChild<QPushButton*>("cmdQuintel")->font().bold());
+    EXPECT_EQ(splash(w, 0)->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     const QStringList order{"cmdQuintel", "cmdEights",        "cmdTressel", "cmdElevens",
                             "cmdTwindle", "cmdScramble",      "cmdBrisko",  "cmdCrestal",
