@@ -6,7 +6,7 @@
 # game window's first paint.
 # Usage: tools/bench-startup.sh [runs]   (default 10)
 #   BENCH_PLATFORM  offscreen: no X server; xvfb: always a private Xvfb; display: the current
-#                   one. By default the current display, or Xvfb where there is none.
+#                   one. By default the current display, else Xvfb, else offscreen.
 #   BENCH_BUILD     a Release build folder already built, measured as it is (default:
 #                   configure and build build-release).
 set -euo pipefail
@@ -14,7 +14,11 @@ cd "$(dirname "$0")/.."
 runs=${1:-10}
 
 platform=${BENCH_PLATFORM:-}
-[ -n "$platform" ] || platform=$([ -n "${DISPLAY:-}" ] && echo display || echo xvfb)
+if [ -z "$platform" ]; then
+    if [ -n "${DISPLAY:-}" ]; then platform=display
+    elif command -v xvfb-run >/dev/null; then platform=xvfb
+    else platform=offscreen; fi
+fi
 case "$platform" in
 offscreen) export QT_QPA_PLATFORM=offscreen ;;
 display) unset QT_QPA_PLATFORM ;; # a caller's offscreen setting would time no window system
