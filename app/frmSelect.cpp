@@ -48,10 +48,16 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     frmGameChoice_->setObjectName("frmGameChoice");
     frmGameChoice_->setGeometry(TwRect(120, 120, 7245, 4425));
     frmGameChoice_->setTitle("Select your game");
-    QFont bold = frmGameChoice_->font();
+    QFont bold = frmGameChoice_->font(), plain = bold;
     bold.setBold(true);
+    plain.setBold(false);
     frmGameChoice_->setFont(bold);
-    frmGameChoice_->setStyleSheet("QGroupBox { color: #0000FF; }");
+    // The caption's blue set through the palette: a style sheet would put every control in the
+    // frame through the slower style-sheet style. The splash cards keep black borders.
+    QPalette captionBlue = frmGameChoice_->palette();
+    const QColor usualText = captionBlue.color(QPalette::WindowText);
+    captionBlue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    frmGameChoice_->setPalette(captionBlue);
 
     for (int i = 0; i < 8; ++i) {
         auto* img = new QLabel(frmGameChoice_);
@@ -59,6 +65,9 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
         img->setGeometry(Tw(kSplashPlaces[size_t(i)].x()), Tw(kSplashPlaces[size_t(i)].y()),
                          Tw(1065), Tw(1440));
         img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette border = img->palette();
+        border.setColor(QPalette::WindowText, usualText);
+        img->setPalette(border);
         imgSplashImage_[size_t(i)] = img;
     }
 
@@ -66,6 +75,7 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     for (size_t i = 0; i < AllGames().size() && i < kButtonPlaces.size(); ++i) {
         const GameDescriptor& g = *AllGames()[i];
         auto* b = new QPushButton(frmGameChoice_);
+        b->setFont(plain); // the frame's bold is for its caption only
         b->setObjectName(g.button);
         b->setGeometry(kButtonPlaces[i]);
         b->setEnabled(bool(g.createWindow));
@@ -95,8 +105,6 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     GameWindow::SetReturnToLauncher([] {
         if (frmSelect* launcher = frmSelect::instance()) launcher->show();
     });
-
-    CardPictureList(); // drawn once here and shared by every game window for the whole run
 
     Timer1_ = new platform::GameTimer(this, 250, false);
     Timer1_->setObjectName("Timer1");

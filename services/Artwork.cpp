@@ -21,28 +21,28 @@ QStringList CardPictureKeys() {
     return keys;
 }
 
-std::vector<QPixmap> DrawCardPictures(qreal dpr) {
-    std::vector<QPixmap> out;
-    out.reserve(68);
-    // The first design came at a slightly larger card size than the other three.
-    for (int design = 0; design < 4; ++design) {
+QPixmap DrawCardPicture(int number, qreal dpr, const std::function<QPixmap(int)>& picture) {
+    if (number <= 12) {
+        // The first design came at a slightly larger card size than the other three.
+        const int design = (number - 1) / 3, place = (number - 1) % 3;
         const bool first = design == 0;
         const QSize back = first ? QSize(71, 96) : QSize(69, 94);
+        if (place == 1) return art::CardBack(design, back, dpr);
         const QSize full = first ? QSize(76, 98) : QSize(75, 97);
         const QSize half = first ? QSize(74, 97) : QSize(73, 97);
-        const QPixmap card = art::CardBack(design, back, dpr);
-        out.push_back(art::Stock(card, full, full.width() - back.width(), dpr));
-        out.push_back(card);
-        out.push_back(art::Stock(card, half, half.width() - back.width(), dpr));
+        const QSize size = place == 0 ? full : half;
+        return art::Stock(picture(number - place + 1), size, size.width() - back.width(), dpr);
     }
-    out.push_back(art::EmptyPlace(QSize(71, 96), dpr));
-    for (art::Suit suit :
-         {art::Suit::Spades, art::Suit::Hearts, art::Suit::Clubs, art::Suit::Diamonds})
-        for (int rank = 1; rank <= 13; ++rank)
-            out.push_back(art::CardFace(rank, suit, dpr));
-    out.push_back(art::Pointer(dpr));
-    out.push_back(art::EmptyPlace(QSize(76, 100), dpr));
-    out.push_back(art::ElevensSplash(dpr));
-    art::ForgetStamps(); // the list is drawn once per run; keep no copies of its parts
-    return out;
+    if (number == 13) return art::EmptyPlace(QSize(71, 96), dpr);
+    if (number <= 65) {
+        const int face = number - 14; // suits in list order: spades, hearts, clubs, diamonds
+        return art::CardFace(face % 13 + 1, art::Suit(face / 13), dpr);
+    }
+    if (number == 66) return art::Pointer(dpr);
+    if (number == 67) return art::EmptyPlace(QSize(76, 100), dpr);
+    return art::ElevensSplash(dpr);
+}
+
+void ForgetCardPictureParts() {
+    art::ForgetStamps();
 }

@@ -12,9 +12,14 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <functional>
 
-std::vector<QPixmap> DrawCardPictures(qreal dpr);
+// Draws picture `number` (1-68) alone. A stock picture is its design's back with card edges
+// behind it: `picture` gives that back (by its number), so a list drawing on demand draws
+// each back once. The drawing parts are cached between calls; ForgetCardPictureParts() frees
+// them once a set of pictures is drawn.
+QPixmap DrawCardPicture(int number, qreal dpr, const std::function<QPixmap(int)>& picture);
+void ForgetCardPictureParts();
 
 // Keys at load: "FULL", "BACK", "HALF" on 1-3, "EMPTY", the 52 card codes, "POINTER",
 // "Empty", "SMBY"; empty keys for pictures 4-12.

@@ -8,12 +8,32 @@ void PictureList::add(const QPixmap& picture, const QString& key) {
     if (!key.isEmpty())
         for (auto& e : entries_)
             if (e.key == key) e.key.clear();
-    entries_.push_back({picture, key});
+    entries_.push_back({picture, nullptr, key});
+}
+
+void PictureList::add(Drawer draw, const QString& key) {
+    add(QPixmap(), key);
+    entries_.back().draw = std::move(draw);
 }
 
 QPixmap PictureList::picture(int number) const {
     if (number < 1 || number > count()) return {};
-    return entries_[size_t(number - 1)].picture;
+    const Entry& e = entries_[size_t(number - 1)];
+    if (e.draw && e.picture.isNull()) e.picture = e.draw(*this);
+    return e.picture;
+}
+
+bool PictureList::isDrawn(int number) const {
+    if (number < 1 || number > count()) return false;
+    const Entry& e = entries_[size_t(number - 1)];
+    return !e.draw || !e.picture.isNull();
+}
+
+int PictureList::drawnCount() const {
+    int drawn = 0;
+    for (int n = 1; n <= count(); ++n)
+        drawn += isDrawn(n);
+    return drawn;
 }
 
 int PictureList::numberOf(const QString& key) const {
@@ -39,15 +59,23 @@ void PictureList::setKey(int number, const QString& key) {
     entries_[size_t(number - 1)].key = key;
 }
 
+PictureList MakeCardPictureList(qreal dpr) {
+    PictureList l;
+    const QStringList keys = CardPictureKeys();
+    for (int n = 1; n <= keys.size(); ++n)
+        l.add(
+            [n, dpr](const PictureList& list) {
+                const QPixmap p =
+                    DrawCardPicture(n, dpr, [&list](int other) { return list.picture(other); });
+                // The parts shared between pictures are worth keeping only while some remain.
+                if (list.drawnCount() == list.count() - 1) ForgetCardPictureParts();
+                return p;
+            },
+            keys[n - 1]);
+    return l;
+}
+
 PictureList& CardPictureList() {
-    static PictureList list = [] {
-        PictureList l;
-        const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-        const auto pictures = DrawCardPictures(dpr);
-        const auto keys = CardPictureKeys();
-        for (size_t i = 0; i < pictures.size(); ++i)
-            l.add(pictures[i], keys[i]);
-        return l;
-    }();
+    static PictureList list = MakeCardPictureList(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
     return list;
 }

@@ -2,7 +2,7 @@
 PARLOVEX_RUNTIME_PACKAGES="g++ cmake make qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
   libcurl4-openssl-dev xdg-utils fontconfig fonts-dejavu-core"
 PARLOVEX_TEST_PACKAGES="$PARLOVEX_RUNTIME_PACKAGES libgtest-dev python3-aiosmtpd clang
-  libclang-rt-14-dev clang-format"
+  libclang-rt-14-dev clang-format xvfb xauth"
 
 parlovex_install() {
     local sudo=""

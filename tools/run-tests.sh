@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the tests need, then builds and runs every test: the plain build, the same
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for a
-# bounded time.
+# Installs what the tests need, then builds and runs every test: the plain build (and one
+# start-up benchmark run on it), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
@@ -25,6 +25,9 @@ echo "== build and test (Release, warnings are errors) =="
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
+
+echo "== start-up benchmark, once (its times are for reading; only a broken script fails) =="
+BENCH_PLATFORM=xvfb BENCH_BUILD=build-test bash tools/bench-startup.sh 1
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPARLOVEX_SANITIZE=ON >/dev/null

@@ -3,6 +3,7 @@
 #include "platform/ProgramTime.h"
 #include "services/PictureList.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -54,6 +55,11 @@ TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
     ASSERT_TRUE(frame);
     EXPECT_EQ(frame->title(), "Select your game");
     EXPECT_EQ(frame->geometry(), QRect(8, 8, 483, 295));
+    // A blue bold caption; the buttons keep the plain font and the splash cards black borders.
+    EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(frame->font().bold());
+    EXPECT_FALSE(w.findChild<QPushButton*>("cmdQuintel")->font().bold());
+    EXPECT_EQ(splash(w, 0)->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     const QStringList order{"cmdQuintel", "cmdEights",        "cmdTressel", "cmdElevens",
                             "cmdTwindle", "cmdScramble",      "cmdBrisko",  "cmdCrestal",
@@ -75,6 +81,19 @@ TEST(LauncherTest, WindowButtonsCaptionsAndTabOrder) {
     for (int i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(w.findChild<QWidget*>(order[i])->nextInFocusChain()->objectName(), order[i + 1])
             << order[i].toStdString();
+}
+
+TEST(LauncherTest, StartsWithoutDrawingTheCards) {
+    testsupport::ProgramSandbox box;
+    CardPictureList() = MakeCardPictureList(1.0); // as at the start of a run
+    frmSelect w(box.dir.path());
+    w.show();
+    QApplication::processEvents();
+    EXPECT_EQ(CardPictureList().drawnCount(), 0);
+    // The ring's first pass shows the first design's back, the one picture drawn for it.
+    platform::ProgramTime::advance(9 * 250);
+    EXPECT_TRUE(shows(splash(w, 7), 2));
+    EXPECT_EQ(CardPictureList().drawnCount(), 1);
 }
 
 TEST(LauncherTest, SplashRingAlternatesBacksAndFaces) {

@@ -1,5 +1,7 @@
-// The drawn picture list: sizes, keys, and that the pictures tell the cards apart.
+// The drawn picture list: sizes, keys, that the pictures tell the cards apart, and that a
+// list drawing on demand gives the very pictures of a drawing of the whole set.
 #include "services/Artwork.h"
+#include "services/PictureList.h"
 #include "services/SharedState.h"
 
 #include <QImage>
@@ -22,11 +24,23 @@ bool HasRed(const QImage& image) {
         }
     return false;
 }
+
+// The whole set drawn in one go, backs first, the drawing parts forgotten only at the end.
+std::vector<QPixmap> DrawAll(qreal dpr) {
+    std::vector<QPixmap> out(68);
+    const auto drawn = [&](int n) { return out[size_t(n - 1)]; };
+    for (int n : {2, 5, 8, 11})
+        out[size_t(n - 1)] = DrawCardPicture(n, dpr, drawn);
+    for (int n = 1; n <= 68; ++n)
+        if (out[size_t(n - 1)].isNull()) out[size_t(n - 1)] = DrawCardPicture(n, dpr, drawn);
+    ForgetCardPictureParts();
+    return out;
+}
 } // namespace
 
 TEST(Artwork, PicturesHaveListSizesAtEveryPixelRatio) {
     for (qreal dpr : {1.0, 2.0}) {
-        const auto pictures = DrawCardPictures(dpr);
+        const auto pictures = DrawAll(dpr);
         ASSERT_EQ(pictures.size(), 68u);
         for (int n = 1; n <= 68; ++n) {
             const QPixmap& p = pictures[size_t(n - 1)];
@@ -59,7 +73,7 @@ TEST(Artwork, KeysAndDesignNamesInListOrder) {
 }
 
 TEST(Artwork, FacesAndBacksAreTellApart) {
-    const auto pictures = DrawCardPictures(1.0);
+    const auto pictures = DrawAll(1.0);
     std::vector<QImage> faces;
     for (int n = 14; n <= 65; ++n)
         faces.push_back(pictures[size_t(n - 1)].toImage());
@@ -85,4 +99,45 @@ TEST(Artwork, FacesAndBacksAreTellApart) {
     for (int n : {13, 66, 67})
         EXPECT_EQ(pictures[size_t(n - 1)].toImage().pixelColor(0, 0).alpha(), 0) << n;
     EXPECT_EQ(faces[0].pixelColor(0, 0), QColor(Qt::white));
+}
+
+TEST(Artwork, ListDrawsEachPictureWhenFirstAskedForAsTheWholeSetDoes) {
+    for (qreal dpr : {1.0, 2.0}) {
+        SCOPED_TRACE(dpr);
+        const auto reference = DrawAll(dpr);
+        const PictureList list = MakeCardPictureList(dpr);
+        EXPECT_EQ(list.count(), 68);
+        EXPECT_EQ(list.drawnCount(), 0);
+
+        // A stock picture draws its design's back with it, and nothing else.
+        EXPECT_EQ(list.byKey("HALF").size(), QSize(74, 97) * dpr);
+        EXPECT_TRUE(list.isDrawn(2) && list.isDrawn(3));
+        EXPECT_EQ(list.drawnCount(), 2);
+
+        // Asked for by key from the end of the list back, with the drawing parts made afresh.
+        QStringList keys;
+        for (int n = 68; n >= 1; --n)
+            if (!list.key(n).isEmpty()) keys << list.key(n);
+        for (const QString& key : keys) {
+            const int n = list.numberOf(key);
+            SCOPED_TRACE(key.toStdString());
+            const QPixmap p = list.byKey(key);
+            EXPECT_EQ(p.deviceIndependentSize().toSize(), ExpectedSize(n));
+            EXPECT_EQ(p.devicePixelRatio(), dpr);
+            EXPECT_EQ(p.toImage(), reference[size_t(n - 1)].toImage());
+            EXPECT_EQ(p.cacheKey(), list.byKey(key).cacheKey()); // drawn once, then kept
+        }
+        for (int n = 4; n <= 12; ++n)
+            EXPECT_EQ(list.picture(n).toImage(), reference[size_t(n - 1)].toImage()) << n;
+        EXPECT_EQ(list.drawnCount(), 68);
+
+        // What the design fixes: every back has a white rim between its outline and its
+        // scene's frame; a full stock's rearmost card edge is dark; the pointer's fingertip.
+        for (int n : {2, 5, 8, 11})
+            EXPECT_EQ(list.picture(n).toImage().pixelColor(QPoint(2, 48) * dpr), QColor(Qt::white))
+                << n;
+        EXPECT_EQ(list.byKey("FULL").toImage().pixelColor(QPoint(75, 50) * dpr),
+                  QColor(96, 96, 102));
+        EXPECT_GT(list.byKey("POINTER").toImage().pixelColor(QPoint(13, 2) * dpr).alpha(), 200);
+    }
 }

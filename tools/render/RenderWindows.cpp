@@ -10,8 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
-#include "services/Artwork.h"
 #include "services/GameRegistry.h"
+#include "services/PictureList.h"
 #include "services/Random.h"
 #include "services/SharedState.h"
 
@@ -38,7 +38,7 @@ bool save(const QImage& image, const QString& path) {
 }
 
 bool renderSheet(const QString& path) {
-    const auto pictures = DrawCardPictures(1.0);
+    const PictureList& pictures = CardPictureList();
     const int columns = 13, cellW = 90, cellH = 124;
     QImage sheet(QSize(columns * cellW, 6 * cellH), QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(0, 100, 50));
@@ -46,12 +46,11 @@ bool renderSheet(const QString& path) {
     QFont small = g.font();
     small.setPixelSize(10);
     g.setFont(small);
-    const QStringList keys = CardPictureKeys();
-    for (int i = 0; i < int(pictures.size()); ++i) {
+    for (int i = 0; i < pictures.count(); ++i) {
         const QPoint at((i % columns) * cellW + 8, (i / columns) * cellH + 16);
         g.setPen(Qt::white);
-        g.drawText(at + QPoint(0, -4), QString("%1 %2").arg(i + 1).arg(keys.value(i)));
-        g.drawPixmap(at, pictures[size_t(i)]);
+        g.drawText(at + QPoint(0, -4), QString("%1 %2").arg(i + 1).arg(pictures.key(i + 1)));
+        g.drawPixmap(at, pictures.picture(i + 1));
     }
     g.end();
     return save(sheet, path);
@@ -119,7 +118,7 @@ int main(int argc, char** argv) {
     platform::ProgramTime::useVirtual(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
     SeedRandom(7);
 
-    bool ok = renderSheet(out + "/cards.png");
+    bool ok = true;
     frmSelect launcher(folder.path() + "/");
     for (int tick = 0; tick < 20; ++tick)
         launcher.Timer1_Timer();
@@ -156,5 +155,7 @@ int main(int argc, char** argv) {
         }
         window->hide();
     }
+    // Last, so the windows above drew their pictures on demand in their own order.
+    ok &= renderSheet(out + "/cards.png");
     return ok ? 0 : 1;
 }
