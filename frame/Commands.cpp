@@ -46,13 +46,33 @@ void GameWindow::mnuPause_Click() {
     pauseCommand(GatePauseMenu);
 }
 void GameWindow::cmdTakeScore_Click() {
-    takeScoreCommand(true, {}, {});
+    takeScoreCommand(true, false, {}, {});
 }
 void GameWindow::mnuTakeScore_Click() {
-    takeScoreCommand(false, {}, {});
+    takeScoreCommand(false, false, {}, {});
 }
 void GameWindow::TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after) {
-    takeScoreCommand(true, leadIn, after);
+    if (questionsOpen_ > 0) {
+        // The round's time is spent, but a player who is still reading a question or a window
+        // sees the round end once it is gone.
+        SetClockRunning(false);
+        dueTimeUp_ = DueTimeUp{leadIn, after};
+        return;
+    }
+    takeScoreCommand(true, true, leadIn, after);
+}
+
+void GameWindow::askOverRound(const std::function<void()>& ask) {
+    ++questionsOpen_;
+    ask();
+    --questionsOpen_;
+}
+
+void GameWindow::runDueTimeUp() {
+    if (questionsOpen_ > 0 || !dueTimeUp_) return;
+    const DueTimeUp due = *dueTimeUp_;
+    dueTimeUp_.reset();
+    TimeUp(due.leadIn, due.after);
 }
 void GameWindow::cmdExit_Click() {
     if (!gated(GateQuitButton) && !playing_) close();
@@ -68,16 +88,20 @@ void GameWindow::playCommand(bool fromMenu) {
         return;
     }
     if (inRoundEnd()) return;
-    const TimerHold hold = holdTimers();
     const bool pausedHere = pauseForQuestion();
     const QString question = fromMenu ? profile_.playMenuQuestion : profile_.playQuestion;
-    if (platform::MsgBox(question, platform::Buttons::YesNo, platform::Icon::Question,
-                         Shared().GameTitle, this) == platform::Answer::Yes) {
+    platform::Answer answer = platform::Answer::No;
+    askOverRound([&] {
+        answer = platform::MsgBox(question, platform::Buttons::YesNo, platform::Icon::Question,
+                                  Shared().GameTitle, this);
+    });
+    if (answer == platform::Answer::Yes) {
+        dueTimeUp_.reset(); // the game it belonged to has been given up
         abandonGame();
         return;
     }
     resumeAfterQuestion(pausedHere);
-    releaseTimers(hold);
+    runDueTimeUp();
 }
 
 void GameWindow::startNewGame(bool fromMenu) {
@@ -135,6 +159,7 @@ void GameWindow::resetCommands(State to) {
     timer1_->setEnabled(false);
     s.GameInProgress = false;
     state_ = to;
+    offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
     cmdPlay_->setEnabled(true);
@@ -177,11 +202,23 @@ void GameWindow::setPaused(bool pause) {
     cmdPause_->setText(pause ? kResumeCaption : QString(profile_.pauseCaption));
     cmdPause_->setToolTip(pause ? QString("Resumes the current game") : profile_.pauseTip);
     if (QAction* a = item("mnuPause")) a->setText(pause ? kResumeCaption : kPauseItemCaption);
-    for (QWidget* w : {static_cast<QWidget*>(cmdPlay_), static_cast<QWidget*>(quitButton_),
-                       static_cast<QWidget*>(cmdTakeScore_)})
-        enable(w, !pause);
-    for (const char* name : {"mnuPlay", "mnuExit", "mnuTakeScore"})
-        enable(item(name), !pause);
+    // The resume gives back only what the pause took: a command the game had switched off
+    // stays off.
+    if (pause) {
+        offWhilePaused_.clear();
+        for (QObject* c :
+             {static_cast<QObject*>(cmdPlay_), static_cast<QObject*>(quitButton_),
+              static_cast<QObject*>(cmdTakeScore_), static_cast<QObject*>(item("mnuPlay")),
+              static_cast<QObject*>(item("mnuExit")), static_cast<QObject*>(item("mnuTakeScore"))})
+            if (c && c->property("enabled").toBool()) {
+                c->setProperty("enabled", false);
+                offWhilePaused_.push_back(c);
+            }
+    } else {
+        for (QObject* c : offWhilePaused_)
+            c->setProperty("enabled", true);
+        offWhilePaused_.clear();
+    }
     if (QLabel* l = label(profile_.stateLabel)) {
         l->setText(pause ? kGamePaused : QString());
         l->setVisible(pause);
@@ -192,7 +229,9 @@ void GameWindow::setPaused(bool pause) {
 }
 
 bool GameWindow::pauseForQuestion() {
-    if (state() != State::Running || inRoundEnd()) return false;
+    // Where the game has switched Pause off (a round that must be played out), a question
+    // leaves it running.
+    if (state() != State::Running || inRoundEnd() || !cmdPause_->isEnabled()) return false;
     setPaused(true);
     return true;
 }
@@ -201,12 +240,12 @@ void GameWindow::resumeAfterQuestion(bool pausedHere) {
     if (pausedHere && state() == State::Paused) setPaused(false);
 }
 
-void GameWindow::takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
+void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,
                                   const std::function<void()>& after) {
     SharedState& s = Shared();
     if (playing_) return;
     if (!gameRunning()) {
-        if (!leadIn) TakeScoreWhileIdle();
+        if (!timeUp) TakeScoreWhileIdle();
         return;
     }
     if (state() != State::Running || inRoundEnd() || s.InputBlocked) return;
@@ -255,16 +294,19 @@ void GameWindow::Form_Unload(bool& cancel) {
         cancel = true;
         return;
     }
-    // Whatever the window shows during the question, no round ends under it.
-    const TimerHold hold = holdTimers();
     const bool pausedHere = profile_.quit == QuitStyle::Pausing && pauseForQuestion();
-    if (platform::MsgBox(quitQuestion(), platform::Buttons::YesNo, platform::Icon::Question,
-                         Shared().GameTitle, this) != platform::Answer::Yes) {
-        resumeAfterQuestion(pausedHere);
-        releaseTimers(hold);
+    platform::Answer answer = platform::Answer::No;
+    askOverRound([&] {
+        answer = platform::MsgBox(quitQuestion(), platform::Buttons::YesNo,
+                                  platform::Icon::Question, Shared().GameTitle, this);
+    });
+    if (answer != platform::Answer::Yes) {
         cancel = true;
+        resumeAfterQuestion(pausedHere);
+        runDueTimeUp();
         return;
     }
+    dueTimeUp_.reset(); // the window closes: its round ends with it
     if (profile_.quit == QuitStyle::Plain) setCursor(Qt::WaitCursor);
     WriteSettingsINI();
     cancel = false;
@@ -277,23 +319,6 @@ void GameWindow::Form_Unload(bool& cancel) {
 
 void GameWindow::SetReturnToLauncher(std::function<void()> back) {
     returnToLauncher() = std::move(back);
-}
-
-GameWindow::TimerHold GameWindow::holdTimers() {
-    const TimerHold hold{state(), ClockRunning(), timer2_->isEnabled()};
-    if (hold.clock) SetClockRunning(false);
-    timer2_->setEnabled(false);
-    HoldGameTimers(true);
-    return hold;
-}
-
-void GameWindow::releaseTimers(const TimerHold& hold) {
-    // By state: a round that runs on gets its clocks back; a game that ended meanwhile not.
-    if (state() != State::Running && state() != hold.state) return;
-    if (state() == State::Paused) return; // the resume starts them
-    if (hold.clock) SetClockRunning(true);
-    if (hold.flash) timer2_->setEnabled(true);
-    HoldGameTimers(false);
 }
 
 bool GameWindow::ClockRunning() const {

@@ -115,17 +115,15 @@ QString GameWindow::HighScoreTableName() const {
 }
 
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
-    // Even a window that lets the game run on while it is open holds the clocks: no round
-    // can end under it.
-    const TimerHold hold = holdTimers();
+    // Where the round is not paused it runs on in view, and a time-up waits for the window.
     const bool pausedHere = form != PauseAround::None && pauseForQuestion();
-    show();
+    askOverRound(show);
     if (pausedHere) {
         resumeAfterQuestion(true);
         if (form == PauseAround::Flag)
             if (QLabel* l = label(profile_.messageLabel)) l->clear();
     }
-    releaseTimers(hold);
+    runDueTimeUp();
 }
 
 void GameWindow::mnuView_Click() {

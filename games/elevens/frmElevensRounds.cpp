@@ -167,7 +167,7 @@ void frmElevens::Timer1_Timer() {
     if (!tick.timeUp) return;
 
     TimeUp(
-        [&] {
+        [this, tick] {
             setClock(false);
             ShowLowerCards(false);
             SelRectangle(false);

@@ -43,6 +43,8 @@ class frmScramble : public GameWindow {
     void AbandonGame() override;
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
+    // The round end of the time limit (the window offers no Take Score).
+    void TakeScore() override;
     void ShowCards(bool show) override;
     void ShowControls(bool playing, bool clockShown) override;
     int32_t RoundPoints() const override { return game_.roundPoints(); }

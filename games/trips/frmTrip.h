@@ -62,7 +62,6 @@ class frmTrip : public GameWindow {
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -107,7 +106,4 @@ class frmTrip : public GameWindow {
     bool minimised_ = false;
     bool clockBeforeMinimise_ = false;
     bool musicBeforeMinimise_ = false;
-    // "Times Up!" blinks before the round end: a close request waits for both.
-    bool timeUpRunning_ = false;
-    bool closeAfterTimeUp_ = false;
 };
