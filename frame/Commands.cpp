@@ -146,7 +146,8 @@ void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
 
 void GameWindow::abandonGame() {
     AbandonGame();
-    if (gameRunning()) resetCommands(State::Idle);
+    // Unless the game's own end already set them, the commands go back to idle.
+    if (GameUnderWay(state_)) resetCommands(State::Idle);
     if (Shared().MusicOn) StopMusic();
 }
 
@@ -158,6 +159,7 @@ void GameWindow::resetCommands(State to) {
     SharedState& s = Shared();
     timer1_->setEnabled(false);
     s.GameInProgress = false;
+    const bool pauseShown = state_ == State::Paused; // what setPaused put in the state label
     state_ = to;
     offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
@@ -181,7 +183,7 @@ void GameWindow::resetCommands(State to) {
     }
     enable(cmdTakeScore_, false);
     enable(item("mnuTakeScore"), false);
-    if (QLabel* l = label(profile_.stateLabel); l && l->text() == kGamePaused) {
+    if (QLabel* l = label(profile_.stateLabel); l && pauseShown) {
         l->clear();
         l->hide();
     }

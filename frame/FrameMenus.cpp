@@ -206,7 +206,7 @@ void GameWindow::CardBack_Click(CardBack design) {
     Shared().DeckDesign = profile_.designNumbers[size_t(design)];
     if (profile_.refreshPlayCard) RefreshPlayCard();
     if (profile_.refreshFieldCards == FieldRedraw::Always ||
-        (profile_.refreshFieldCards == FieldRedraw::WhenPaused && state_ == State::Paused))
+        (profile_.refreshFieldCards == FieldRedraw::WhenPaused && state() == State::Paused))
         RefreshFieldCards();
 }
 

@@ -11,6 +11,7 @@
 
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
+#include "frame/PlayState.h"
 #include "frame/RoundClock.h"
 #include "platform/MessageBox.h"
 #include "services/GameRegistry.h"
@@ -35,13 +36,7 @@ class GameTimer;
 class GameWindow : public QMainWindow {
     Q_OBJECT
   public:
-    enum class State {
-        Idle,     // loaded, no game played yet (or the last one was ended by the player)
-        Running,  // a round is being played
-        Paused,   // the player (or a question) paused the round
-        RoundEnd, // a round is being scored; input waits
-        GameOver, // a game has ended; the window shows its result
-    };
+    using State = PlayState;
 
     explicit GameWindow(const GameDescriptor& game, QWidget* parent = nullptr);
     ~GameWindow() override;

@@ -55,6 +55,7 @@ class frmEights : public GameWindow {
 
   protected:
     // --- the frame's hooks ----------------------------------------------------------------
+    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;

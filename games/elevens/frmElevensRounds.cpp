@@ -92,22 +92,6 @@ void frmElevens::AbandonGame() {
     ShowSplash(true);
 }
 
-std::optional<GameWindow::State> frmElevens::OwnState() const {
-    switch (game_.state()) {
-    case ElevensState::Idle:
-        return State::Idle;
-    case ElevensState::Running:
-        return State::Running;
-    case ElevensState::Paused:
-        return State::Paused;
-    case ElevensState::RoundEnding:
-        return State::RoundEnd;
-    case ElevensState::GameOver:
-        return State::GameOver;
-    }
-    return State::Idle;
-}
-
 void frmElevens::offerReplay(const QString& tip) {
     const bool dealt = lastGameDealt();
     cmdTakeScore()->setText(kReplay);

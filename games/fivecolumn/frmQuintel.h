@@ -48,6 +48,7 @@ class frmQuintel : public GameWindow {
     void CenterScoringLabel();
 
   protected:
+    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks ---------------------------------------------------------------
     void Play() override;
     void AbandonGame() override;

@@ -47,6 +47,7 @@ class frmTrip : public GameWindow {
     void CenterScoringLabel();
 
   protected:
+    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;
