@@ -1,4 +1,5 @@
 // Play, Pause, Take Score and Exit, and the quit confirmation.
+#include "frame/CommandTable.h"
 #include "frame/GameWindow.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -81,13 +82,18 @@ void GameWindow::mnuExit_Click() {
     if (!gated(GateQuitMenu) && !playing_) close();
 }
 
+GameWindow::State GameWindow::commandState() const {
+    return inRoundEnd() ? State::RoundEnd : state();
+}
+
 void GameWindow::playCommand(bool fromMenu) {
     if (playing_) return; // a second Play while the first still deals
-    if (!gameRunning()) {
+    const CommandEffect effect = EffectOf(Command::Play, commandState());
+    if (effect == CommandEffect::StartGame) {
         startNewGame(fromMenu);
         return;
     }
-    if (inRoundEnd()) return;
+    if (effect != CommandEffect::AskToEndGame) return;
     const bool pausedHere = pauseForQuestion();
     const QString question = fromMenu ? profile_.playMenuQuestion : profile_.playQuestion;
     platform::Answer answer = platform::Answer::No;
@@ -173,7 +179,6 @@ void GameWindow::resetCommands(State to) {
     enable(item("mnuExit"), true);
     enable(item(profile_.custom.name), true);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(true);
-    enable(item("mnuClearHighRun"), true);
     cmdPause_->setText(profile_.pauseCaption);
     cmdPause_->setToolTip(profile_.pauseTip);
     cmdPause_->setEnabled(false);
@@ -190,10 +195,11 @@ void GameWindow::resetCommands(State to) {
 }
 
 void GameWindow::pauseCommand(unsigned gate) {
-    if (gated(gate) || inRoundEnd() || playing_) return;
-    if (state() == State::Running)
+    if (gated(gate) || playing_) return;
+    const CommandEffect effect = EffectOf(Command::Pause, commandState());
+    if (effect == CommandEffect::PauseRound)
         setPaused(true);
-    else if (state() == State::Paused)
+    else if (effect == CommandEffect::ResumeRound)
         setPaused(false);
 }
 
@@ -246,11 +252,12 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
                                   const std::function<void()>& after) {
     SharedState& s = Shared();
     if (playing_) return;
-    if (!gameRunning()) {
+    const CommandEffect effect = EffectOf(Command::TakeScore, commandState());
+    if (effect == CommandEffect::TakeScoreIdle) {
         if (!timeUp) TakeScoreWhileIdle();
         return;
     }
-    if (state() != State::Running || inRoundEnd() || s.InputBlocked) return;
+    if (effect != CommandEffect::ScoreRound || s.InputBlocked) return;
     RunRoundEnd([&] {
         if (leadIn) leadIn();
         s.InputBlocked = true;
@@ -290,7 +297,7 @@ QString GameWindow::quitQuestion() const {
 }
 
 void GameWindow::Form_Unload(bool& cancel) {
-    if (inRoundEnd()) {
+    if (EffectOf(Command::Exit, commandState()) == CommandEffect::QuitAfterRoundEnd) {
         // Asked again once the round has been scored.
         closePending_ = true;
         cancel = true;

@@ -225,6 +225,8 @@ class GameWindow : public QMainWindow {
     void askOverRound(const std::function<void()>& ask);
     void runDueTimeUp();
     bool inputDropped() const;
+    // The state the commands act on: a round end under way, whatever the game reports.
+    State commandState() const;
     void takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,
                           const std::function<void()>& after);
     void createControls();

@@ -284,7 +284,7 @@ void frmBrisko::Timer1_Timer() {
             BlinkLabel(label("ScoringLabelInfo"), 10, 250);
         },
         [this] {
-            if (label("ScoringLabelInfo")->text() != "Game Over") label("ScoringLabelInfo")->hide();
+            if (state() != State::GameOver) label("ScoringLabelInfo")->hide();
         });
 }
 

@@ -202,7 +202,7 @@ void frmEights::timeUp() {
     setStatusText(2, "Time has expired!");
     BlinkLabel(message, 10);
     EndRound(false);
-    if (message->text() != "Game Over") message->hide();
+    if (state() != State::GameOver) message->hide();
 }
 
 void frmEights::announce(const QString& text) {

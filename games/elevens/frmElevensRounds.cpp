@@ -111,7 +111,7 @@ void frmElevens::offerReplay(const QString& tip) {
 }
 
 void frmElevens::TakeScoreWhileIdle() {
-    if (cmdTakeScore()->text() != kReplay) return;
+    if (!lastGameDealt()) return; // nothing to replay
     LastElevensGame().ReplayMode = true;
     cmdPlay_Click();
 }
@@ -163,7 +163,7 @@ void frmElevens::Timer1_Timer() {
         },
         [this] {
             SelRectangle(false);
-            if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+            if (state() != State::GameOver) label("lblMessage")->hide();
         });
 }
 

@@ -205,7 +205,7 @@ void frmPhrase::Timer1_Timer() {
         setStatusText(2, "Time has expired!");
         BlinkLabel(label("lblMessage"), 10);
     });
-    if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+    if (state() != State::GameOver) label("lblMessage")->hide();
 }
 
 void frmPhrase::payFaces(const PhraseRoundEnd& end) {

@@ -122,7 +122,7 @@ void frmTrip::Timer1_Timer() {
             BlinkLabel(scoring, 10, 250);
         },
         [this] {
-            if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+            if (state() != State::GameOver) label("lblMessage")->hide();
             unsetCursor();
         });
 }
