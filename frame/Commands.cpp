@@ -1,5 +1,6 @@
 // Play, Pause, Take Score and Exit, and the quit confirmation.
 #include "frame/Captions.h"
+#include "frame/CommandTable.h"
 #include "frame/GameWindow.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
@@ -48,13 +49,33 @@ void GameWindow::mnuPause_Click() {
     pauseCommand(GatePauseMenu);
 }
 void GameWindow::cmdTakeScore_Click() {
-    takeScoreCommand(true, {}, {});
+    takeScoreCommand(true, false, {}, {});
 }
 void GameWindow::mnuTakeScore_Click() {
-    takeScoreCommand(false, {}, {});
+    takeScoreCommand(false, false, {}, {});
 }
 void GameWindow::TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after) {
-    takeScoreCommand(true, leadIn, after);
+    if (questionsOpen_ > 0) {
+        // The round's time is spent, but a player who is still reading a question or a window
+        // sees the round end once it is gone.
+        SetClockRunning(false);
+        dueTimeUp_ = DueTimeUp{leadIn, after};
+        return;
+    }
+    takeScoreCommand(true, true, leadIn, after);
+}
+
+void GameWindow::askOverRound(const std::function<void()>& ask) {
+    ++questionsOpen_;
+    ask();
+    --questionsOpen_;
+}
+
+void GameWindow::runDueTimeUp() {
+    if (questionsOpen_ > 0 || !dueTimeUp_) return;
+    const DueTimeUp due = *dueTimeUp_;
+    dueTimeUp_.reset();
+    TimeUp(due.leadIn, due.after);
 }
 void GameWindow::cmdExit_Click() {
     if (!gated(GateQuitButton) && !playing_) close();
@@ -63,23 +84,32 @@ void GameWindow::mnuExit_Click() {
     if (!gated(GateQuitMenu) && !playing_) close();
 }
 
+GameWindow::State GameWindow::commandState() const {
+    return inRoundEnd() ? State::RoundEnd : state();
+}
+
 void GameWindow::playCommand(bool fromMenu) {
     if (playing_) return; // a second Play while the first still deals
-    if (!gameRunning()) {
+    const CommandEffect effect = EffectOf(Command::Play, commandState());
+    if (effect == CommandEffect::StartGame) {
         startNewGame(fromMenu);
         return;
     }
-    if (inRoundEnd()) return;
-    const TimerHold hold = holdTimers();
+    if (effect != CommandEffect::AskToEndGame) return;
     const bool pausedHere = pauseForQuestion();
     const QString question = fromMenu ? profile_.playMenuQuestion : profile_.playQuestion;
-    if (platform::MsgBox(question, platform::Buttons::YesNo, platform::Icon::Question,
-                         Shared().GameTitle, this) == platform::Answer::Yes) {
+    platform::Answer answer = platform::Answer::No;
+    askOverRound([&] {
+        answer = platform::MsgBox(question, platform::Buttons::YesNo, platform::Icon::Question,
+                                  Shared().GameTitle, this);
+    });
+    if (answer == platform::Answer::Yes) {
+        dueTimeUp_.reset(); // the game it belonged to has been given up
         abandonGame();
         return;
     }
     resumeAfterQuestion(pausedHere);
-    releaseTimers(hold);
+    runDueTimeUp();
 }
 
 void GameWindow::startNewGame(bool fromMenu) {
@@ -129,7 +159,8 @@ void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
 
 void GameWindow::abandonGame() {
     AbandonGame();
-    if (gameRunning()) resetCommands(State::Idle);
+    // Unless the game's own end already set them, the commands go back to idle.
+    if (GameUnderWay(state_)) resetCommands(State::Idle);
     if (Shared().MusicOn) StopMusic();
 }
 
@@ -141,7 +172,9 @@ void GameWindow::resetCommands(State to) {
     SharedState& s = Shared();
     timer1_->setEnabled(false);
     s.GameInProgress = false;
+    const bool pauseShown = state_ == State::Paused; // what setPaused put in the state label
     state_ = to;
+    offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
     cmdPlay_->setEnabled(true);
@@ -153,7 +186,6 @@ void GameWindow::resetCommands(State to) {
     enable(item("mnuExit"), true);
     enable(item(profile_.custom.name), true);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(true);
-    enable(item("mnuClearHighRun"), true);
     cmdPause_->setText(profile_.pauseCaption);
     cmdPause_->setToolTip(profile_.pauseTip);
     cmdPause_->setEnabled(false);
@@ -163,17 +195,18 @@ void GameWindow::resetCommands(State to) {
     }
     enable(cmdTakeScore_, false);
     enable(item("mnuTakeScore"), false);
-    if (QLabel* l = label(profile_.stateLabel); l && l->text() == kGamePaused) {
+    if (QLabel* l = label(profile_.stateLabel); l && pauseShown) {
         SetCaption(l, QString());
         l->hide();
     }
 }
 
 void GameWindow::pauseCommand(unsigned gate) {
-    if (gated(gate) || inRoundEnd() || playing_) return;
-    if (state() == State::Running)
+    if (gated(gate) || playing_) return;
+    const CommandEffect effect = EffectOf(Command::Pause, commandState());
+    if (effect == CommandEffect::PauseRound)
         setPaused(true);
-    else if (state() == State::Paused)
+    else if (effect == CommandEffect::ResumeRound)
         setPaused(false);
 }
 
@@ -184,11 +217,23 @@ void GameWindow::setPaused(bool pause) {
     cmdPause_->setText(pause ? kResumeCaption : QString(profile_.pauseCaption));
     cmdPause_->setToolTip(pause ? QString("Resumes the current game") : profile_.pauseTip);
     if (QAction* a = item("mnuPause")) a->setText(pause ? kResumeCaption : kPauseItemCaption);
-    for (QWidget* w : {static_cast<QWidget*>(cmdPlay_), static_cast<QWidget*>(quitButton_),
-                       static_cast<QWidget*>(cmdTakeScore_)})
-        enable(w, !pause);
-    for (const char* name : {"mnuPlay", "mnuExit", "mnuTakeScore"})
-        enable(item(name), !pause);
+    // The resume gives back only what the pause took: a command the game had switched off
+    // stays off.
+    if (pause) {
+        offWhilePaused_.clear();
+        for (QObject* c :
+             {static_cast<QObject*>(cmdPlay_), static_cast<QObject*>(quitButton_),
+              static_cast<QObject*>(cmdTakeScore_), static_cast<QObject*>(item("mnuPlay")),
+              static_cast<QObject*>(item("mnuExit")), static_cast<QObject*>(item("mnuTakeScore"))})
+            if (c && c->property("enabled").toBool()) {
+                c->setProperty("enabled", false);
+                offWhilePaused_.push_back(c);
+            }
+    } else {
+        for (QObject* c : offWhilePaused_)
+            c->setProperty("enabled", true);
+        offWhilePaused_.clear();
+    }
     if (QLabel* l = label(profile_.stateLabel)) {
         // A round end's flashes may have left the label in another colour.
         if (pause) SetForeColour(l, kVbRed);
@@ -201,7 +246,9 @@ void GameWindow::setPaused(bool pause) {
 }
 
 bool GameWindow::pauseForQuestion() {
-    if (state() != State::Running || inRoundEnd()) return false;
+    // Where the game has switched Pause off (a round that must be played out), a question
+    // leaves it running.
+    if (state() != State::Running || inRoundEnd() || !cmdPause_->isEnabled()) return false;
     setPaused(true);
     return true;
 }
@@ -210,15 +257,16 @@ void GameWindow::resumeAfterQuestion(bool pausedHere) {
     if (pausedHere && state() == State::Paused) setPaused(false);
 }
 
-void GameWindow::takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
+void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,
                                   const std::function<void()>& after) {
     SharedState& s = Shared();
     if (playing_) return;
-    if (!gameRunning()) {
-        if (!leadIn) TakeScoreWhileIdle();
+    const CommandEffect effect = EffectOf(Command::TakeScore, commandState());
+    if (effect == CommandEffect::TakeScoreIdle) {
+        if (!timeUp) TakeScoreWhileIdle();
         return;
     }
-    if (state() != State::Running || inRoundEnd() || s.InputBlocked) return;
+    if (effect != CommandEffect::ScoreRound || s.InputBlocked) return;
     RunRoundEnd([&] {
         if (leadIn) leadIn();
         s.InputBlocked = true;
@@ -258,22 +306,25 @@ QString GameWindow::quitQuestion() const {
 }
 
 void GameWindow::Form_Unload(bool& cancel) {
-    if (inRoundEnd()) {
+    if (EffectOf(Command::Exit, commandState()) == CommandEffect::QuitAfterRoundEnd) {
         // Asked again once the round has been scored.
         closePending_ = true;
         cancel = true;
         return;
     }
-    // Whatever the window shows during the question, no round ends under it.
-    const TimerHold hold = holdTimers();
     const bool pausedHere = profile_.quit == QuitStyle::Pausing && pauseForQuestion();
-    if (platform::MsgBox(quitQuestion(), platform::Buttons::YesNo, platform::Icon::Question,
-                         Shared().GameTitle, this) != platform::Answer::Yes) {
-        resumeAfterQuestion(pausedHere);
-        releaseTimers(hold);
+    platform::Answer answer = platform::Answer::No;
+    askOverRound([&] {
+        answer = platform::MsgBox(quitQuestion(), platform::Buttons::YesNo,
+                                  platform::Icon::Question, Shared().GameTitle, this);
+    });
+    if (answer != platform::Answer::Yes) {
         cancel = true;
+        resumeAfterQuestion(pausedHere);
+        runDueTimeUp();
         return;
     }
+    dueTimeUp_.reset(); // the window closes: its round ends with it
     if (profile_.quit == QuitStyle::Plain) setCursor(Qt::WaitCursor);
     WriteSettingsINI();
     cancel = false;
@@ -286,23 +337,6 @@ void GameWindow::Form_Unload(bool& cancel) {
 
 void GameWindow::SetReturnToLauncher(std::function<void()> back) {
     returnToLauncher() = std::move(back);
-}
-
-GameWindow::TimerHold GameWindow::holdTimers() {
-    const TimerHold hold{state(), ClockRunning(), timer2_->isEnabled()};
-    if (hold.clock) SetClockRunning(false);
-    timer2_->setEnabled(false);
-    HoldGameTimers(true);
-    return hold;
-}
-
-void GameWindow::releaseTimers(const TimerHold& hold) {
-    // By state: a round that runs on gets its clocks back; a game that ended meanwhile not.
-    if (state() != State::Running && state() != hold.state) return;
-    if (state() == State::Paused) return; // the resume starts them
-    if (hold.clock) SetClockRunning(true);
-    if (hold.flash) timer2_->setEnabled(true);
-    HoldGameTimers(false);
 }
 
 bool GameWindow::ClockRunning() const {

@@ -116,16 +116,14 @@ QString GameWindow::HighScoreTableName() const {
 }
 
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
-    // Even a window that lets the game run on while it is open holds the clocks: no round
-    // can end under it.
-    const TimerHold hold = holdTimers();
+    // Where the round is not paused it runs on in view, and a time-up waits for the window.
     const bool pausedHere = form != PauseAround::None && pauseForQuestion();
-    show();
+    askOverRound(show);
     if (pausedHere) {
         resumeAfterQuestion(true);
         if (form == PauseAround::Flag) SetCaption(label(profile_.messageLabel), QString());
     }
-    releaseTimers(hold);
+    runDueTimeUp();
 }
 
 void GameWindow::mnuView_Click() {
@@ -208,7 +206,7 @@ void GameWindow::CardBack_Click(CardBack design) {
     Shared().DeckDesign = profile_.designNumbers[size_t(design)];
     if (profile_.refreshPlayCard) RefreshPlayCard();
     if (profile_.refreshFieldCards == FieldRedraw::Always ||
-        (profile_.refreshFieldCards == FieldRedraw::WhenPaused && state_ == State::Paused))
+        (profile_.refreshFieldCards == FieldRedraw::WhenPaused && state() == State::Paused))
         RefreshFieldCards();
 }
 

@@ -36,8 +36,7 @@ GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
 GameWindow::~GameWindow() = default;
 
 bool GameWindow::gameRunning() const {
-    const State s = state();
-    return s == State::Running || s == State::Paused || s == State::RoundEnd;
+    return GameUnderWay(state());
 }
 
 QLabel* GameWindow::makeLabel(const QString& name, const QString& caption) {

@@ -11,6 +11,7 @@
 
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
+#include "frame/PlayState.h"
 #include "frame/RoundClock.h"
 #include "platform/MessageBox.h"
 #include "services/GameRegistry.h"
@@ -21,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -34,13 +36,7 @@ class GameTimer;
 class GameWindow : public QMainWindow {
     Q_OBJECT
   public:
-    enum class State {
-        Idle,     // loaded, no game played yet (or the last one was ended by the player)
-        Running,  // a round is being played
-        Paused,   // the player (or a question) paused the round
-        RoundEnd, // a round is being scored; input waits
-        GameOver, // a game has ended; the window shows its result
-    };
+    using State = PlayState;
 
     explicit GameWindow(const GameDescriptor& game, QWidget* parent = nullptr);
     ~GameWindow() override;
@@ -132,7 +128,8 @@ class GameWindow : public QMainWindow {
     // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
     // The clock reached the limit: the lead-in ("Times Up!" and what the game shows) and the
-    // round end as one, as if Take Score had been pressed; `after` still belongs to it.
+    // round end as one, as if Take Score had been pressed; `after` still belongs to it. Under
+    // a question or window that left the round running, all of it waits for the answer.
     void TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after = {});
     // Play could not start the game: the message, then the window is idle again with its
     // clocks stopped.
@@ -221,15 +218,16 @@ class GameWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct TimerHold {
-        State state;
-        bool clock;
-        bool flash;
+    struct DueTimeUp {
+        std::function<void()> leadIn, after;
     };
-    TimerHold holdTimers();
-    void releaseTimers(const TimerHold& hold);
+    // Runs a question or modal window; a time-up meanwhile becomes due and waits.
+    void askOverRound(const std::function<void()>& ask);
+    void runDueTimeUp();
     bool inputDropped() const;
-    void takeScoreCommand(bool fromButton, const std::function<void()>& leadIn,
+    // The state the commands act on: a round end under way, whatever the game reports.
+    State commandState() const;
+    void takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,
                           const std::function<void()>& after);
     void createControls();
     void createTimers();
@@ -253,6 +251,9 @@ class GameWindow : public QMainWindow {
     State state_ = State::Idle;
     int roundEndDepth_ = 0;
     bool closePending_ = false;
+    int questionsOpen_ = 0;
+    std::optional<DueTimeUp> dueTimeUp_;
+    std::vector<QObject*> offWhilePaused_; // commands the pause switched off
     bool unloaded_ = false;
     bool playing_ = false;  // Play is dealing
     bool draining_ = false; // input queued during a round end is being dropped

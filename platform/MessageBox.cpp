@@ -46,7 +46,11 @@ MessageScript::~MessageScript() {
 }
 
 MessageScript& MessageScript::then(Answer a) {
-    answers_.push_back(a);
+    return then(a, {});
+}
+
+MessageScript& MessageScript::then(Answer a, std::function<void()> whileOpen) {
+    answers_.push_back({a, std::move(whileOpen)});
     return *this;
 }
 
@@ -71,9 +75,10 @@ Answer MsgBox(const QString& text, Buttons buttons, Icon icon, const QString& ti
     if (script) {
         script->asked_.push_back({text, buttons, icon, title});
         if (!script->answers_.empty()) {
-            Answer a = script->answers_.front();
+            const MessageScript::Scripted next = script->answers_.front();
             script->answers_.pop_front();
-            return a;
+            if (next.whileOpen) next.whileOpen();
+            return next.answer;
         }
         return buttons == Buttons::OK ? Answer::OK : script->fallback_;
     }

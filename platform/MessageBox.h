@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,9 @@ class MessageScript {
     MessageScript();
     ~MessageScript();
     MessageScript& then(Answer a);
+    // The answer comes after `whileOpen` has run, as if the player took that long to give it
+    // (time passed in it, what the window did meanwhile).
+    MessageScript& then(Answer a, std::function<void()> whileOpen);
     void setFallback(Answer a) { fallback_ = a; }
     const std::vector<AskedBox>& asked() const { return asked_; }
     void clearAsked() { asked_.clear(); }
@@ -48,7 +52,11 @@ class MessageScript {
 
   private:
     friend Answer MsgBox(const QString&, Buttons, Icon, const QString&, QWidget*);
-    std::deque<Answer> answers_;
+    struct Scripted {
+        Answer answer;
+        std::function<void()> whileOpen;
+    };
+    std::deque<Scripted> answers_;
     std::vector<AskedBox> asked_;
     Answer fallback_ = Answer::No;
     MessageScript* previous_;

@@ -40,7 +40,7 @@ const GameProfile kProfile{
     .designNumbers = {4, 2, 3, 1},
     .loadDeckDesign = 0,
     .refreshPlayCard = true,
-    .clearPause = PauseAround::Button, // a time-up must not enter a table being cleared
+    .clearPause = PauseAround::None,
     .rulesPause = PauseAround::None,
     .aboutPause = PauseAround::Flag,
     .quit = QuitStyle::Pausing,

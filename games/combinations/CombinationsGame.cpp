@@ -10,11 +10,6 @@ bool CombinationsGame::DefaultDeckMaker(bool newGame) {
     return ShuffleDeck();
 }
 
-bool CombinationsGame::gameRunning() const {
-    return state_ == CombinationsState::Running || state_ == CombinationsState::Paused ||
-           state_ == CombinationsState::RoundEnding;
-}
-
 bool CombinationsGame::deal(bool newGame) {
     if (!makeDeck || !makeDeck(newGame) || Shared().Deck.size() <= kDeckCards) return false;
     board_.startRound(Shared().Deck, CombinationsOptions().CardsToPass);
@@ -124,7 +119,7 @@ std::optional<CombinationsRoundEnd> CombinationsGame::takeScore(bool countUp) {
     if (state_ != CombinationsState::Running) return std::nullopt;
     SharedState& s = Shared();
     const CombinationsSettings& o = CombinationsOptions();
-    state_ = CombinationsState::RoundEnding;
+    state_ = CombinationsState::RoundEnd;
     roundOver_ = true;
     counter_.reset();
     TallyInput in;
@@ -151,7 +146,7 @@ std::optional<CombinationsRoundEnd> CombinationsGame::takeScore(bool countUp) {
 }
 
 bool CombinationsGame::startNextRound() {
-    if (state_ != CombinationsState::RoundEnding || pending_ == CombinationsNext::GameOver)
+    if (state_ != CombinationsState::RoundEnd || pending_ == CombinationsNext::GameOver)
         return false;
     if (deal(false)) return true;
     abandon();
@@ -159,7 +154,7 @@ bool CombinationsGame::startNextRound() {
 }
 
 void CombinationsGame::finishGame() {
-    if (state_ != CombinationsState::RoundEnding || pending_ != CombinationsNext::GameOver) return;
+    if (state_ != CombinationsState::RoundEnd || pending_ != CombinationsNext::GameOver) return;
     state_ = CombinationsState::GameOver;
     board_.clear();
     counter_.reset();

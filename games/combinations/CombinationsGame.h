@@ -7,6 +7,7 @@
 // Program-wide values used: Shared().Deck (made through CreateDeck and ShuffleDeck), Score,
 // TimeLimit, ElapsedSeconds, GaugeElapsed, BonusRoundScore; CombinationsOptions().
 
+#include "frame/PlayState.h"
 #include "games/combinations/CombinationsBoard.h"
 #include "games/combinations/CombinationsTally.h"
 #include "games/combinations/TwentyOneCounter.h"
@@ -16,13 +17,8 @@
 #include <functional>
 #include <optional>
 
-enum class CombinationsState {
-    Idle,        // no game: after the load and after a game ended early
-    Running,     // a round in play
-    Paused,      // "Game Paused": board hidden, clocks stopped
-    RoundEnding, // from "Times Up!" or "Awesome score!" or Take Score to the next deal
-    GameOver,    // after the last round, until the next Play
-};
+// The window reports this state as its own: one state for the window and its game.
+using CombinationsState = PlayState;
 
 struct CombinationsTick {
     bool ticked = false;
@@ -44,7 +40,7 @@ struct CombinationsRoundEnd {
 class CombinationsGame {
   public:
     CombinationsState state() const { return state_; }
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     // 1 to 3, 4 the bonus round; raised by the tally.
     int round() const { return round_; }
     const CombinationsBoard& board() const { return board_; }

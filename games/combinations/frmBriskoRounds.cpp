@@ -283,16 +283,20 @@ void frmBrisko::Timer1_Timer() {
     label("lblTime")->adjustSize();
     if (!tick.status.isEmpty()) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
-    Timer1()->setEnabled(false);
-    syncCounter();
-    for (TwentyOneColumnView& column : columns_)
-        column.hideCards();
-    ShowScoringMessage("Times Up!", true);
-    setStatusText(2, "Time has expired!");
-    label("lblTime")->setText("Time:");
-    BlinkLabel(label("ScoringLabelInfo"), 10, 250);
-    cmdTakeScore_Click();
-    if (label("ScoringLabelInfo")->text() != "Game Over") label("ScoringLabelInfo")->hide();
+    TimeUp(
+        [this] {
+            Timer1()->setEnabled(false);
+            syncCounter();
+            for (TwentyOneColumnView& column : columns_)
+                column.hideCards();
+            ShowScoringMessage("Times Up!", true);
+            setStatusText(2, "Time has expired!");
+            label("lblTime")->setText("Time:");
+            BlinkLabel(label("ScoringLabelInfo"), 10, 250);
+        },
+        [this] {
+            if (state() != State::GameOver) label("ScoringLabelInfo")->hide();
+        });
 }
 
 void frmBrisko::Timer3_Timer() {

@@ -50,11 +50,6 @@ EightsGame::DeckSource EightsGame::SetDeckSourceForTests(DeckSource source) {
     return previous;
 }
 
-bool EightsGame::gameRunning() const {
-    return state_ == EightsState::Running || state_ == EightsState::Paused ||
-           state_ == EightsState::RoundEnd;
-}
-
 QString EightsGame::roundCaption() const {
     return round_ >= 3 ? QStringLiteral("Bonus") : QString::number(round_);
 }

@@ -8,6 +8,7 @@
 // Score, TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusScore, GameInProgress;
 // EightsOptions().EightsCompleteBonus.
 
+#include "frame/PlayState.h"
 #include "games/eights/EightsBoard.h"
 #include "games/eights/EightsMoveTimer.h"
 
@@ -18,13 +19,8 @@
 #include <optional>
 #include <vector>
 
-enum class EightsState {
-    Idle,     // no game: after window load and after a game given up
-    Running,  // a round in play
-    Paused,   // board hidden, clocks stopped
-    RoundEnd, // bonuses and announcements; input waits
-    GameOver, // the last round was scored
-};
+// The window reports this state as its own: one state for the window and its game.
+using EightsState = PlayState;
 
 enum class EightsSound { Select, Deselect, Refuse, Move, Applause, Slide };
 // "Markq.wav", "Chord.wav", "Chord.wav", "Click.wav", "Applause.wav", "Slide.wav"
@@ -80,7 +76,7 @@ class EightsGame {
 
     EightsState state() const { return state_; }
     // From Play to the end of the game or giving up.
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     // "1", "2" or "Bonus"
     QString roundCaption() const;

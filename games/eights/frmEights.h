@@ -55,7 +55,10 @@ class frmEights : public GameWindow {
 
   protected:
     // --- the frame's hooks ----------------------------------------------------------------
+    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
+    // The round end of the time limit (the window offers no Take Score).
+    void TakeScore() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
@@ -88,7 +91,7 @@ class frmEights : public GameWindow {
     void InitRound();
     void EndRound(bool deckCompleted);
     void EndOfGame();
-    void timeUp();
+    void timeUp(); // "Times Up!" before the round end
     void announce(const QString& message);
     void failedDeal();
 

@@ -187,7 +187,17 @@ void frmEights::Timer1_Timer() {
     DrawClock(t.degrees);
     setCaption("lblTime", "Time: " + QString::number(t.secondsLeft));
     if (!t.status.isEmpty() && !t.timeUp) setStatusText(2, t.status);
-    if (t.timeUp) RunRoundEnd([this] { timeUp(); });
+    if (!t.timeUp) return;
+    QLabel* message = label("lblMessage");
+    TimeUp([this] { timeUp(); },
+           [this, message] {
+               if (state() != State::GameOver) message->hide();
+           });
+}
+
+void frmEights::TakeScore() {
+    EndRound(false);
+    Shared().InputBlocked = false; // the round end is over: the next round takes clicks
 }
 
 void frmEights::timeUp() {
@@ -201,8 +211,6 @@ void frmEights::timeUp() {
     message->show();
     setStatusText(2, "Time has expired!");
     BlinkLabel(message, 10);
-    EndRound(false);
-    if (message->text() != "Game Over") message->hide();
 }
 
 void frmEights::announce(const QString& text) {

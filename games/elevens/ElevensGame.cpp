@@ -41,11 +41,6 @@ QString PilePictureKey(int cardsLeft) {
     return StockPictureKey(cardsLeft, 11, 20);
 }
 
-bool ElevensGame::gameRunning() const {
-    return state_ == ElevensState::Running || state_ == ElevensState::Paused ||
-           state_ == ElevensState::RoundEnding;
-}
-
 void ElevensGame::setClockRunning(bool on) {
     clockRunning_ = on && state_ == ElevensState::Running;
 }
@@ -284,7 +279,7 @@ std::optional<ElevensRoundEnd> ElevensGame::takeScore(bool countUp) {
     if (state_ != ElevensState::Running) return std::nullopt;
     SharedState& s = Shared();
     const ElevensSettings& o = ElevensOptions();
-    state_ = ElevensState::RoundEnding;
+    state_ = ElevensState::RoundEnd;
     clockRunning_ = false;
     field_.clearSelection();
     upSelected_ = false;
@@ -333,7 +328,7 @@ std::optional<ElevensRoundEnd> ElevensGame::takeScore(bool countUp) {
 
 bool ElevensGame::startNextRound() {
     error_.clear();
-    if (state_ != ElevensState::RoundEnding) return false;
+    if (state_ != ElevensState::RoundEnd) return false;
     if (pending_ != RoundOutcome::NextRound && pending_ != RoundOutcome::BonusRound) return false;
     ElevensLastGame& last = LastElevensGame();
     round_ = pending_ == RoundOutcome::NextRound ? 2 : 3;
@@ -349,7 +344,7 @@ bool ElevensGame::startNextRound() {
 }
 
 void ElevensGame::finishGame() {
-    if (state_ != ElevensState::RoundEnding) return;
+    if (state_ != ElevensState::RoundEnd) return;
     state_ = ElevensState::GameOver;
     clockRunning_ = false;
     field_.clear();

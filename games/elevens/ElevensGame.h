@@ -8,6 +8,7 @@
 // ShuffleDeck), Score, CardGoal, EnhancedScoring, TimeLimit, ElapsedSeconds, GaugeElapsed,
 // TimeBonus; ElevensOptions() and LastElevensGame() (round decks, replay flag).
 
+#include "frame/PlayState.h"
 #include "games/elevens/ElevensField.h"
 #include "games/elevens/ElevensScoring.h"
 
@@ -16,13 +17,8 @@
 #include <optional>
 #include <vector>
 
-enum class ElevensState {
-    Idle,        // no game: after window load and after an abandoned game
-    Running,     // a round in play (the clock may wait for the first combination)
-    Paused,      // "Game Paused": cards face down, every click refused
-    RoundEnding, // between TakeScore and the next deal or the game over (input blocked)
-    GameOver,    // "Game Over": every click refused until the next Play
-};
+// The window reports this state as its own: one state for the window and its game.
+using ElevensState = PlayState;
 
 enum class ElevensSound { None, Select, Deselect, Refuse, Combination };
 // The wave file of a sound ("Markq.wav", "Tick.wav", "Chord.wav", "TwentyOne.wav").
@@ -68,7 +64,7 @@ class ElevensGame {
   public:
     ElevensState state() const { return state_; }
     // The window's GameRunning: from Play to the game over or the abandon.
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     bool clockRunning() const { return clockRunning_; }
     // The window's minimise and restore stop and restart the clock of a running game.

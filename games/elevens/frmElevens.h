@@ -97,7 +97,7 @@ class frmElevens : public GameWindow {
     // Deals the first round of a new game; false when the cards could not be dealt.
     virtual bool DealNewGame() { return game_.play(); }
 
-    std::optional<State> OwnState() const override;
+    std::optional<State> OwnState() const override { return game_.state(); }
     bool ClockRunning() const override { return game_.clockRunning(); }
     void SetClockRunning(bool on) override;
 

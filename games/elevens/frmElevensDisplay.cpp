@@ -115,7 +115,7 @@ void frmElevens::showDeal(bool newGame) {
 }
 
 void frmElevens::updatePointers() {
-    const bool over = label("lblMessage")->text() == "Game Over";
+    const bool over = state() == State::GameOver;
     for (int i = 0; i < kFieldPlaces; ++i)
         FieldCardPicture_MouseMove(i);
     upPicture_->setPointer(!over && upPicture_->pictureKey() != "EMPTY");
@@ -123,17 +123,17 @@ void frmElevens::updatePointers() {
 }
 
 void frmElevens::FieldCardPicture_MouseMove(int index) {
-    const bool over = label("lblMessage")->text() == "Game Over";
+    const bool over = state() == State::GameOver;
     FieldCardPicture(index)->setPointer(!over && game_.field().exposed(index));
 }
 
 void frmElevens::UpCardPicture_MouseMove() {
-    const bool over = label("lblMessage")->text() == "Game Over";
+    const bool over = state() == State::GameOver;
     upPicture_->setPointer(!over && upPicture_->pictureKey() != "EMPTY");
 }
 
 void frmElevens::PlayCardPicture_MouseMove() {
-    const bool over = label("lblMessage")->text() == "Game Over";
+    const bool over = state() == State::GameOver;
     pilePicture_->setPointer(!over && pilePicture_->pictureKey() != "EMPTY");
 }
 

@@ -92,22 +92,6 @@ void frmElevens::AbandonGame() {
     ShowSplash(true);
 }
 
-std::optional<GameWindow::State> frmElevens::OwnState() const {
-    switch (game_.state()) {
-    case ElevensState::Idle:
-        return State::Idle;
-    case ElevensState::Running:
-        return State::Running;
-    case ElevensState::Paused:
-        return State::Paused;
-    case ElevensState::RoundEnding:
-        return State::RoundEnd;
-    case ElevensState::GameOver:
-        return State::GameOver;
-    }
-    return State::Idle;
-}
-
 void frmElevens::offerReplay(const QString& tip) {
     const bool dealt = lastGameDealt();
     cmdTakeScore()->setText(kReplay);
@@ -127,7 +111,7 @@ void frmElevens::offerReplay(const QString& tip) {
 }
 
 void frmElevens::TakeScoreWhileIdle() {
-    if (cmdTakeScore()->text() != kReplay) return;
+    if (!lastGameDealt()) return; // nothing to replay
     LastElevensGame().ReplayMode = true;
     cmdPlay_Click();
 }
@@ -167,7 +151,7 @@ void frmElevens::Timer1_Timer() {
     if (!tick.timeUp) return;
 
     TimeUp(
-        [&] {
+        [this, tick] {
             setClock(false);
             ShowLowerCards(false);
             SelRectangle(false);
@@ -179,7 +163,7 @@ void frmElevens::Timer1_Timer() {
         },
         [this] {
             SelRectangle(false);
-            if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+            if (state() != State::GameOver) label("lblMessage")->hide();
         });
 }
 

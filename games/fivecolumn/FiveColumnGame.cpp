@@ -22,11 +22,6 @@ std::vector<CountStep> RoundScoreSteps(int32_t score, int cardTotalValue, int32_
     return steps;
 }
 
-bool FiveColumnGame::gameRunning() const {
-    return state_ == FiveColumnState::Running || state_ == FiveColumnState::Paused ||
-           state_ == FiveColumnState::RoundEnding;
-}
-
 bool FiveColumnGame::DefaultDeckMaker() {
     return CreateDeck() && ShuffleDeck();
 }
@@ -100,7 +95,7 @@ FiveColumnTick FiveColumnGame::tick() {
 std::optional<FiveColumnRoundEnd> FiveColumnGame::endRound(bool countUp) {
     if (state_ != FiveColumnState::Running) return std::nullopt;
     SharedState& s = Shared();
-    state_ = FiveColumnState::RoundEnding;
+    state_ = FiveColumnState::RoundEnd;
     FiveColumnRoundEnd end;
     end.roundPlayed = round_;
     ++round_;
@@ -129,15 +124,14 @@ std::optional<FiveColumnRoundEnd> FiveColumnGame::endRound(bool countUp) {
 }
 
 bool FiveColumnGame::startNextRound() {
-    if (state_ != FiveColumnState::RoundEnding || pending_ == FiveColumnNext::GameOver)
-        return false;
+    if (state_ != FiveColumnState::RoundEnd || pending_ == FiveColumnNext::GameOver) return false;
     if (deal()) return true;
     abandon();
     return false;
 }
 
 void FiveColumnGame::finishGame() {
-    if (state_ != FiveColumnState::RoundEnding || pending_ != FiveColumnNext::GameOver) return;
+    if (state_ != FiveColumnState::RoundEnd || pending_ != FiveColumnNext::GameOver) return;
     state_ = FiveColumnState::GameOver;
     board_.clear();
     round_ = 0;

@@ -7,6 +7,7 @@
 // Program-wide values used: Shared().Deck (dealt through CreateDeck and ShuffleDeck), Score,
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusScore; FiveColumnOptions().
 
+#include "frame/PlayState.h"
 #include "games/fivecolumn/FiveColumnBoard.h"
 
 #include <QString>
@@ -15,13 +16,8 @@
 #include <optional>
 #include <vector>
 
-enum class FiveColumnState {
-    Idle,        // no game: after the load and after a game ended early
-    Running,     // a round in play
-    Paused,      // "Game Paused": cards hidden, clock stopped
-    RoundEnding, // from "Times Up!" or the round-end button to the next deal
-    GameOver,    // after the last round, until the next Play
-};
+// The window reports this state as its own: one state for the window and its game.
+using FiveColumnState = PlayState;
 
 struct FiveColumnTick {
     bool ticked = false;
@@ -56,7 +52,7 @@ struct FiveColumnRoundEnd {
 class FiveColumnGame {
   public:
     FiveColumnState state() const { return state_; }
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     // QuintelRound: 1 to 3, 4 the bonus round; advanced at the round end.
     int round() const { return round_; }
     const FiveColumnBoard& board() const { return board_; }

@@ -48,8 +48,11 @@ class frmQuintel : public GameWindow {
     void CenterScoringLabel();
 
   protected:
+    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks ---------------------------------------------------------------
     void Play() override;
+    // The round end: scores the round and deals the next or ends the game.
+    void TakeScore() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
@@ -86,8 +89,8 @@ class frmQuintel : public GameWindow {
     void closeColumns();
 
     // The round end.
-    void endRound(bool timeUp);
-    void roundEnd();
+    // The round end the player's own moves bring about (the time-up takes the frame's path).
+    void endRound();
     void showRoundScore(const FiveColumnRoundEnd& end);
     void showFailure(const QString& text);
     void nextRound(const FiveColumnRoundEnd& end);

@@ -105,14 +105,14 @@ void frmQuintel::cmdHit_Click(int index) {
     cmdGiveUp_->setText(GiveUpCaptionText(board.caption()));
     if (hit.busted) {
         closeColumns();
-        endRound(false);
+        endRound();
         return;
     }
     setCurrentTotal(board.currentTotal());
     SetForeColour(label("lblCurrentTotal"), board.totalGreen() ? kGreen : kVbRed);
     showNextCard();
     // Five columns of 21 are taken at once, once the Hit has been shown.
-    if (hit.complete) endRound(false);
+    if (hit.complete) endRound();
 }
 
 void frmQuintel::cmdPass_Click() {
@@ -124,7 +124,7 @@ void frmQuintel::cmdPass_Click() {
 
 void frmQuintel::cmdGiveUp_Click() {
     if (Shared().InputBlocked || state() != State::Running || inRoundEnd()) return;
-    endRound(false);
+    endRound();
 }
 
 // --- starting and the round's display --------------------------------------------------
@@ -231,29 +231,27 @@ void frmQuintel::Timer1_Timer() {
     DrawClock(tick.angle);
     setTimeBonus(tick.timeBonus);
     label("lblTime")->setText("Time Bonus:");
-    if (tick.timeUp) endRound(true);
+    if (!tick.timeUp) return;
+    TimeUp([this] {
+        ShowCards(false);
+        setScoringText("Times Up!", kVbRed);
+        label("ScoringLabel")->show();
+        findChild<QWidget*>("ScoringLabelOutline")->show();
+        repaint();
+        platform::Sleep(FiveColumnOptions().WaitPeriod);
+    });
 }
 
 // --- the round end ---------------------------------------------------------------------
 
-void frmQuintel::endRound(bool timeUp) {
+void frmQuintel::endRound() {
     SharedState& s = Shared();
     if (s.InputBlocked || inRoundEnd()) return;
     s.InputBlocked = true;
-    RunRoundEnd([this, timeUp] {
-        if (timeUp) {
-            ShowCards(false);
-            setScoringText("Times Up!", kVbRed);
-            label("ScoringLabel")->show();
-            findChild<QWidget*>("ScoringLabelOutline")->show();
-            repaint();
-            platform::Sleep(FiveColumnOptions().WaitPeriod);
-        }
-        roundEnd();
-    });
+    RunRoundEnd([this] { TakeScore(); });
 }
 
-void frmQuintel::roundEnd() {
+void frmQuintel::TakeScore() {
     setCursor(Qt::WaitCursor);
     const std::optional<FiveColumnRoundEnd> end = game_.endRound(Shared().CountDownScore);
     if (!end) {

@@ -5,11 +5,6 @@
 #include "services/Deck.h"
 #include "services/SharedState.h"
 
-bool PairsGame::gameRunning() const {
-    return state_ == PairsState::Running || state_ == PairsState::Paused ||
-           state_ == PairsState::RoundEnding;
-}
-
 int PairsGame::round() const {
     return Shared().Round;
 }
@@ -85,7 +80,7 @@ PairsTick PairsGame::tick() {
 std::optional<std::vector<PairsBonus>> PairsGame::takeScore() {
     if (state_ != PairsState::Running) return std::nullopt;
     SharedState& s = Shared();
-    state_ = PairsState::RoundEnding;
+    state_ = PairsState::RoundEnd;
     board_.clearSelection();
     s.Round += 1;
     return PairsRoundBonuses(completion_, s.TimeLimit - s.ElapsedSeconds, board_.pairsMade(),
@@ -114,9 +109,9 @@ PairsOutcome PairsGame::decide() {
 }
 
 bool PairsGame::startNextRound() {
-    if (state_ != PairsState::RoundEnding) return false;
+    if (state_ != PairsState::RoundEnd) return false;
     if (deal()) return true;
-    state_ = PairsState::RoundEnding;
+    state_ = PairsState::RoundEnd;
     return false;
 }
 

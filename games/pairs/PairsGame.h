@@ -8,6 +8,7 @@
 // ShuffleDeck), Round, Score, TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus,
 // BonusRoundScore; PairsOptions() for the pairs, runs and completion bonuses.
 
+#include "frame/PlayState.h"
 #include "games/pairs/PairsBoard.h"
 
 #include <QString>
@@ -15,7 +16,8 @@
 #include <optional>
 #include <vector>
 
-enum class PairsState { Idle, Running, Paused, RoundEnding, GameOver };
+// The window reports this state as its own: one state for the window and its game.
+using PairsState = PlayState;
 
 struct PairsTick {
     bool ticked = false;
@@ -43,7 +45,7 @@ enum class PairsOutcome { RoundTwo, BonusRound, GameOver };
 class PairsGame {
   public:
     PairsState state() const { return state_; }
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     const PairsBoard& board() const { return board_; }
     int round() const;
     bool completionPending() const { return completion_; }

@@ -102,18 +102,21 @@ void frmTwindle::Timer1_Timer() {
     if (!t.status.isEmpty()) setStatusText(2, t.status);
     if (!t.timeUp) return;
 
-    setCursor(Qt::WaitCursor);
-    setClock(false);
-    ShowCards(false);
     QLabel* message = label("lblMessage");
-    setMessage("Times Up!");
-    message->show();
     // The flashes belong to the round end: a close asked for meanwhile waits for both.
-    TimeUp([message] { BlinkLabel(message, 10); },
-           [message] {
-               if (message->text() != "Game Over") message->hide();
-           });
-    unsetCursor();
+    TimeUp(
+        [this, message] {
+            setCursor(Qt::WaitCursor);
+            setClock(false);
+            ShowCards(false);
+            setMessage("Times Up!");
+            message->show();
+            BlinkLabel(message, 10);
+        },
+        [this, message] {
+            if (state() != State::GameOver) message->hide();
+            unsetCursor();
+        });
 }
 
 void frmTwindle::countPairsOrRuns(const PairsBonus& bonus, const char* countLabel) {

@@ -196,16 +196,19 @@ void frmPhrase::Timer1_Timer() {
     setTimeText("Time: " + QString::number(second.secondsLeft));
     if (!second.warning.isEmpty()) setStatusText(2, second.warning);
     if (!second.timeUp) return;
-    Timer1()->setEnabled(false);
-    FinishRound([this] {
-        revealAfterLoss();
-        ShowControls(false, true);
-        setMessage("Times Up!");
-        label("lblMessage")->show();
-        setStatusText(2, "Time has expired!");
-        BlinkLabel(label("lblMessage"), 10);
-    });
-    if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
+    TimeUp(
+        [this] {
+            Timer1()->setEnabled(false);
+            revealAfterLoss();
+            ShowControls(false, true);
+            setMessage("Times Up!");
+            label("lblMessage")->show();
+            setStatusText(2, "Time has expired!");
+            BlinkLabel(label("lblMessage"), 10);
+        },
+        [this] {
+            if (state() != State::GameOver) label("lblMessage")->hide();
+        });
 }
 
 void frmPhrase::payFaces(const PhraseRoundEnd& end) {

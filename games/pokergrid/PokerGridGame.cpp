@@ -24,11 +24,6 @@ void PokerGridGame::SetShuffleForTests(Shuffle s) {
     testShuffle() = std::move(s);
 }
 
-bool PokerGridGame::gameRunning() const {
-    return state_ == PokerGridState::Running || state_ == PokerGridState::Paused ||
-           state_ == PokerGridState::RoundEnding;
-}
-
 bool PokerGridGame::play() {
     SharedState& s = Shared();
     s.InputBlocked = false;
@@ -95,7 +90,7 @@ PokerGridTick PokerGridGame::tick() {
 std::optional<PokerRoundEnd> PokerGridGame::endRound(bool timeUp) {
     if (state_ != PokerGridState::Running) return std::nullopt;
     SharedState& s = Shared();
-    state_ = PokerGridState::RoundEnding;
+    state_ = PokerGridState::RoundEnd;
     s.InputBlocked = true;
     s.Round += 1;
     PokerRoundEnd end;
@@ -116,7 +111,7 @@ PokerRoundOutcome PokerGridGame::outcome() const {
 }
 
 bool PokerGridGame::startNextRound() {
-    if (state_ != PokerGridState::RoundEnding || outcome() == PokerRoundOutcome::GameOver)
+    if (state_ != PokerGridState::RoundEnd || outcome() == PokerRoundOutcome::GameOver)
         return false;
     SharedState& s = Shared();
     cards_.clear();
@@ -133,7 +128,7 @@ bool PokerGridGame::startNextRound() {
 }
 
 void PokerGridGame::finishGame() {
-    if (state_ != PokerGridState::RoundEnding) return;
+    if (state_ != PokerGridState::RoundEnd) return;
     state_ = PokerGridState::GameOver;
     cards_.clear();
 }

@@ -8,6 +8,7 @@
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusRoundScore, InputBlocked,
 // GameAbandoned; PokerGridOptions() (hand values, overwrites).
 
+#include "frame/PlayState.h"
 #include "games/pokergrid/PokerGridRound.h"
 
 #include <QString>
@@ -15,13 +16,8 @@
 #include <functional>
 #include <optional>
 
-enum class PokerGridState {
-    Idle,        // no game: after the window's load and after a game given up
-    Running,     // a round in play
-    Paused,      // "Game Paused": cards hidden, clock stopped
-    RoundEnding, // between the end of a round and the next deal or the game over
-    GameOver,    // the game has ended; the next Play starts afresh
-};
+// The window reports this state as its own: one state for the window and its game.
+using PokerGridState = PlayState;
 
 struct PokerGridTick {
     bool ticked = false; // false when no round clock runs
@@ -44,7 +40,7 @@ class PokerGridGame {
   public:
     PokerGridState state() const { return state_; }
     // The window's GameRunning: from Play to the game over or the game given up.
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
 
     // Starts a game on a new shuffled deck. False, back to idle, when it could not be dealt
     // (`error()` says why).

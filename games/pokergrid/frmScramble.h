@@ -38,11 +38,14 @@ class frmScramble : public GameWindow {
     void CardStackPicture_Click();
 
   protected:
+    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks (frmScrambleRounds.cpp) ---------------------------------------
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
+    // The round end of the time limit (the window offers no Take Score).
+    void TakeScore() override;
     void ShowCards(bool show) override;
     void ShowControls(bool playing, bool clockShown) override;
     int32_t RoundPoints() const override { return game_.roundPoints(); }

@@ -66,7 +66,7 @@ void frmScramble::setOverWritesText(int left) {
     l->setText(OverWritesCaption(left));
     l->adjustSize();
     placeOverWrites();
-    SetForeColour(l, l->text().endsWith(" 0") ? kVbRed : kVbBlue);
+    SetForeColour(l, left <= 0 ? kVbRed : kVbBlue);
 }
 
 void frmScramble::placeOverWrites() {

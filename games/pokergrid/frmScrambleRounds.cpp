@@ -133,8 +133,11 @@ void frmScramble::Timer1_Timer() {
     setTimeBonusText(tick.secondsLeft);
     label("lblTime")->setText("Time:");
     if (!tick.timeUp) return;
-    label("ScoringLabel")->setText("Times Up!");
-    RunRoundEnd([this] { NextRound(true); });
+    TimeUp([this] { label("ScoringLabel")->setText("Times Up!"); });
+}
+
+void frmScramble::TakeScore() {
+    NextRound(true);
 }
 
 void frmScramble::blinkScoringLabel(int times) {

@@ -70,11 +70,6 @@ TowersGame::DeckMaker TowersGame::SetDeckMakerForTests(DeckMaker maker) {
     return previous;
 }
 
-bool TowersGame::gameRunning() const {
-    return state_ == TowersState::Running || state_ == TowersState::Paused ||
-           state_ == TowersState::RoundEnding;
-}
-
 void TowersGame::setClockRunning(bool on) {
     clockRunning_ = on && state_ == TowersState::Running;
 }
@@ -240,7 +235,7 @@ std::optional<TowersRoundEnd> TowersGame::takeScore() {
     if (state_ != TowersState::Running) return std::nullopt;
     const SharedState& s = Shared();
     const TowersSettings& o = TowersOptions();
-    state_ = TowersState::RoundEnding;
+    state_ = TowersState::RoundEnd;
     clockRunning_ = false;
 
     TowersRoundEnd end;
@@ -267,7 +262,7 @@ TowersNext TowersGame::nextStep() const {
 }
 
 bool TowersGame::startNextRound() {
-    if (state_ != TowersState::RoundEnding || nextStep() == TowersNext::GameOver) return false;
+    if (state_ != TowersState::RoundEnd || nextStep() == TowersNext::GameOver) return false;
     round_ += 1;
     Shared().Round = round_;
     if (!deal()) {
@@ -279,7 +274,7 @@ bool TowersGame::startNextRound() {
 }
 
 void TowersGame::finishGame() {
-    if (state_ != TowersState::RoundEnding) return;
+    if (state_ != TowersState::RoundEnd) return;
     state_ = TowersState::GameOver;
     clockRunning_ = false;
     field_.clear();

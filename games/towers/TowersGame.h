@@ -8,6 +8,7 @@
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusRoundScore; TowersOptions() (the
 // scoring values and the high run).
 
+#include "frame/PlayState.h"
 #include "games/towers/TowersField.h"
 
 #include <QString>
@@ -21,13 +22,8 @@ constexpr int kTowersStockFirst = 28; // the stock's cards are dealt cards 28 to
 constexpr int kTowersStockCards = 23;
 constexpr int kTowersFirstUpCard = 51;
 
-enum class TowersState {
-    Idle,        // no game: after the window's load and after an abandoned game
-    Running,     // a round in play
-    Paused,      // "Game Paused": the field hidden, every click refused
-    RoundEnding, // from Take Score to the next deal or the game over (input blocked)
-    GameOver,    // the last game ended at a round end
-};
+// The window reports this state as its own: one state for the window and its game.
+using TowersState = PlayState;
 
 enum class TowersSound { Take, Refuse, Tower, Draw };
 // "Markq.wav", "Chord.wav", "HighScore.wav", "Click.wav"
@@ -88,7 +84,7 @@ class TowersGame {
   public:
     TowersState state() const { return state_; }
     // From Play to the game over or the abandon.
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = the bonus round
     bool clockRunning() const { return clockRunning_; }
     // Minimise and restore stop and restart the clock of a running round.

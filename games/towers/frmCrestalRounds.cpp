@@ -70,6 +70,7 @@ void frmCrestal::AbandonGame() {
     game_.abandon();
     Shared().GameAbandoned = true; // the shared end of game skips the high-score check
     EndGame();
+    enable(item("mnuClearHighRun"), true); // the high run may be cleared between games
     setState(State::Idle);
     ShowSplash(true);
     for (int t = 1; t <= 3; ++t)
@@ -125,7 +126,7 @@ void frmCrestal::Timer1_Timer() {
             BlinkLabel(message, 10);
         },
         [this, message] {
-            if (message->text() != "Game Over") message->hide();
+            if (state() != State::GameOver) message->hide();
             unsetCursor();
         });
 }
@@ -193,6 +194,7 @@ void frmCrestal::gameOver() {
     setCursor(Qt::WaitCursor);
     game_.finishGame();
     EndGame(); // the high-score check, then the table's top score and "Game Over"
+    enable(item("mnuClearHighRun"), true);
     for (int t = 1; t <= 3; ++t)
         label(QString("lblTower%1").arg(t))->hide();
     SetForeColour(message, kVbRed);

@@ -11,11 +11,6 @@ namespace {
 const QString kDealFailed = QStringLiteral("Unable to deal the cards.");
 } // namespace
 
-bool TripsGame::gameRunning() const {
-    return state_ == TripsState::Running || state_ == TripsState::Paused ||
-           state_ == TripsState::RoundEnding;
-}
-
 bool TripsGame::dealRound() {
     Shared().ElapsedSeconds = 0;
     Shared().GaugeElapsed = 0;
@@ -91,7 +86,7 @@ TripsTick TripsGame::tick() {
 std::optional<TripsTally> TripsGame::endRound() {
     if (state_ != TripsState::Running) return std::nullopt;
     SharedState& s = Shared();
-    state_ = TripsState::RoundEnding;
+    state_ = TripsState::RoundEnd;
     board_.clearSelection();
 
     TripsTally tally;
@@ -124,7 +119,7 @@ TripsOutcome TripsGame::outcome() const {
 }
 
 bool TripsGame::startNextRound() {
-    if (state_ != TripsState::RoundEnding || outcome() == TripsOutcome::GameOver) return false;
+    if (state_ != TripsState::RoundEnd || outcome() == TripsOutcome::GameOver) return false;
     ++round_;
     return dealRound();
 }

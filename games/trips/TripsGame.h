@@ -9,6 +9,7 @@
 // Program-wide values used: Shared().Deck, Score, TimeLimit, ElapsedSeconds, GaugeElapsed,
 // BonusRoundScore; TripsOptions().
 
+#include "frame/PlayState.h"
 #include "games/trips/TripsBoard.h"
 
 #include <QString>
@@ -17,13 +18,8 @@
 #include <optional>
 #include <vector>
 
-enum class TripsState {
-    Idle,        // no game: after the window's load and after an abandoned game
-    Running,     // a round in play
-    Paused,      // "Game Paused": cards hidden, the clock stands
-    RoundEnding, // between the round's end and the next deal or the game over
-    GameOver,    // "Game Over" until the next Play
-};
+// The window reports this state as its own: one state for the window and its game.
+using TripsState = PlayState;
 
 struct TripsTick {
     bool ticked = false; // false when no round clock runs
@@ -56,7 +52,7 @@ class TripsGame {
   public:
     TripsState state() const { return state_; }
     // From Play to the game over or the abandon.
-    bool gameRunning() const;
+    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     const TripsBoard& board() const { return board_; }
 

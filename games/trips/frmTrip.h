@@ -47,6 +47,7 @@ class frmTrip : public GameWindow {
     void CenterScoringLabel();
 
   protected:
+    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;
@@ -62,7 +63,6 @@ class frmTrip : public GameWindow {
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -102,8 +102,4 @@ class frmTrip : public GameWindow {
     std::array<CardPicture*, kTripsUpPlaces> up_{};
     SelectionFrame* upFrame_ = nullptr;
     SplashTexts splashTexts_;
-
-    // "Times Up!" blinks before the round end: a close request waits for both.
-    bool timeUpRunning_ = false;
-    bool closeAfterTimeUp_ = false;
 };

@@ -117,9 +117,8 @@ void frmTrip::ShowControls(bool visible, bool) {
 }
 
 bool frmTrip::acceptsClicks() const {
-    // Clicks that arrive while a round ends, or while "Times Up!" blinks, are dropped.
-    return game_.state() == TripsState::Running && !Shared().InputBlocked && !timeUpRunning_ &&
-           !inRoundEnd();
+    // Clicks that arrive while a round ends ("Times Up!" included) are dropped.
+    return game_.state() == TripsState::Running && !Shared().InputBlocked && !inRoundEnd();
 }
 
 void frmTrip::PlayCard_Click(int index) {

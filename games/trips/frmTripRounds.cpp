@@ -15,7 +15,6 @@
 #include "services/SharedState.h"
 #include "services/Sound.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 
 void frmTrip::setClock(bool on) {
@@ -104,39 +103,28 @@ void frmTrip::Timer1_Timer() {
     if (!tick.status.isEmpty()) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
 
-    timeUpRunning_ = true;
-    setCursor(Qt::WaitCursor);
-    Timer1()->setEnabled(false);
-    for (CardPicture* p : up_)
-        p->hide();
-    upFrame_->hide();
-    label("CardStackPicture")->hide();
-    label("lblCardCount")->hide();
-    QLabel* scoring = label("lblScoring");
-    scoring->setText("Times Up!");
-    placeOverUpRow(scoring);
-    repaint();
-    setStatusText(2, "Time has expired!");
-    PlaySound("Slide.wav");
-    BlinkLabel(scoring, 10, 250);
-    timeUpRunning_ = false;
-    cmdTakeScore_Click();
-    if (label("lblMessage")->text() != "Game Over") label("lblMessage")->hide();
-    unsetCursor();
-    if (closeAfterTimeUp_) {
-        closeAfterTimeUp_ = false;
-        close();
-    }
-}
-
-void frmTrip::closeEvent(QCloseEvent* event) {
-    if (timeUpRunning_) {
-        // Asked once the round that ran out has been scored.
-        closeAfterTimeUp_ = true;
-        event->ignore();
-        return;
-    }
-    GameWindow::closeEvent(event);
+    // "Times Up!" belongs to the round end: clicks and a close request wait for all of it.
+    TimeUp(
+        [this] {
+            setCursor(Qt::WaitCursor);
+            Timer1()->setEnabled(false);
+            for (CardPicture* p : up_)
+                p->hide();
+            upFrame_->hide();
+            label("CardStackPicture")->hide();
+            label("lblCardCount")->hide();
+            QLabel* scoring = label("lblScoring");
+            scoring->setText("Times Up!");
+            placeOverUpRow(scoring);
+            repaint();
+            setStatusText(2, "Time has expired!");
+            PlaySound("Slide.wav");
+            BlinkLabel(scoring, 10, 250);
+        },
+        [this] {
+            if (state() != State::GameOver) label("lblMessage")->hide();
+            unsetCursor();
+        });
 }
 
 void frmTrip::TakeScore() {

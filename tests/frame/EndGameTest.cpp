@@ -37,7 +37,6 @@ TEST_F(FrameTest, EndGameReturnsTheWindowToIdleAndChecksTheHighScore) {
     EXPECT_EQ(w->item("mnuPlay")->text(), "&Play");
     EXPECT_TRUE(w->item("mnuCustom")->isEnabled());
     EXPECT_TRUE(w->item("mnuTime")->isEnabled());
-    EXPECT_TRUE(w->item("mnuClearHighRun")->isEnabled());
     EXPECT_FALSE(w->cmdPause()->isEnabled());
     EXPECT_FALSE(w->item("mnuPause")->isEnabled());
     EXPECT_FALSE(w->cmdTakeScore()->isEnabled());

@@ -60,7 +60,7 @@ class TestGameWindow : public GameWindow {
         ++s.ElapsedSeconds;
         DrawClock(ClockDegreesFor(s.ElapsedSeconds));
         s.GaugeElapsed = s.ElapsedSeconds;
-        if (s.ElapsedSeconds >= s.TimeLimit) cmdTakeScore_Click();
+        if (s.ElapsedSeconds >= s.TimeLimit) TimeUp({});
     }
     void WriteSettingsINI() override { calls.push_back("WriteSettingsINI"); }
     void ShowCustomScoring() override { calls.push_back("ShowCustomScoring"); }

@@ -48,27 +48,42 @@ TEST_F(FrameTest, OnlyARestoreResumesWhatRanBeforeTheMinimise) {
     EXPECT_FALSE(audio->playing);
 }
 
-TEST_F(FrameTest, QuestionsAndWindowsHoldTheClockEvenWhereTheGameRunsOn) {
+TEST_F(FrameTest, WhereTheRoundRunsOnUnderAQuestionItsTimeUpWaitsForTheAnswer) {
     platform::MessageScript script;
-    auto w = window("frmCrestal"); // asks the quit question with the game running
+    auto w = window("frmScramble"); // asks the quit question with the game running
     w->cmdPlay_Click();
     platform::ProgramTime::advance(600);
     w->Timer1()->setEnabled(true); // already on: keeps its rhythm
     platform::ProgramTime::advance(400);
     EXPECT_EQ(Shared().ElapsedSeconds, 1);
-    script.then(Answer::No);
+    script.then(Answer::No, [&] {
+        platform::ProgramTime::advance(3000);
+        EXPECT_EQ(Shared().ElapsedSeconds, 4);
+        EXPECT_EQ(w->state(), State::Running);
+    });
     EXPECT_FALSE(w->close());
     EXPECT_EQ(w->state(), State::Running);
     EXPECT_TRUE(w->Timer1()->isEnabled());
-    EXPECT_EQ(w->holds, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(w->holds.empty()); // nothing of the round was held
 
-    bool clockDuringRules = true;
-    auto brisko = window("frmBrisko"); // its rules window lets the game run on
+    // The limit passes under the question: the round end runs once, after the No.
+    Shared().TimeLimit = 10;
+    script.then(Answer::No, [&] {
+        platform::ProgramTime::advance(20000);
+        EXPECT_EQ(Shared().ElapsedSeconds, 10);
+        EXPECT_EQ(w->count("TakeScore"), 0);
+    });
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(w->count("TakeScore"), 1);
+
+    // Its rules window lets the game run on: the clock too.
+    bool clockDuringRules = false;
+    auto brisko = window("frmBrisko");
     platform::ModalDriver driver(
         [&](QDialog&) { clockDuringRules = brisko->Timer1()->isEnabled(); });
     brisko->cmdPlay_Click();
     brisko->mnuRules_Click();
-    EXPECT_FALSE(clockDuringRules);
+    EXPECT_TRUE(clockDuringRules);
     EXPECT_TRUE(brisko->Timer1()->isEnabled());
     EXPECT_EQ(brisko->state(), State::Running);
 
@@ -77,6 +92,31 @@ TEST_F(FrameTest, QuestionsAndWindowsHoldTheClockEvenWhereTheGameRunsOn) {
     brisko->cmdPlay_Click();
     EXPECT_EQ(brisko->state(), State::Idle);
     EXPECT_FALSE(brisko->Timer1()->isEnabled());
+}
+
+TEST_F(FrameTest, APauseForAQuestionGivesBackOnlyTheCommandsItTookAndNeedsPause) {
+    platform::MessageScript script;
+    auto w = window("frmCrestal");
+    w->cmdPlay_Click();
+    // The game has switched Take Score and Exit off for the rest of the round.
+    w->cmdTakeScore()->setEnabled(false);
+    w->item("mnuExit")->setEnabled(false);
+    script.then(Answer::No, [&] { EXPECT_EQ(w->state(), State::Paused); });
+    w->mnuClear_Click();
+    EXPECT_EQ(w->state(), State::Running);
+    EXPECT_FALSE(w->cmdTakeScore()->isEnabled());
+    EXPECT_FALSE(w->item("mnuExit")->isEnabled());
+    EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
+
+    // With Pause off too, the windows do not pause at all.
+    w->cmdPause()->setEnabled(false);
+    w->cmdPlay()->setEnabled(false);
+    platform::ModalDriver driver([&](QDialog&) { EXPECT_EQ(w->state(), State::Running); });
+    w->mnuRules_Click();
+    w->mnuAbout_Click();
+    EXPECT_EQ(driver.shown(), 2);
+    EXPECT_FALSE(w->cmdPlay()->isEnabled());
+    EXPECT_EQ(w->count("Pause"), 1);
 }
 
 TEST_F(FrameTest, ClicksOfARoundEndAreDroppedNotDeliveredToTheNextRound) {

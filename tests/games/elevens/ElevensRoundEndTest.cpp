@@ -135,7 +135,7 @@ TEST_F(ElevensRounds, TakeScoreAfterCombinations) {
     EXPECT_EQ(end->score, 400 + 1500 + 60 * 100);
     EXPECT_EQ(Shared().Score, end->score);
     EXPECT_EQ(g.combinationCount(), 0);
-    EXPECT_EQ(g.state(), ElevensState::RoundEnding);
+    EXPECT_EQ(g.state(), ElevensState::RoundEnd);
     EXPECT_EQ(g.clickField(16).sounds, std::vector<ElevensSound>{ElevensSound::Refuse});
     EXPECT_FALSE(g.takeScore(false)); // the round end is already under way
     ASSERT_TRUE(g.startNextRound());

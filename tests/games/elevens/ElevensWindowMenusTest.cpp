@@ -174,3 +174,38 @@ TEST_F(ElevensWindowTest, QuitStoresTheSettingsAndTheLauncherComesBack) {
     EXPECT_FALSE(w); // closed windows are deleted; the next start loads afresh
     launcher.hide();
 }
+
+TEST_F(ElevensWindowTest, ClearHighScoresLeavesTheClockRunningAndTheTimeUpWaitsForTheAnswer) {
+    platform::MessageScript script;
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    ASSERT_EQ(playRound(*w, 1), 1); // the clock starts with the first combination
+    platform::ProgramTime::advance(80 * 1000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 10");
+    pauses();
+    script.then(Answer::No, [&] {
+        // Seven seconds of the question: the clock runs with the whole field in view.
+        platform::ProgramTime::advance(7000);
+        EXPECT_EQ(text(*w, "lblTime"), "Time: 3");
+        EXPECT_TRUE(shown(*w, "UpCardPicture"));
+        EXPECT_NE(text(*w, "lblMessage"), "Game Paused");
+        // The limit passes under the question: "Times Up!" and the round end wait for it.
+        platform::ProgramTime::advance(6000);
+        EXPECT_EQ(text(*w, "lblTime"), "Time: 0");
+        EXPECT_EQ(w->game().round(), 1);
+        EXPECT_NE(text(*w, "lblMessage"), "Times Up!");
+        EXPECT_TRUE(pauses().empty());
+    });
+    const QByteArray table = file("Sumbry Hi Score Table 11_90.Txt");
+    w->item("mnuClear")->trigger();
+    ASSERT_EQ(script.texts(),
+              std::vector<QString>{"This will clear all High Scores. Are You Sure?"});
+    EXPECT_EQ(file("Sumbry Hi Score Table 11_90.Txt"), table);
+    // No: the round that ran out ends now, its "Times Up!" blinking first.
+    const std::vector<int> after = pauses();
+    ASSERT_GE(after.size(), 10u);
+    EXPECT_EQ(std::vector<int>(after.begin(), after.begin() + 10), std::vector<int>(10, 250));
+    EXPECT_EQ(w->game().round(), 2);
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+}

@@ -96,7 +96,7 @@ TEST_F(PairsGameTest, TakeScoreAtOnceCountsTheWholeRoundAsSpeedBonus) {
     const auto bonuses = g.takeScore();
     ASSERT_TRUE(bonuses);
     EXPECT_EQ(total(*bonuses), 4500);
-    EXPECT_EQ(g.state(), PairsState::RoundEnding);
+    EXPECT_EQ(g.state(), PairsState::RoundEnd);
     EXPECT_FALSE(g.takeScore()); // a second request while one runs is ignored
     EXPECT_EQ(g.decide(), PairsOutcome::RoundTwo);
     ASSERT_TRUE(g.startNextRound());

@@ -5,6 +5,8 @@
 
 #include "services/HighScoreTable.h"
 
+#include <QDialog>
+
 #include <vector>
 
 namespace {
@@ -247,6 +249,28 @@ TEST_F(PhraseWindowTest, QuestionsHoldTheClockAndTheBarAndSolveItStaysStopped) {
     EXPECT_FALSE(w->cmdSolve()->isEnabled());
     EXPECT_TRUE(w->game().round().solveMode());
     EXPECT_EQ(Shared().Round, 1);
+}
+
+TEST_F(PhraseWindowTest, RulesAndAboutKeepSolveModesCommandsOff) {
+    writeTopics();
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    w->cmdSolve()->click();
+    std::vector<QString> opened;
+    platform::ModalDriver driver([&](QDialog& d) { opened.push_back(d.objectName()); });
+    w->item("mnuRules")->trigger();
+    w->item("mnuAbout")->trigger();
+    EXPECT_EQ(opened, (std::vector<QString>{"frmRules", "frmAbout"}));
+    // Play (reading End Game), Pause, Solve It and Exit stay off for the rest of the round.
+    EXPECT_EQ(w->cmdPlay()->text(), "&End Game");
+    for (QPushButton* b : {w->cmdPlay(), w->cmdPause(), w->cmdSolve(), w->quitButton()})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    for (const char* name : {"mnuPlay", "mnuPause", "mnuSolve", "mnuExit"})
+        EXPECT_FALSE(w->item(name)->isEnabled()) << name;
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    EXPECT_TRUE(w->game().round().solveMode());
+    EXPECT_NE(text(*w, "lblMessage"), "Game Paused");
 }
 
 TEST_F(PhraseWindowTest, MinimisingHoldsTheClockAndTheBarUntilTheRestore) {

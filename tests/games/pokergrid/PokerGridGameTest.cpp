@@ -105,7 +105,7 @@ TEST_F(PokerGridGameTest, FilledGridPaysPointsTimesSecondsLeftTimesTimeBonus) {
     EXPECT_EQ(end->pointsText, "1240 X 30 =");
     EXPECT_TRUE(Shared().InputBlocked);
     EXPECT_EQ(Shared().Round, 2);
-    EXPECT_EQ(g.state(), PokerGridState::RoundEnding);
+    EXPECT_EQ(g.state(), PokerGridState::RoundEnd);
     EXPECT_FALSE(g.endRound(false)); // a round ends once
     EXPECT_EQ(Shared().Round, 2);
 }

@@ -219,3 +219,44 @@ TEST_F(PokerGridWindowTest, EndGameAsksAndYesGivesUpWithoutAHighScore) {
     EXPECT_EQ(w->PlayCards(0)->pictureKey(), "EMPTY");
     GameWindow::SetHighScoreInsertForTests({});
 }
+
+TEST_F(PokerGridWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWaitsForTheAnswer) {
+    platform::MessageScript script;
+    auto w = openWindow();
+    w->show();
+    w->cmdPlay()->click();
+    fillGrid(*w, 0, 2);
+    seconds(60);
+    EXPECT_EQ(text(*w, "lblTimeBonus"), "15");
+    pauses();
+    script.then(platform::Answer::No, [&] {
+        // The question is open: the clock goes on with the grid and the hole card in view.
+        seconds(5);
+        EXPECT_EQ(text(*w, "lblTimeBonus"), "10");
+        EXPECT_TRUE(shown(*w, "PlayCards_0") && shown(*w, "HoleCard"));
+        EXPECT_NE(text(*w, "ScoringLabel"), "Game Paused");
+        // The time runs out under the question: the round end waits for the answer.
+        seconds(15);
+        EXPECT_EQ(text(*w, "lblTimeBonus"), "0");
+        EXPECT_EQ(Shared().Round, 1);
+        EXPECT_EQ(w->state(), GameWindow::State::Running);
+        EXPECT_TRUE(pauses().empty());
+    });
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(
+        script.texts(),
+        std::vector<QString>{"You have a game in progress. Are you sure you want to quit now?"});
+    // No: "Times Up!", then the next round is announced.
+    EXPECT_EQ(pauses(), repeated({2000}, 250, 10));
+    EXPECT_EQ(Shared().Round, 2);
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_EQ(Shared().Score, 0); // a round that runs out pays nothing
+    EXPECT_TRUE(w->isVisible());
+
+    // Yes: the window closes, and the round end that fell due meanwhile never runs.
+    Shared().InputBlocked = false;
+    script.then(platform::Answer::Yes, [] { seconds(80); });
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(Shared().Round, 2);
+    EXPECT_TRUE(pauses().empty());
+}

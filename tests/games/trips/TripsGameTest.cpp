@@ -118,7 +118,7 @@ TEST_F(TripsGameTest, TakeScoreWithCardsInTheDeckPaysOnlyTheTimeLeft) {
     EXPECT_TRUE(tally->leftOver.empty());
     EXPECT_EQ(tally->secondsLeft, 45);
     EXPECT_EQ(Shared().Score, 0);
-    EXPECT_EQ(game.state(), TripsState::RoundEnding);
+    EXPECT_EQ(game.state(), TripsState::RoundEnd);
     EXPECT_EQ(game.outcome(), TripsOutcome::NextRound);
 }
 

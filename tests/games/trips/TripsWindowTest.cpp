@@ -444,3 +444,45 @@ TEST_F(TripsCustomScoringTest, PenaltyLimitsZeroAndTheTimeBonus) {
 }
 
 } // namespace
+
+TEST_F(TripsWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWaitsForTheAnswer) {
+    platform::MessageScript answers;
+    auto w = openWithDecks({{"4H", "5H", "6H", "7S", "7H", "7D"}});
+    w->show();
+    w->cmdPlay_Click();
+    platform::ProgramTime::advance(110000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 10");
+    pauses();
+    answers.then(platform::Answer::No, [&] {
+        // Five seconds of the question: the clock goes on with the cards in view.
+        platform::ProgramTime::advance(5000);
+        EXPECT_EQ(text(*w, "lblTime"), "Time: 5");
+        EXPECT_TRUE(shown(*w, "UpCard_2"));
+        EXPECT_NE(text(*w, "lblScoring"), "Game Paused");
+        // The time runs out while the question is still open: the round end waits.
+        platform::ProgramTime::advance(8000);
+        EXPECT_EQ(text(*w, "lblTime"), "Time: 0");
+        EXPECT_EQ(w->game().round(), 1);
+        EXPECT_EQ(w->state(), GameWindow::State::Running);
+        EXPECT_NE(text(*w, "lblScoring"), "Times Up!");
+        EXPECT_TRUE(pauses().empty());
+    });
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(
+        answers.texts(),
+        std::vector<QString>{"You have a game in progress. Are you sure you want to quit now?"});
+    // No: the round that ran out ends now, "Times Up!" first, then round 2 is dealt.
+    const std::vector<int> after = pauses();
+    ASSERT_GE(after.size(), 10u);
+    EXPECT_EQ(std::vector<int>(after.begin(), after.begin() + 10), std::vector<int>(10, 250));
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 120");
+    EXPECT_TRUE(w->Timer1()->isEnabled());
+    EXPECT_TRUE(w->isVisible());
+
+    // Yes during a round: the window closes and no round end runs after it.
+    answers.then(platform::Answer::Yes, [] { platform::ProgramTime::advance(125000); });
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
+    EXPECT_TRUE(file("Tressel.Ini").startsWith("[Time]\r\n120\r\n"));
+}
