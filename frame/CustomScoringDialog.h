@@ -8,7 +8,8 @@
 // buttons by TabIndex and the lowest one has the focus when the dialog opens. Captions wrap
 // onto as many lines as they need: a label that needs more height grows, the controls below
 // it (in the frame, and below the frame on the dialog) move down, and the frame and the
-// dialog grow with it.
+// dialog grow with it. A switch or option keeps its caption on one line and widens to hold
+// it, unless the switch `wraps`.
 //
 // Reading a box: ReadBoxNumber, the leading number of its text (leading blanks skipped,
 // reading stops at the first character that cannot continue a number, so empty or
@@ -99,6 +100,7 @@ struct ScoringToggle {
     QString key; // a flag row
     bool inFrame = false;
     QString style{};
+    bool wraps = false; // a caption wider than its place breaks into lines and grows down
 };
 
 // One of a group of option buttons: the group's key holds the `value` of the one selected.

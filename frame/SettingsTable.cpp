@@ -91,8 +91,10 @@ void SettingsTable::resetDefaults() const {
 }
 
 bool SettingsTable::isCustom() const {
-    for (const SettingRow& r : rows_)
-        if (r.custom && r.get() != r.defaultValue) return true;
+    for (const SettingRow& r : rows_) {
+        if (!r.custom || r.get() == r.defaultValue) continue;
+        if (r.customWhile.isEmpty() || (value(r.customWhile) != 0) == r.customWhileOn) return true;
+    }
     return false;
 }
 
@@ -135,10 +137,22 @@ SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHoo
         };
         switch (r.kind) {
         case SettingRow::Kind::Number:
-            reader.number(r.key, r.low, r.high, r.fallback, use);
+            if (r.keepOnBad)
+                reader.text(r.key, [lo = r.low, hi = r.high, use](const QString& text) {
+                    const auto v = SettingsWholeNumber(text);
+                    if (v && *v >= lo && *v <= hi) use(*v);
+                });
+            else
+                reader.number(r.key, r.low, r.high, r.fallback, use);
             break;
         case SettingRow::Kind::Choice:
-            reader.choice(r.key, r.choices, r.fallback, use);
+            if (r.keepOnBad)
+                reader.text(r.key, [choices = r.choices, use](const QString& text) {
+                    const int i = SettingsTextIndex(text, choices);
+                    if (i >= 0) use(choices[size_t(i)]);
+                });
+            else
+                reader.choice(r.key, r.choices, r.fallback, use);
             break;
         case SettingRow::Kind::Flag:
             reader.flag(r.key, [use](bool on) { use(on ? 1 : 0); });

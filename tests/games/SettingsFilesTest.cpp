@@ -2,6 +2,8 @@
 // that round-trip, the reading of single keys (a bad value keeps its default), and which
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
+#include "elevens/FirstRunSettings.h"
+#include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/towers/TowersSettings.h"
 
@@ -107,6 +109,42 @@ const std::vector<GameSettings> kGames = {
      {"[Card Bonus]", "[Bonus Score]", "[High Run Bonus]", "[Tower Bonus]", "[Time Bonus]"},
      {"[Count Down Score]", "[Hi Run]", "[Time]", "[Deck]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Sumbry",
+     ElevensSettingsTable,
+     ResetElevensLoadDefaults,
+     "Sumbry.Ini",
+     kFirstRunSumbryIni,
+     {WindowNormal, 9540, 7200},
+     {{"[Color]", "7", 1}, // passed over: the colour stays
+      {"[Color]", "02", 1},
+      {"[Color]", "4", 4},
+      {"[Play Music]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Time]", "75", 90},
+      {"[Time]", " 120", 120}, // blanks before an item are skipped
+      {"[Time]", "0120", 90},
+      {"[DrawTimer]", "False", 0},
+      {"[Play Sounds]", "true", 0},
+      {"[CardGoal]", "9", 11},
+      {"[CardGoal]", "16", 11},
+      {"[CardGoal]", "12.5", 12},
+      {"[CardGoal]", "abc", 11},
+      {"[Bonus Round Score]", "0", 80000},
+      {"[Bonus Round Score]", "123456", 123456},
+      {"[Completion Bonus]", "5000001", 10000},
+      {"[Elevens Bonus]", "lots", 1500},
+      {"[Elevens Bonus]", "4000000", 4000000},
+      {"[Elevens Bonus ES]", "5000000", 5000000},
+      {"[Time Bonus]", "2.5", 2},
+      {"[New Score Mode]", "False", 0},
+      {"[Deck]", "0", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3}},
+     // Enhanced scoring is the default: its points per combination count, classic's do not.
+     {"[Bonus Round Score]", "[Completion Bonus]", "[Time Bonus]", "[Elevens Bonus ES]"},
+     {"[Elevens Bonus]", "[Time]", "[CardGoal]", "[Color]", "[DrawTimer]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[New Score Mode]\r\nFalse\r\n\r\n[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7200\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {
