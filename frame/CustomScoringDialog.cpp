@@ -81,6 +81,10 @@ double ReadBoxNumber(const QString& t) {
     return ok && !std::isnan(v) ? v : 0.0;
 }
 
+ScoringCheck RangeCheck(const char* box, double low, double high, const QString& message) {
+    return {.box = box, .low = low, .high = high, .lowMessage = message, .highMessage = message};
+}
+
 QString BoxText(double v) {
     if (v == std::floor(v) && std::fabs(v) < 1e15) return QString::number(qint64(v));
     return QString::number(v, 'g', 12);
@@ -140,6 +144,17 @@ void CustomScoringDialog::buildControls() {
         r->setObjectName(QLatin1String(o.name));
         options_.push_back(r);
         tabs_.emplace_back(o.tabIndex, r);
+    }
+    for (const ScoringPicture& p : form_.pictures) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(p.name));
+        b->setIcon(p.picture);
+        b->setIconSize(p.picture.size());
+        connect(b, &QPushButton::clicked, this, [clicked = p.clicked] {
+            if (clicked) clicked();
+        });
+        pictures_.push_back(b);
+        tabs_.emplace_back(p.tabIndex, b);
     }
     auto button = [this](const char* name, const char* caption, const ScoringButton& b) {
         auto* p = new QPushButton(QLatin1String(caption), this);
@@ -225,6 +240,8 @@ void CustomScoringDialog::layoutControls() {
     }
     for (size_t i = 0; i < options_.size(); ++i)
         place(options_[i], form_.options[i].place);
+    for (size_t i = 0; i < pictures_.size(); ++i)
+        pictures_[i]->setGeometry(px(form_.pictures[i].place));
     ok_->setGeometry(px(form_.ok.place));
     default_->setGeometry(px(form_.byDefault.place));
     cancel_->setGeometry(px(form_.cancel.place));
@@ -313,6 +330,12 @@ void CustomScoringDialog::storeSwitches() {
     for (size_t i = 0; i < form_.options.size(); ++i)
         if (options_[i]->isChecked())
             form_.settings->store(form_.options[i].key, form_.options[i].value);
+}
+
+QPushButton* CustomScoringDialog::pictureButton(const QString& name) const {
+    for (QPushButton* b : pictures_)
+        if (b->objectName() == name) return b;
+    return nullptr;
 }
 
 QRadioButton* CustomScoringDialog::option(const QString& name) const {
@@ -430,6 +453,16 @@ void CustomScoringDialog::showValues(bool defaults) {
 }
 
 void CustomScoringDialog::cmdDefault_Click() {
+    if (form_.defaultStores) {
+        const SettingsTable& t = *form_.settings;
+        for (const ScoringBox& b : form_.boxes)
+            t.store(b.key, t.defaultOf(b.key));
+        for (const ScoringToggle& sw : form_.switches)
+            t.store(sw.key, t.defaultOf(sw.key));
+        for (const ScoringOption& o : form_.options)
+            t.store(o.key, t.defaultOf(o.key));
+        if (form_.customMark) form_.customMark();
+    }
     showValues(true);
 }
 

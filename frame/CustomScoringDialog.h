@@ -35,7 +35,10 @@
 // passes, every box, switch and option is stored.
 //
 // Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
-// window's close) stores nothing more. Option buttons store with the switches.
+// window's close) stores nothing more. Option buttons store with the switches. A form that
+// `defaultStores` stores those defaults at once and runs `customMark`; Cancel keeps them.
+// A picture button acts at once when clicked, whether the dialog then closes with OK or
+// Cancel.
 //
 // Example row and step (the three-towers game):
 //   boxes:  {"lblCardIncrement", "When creating runs, each additional card increments card "
@@ -58,6 +61,7 @@
 #include "platform/MessageBox.h"
 
 #include <QDialog>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -123,6 +127,14 @@ struct ScoringCaption {
     QString style{}; // a style sheet, e.g. "font-weight: bold;"
 };
 
+struct ScoringPicture {
+    const char* name;
+    QRect place;
+    int tabIndex;
+    QPixmap picture;
+    std::function<void()> clicked;
+};
+
 struct ScoringButton {
     QRect place;
     int tabIndex;
@@ -144,6 +156,9 @@ struct ScoringCheck {
     bool thenSwitches = false; // on success: the switches are stored
     bool thenFollowUp = false; // on success: the form's followUp runs
 };
+
+// A step whose box must lie within low..high, with one message for both ends.
+ScoringCheck RangeCheck(const char* box, double low, double high, const QString& message);
 
 enum class ScoringClose {
     EveryStep,   // every step runs and acts on its own failure; close when all passed
@@ -167,12 +182,14 @@ struct ScoringForm {
     std::vector<ScoringToggle> switches;
     std::vector<ScoringOption> options;
     std::vector<ScoringCaption> captions;
+    std::vector<ScoringPicture> pictures; // on the dialog
     ScoringButton ok, byDefault, cancel;
     std::vector<ScoringCheck> checks;
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
     ScoringClose closing = ScoringClose::EveryStep;
+    bool defaultStores = false;
     platform::Icon icon = platform::Icon::Information;
-    std::function<void()> customMark; // after every OK
+    std::function<void()> customMark; // after every OK (and a Default that stores)
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
     // When the player (or Default, or the load) changes a switch: a mode switch may put
     // text into a box or enable one. A disabled box is neither checked nor stored.
@@ -193,6 +210,7 @@ class CustomScoringDialog : public QDialog {
     QLabel* rowLabel(const QString& name) const;
     QCheckBox* switchBox(const QString& name) const;
     QRadioButton* option(const QString& name) const;
+    QPushButton* pictureButton(const QString& name) const;
     QGroupBox* frame() const { return frame_; }
     QPushButton* cmdOK() const { return ok_; }
     QPushButton* cmdDefault() const { return default_; }
@@ -230,6 +248,7 @@ class CustomScoringDialog : public QDialog {
     std::vector<QCheckBox*> checks_;
     std::vector<QRadioButton*> options_;
     std::vector<QLabel*> captions_;
+    std::vector<QPushButton*> pictures_;
     QPushButton* ok_ = nullptr;
     QPushButton* default_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -58,6 +58,13 @@ SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
     return r;
 }
 
+SettingRow SettingRepeated(const SettingRow& first) {
+    SettingRow r = first;
+    r.repeated = true;
+    r.custom = false;
+    return r;
+}
+
 SettingRow WindowBlocks() {
     SettingRow r;
     r.kind = SettingRow::Kind::WindowBlocks;
@@ -127,7 +134,7 @@ SettingsFile SettingsTable::defaultsFile(const WindowGeometry& window) const {
 
 SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHooks& hooks) const {
     for (const SettingRow& r : rows_) {
-        if (r.kind == SettingRow::Kind::WindowBlocks) continue;
+        if (r.kind == SettingRow::Kind::WindowBlocks || r.repeated) continue;
         const auto hook = hooks.find(r.key);
         std::function<void(int32_t)> after =
             hook == hooks.end() ? std::function<void(int32_t)>() : hook->second;

@@ -19,8 +19,7 @@
 namespace {
 // Every box: the same range, its own message for both ends.
 ScoringCheck oneToFiveMillion(const char* box, const char* message) {
-    const QString text = QString::fromLatin1(message);
-    return {.box = box, .low = 1, .high = 5000000, .lowMessage = text, .highMessage = text};
+    return RangeCheck(box, 1, 5000000, QString::fromLatin1(message));
 }
 
 QString comboCaption(int goal) {

@@ -58,3 +58,18 @@ TEST(SettingsTableTest, AValueOfOneModeCountsTowardTheCustomMarkOnlyInThatMode) 
     enhanced = 1200;
     EXPECT_FALSE(t.isCustom());
 }
+
+TEST(SettingsTableTest, ARepeatedBlockIsWrittenTwiceAndEachOccurrenceReadOnce) {
+    int32_t topic = 0;
+    const SettingRow first = SettingChoice("[Topic]", topic, 0, {0, 1, 2}).keepOnBadValue();
+    const SettingsTable t({first, WindowBlock(kStateKey), SettingRepeated(first)},
+                          QSize(9570, 7200), "Twice.Ini");
+    topic = 2;
+    EXPECT_EQ(t.file({WindowNormal, 100, 100}).text(),
+              QByteArray("[Topic]\r\n2\r\n\r\n[State]\r\n0\r\n\r\n[Topic]\r\n2\r\n\r\n"));
+    std::vector<int32_t> seen;
+    t.apply("[Topic]\r\n1\r\n[Topic]\r\n9\r\n",
+            {{"[Topic]", [&seen](int32_t v) { seen.push_back(v); }}});
+    EXPECT_EQ(seen, std::vector<int32_t>{1});
+    EXPECT_EQ(topic, 1);
+}

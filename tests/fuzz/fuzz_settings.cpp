@@ -5,6 +5,7 @@
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
+#include "games/phrase/PhraseSettings.h"
 #include "games/towers/TowersSettings.h"
 #include "services/SettingsFile.h"
 #include "services/SharedState.h"
@@ -61,6 +62,7 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
     ResetElevensLoadDefaults();
     ElevensSettingsTable().apply(
         text, {{kElevensColor, [](int32_t i) { require(i >= 0 && i <= 5); }},
@@ -71,6 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int32_t v : {o.BonusRoundScore, o.CompletionBonus, o.Bonus, o.BonusES, Shared().TimeBonus})
         require(between(v, 1, 5000000));
     require(between(Shared().CardGoal, 10, 15) && between(o.SelectionColour, 0, 5));
+
+    ResetPhraseLoadDefaults();
+    PhraseSettingsTable().apply(text);
+    const PhraseSettings& p = PhraseOptions();
+    require(between(Shared().TimeLimit, 30, 120) && Shared().TimeLimit % 15 == 0);
+    require(between(p.Topic, 0, 7) && between(p.GuessCount, 1, 8));
+    require(between(p.ShowPhraseTime, 1000, 30000) && between(p.GuessBonus, 1, 50000));
+    require(between(p.CompletionBonus, 1, 100000) && between(Shared().TimeBonus, 1, 5000));
+    require(between(Shared().BonusRoundScore, 1, 1000000));
 
     ResetTowersLoadDefaults();
     TowersSettingsTable().apply(text);

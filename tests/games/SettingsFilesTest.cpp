@@ -5,7 +5,9 @@
 #include "elevens/FirstRunSettings.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/phrase/PhraseSettings.h"
 #include "games/towers/TowersSettings.h"
+#include "phrase/FirstRunSettings.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -30,6 +32,12 @@ struct GameSettings {
     std::vector<const char*> notCustom;
     const char* maximised; // the window blocks of a maximised window
 };
+
+// The topic outlives a window's load: a test starts from the program's first.
+void ResetGlyphon() {
+    PhraseOptions().Topic = 0;
+    ResetPhraseLoadDefaults();
+}
 
 const std::vector<GameSettings> kGames = {
     {"Quintel",
@@ -145,6 +153,36 @@ const std::vector<GameSettings> kGames = {
      {"[Elevens Bonus]", "[Time]", "[CardGoal]", "[Color]", "[DrawTimer]", "[Deck]"},
      "[State]\r\n2\r\n\r\n[New Score Mode]\r\nFalse\r\n\r\n[Width]\r\n9540\r\n\r\n"
      "[Height]\r\n7200\r\n"},
+    {"Glyphon",
+     PhraseSettingsTable,
+     ResetGlyphon,
+     "Glyphon.Ini",
+     kFirstRunGlyphonIni,
+     {WindowNormal, 9570, 7200},
+     {{"[Play Music]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Time]", "50", 45}, // passed over: the time limit stays
+      {"[Time]", "045", 45},
+      {"[Time]", "105", 105},
+      {"[Play Sounds]", "False", 0},
+      {"[Count Down Score]", "False", 0},
+      {"[Topic]", "9", 0},
+      {"[Topic]", "6", 6},
+      {"[Time Bonus]", "0", 100},
+      {"[Time Bonus]", "5001", 100},
+      {"[Time Bonus]", "5000", 5000},
+      {"[Bonus Score]", "lots", 250000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Completion Bonus]", "100001", 10000},
+      {"[Guess Bonus]", "50000", 50000},
+      {"[Guess Count]", "0", 8}, // no face to lose
+      {"[Guess Count]", "9", 8},
+      {"[Guess Count]", "5", 5},
+      {"[ShowPhrase]", "500", 5000},
+      {"[ShowPhrase]", "2500", 2500}},
+     {"[Time Bonus]", "[Bonus Score]", "[Completion Bonus]", "[Guess Bonus]", "[Guess Count]"},
+     {"[ShowPhrase]", "[Count Down Score]", "[Time]", "[Topic]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {

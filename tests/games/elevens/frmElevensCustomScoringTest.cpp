@@ -39,16 +39,7 @@ class ElevensCustomTest : public ElevensWindowTest {
         o.CardBonus = 1000;
         s.TimeBonus = 100;
     }
-    // Opens the dialog, runs `act` on it and closes it with Cancel if it is still open.
-    void withDialog(const std::function<void(CustomScoringDialog&)>& act) {
-        platform::ModalDriver driver([&](QDialog& dialog) {
-            auto& d = static_cast<CustomScoringDialog&>(dialog);
-            act(d);
-            if (d.result() != QDialog::Accepted) d.cmdCancel()->click();
-        });
-        w->mnuCustom_Click();
-        ASSERT_EQ(driver.shown(), 1);
-    }
+    void withDialog(const std::function<void(CustomScoringDialog&)>& act) { WithDialog(*w, act); }
     std::unique_ptr<frmElevens> w;
 };
 
