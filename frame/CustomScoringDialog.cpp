@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextLayout>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -79,6 +81,10 @@ double ReadBoxNumber(const QString& t) {
     return ok && !std::isnan(v) ? v : 0.0;
 }
 
+ScoringCheck RangeCheck(const char* box, double low, double high, const QString& message) {
+    return {.box = box, .low = low, .high = high, .lowMessage = message, .highMessage = message};
+}
+
 QString BoxText(double v) {
     if (v == std::floor(v) && std::fabs(v) < 1e15) return QString::number(qint64(v));
     return QString::number(v, 'g', 12);
@@ -139,6 +145,17 @@ void CustomScoringDialog::buildControls() {
         options_.push_back(r);
         tabs_.emplace_back(o.tabIndex, r);
     }
+    for (const ScoringPicture& p : form_.pictures) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(p.name));
+        b->setIcon(p.picture);
+        b->setIconSize(p.picture.size());
+        connect(b, &QPushButton::clicked, this, [clicked = p.clicked] {
+            if (clicked) clicked();
+        });
+        pictures_.push_back(b);
+        tabs_.emplace_back(p.tabIndex, b);
+    }
     auto button = [this](const char* name, const char* caption, const ScoringButton& b) {
         auto* p = new QPushButton(QLatin1String(caption), this);
         p->setObjectName(QLatin1String(name));
@@ -165,13 +182,31 @@ void pushDown(QWidget* parent, int from, int by, const QWidget* except) {
         if (w != except && w->y() >= from) w->move(w->x(), w->y() + by);
 }
 
-// Grows a wrapped label to the height its caption needs; the growth, 0 if none.
-int grow(QLabel* label) {
-    const int needed = label->heightForWidth(label->width());
-    if (needed <= label->height()) return 0;
-    const int by = needed - label->height();
-    label->resize(label->width(), needed);
+// Grows a wrapped caption to the height it needs; the growth, 0 if none.
+int grow(QWidget* caption) {
+    const auto* label = qobject_cast<QLabel*>(caption);
+    const int needed = label ? label->heightForWidth(label->width()) : caption->sizeHint().height();
+    if (needed <= caption->height()) return 0;
+    const int by = needed - caption->height();
+    caption->resize(caption->width(), needed);
     return by;
+}
+
+// A check box's caption cannot wrap by itself: its words are broken into lines that fit
+// `width` beside the indicator.
+void wrapCaption(QCheckBox* box, const QString& caption, int width) {
+    box->ensurePolished(); // the style sheet's font
+    const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                          box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    QTextLayout layout(caption, box->font());
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(1, width - indicator));
+        lines << caption.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    box->setText(lines.join(QLatin1Char('\n')));
 }
 } // namespace
 
@@ -194,10 +229,19 @@ void CustomScoringDialog::layoutControls() {
         width =
             std::max(width, r.right() + (w->parentWidget() == frame_ ? frame_->x() : 0) + Tw(120));
     };
-    for (size_t i = 0; i < checks_.size(); ++i)
-        place(checks_[i], form_.switches[i].place);
+    for (size_t i = 0; i < checks_.size(); ++i) {
+        const ScoringToggle& sw = form_.switches[i];
+        if (sw.wraps) {
+            wrapCaption(checks_[i], sw.caption, px(sw.place).width());
+            checks_[i]->setGeometry(px(sw.place));
+        } else {
+            place(checks_[i], sw.place);
+        }
+    }
     for (size_t i = 0; i < options_.size(); ++i)
         place(options_[i], form_.options[i].place);
+    for (size_t i = 0; i < pictures_.size(); ++i)
+        pictures_[i]->setGeometry(px(form_.pictures[i].place));
     ok_->setGeometry(px(form_.ok.place));
     default_->setGeometry(px(form_.byDefault.place));
     cancel_->setGeometry(px(form_.cancel.place));
@@ -205,12 +249,14 @@ void CustomScoringDialog::layoutControls() {
     // Grown captions push the controls below them down, bottom-most first so that a move
     // never carries a control past another label still to be grown.
     int dialogGrowth = 0;
-    std::vector<QLabel*> labels = labels_;
+    std::vector<QWidget*> labels(labels_.begin(), labels_.end());
     labels.insert(labels.end(), captions_.begin(), captions_.end());
     labels.push_back(note_);
+    for (size_t i = 0; i < checks_.size(); ++i)
+        if (form_.switches[i].wraps) labels.push_back(checks_[i]);
     std::sort(labels.begin(), labels.end(),
-              [](const QLabel* a, const QLabel* b) { return a->y() > b->y(); });
-    for (QLabel* l : labels) {
+              [](const QWidget* a, const QWidget* b) { return a->y() > b->y(); });
+    for (QWidget* l : labels) {
         const int bottom = l->y() + l->height();
         const int by = grow(l);
         if (by == 0) continue;
@@ -284,6 +330,12 @@ void CustomScoringDialog::storeSwitches() {
     for (size_t i = 0; i < form_.options.size(); ++i)
         if (options_[i]->isChecked())
             form_.settings->store(form_.options[i].key, form_.options[i].value);
+}
+
+QPushButton* CustomScoringDialog::pictureButton(const QString& name) const {
+    for (QPushButton* b : pictures_)
+        if (b->objectName() == name) return b;
+    return nullptr;
 }
 
 QRadioButton* CustomScoringDialog::option(const QString& name) const {
@@ -401,6 +453,16 @@ void CustomScoringDialog::showValues(bool defaults) {
 }
 
 void CustomScoringDialog::cmdDefault_Click() {
+    if (form_.defaultStores) {
+        const SettingsTable& t = *form_.settings;
+        for (const ScoringBox& b : form_.boxes)
+            t.store(b.key, t.defaultOf(b.key));
+        for (const ScoringToggle& sw : form_.switches)
+            t.store(sw.key, t.defaultOf(sw.key));
+        for (const ScoringOption& o : form_.options)
+            t.store(o.key, t.defaultOf(o.key));
+        if (form_.customMark) form_.customMark();
+    }
     showValues(true);
 }
 

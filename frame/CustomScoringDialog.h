@@ -8,7 +8,8 @@
 // buttons by TabIndex and the lowest one has the focus when the dialog opens. Captions wrap
 // onto as many lines as they need: a label that needs more height grows, the controls below
 // it (in the frame, and below the frame on the dialog) move down, and the frame and the
-// dialog grow with it.
+// dialog grow with it. A switch or option keeps its caption on one line and widens to hold
+// it, unless the switch `wraps`.
 //
 // Reading a box: ReadBoxNumber, the leading number of its text (leading blanks skipped,
 // reading stops at the first character that cannot continue a number, so empty or
@@ -34,7 +35,10 @@
 // passes, every box, switch and option is stored.
 //
 // Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
-// window's close) stores nothing more. Option buttons store with the switches.
+// window's close) stores nothing more. Option buttons store with the switches. A form that
+// `defaultStores` stores those defaults at once and runs `customMark`; Cancel keeps them.
+// A picture button acts at once when clicked, whether the dialog then closes with OK or
+// Cancel.
 //
 // Example row and step (the three-towers game):
 //   boxes:  {"lblCardIncrement", "When creating runs, each additional card increments card "
@@ -57,6 +61,7 @@
 #include "platform/MessageBox.h"
 
 #include <QDialog>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -99,6 +104,7 @@ struct ScoringToggle {
     QString key; // a flag row
     bool inFrame = false;
     QString style{};
+    bool wraps = false; // a caption wider than its place breaks into lines and grows down
 };
 
 // One of a group of option buttons: the group's key holds the `value` of the one selected.
@@ -119,6 +125,14 @@ struct ScoringCaption {
     QRect place;
     bool inFrame = false;
     QString style{}; // a style sheet, e.g. "font-weight: bold;"
+};
+
+struct ScoringPicture {
+    const char* name;
+    QRect place;
+    int tabIndex;
+    QPixmap picture;
+    std::function<void()> clicked;
 };
 
 struct ScoringButton {
@@ -143,6 +157,9 @@ struct ScoringCheck {
     bool thenFollowUp = false; // on success: the form's followUp runs
 };
 
+// A step whose box must lie within low..high, with one message for both ends.
+ScoringCheck RangeCheck(const char* box, double low, double high, const QString& message);
+
 enum class ScoringClose {
     EveryStep,   // every step runs and acts on its own failure; close when all passed
     FirstFailure // the first failing step is reported (the box keeps its text) and nothing is
@@ -165,12 +182,14 @@ struct ScoringForm {
     std::vector<ScoringToggle> switches;
     std::vector<ScoringOption> options;
     std::vector<ScoringCaption> captions;
+    std::vector<ScoringPicture> pictures; // on the dialog
     ScoringButton ok, byDefault, cancel;
     std::vector<ScoringCheck> checks;
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
     ScoringClose closing = ScoringClose::EveryStep;
+    bool defaultStores = false;
     platform::Icon icon = platform::Icon::Information;
-    std::function<void()> customMark; // after every OK
+    std::function<void()> customMark; // after every OK (and a Default that stores)
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
     // When the player (or Default, or the load) changes a switch: a mode switch may put
     // text into a box or enable one. A disabled box is neither checked nor stored.
@@ -191,6 +210,7 @@ class CustomScoringDialog : public QDialog {
     QLabel* rowLabel(const QString& name) const;
     QCheckBox* switchBox(const QString& name) const;
     QRadioButton* option(const QString& name) const;
+    QPushButton* pictureButton(const QString& name) const;
     QGroupBox* frame() const { return frame_; }
     QPushButton* cmdOK() const { return ok_; }
     QPushButton* cmdDefault() const { return default_; }
@@ -228,6 +248,7 @@ class CustomScoringDialog : public QDialog {
     std::vector<QCheckBox*> checks_;
     std::vector<QRadioButton*> options_;
     std::vector<QLabel*> captions_;
+    std::vector<QPushButton*> pictures_;
     QPushButton* ok_ = nullptr;
     QPushButton* default_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -58,6 +58,13 @@ SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
     return r;
 }
 
+SettingRow SettingRepeated(const SettingRow& first) {
+    SettingRow r = first;
+    r.repeated = true;
+    r.custom = false;
+    return r;
+}
+
 SettingRow WindowBlocks() {
     SettingRow r;
     r.kind = SettingRow::Kind::WindowBlocks;
@@ -91,8 +98,10 @@ void SettingsTable::resetDefaults() const {
 }
 
 bool SettingsTable::isCustom() const {
-    for (const SettingRow& r : rows_)
-        if (r.custom && r.get() != r.defaultValue) return true;
+    for (const SettingRow& r : rows_) {
+        if (!r.custom || r.get() == r.defaultValue) continue;
+        if (r.customWhile.isEmpty() || (value(r.customWhile) != 0) == r.customWhileOn) return true;
+    }
     return false;
 }
 
@@ -125,7 +134,7 @@ SettingsFile SettingsTable::defaultsFile(const WindowGeometry& window) const {
 
 SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHooks& hooks) const {
     for (const SettingRow& r : rows_) {
-        if (r.kind == SettingRow::Kind::WindowBlocks) continue;
+        if (r.kind == SettingRow::Kind::WindowBlocks || r.repeated) continue;
         const auto hook = hooks.find(r.key);
         std::function<void(int32_t)> after =
             hook == hooks.end() ? std::function<void(int32_t)>() : hook->second;
@@ -135,10 +144,22 @@ SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHoo
         };
         switch (r.kind) {
         case SettingRow::Kind::Number:
-            reader.number(r.key, r.low, r.high, r.fallback, use);
+            if (r.keepOnBad)
+                reader.text(r.key, [lo = r.low, hi = r.high, use](const QString& text) {
+                    const auto v = SettingsWholeNumber(text);
+                    if (v && *v >= lo && *v <= hi) use(*v);
+                });
+            else
+                reader.number(r.key, r.low, r.high, r.fallback, use);
             break;
         case SettingRow::Kind::Choice:
-            reader.choice(r.key, r.choices, r.fallback, use);
+            if (r.keepOnBad)
+                reader.text(r.key, [choices = r.choices, use](const QString& text) {
+                    const int i = SettingsTextIndex(text, choices);
+                    if (i >= 0) use(choices[size_t(i)]);
+                });
+            else
+                reader.choice(r.key, r.choices, r.fallback, use);
             break;
         case SettingRow::Kind::Flag:
             reader.flag(r.key, [use](bool on) { use(on ? 1 : 0); });

@@ -10,8 +10,9 @@
 // than 100 makes the scoring custom. Rows for choices (compared as text) and flags ("True"
 // is true, anything else false) work the same way; `WindowBlocks()` marks where "[State]",
 // "[Width]" and "[Height]" stand. A bad value gives the row's `fallback` (the default unless
-// set with `orOnBadValue`); a missing key leaves the variable as it was, so a window resets
-// the table's defaults before it reads.
+// set with `orOnBadValue`), or, with `keepOnBadValue`, is passed over so the variable keeps
+// what it held (and the row's hook does not run); a missing key leaves the variable as it
+// was, so a window resets the table's defaults before it reads.
 //
 // The window's own side of a key (a menu item that moves a check mark, a label) is a hook:
 // it runs with the value after the row stored it, only for keys the file holds.
@@ -46,14 +47,29 @@ struct SettingRow {
     int32_t high = INT32_MAX;
     std::vector<int> choices; // Choice: the values accepted
     int32_t fallback = 0;     // what a bad value gives
+    bool keepOnBad = false;   // a bad value is passed over instead
+    bool repeated = false;    // a block the file holds twice: written again, read once
     bool custom = false;      // a value other than the default marks the scoring custom
+    QString customWhile{};    // ... only while this flag row is `customWhileOn`
+    bool customWhileOn = true;
 
     SettingRow& counts() {
         custom = true;
         return *this;
     }
+    // Counts only in one mode (a value that only that mode uses).
+    SettingRow& countsWhile(const QString& flagKey, bool on) {
+        custom = true;
+        customWhile = flagKey;
+        customWhileOn = on;
+        return *this;
+    }
     SettingRow& orOnBadValue(int32_t value) {
         fallback = value;
+        return *this;
+    }
+    SettingRow& keepOnBadValue() {
+        keepOnBad = true;
         return *this;
     }
 };
@@ -67,6 +83,9 @@ SettingRow SettingFlag(const QString& key, bool& variable, bool defaultValue);
 SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
                             std::function<void(int32_t)> set, int32_t defaultValue, int32_t low,
                             int32_t high);
+// The block of `first` written once more here (a file that repeats a key); the reader takes
+// the key once, through `first`, so that every occurrence in a file is applied once.
+SettingRow SettingRepeated(const SettingRow& first);
 // "[State]", "[Width]" and "[Height]" together here.
 SettingRow WindowBlocks();
 // Only one of them here (kStateKey, kWidthKey or kHeightKey), for a file that spreads them.

@@ -49,15 +49,16 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = ElevensDefaults::TimeLimit;
-    v.ElevensBonusRoundScore = ElevensDefaults::BonusRoundScore;
-    v.ElevensCompletionBonus = ElevensDefaults::CompletionBonus;
-    v.ElevensBonus = ElevensDefaults::Bonus;
-    v.ElevensBonusES = ElevensDefaults::BonusES;
-    v.TimeBonus = ElevensDefaults::TimeBonus;
-    v.CardGoal = ElevensDefaults::CardGoal;
-    v.CardBonus = ElevensDefaults::CardBonus;
-    v.EnhancedScoring = true;
+    const SettingsTable& t = ElevensSettingsTable();
+    v.TimeLimit = t.defaultOf(kElevensTime);
+    v.ElevensBonusRoundScore = t.defaultOf(kElevensBonusRound);
+    v.ElevensCompletionBonus = t.defaultOf(kElevensCompletion);
+    v.ElevensBonus = t.defaultOf(kElevensBonus);
+    v.ElevensBonusES = t.defaultOf(kElevensBonusES);
+    v.TimeBonus = t.defaultOf(kElevensTimeBonus);
+    v.CardGoal = t.defaultOf(kElevensCardGoal);
+    v.CardBonus = ElevensScoringTable().defaultOf(kElevensCardBonus);
+    v.EnhancedScoring = t.defaultOf(kElevensScoreMode) != 0;
     v.TakeScoreCaption = "&Take Score";
 }
 
@@ -72,7 +73,7 @@ void rulesDefaults(RulesValues& v) {
     // Goal and scoring mode are part of the table's name.
     .currentTableName = ElevensTableName,
     .hallOfFameInfo = ElevensHallOfFameInfo,
-    .defaultTime = ElevensDefaults::TimeLimit,
+    .defaultTime = ElevensSettingsTable().defaultOf(kElevensTime),
     .mailMinimum = 175000,
     .rulesHeadingBlanks = 30,
     .rulesParagraphs = ElevensRulesParagraphs,

@@ -30,29 +30,78 @@ bool& ElevensCommandLineHandled() {
     return handled;
 }
 
-void ResetElevensLoadDefaults() {
+namespace {
+constexpr int32_t kLeastValue = 1; // what the dialog accepts for every scoring value
+constexpr int32_t kMostValue = 5000000;
+} // namespace
+
+const SettingsTable& ElevensSettingsTable() {
     SharedState& s = Shared();
-    s.CustomScoring = false;
-    s.MusicOn = false;
-    s.TimeLimit = ElevensDefaults::TimeLimit;
-    s.CardGoal = ElevensDefaults::CardGoal;
-    s.TimeBonus = ElevensDefaults::TimeBonus;
-    s.EnhancedScoring = true;
-    LastElevensGame().ReplayMode = false;
     ElevensSettings& o = ElevensOptions();
-    o.BonusRoundScore = ElevensDefaults::BonusRoundScore;
-    o.CompletionBonus = ElevensDefaults::CompletionBonus;
-    o.Bonus = ElevensDefaults::Bonus;
-    o.BonusES = ElevensDefaults::BonusES;
+    static const SettingsTable table(
+        {
+            SettingChoice(kElevensColor, o.SelectionColour, 1, {0, 1, 2, 3, 4, 5})
+                .keepOnBadValue(), // Red
+            SettingFlag(kElevensMusic, s.MusicOn, false),
+            SettingChoice(kElevensTime, s.TimeLimit, 90, {30, 60, 90, 120, 150, 180}),
+            SettingFlag(kElevensDrawTimer, o.DrawTimer, true),
+            SettingFlag(kElevensSounds, s.SoundsOn, true),
+            SettingNumber(kElevensCardGoal, s.CardGoal, 11, 10, 15),
+            SettingNumber(kElevensBonusRound, o.BonusRoundScore, 80000, kLeastValue, kMostValue)
+                .counts(),
+            SettingNumber(kElevensCompletion, o.CompletionBonus, 10000, kLeastValue, kMostValue)
+                .counts(),
+            SettingNumber(kElevensBonus, o.Bonus, 1500, kLeastValue, kMostValue)
+                .countsWhile(kElevensScoreMode, false),
+            SettingNumber(kElevensBonusES, o.BonusES, 1000, kLeastValue, kMostValue)
+                .countsWhile(kElevensScoreMode, true),
+            SettingNumber(kElevensTimeBonus, s.TimeBonus, 100, kLeastValue, kMostValue).counts(),
+            WindowBlock(kStateKey), SettingFlag(kElevensScoreMode, s.EnhancedScoring, true),
+            WindowBlock(kWidthKey), WindowBlock(kHeightKey),
+            SettingChoice(kElevensDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+        },
+        QSize(9540, 7200), QStringLiteral("Sumbry.Ini"));
+    return table;
 }
 
-bool ElevensScoringIsCustom() {
-    const ElevensSettings& o = ElevensOptions();
-    const bool enhanced = Shared().EnhancedScoring;
-    return o.BonusRoundScore != ElevensDefaults::BonusRoundScore ||
-           o.CompletionBonus != ElevensDefaults::CompletionBonus ||
-           Shared().TimeBonus != ElevensDefaults::TimeBonus ||
-           (enhanced ? o.BonusES != ElevensDefaults::BonusES : o.Bonus != ElevensDefaults::Bonus);
+namespace {
+// The points per combination of the scoring mode in force.
+QString comboKey() {
+    return Shared().EnhancedScoring ? kElevensBonusES : kElevensBonus;
+}
+} // namespace
+
+const SettingsTable& ElevensScoringTable() {
+    const SettingsTable& file = ElevensSettingsTable();
+    ElevensSettings& o = ElevensOptions();
+    static const SettingsTable table(
+        {
+            file.row(kElevensBonusRound),
+            file.row(kElevensCompletion),
+            // Shown for the mode stored; stored for the mode the dialog chose, which it stores
+            // first. Its default is the default mode's.
+            SettingNumberVia(
+                kElevensComboBonus, [&file] { return file.value(comboKey()); },
+                [&file](int32_t v) { file.store(comboKey(), v); }, file.defaultOf(kElevensBonusES),
+                kLeastValue, kMostValue),
+            file.row(kElevensTimeBonus),
+            SettingNumber(kElevensCardBonus, o.CardBonus, 1000, kLeastValue, kMostValue),
+            file.row(kElevensScoreMode),
+        },
+        QSize(), QString());
+    return table;
+}
+
+void ResetElevensLoadDefaults() {
+    SharedState& s = Shared();
+    const bool sounds = s.SoundsOn;
+    const int design = s.DeckDesign;
+    ElevensSettingsTable().resetDefaults();
+    s.SoundsOn = sounds;
+    s.DeckDesign = design;
+    ElevensOptions().CardBonus = ElevensScoringTable().defaultOf(kElevensCardBonus);
+    s.CustomScoring = false;
+    LastElevensGame().ReplayMode = false;
 }
 
 int32_t ElevensComboBonus() {

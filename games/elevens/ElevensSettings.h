@@ -4,38 +4,54 @@
 // the scoring mode, the time bonus, the custom-scoring mark and the score live in Shared(),
 // where the high-score, rules and saved-game code read them.
 
+#include "frame/SettingsTable.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 
-namespace ElevensDefaults {
-constexpr int32_t BonusRoundScore = 80000;
-constexpr int32_t CompletionBonus = 10000;
-constexpr int32_t Bonus = 1500;   // per combination, classic scoring
-constexpr int32_t BonusES = 1000; // per combination, enhanced scoring
-constexpr int32_t TimeBonus = 100;
-constexpr int32_t CardBonus = 1000;
-constexpr int CardGoal = 11;
-constexpr int TimeLimit = 90;
-constexpr int SelectionColour = 1;
-constexpr int DeckDesign = 1;
-// The range the custom-scoring dialog accepts for every scoring value.
-constexpr int32_t MinScoringValue = 1;
-constexpr int32_t MaxScoringValue = 5000000;
-} // namespace ElevensDefaults
-
 struct ElevensSettings {
-    int32_t BonusRoundScore = ElevensDefaults::BonusRoundScore; // needed after round 2
-    int32_t CompletionBonus = ElevensDefaults::CompletionBonus; // for clearing the field
-    int32_t Bonus = ElevensDefaults::Bonus;                     // per combination, classic
-    int32_t BonusES = ElevensDefaults::BonusES;                 // per combination, enhanced
-    // Per pile card left at an enhanced completion. Not in the settings file: it starts at
-    // the default and keeps what the custom-scoring dialog stores for the rest of the run.
-    int32_t CardBonus = ElevensDefaults::CardBonus;
-    bool DrawTimer = true;                                  // count bonuses up at a round end
-    int SelectionColour = ElevensDefaults::SelectionColour; // 0..5
+    int32_t BonusRoundScore = 0; // needed after round 2
+    int32_t CompletionBonus = 0; // for clearing the field
+    int32_t Bonus = 0;           // per combination, classic
+    int32_t BonusES = 0;         // per combination, enhanced
+    // Per pile card left at an enhanced completion. Not in the settings file: each window load
+    // starts it at its default, and it keeps what the custom-scoring dialog stores until the
+    // window closes.
+    int32_t CardBonus = 0;
+    bool DrawTimer = true;   // count bonuses up at a round end
+    int SelectionColour = 0; // 0..5
 };
 ElevensSettings& ElevensOptions();
+
+// The file's keys, as the window and the dialog name them.
+inline const QString kElevensColor = QStringLiteral("[Color]");
+inline const QString kElevensMusic = QStringLiteral("[Play Music]");
+inline const QString kElevensTime = QStringLiteral("[Time]");
+inline const QString kElevensDrawTimer = QStringLiteral("[DrawTimer]");
+inline const QString kElevensSounds = QStringLiteral("[Play Sounds]");
+inline const QString kElevensCardGoal = QStringLiteral("[CardGoal]");
+inline const QString kElevensBonusRound = QStringLiteral("[Bonus Round Score]");
+inline const QString kElevensCompletion = QStringLiteral("[Completion Bonus]");
+inline const QString kElevensBonus = QStringLiteral("[Elevens Bonus]");
+inline const QString kElevensBonusES = QStringLiteral("[Elevens Bonus ES]");
+inline const QString kElevensTimeBonus = QStringLiteral("[Time Bonus]");
+inline const QString kElevensScoreMode = QStringLiteral("[New Score Mode]");
+inline const QString kElevensDeck = QStringLiteral("[Deck]");
+
+// "Sumbry.Ini": the game's blocks with the window's spread among them. A colour outside 0 to
+// 5 is passed over; a time limit the menu does not offer, a goal outside 10 to 15, a design
+// outside 1 to 4 or a scoring value outside 1 to 5,000,000 gives its default. The bonus-round
+// score, the completion bonus and the time bonus count toward the custom mark, and the points
+// per combination of the scoring mode in force.
+const SettingsTable& ElevensSettingsTable();
+
+// What the custom-scoring dialog edits: four of the file's values, the scoring mode, the
+// points per combination of the mode in force (the file keeps one for each mode) and the card
+// bonus, which the file does not keep. Every value lies within 1 to 5,000,000.
+const SettingsTable& ElevensScoringTable();
+inline const QString kElevensComboBonus = QStringLiteral("combination bonus");
+inline const QString kElevensCardBonus = QStringLiteral("card bonus");
 
 // The decks dealt in each round of the last game (index 0 holds no card; an empty list or an
 // empty first card means "not dealt"), its final score, and whether the next Play replays.
@@ -57,13 +73,11 @@ ElevensLastGame& LastElevensGame();
 // opens with the first elevens window of the run only, however often the window is opened.
 bool& ElevensCommandLineHandled();
 
-// The window's load defaults before the settings file is read: card goal, time limit,
-// scoring values and mode, music off, custom-scoring mark and replay flag. The card bonus
-// is kept.
+// The window's load defaults before the settings file is read: every setting at its default
+// but the sounds and the card backs (the frame's load chose them), the card bonus, and the
+// custom-scoring mark and replay flag cleared.
 void ResetElevensLoadDefaults();
 
-// True when a compared scoring value of the current mode differs from its default.
-bool ElevensScoringIsCustom();
 // Points per combination in the current scoring mode.
 int32_t ElevensComboBonus();
 

@@ -6,6 +6,7 @@
 // clock pie, the splash, the shared menus and the quit confirmation.
 
 #include "frame/GameWindow.h"
+#include "frame/SettingsTable.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensGame.h"
 
@@ -14,7 +15,6 @@
 class CardPicture;
 class QFrame;
 class SelectionFrame;
-struct ElevensSettingsHandlers;
 
 class frmElevens : public GameWindow {
     Q_OBJECT
@@ -90,6 +90,7 @@ class frmElevens : public GameWindow {
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
     void WriteSettingsINI() override;
+    void CheckForCustom() override;
     void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
     void AddOwnMenuEntry(const QString& token, QMenu* menu) override;
@@ -144,7 +145,8 @@ class frmElevens : public GameWindow {
     void setClock(bool on);
 
     // Settings.
-    ElevensSettingsHandlers settingsHandlers();
+    // The window's side of each key read: its menu items and the goal's caption.
+    SettingsHooks settingsHooks();
     void setGoalChecks(int goal);
 
     QAction* action(const QString& name) const;

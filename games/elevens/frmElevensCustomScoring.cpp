@@ -1,139 +1,128 @@
-#include "games/elevens/frmElevensCustomScoring.h"
+// frmElevensCustomScoring: the elevens custom-scoring dialog as data for the frame's engine.
+// Five boxes in the frame and the scoring-mode switch below it; OK reports only the first box
+// out of range and stores nothing then; when all pass it stores the mode first, so that the
+// points per combination go to the mode chosen, then brings the game window up to date.
+#include "games/elevens/frmElevens.h"
 
 #include "dialogs/HighScoreEntry.h"
+#include "frame/CustomScoringDialog.h"
 #include "games/elevens/ElevensSettings.h"
+#include "platform/Modal.h"
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <memory>
 
 namespace {
+// Every box: the same range, its own message for both ends.
+ScoringCheck oneToFiveMillion(const char* box, const char* message) {
+    return RangeCheck(box, 1, 5000000, QString::fromLatin1(message));
+}
 
-QString goalLabel(int goal) {
+QString comboCaption(int goal) {
     static const char* const words[] = {"ten",      "eleven",   "twelve",
                                         "thirteen", "fourteen", "fifteen"};
+    if (goal < 10 || goal > 15) return QStringLiteral("Score awarded for each eleven combination:");
     return QStringLiteral("Score awarded for ") + QLatin1String(words[goal - 10]) +
            QStringLiteral(" combination:");
 }
 
-void setCardBonusEnabled(TableScoringDialog& d, bool on) {
+void enableCardBonus(CustomScoringDialog& d, bool on) {
     d.rowLabel("lblCardBonus")->setEnabled(on);
     d.box("txtCardBonus")->setEnabled(on);
 }
 
-ScoringRow row(const char* label, const char* caption, const char* box, const char* message,
-               std::function<int32_t()> value, std::function<void(int32_t)> store,
-               int32_t defaultValue) {
-    ScoringRow r{label,
-                 QString::fromLatin1(caption),
-                 box,
-                 ElevensDefaults::MinScoringValue,
-                 ElevensDefaults::MaxScoringValue,
-                 QString::fromLatin1(message),
-                 QString(),
-                 QString(),
-                 std::move(value),
-                 std::move(store),
-                 defaultValue};
-    return r;
-}
-
-ScoringTable elevensTable(QWidget* gameWindow, std::function<void()> onApplied) {
-    ElevensSettings& o = ElevensOptions();
-    SharedState& s = Shared();
-    ScoringTable t;
-    t.dialogName = "frmElevensCustomScoring";
-    t.noteName = "lblCustom";
-    t.note = QStringLiteral(
+ScoringForm ElevensForm() {
+    ScoringForm f;
+    f.dialogName = "frmElevensCustomScoring";
+    f.settings = &ElevensScoringTable();
+    f.client = QSize(7500, 4545);
+    f.noteName = "lblCustom";
+    f.note = QStringLiteral(
         "Note: Any high score attained using customized scoring will be denoted by an asterisk "
         "in the High Score table. When reporting high scores for the website, be sure to "
         "indicate if V 7.0 Enahanced Scoring was used.");
-    t.order = CheckOrder::AllBeforeStoring;
-    t.messageIcon = platform::Icon::Exclamation;
-    t.rows = {
-        row(
-            "lblBouns", "Score required for Bonus Round:", "txtBonus",
-            "Sorry, the score required for a Bonus Round must fall between 1 and 5,000,000.",
-            [&o] { return o.BonusRoundScore; }, [&o](int32_t v) { o.BonusRoundScore = v; },
-            ElevensDefaults::BonusRoundScore),
-        row(
-            "lblCompletion", "Score awarded for upper completion:", "txtCompletion",
-            "Sorry, the score awarded for completing the upper playing area must fall between 1 "
-            "and 5,000,000.",
-            [&o] { return o.CompletionBonus; }, [&o](int32_t v) { o.CompletionBonus = v; },
-            ElevensDefaults::CompletionBonus),
-        // The mode chosen in the dialog decides which of the two values the box holds.
-        row(
-            "lblElevenBonus", "Score awarded for each eleven combination:", "txtElevensBonus",
-            "Sorry, the score awarded for each eleven combination must fall between 1 and "
-            "5,000,000.",
-            [&o, &s] { return s.EnhancedScoring ? o.BonusES : o.Bonus; },
-            [&o, &s](int32_t v) { (s.EnhancedScoring ? o.BonusES : o.Bonus) = v; },
-            ElevensDefaults::BonusES),
-        row(
-            "lblTimeBonus", "Score awarded for Time Bonus (per second):", "txtTimeBonus",
-            "Sorry, the score awarded for each second remaining in the game after selecting "
-            "'Take Score' must fall between 1 and 5,000,000.",
-            [&s] { return s.TimeBonus; }, [&s](int32_t v) { s.TimeBonus = v; },
-            ElevensDefaults::TimeBonus),
-        row(
-            "lblCardBonus",
-            "Score for each remaining deck card upon upper completion:", "txtCardBonus",
-            "Sorry, the score awarded for each remaining card in the deck after completing the "
-            "upper playing area must fall between 1 and 5,000,000.",
-            [&o] { return o.CardBonus; }, [&o](int32_t v) { o.CardBonus = v; },
-            ElevensDefaults::CardBonus),
+    f.notePlace = QRect(120, 120, 7260, 615);
+    f.noteBlue = true;
+    f.noteStyle = QStringLiteral("background-color: #c0c0c0;");
+    f.framePlace = QRect(120, 840, 7260, 2355);
+    const auto row = [](const char* label, QString caption, const char* box, int top, int tab,
+                        const QString& key) {
+        return ScoringBox{label,
+                          std::move(caption),
+                          box,
+                          QRect(240, top + 45, 4995, 240),
+                          QRect(5355, top, 1755, 285),
+                          tab,
+                          key};
     };
-    t.switches = {{"chkScoring",
-                   QStringLiteral("Enable V 7.0 enhanced scoring. For more information about this "
-                                  "feature select the Rules command from under the Help menu."),
-                   [&s] { return s.EnhancedScoring; }, [&s](bool on) { s.EnhancedScoring = on; },
-                   true}};
-    t.loaded = [&s](TableScoringDialog& d) {
-        setCardBonusEnabled(d, s.EnhancedScoring);
-        if (s.CardGoal >= 10 && s.CardGoal <= 15)
-            d.rowLabel("lblElevenBonus")->setText(goalLabel(s.CardGoal));
+    f.boxes = {
+        row("lblBouns", "Score required for Bonus Round:", "txtBonus", 300, 0, kElevensBonusRound),
+        row("lblCompletion", "Score awarded for upper completion:", "txtCompletion", 705, 1,
+            kElevensCompletion),
+        row("lblElevenBonus", comboCaption(Shared().CardGoal), "txtElevensBonus", 1110, 2,
+            kElevensComboBonus),
+        row("lblTimeBonus", "Score awarded for Time Bonus (per second):", "txtTimeBonus", 1515, 3,
+            kElevensTimeBonus),
+        row("lblCardBonus", "Score for each remaining deck card upon upper completion:",
+            "txtCardBonus", 1920, 4, kElevensCardBonus),
     };
-    // Switching the mode offers that mode's per-combination default.
-    t.switchClicked = [](TableScoringDialog& d, const QString&, bool on) {
-        setCardBonusEnabled(d, on);
+    f.switches = {{"chkScoring",
+                   "Enable V 7.0 enhanced scoring. For more information about this feature select "
+                   "the Rules command from under the Help menu.",
+                   QRect(240, 3315, 7020, 450), 5, kElevensScoreMode, false,
+                   "color: #0000ff; font-weight: bold;", true}};
+    f.ok = {QRect(1087, 3930, 1215, 375), 6};
+    f.byDefault = {QRect(3142, 3930, 1215, 375), 7};
+    f.cancel = {QRect(5197, 3930, 1215, 375), 8};
+    f.checks = {
+        oneToFiveMillion("txtBonus", "Sorry, the score required for a Bonus Round must fall "
+                                     "between 1 and 5,000,000."),
+        oneToFiveMillion("txtCompletion", "Sorry, the score awarded for completing the upper "
+                                          "playing area must fall between 1 and 5,000,000."),
+        oneToFiveMillion("txtElevensBonus", "Sorry, the score awarded for each eleven "
+                                            "combination must fall between 1 and 5,000,000."),
+        oneToFiveMillion("txtTimeBonus",
+                         "Sorry, the score awarded for each second remaining in the game after "
+                         "selecting 'Take Score' must fall between 1 and 5,000,000."),
+        oneToFiveMillion("txtCardBonus",
+                         "Sorry, the score awarded for each remaining card in the deck after "
+                         "completing the upper playing area must fall between 1 and 5,000,000."),
+    };
+    // Classic scoring pays no card bonus: its box is off, and neither checked nor stored.
+    f.checks.back().thenFollowUp = true;
+    f.closing = ScoringClose::FirstFailure;
+    f.icon = platform::Icon::Exclamation;
+    // The dialog opens with the stored mode's own value; only a change of the switch (the
+    // player's, or Default's) offers the new mode's default points per combination.
+    auto shown = std::make_shared<bool>(Shared().EnhancedScoring);
+    f.switched = [shown](CustomScoringDialog& d, const QString&, bool on) {
+        enableCardBonus(d, on);
+        if (on == *shown) return;
+        *shown = on;
+        const SettingsTable& t = ElevensSettingsTable();
         d.box("txtElevensBonus")
-            ->setText(QString::number(on ? ElevensDefaults::BonusES : ElevensDefaults::Bonus));
+            ->setText(QString::number(t.defaultOf(on ? kElevensBonusES : kElevensBonus)));
     };
-    t.recompute = [&s] { s.CustomScoring = ElevensScoringIsCustom(); };
-    t.accepted = [gameWindow, onApplied = std::move(onApplied)] {
-        if (gameWindow) gameWindow->setWindowTitle(ElevensWindowCaption());
-        if (onApplied) onApplied();
-        const QString table = ElevensTableName();
-        const QString topScore = QStringLiteral("50000");
-        if (!QFileInfo::exists(HighScoreFilePath(table)))
-            CreateHighScoreFile(table, gameWindow, topScore);
-        ShowHighScore(table, gameWindow, topScore);
-    };
-    return t;
+    return f;
 }
-
 } // namespace
 
-frmElevensCustomScoring::frmElevensCustomScoring(QWidget* gameWindow,
-                                                 std::function<void()> onApplied)
-    : TableScoringDialog(elevensTable(gameWindow, std::move(onApplied)), gameWindow) {
-    lblCustom = findChild<QLabel*>("lblCustom");
-    lblBouns = rowLabel("lblBouns");
-    lblCompletion = rowLabel("lblCompletion");
-    lblElevenBonus = rowLabel("lblElevenBonus");
-    lblTimeBonus = rowLabel("lblTimeBonus");
-    lblCardBonus = rowLabel("lblCardBonus");
-    txtBonus = box("txtBonus");
-    txtCompletion = box("txtCompletion");
-    txtElevensBonus = box("txtElevensBonus");
-    txtTimeBonus = box("txtTimeBonus");
-    txtCardBonus = box("txtCardBonus");
-    chkScoring = switchBox("chkScoring");
-    cmdOK = TableScoringDialog::cmdOK();
-    cmdDefault = TableScoringDialog::cmdDefault();
-    cmdCancel = TableScoringDialog::cmdCancel();
+void frmElevens::ShowCustomScoring() {
+    ScoringForm f = ElevensForm();
+    f.customMark = [this] { CheckForCustom(); };
+    f.followUp = [this] {
+        SetCardValues(Shared().EnhancedScoring);
+        setWindowTitle(ElevensWindowCaption());
+        setStatusText(1, BonusRoundStatusText());
+        const QString table = HighScoreTableName();
+        const QString top = descriptor().defaultTop;
+        if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
+        ShowHighScore(table, this, top);
+    };
+    CustomScoringDialog dialog(std::move(f), this);
+    platform::ShowModal(dialog);
 }

@@ -6,8 +6,6 @@
 #include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
-#include "games/elevens/ElevensSettingsFile.h"
-#include "games/elevens/frmElevensCustomScoring.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "platform/Twips.h"
@@ -19,12 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-ElevensWindowGeometry geometryOf(const QWidget& w) {
-    return GeometryOf(w);
-}
-} // namespace
-
 void frmElevens::Form_Load() {
     SharedState& s = Shared();
     LoadFrameDefaults(); // idle, music off, default time limit, status bar, splash
@@ -35,7 +27,7 @@ void frmElevens::Form_Load() {
 
     // A missing file is written with the defaults first; the stored time limit, colour and
     // card back are applied through their menu items.
-    LoadElevensSettings(geometryOf(*this), settingsHandlers());
+    ReadSettingsINI();
     // A file without "[DrawTimer]" keeps the count-up on: its check mark says so too.
     if (QAction* a = action("mnuDrawTimer")) a->setChecked(ElevensOptions().DrawTimer);
     Form_Resize(); // the stored size, laid out before the window is first shown
@@ -51,57 +43,50 @@ void frmElevens::Form_Load() {
     ShowHighScore(table, this, top);
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
-    s.CustomScoring = ElevensScoringIsCustom();
+    CheckForCustom();
     if (QAction* save = action("mnuSave")) save->setEnabled(false);
     unsetCursor();
 }
 
-ElevensSettingsHandlers frmElevens::settingsHandlers() {
-    ElevensSettingsHandlers h;
-    h.selectionColour = [this](int index) { ColourItem_Click(index); };
-    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
-    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    h.drawTimer = [this](bool on) {
-        if (QAction* a = action("mnuDrawTimer")) a->setChecked(on);
+SettingsHooks frmElevens::settingsHooks() {
+    return {
+        {kElevensColor, [this](int32_t index) { ColourItem_Click(index); }},
+        {kElevensMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kElevensTime, [this](int32_t seconds) { ApplyStoredTimeLimit(seconds); }},
+        {kElevensDrawTimer,
+         [this](int32_t on) {
+             if (QAction* a = action("mnuDrawTimer")) a->setChecked(on != 0);
+         }},
+        {kElevensSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+        {kElevensCardGoal,
+         [this](int32_t goal) {
+             setGoalChecks(goal);
+             const QString caption = GoalCaption(goal);
+             if (caption.isEmpty()) return;
+             label("lblElevens")->setText(caption);
+             label("lblElevens")->adjustSize();
+             Form_Resize();
+         }},
+        {kElevensDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
     };
-    h.cardGoal = [this](int goal) {
-        setGoalChecks(goal);
-        const QString caption = GoalCaption(goal);
-        if (!caption.isEmpty()) {
-            label("lblElevens")->setText(caption);
-            label("lblElevens")->adjustSize();
-            Form_Resize();
-        }
-    };
-    h.windowState = [this](int state) {
-        setWindowState(state == WindowMaximised ? Qt::WindowMaximized : Qt::WindowNoState);
-    };
-    h.currentWindowState = [this] { return geometryOf(*this).state; };
-    h.width = [this](int tw) {
-        if (ScreenHolds(tw, Qt::Horizontal)) resize(Tw(tw), height());
-    };
-    h.height = [this](int tw) {
-        if (ScreenHolds(tw, Qt::Vertical)) resize(width(), Tw(tw));
-    };
-    return h;
 }
 
 void frmElevens::ReadSettingsINI() {
-    ReadElevensSettings(ElevensSettingsPath(), settingsHandlers());
+    const SettingsTable& t = ElevensSettingsTable();
+    SettingsReader reader;
+    t.addKeys(reader, settingsHooks());
+    ReadWindowBlocks(reader, *this);
+    // A missing file is written first with the defaults and the window as it is.
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
 }
 
 void frmElevens::WriteSettingsINI() {
-    WriteElevensSettings(CurrentElevensSettings(geometryOf(*this)));
+    const SettingsTable& t = ElevensSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
-void frmElevens::ShowCustomScoring() {
-    frmElevensCustomScoring dialog(this, [this] {
-        SetCardValues(Shared().EnhancedScoring);
-        setStatusText(1, BonusRoundStatusText());
-    });
-    platform::ShowModal(dialog);
+void frmElevens::CheckForCustom() {
+    Shared().CustomScoring = ElevensSettingsTable().isCustom();
 }
 
 RulesValues frmElevens::RulesValuesNow() const {

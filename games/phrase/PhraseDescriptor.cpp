@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = PhraseDefaults::TimeLimit; // seconds per round in a fresh file
-
 const GameProfile kProfile{
     .takeScoreButton = false,
     .takeScoreButtonShown = false,
@@ -30,12 +28,13 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = PhraseDefaults::BonusRoundScore;
-    v.GuessCount = PhraseDefaults::GuessCount;
-    v.GuessBonus = PhraseDefaults::GuessBonus;
-    v.CompletionBonus = PhraseDefaults::CompletionBonus;
-    v.TimeBonus = PhraseDefaults::TimeBonus;
+    const SettingsTable& t = PhraseSettingsTable();
+    v.TimeLimit = t.defaultOf(kPhraseTime);
+    v.BonusRoundScore = t.defaultOf(kPhraseBonusScore);
+    v.GuessCount = t.defaultOf(kPhraseGuessCount);
+    v.GuessBonus = t.defaultOf(kPhraseGuessBonus);
+    v.CompletionBonus = t.defaultOf(kPhraseCompletion);
+    v.TimeBonus = t.defaultOf(kPhraseTimeBonus);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -48,7 +47,7 @@ void rulesDefaults(RulesValues& v) {
     .createWindow = [] { return new frmPhrase; },
     .tableName = "Glyphon Hi Score Table ",
     .defaultTop = "30000",
-    .defaultTime = kTimeLimit,
+    .defaultTime = PhraseSettingsTable().defaultOf(kPhraseTime),
     .mailMinimum = 430000,
     .rulesHeadingBlanks = 31,
     .rulesRequirementGap = " ",

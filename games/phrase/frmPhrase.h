@@ -17,7 +17,6 @@ class QGroupBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-struct PhraseSettingsHandlers;
 
 class frmPhrase : public GameWindow {
     Q_OBJECT
@@ -58,6 +57,7 @@ class frmPhrase : public GameWindow {
     void TakeScore() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
+    void CheckForCustom() override;
     void WriteSettingsINI() override;
     void ShowCustomScoring() override;
     void ShowControls(bool visible, bool scoresVisible) override;
@@ -112,8 +112,6 @@ class frmPhrase : public GameWindow {
     void startTimers(bool on);
     void showNotices(const std::vector<PhraseNotice>& notices);
     void backToIdle();
-
-    PhraseSettingsHandlers settingsHandlers();
 
     PhraseGame game_;
     QGroupBox* board_ = nullptr; // fmPhrase

@@ -8,7 +8,6 @@
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
-#include "games/phrase/PhraseSettingsFile.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
 

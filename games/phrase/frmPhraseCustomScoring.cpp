@@ -1,208 +1,90 @@
-#include "games/phrase/frmPhraseCustomScoring.h"
-
-#include "games/phrase/PhraseSettings.h"
+// frmPhraseCustomScoring: the phrase game's "User Options" as data for the frame's engine.
+// Six boxes in the frame, checked in tab order: the first out of range is reported and
+// nothing is stored; the show time is typed in seconds, fractions allowed. Default stores
+// the defaults at once; the two faces choose, at once, the picture a wrong guess shows.
 #include "games/phrase/frmPhrase.h"
-#include "platform/CentreOnScreen.h"
-#include "platform/MessageBox.h"
-#include "platform/Twips.h"
-#include "services/HighScoreMail.h"
-#include "services/SharedState.h"
 
-#include <QCheckBox>
-#include <QEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <cmath>
+#include "frame/CustomScoringDialog.h"
+#include "games/phrase/PhraseSettings.h"
+#include "platform/Modal.h"
 
 namespace {
-namespace d = PhraseDefaults;
-
-struct Check {
-    QLineEdit* box;
-    double highest;
-    QString message;
-};
-
-QString seconds(int ms) {
-    return QString::number(ms / 1000.0, 'g', 10);
+ScoringCheck fromOne(const char* box, double high, const char* message) {
+    return RangeCheck(box, 1, high, QString::fromLatin1(message));
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setWordWrap(true);
-    return l;
+ScoringForm PhraseForm(frmPhrase& window) {
+    ScoringForm f;
+    f.dialogName = "frmPhraseCustomScoring";
+    f.settings = &PhraseSettingsTable();
+    f.client = QSize(6900, 5400);
+    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
+                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.notePlace = QRect(240, 4140, 6420, 480);
+    f.framePlace = QRect(120, 120, 6660, 3030);
+    const auto row = [](const char* label, const char* caption, const char* box, int top, int tab,
+                        const QString& key) {
+        return ScoringBox{label,
+                          QString::fromLatin1(caption),
+                          box,
+                          QRect(150, top, 4400, 300),
+                          QRect(4700, top - 30, 1755, 315),
+                          tab,
+                          key};
+    };
+    f.boxes = {
+        row("lblGuessValue", "Bonus awarded for each remaining guess:", "txtGuessValue", 330, 0,
+            kPhraseGuessBonus),
+        row("lblCompletionBonus", "Bonus awarded for completing phrase: ", "txtCompletionBonus",
+            750, 1, kPhraseCompletion),
+        row("lblTimeBonus", "Time Bonus (each remaining second)", "txtTimeBonus", 1170, 2,
+            kPhraseTimeBonus),
+        row("lblGuesses", "Number of guesses per round:", "txtGuessCount", 1590, 3,
+            kPhraseGuessCount),
+        row("lblBonusRoundScore", "Score required for Bonus Round:", "txtBonusRoundScore", 2010, 4,
+            kPhraseBonusScore),
+        {"lblShowPhrase", "Show completed phrase for", "txtShowPhrase", QRect(150, 2430, 3000, 300),
+         QRect(3200, 2400, 800, 315), 5, kPhraseShowPhrase, 0, true, 1000},
+    };
+    f.captions = {
+        {"lblSeconds", "seconds", QRect(4100, 2430, 1200, 300), true},
+        {"lblBadGuessImage", "Image for faulty letter guess:", QRect(240, 3660, 3000, 300)}};
+    f.switches = {{"chkCountDown", "&Count Down when taking score", QRect(240, 3240, 4000, 300), 6,
+                   kPhraseCountDown}};
+    for (int i = 0; i < 2; ++i)
+        f.pictures.push_back(
+            {i == 0 ? "cmdBadGuess_0" : "cmdBadGuess_1", QRect(3300 + 600 * i, 3560, 495, 495),
+             7 + i, window.FacePicture(3 + i), [&window, i] { window.SetBadGuessPicture(i); }});
+    f.ok = {QRect(1500, 4740, 1200, 405), 9};
+    f.cancel = {QRect(2850, 4740, 1200, 405), 10};
+    f.byDefault = {QRect(4200, 4740, 1200, 405), 11};
+    f.checks = {
+        fromOne("txtGuessValue", 50000,
+                "Sorry, the Bonus Value for remaining guesses must fall between 1 and 50,000."),
+        fromOne("txtCompletionBonus", 100000,
+                "Sorry, the score awarded for completing the phrase must fall between 1 and "
+                "100,000."),
+        fromOne("txtTimeBonus", 5000,
+                "Sorry, the score awarded for each second remaining in the game after selecting "
+                "'Take Score' must fall between 1 and 5,000."),
+        fromOne("txtGuessCount", 8,
+                "Sorry, the number of guesses allowed must fall between 1 and 8."),
+        fromOne("txtBonusRoundScore", 1000000,
+                "Sorry, the score required for a Bonus Round must fall between 1 and 1,000,000."),
+        fromOne("txtShowPhrase", 30,
+                "Sorry, the number of seconds to display the phrase must fall between 1 and 30."),
+    };
+    f.closing = ScoringClose::FirstFailure;
+    f.icon = platform::Icon::Exclamation;
+    f.defaultStores = true;
+    return f;
 }
 } // namespace
 
-frmPhraseCustomScoring::frmPhraseCustomScoring(frmPhrase* gameWindow)
-    : QDialog(gameWindow), gameWindow_(gameWindow) {
-    setObjectName(QStringLiteral("frmPhraseCustomScoring"));
-    buildControls();
-    Form_Load();
-}
-
-void frmPhraseCustomScoring::buildControls() {
-    resize(Tw(6900), Tw(5400));
-    frmScoringOptions = new QGroupBox(this);
-    frmScoringOptions->setObjectName(QStringLiteral("frmScoringOptions"));
-    frmScoringOptions->setGeometry(TwRect(120, 120, 6660, 3030));
-    struct Row {
-        QLineEdit** box;
-        const char* boxName;
-        const char* labelName;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {&txtGuessValue, "txtGuessValue", "lblGuessValue",
-         "Bonus awarded for each remaining guess:"},
-        {&txtCompletionBonus, "txtCompletionBonus", "lblCompletionBonus",
-         "Bonus awarded for completing phrase: "},
-        {&txtTimeBonus, "txtTimeBonus", "lblTimeBonus", "Time Bonus (each remaining second)"},
-        {&txtGuessCount, "txtGuessCount", "lblGuesses", "Number of guesses per round:"},
-        {&txtBonusRoundScore, "txtBonusRoundScore", "lblBonusRoundScore",
-         "Score required for Bonus Round:"},
-    };
-    int top = 330;
-    for (const Row& r : rows) {
-        makeLabel(frmScoringOptions, r.labelName, QString::fromLatin1(r.caption))
-            ->setGeometry(TwRect(150, top, 4400, 300));
-        *r.box = new QLineEdit(frmScoringOptions);
-        (*r.box)->setObjectName(QLatin1String(r.boxName));
-        (*r.box)->setGeometry(TwRect(4700, top - 30, 1755, 315));
-        (*r.box)->installEventFilter(this);
-        top += 420;
-    }
-    makeLabel(frmScoringOptions, "lblShowPhrase", "Show completed phrase for")
-        ->setGeometry(TwRect(150, top, 3000, 300));
-    txtShowPhrase = new QLineEdit(frmScoringOptions);
-    txtShowPhrase->setObjectName(QStringLiteral("txtShowPhrase"));
-    txtShowPhrase->setGeometry(TwRect(3200, top - 30, 800, 315));
-    txtShowPhrase->installEventFilter(this);
-    makeLabel(frmScoringOptions, "lblSeconds", "seconds")
-        ->setGeometry(TwRect(4100, top, 1200, 300));
-
-    chkCountDown = new QCheckBox("&Count Down when taking score", this);
-    chkCountDown->setObjectName(QStringLiteral("chkCountDown"));
-    chkCountDown->setGeometry(TwRect(240, 3240, 4000, 300));
-    makeLabel(this, "lblBadGuessImage", "Image for faulty letter guess:")
-        ->setGeometry(TwRect(240, 3660, 3000, 300));
-    for (int i = 0; i < 2; ++i) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QString("cmdBadGuess_%1").arg(i));
-        b->setGeometry(TwRect(3300 + 600 * i, 3560, 495, 495));
-        connect(b, &QPushButton::clicked, this, [this, i] { cmdBadGuess_Click(i); });
-        cmdBadGuess[size_t(i)] = b;
-    }
-    lblInfo = makeLabel(this, "lblInfo",
-                        "Note: Changing any of the Scoring Options will cause your high scores to "
-                        "be marked with an * indicating custom scoring was in use.");
-    lblInfo->setGeometry(TwRect(240, 4140, 6420, 480));
-    cmdOK = new QPushButton("&OK", this);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdDefault = new QPushButton("&Default", this);
-    int left = 1500;
-    for (auto [b, name] : {std::pair{cmdOK, "cmdOK"}, std::pair{cmdCancel, "cmdCancel"},
-                           std::pair{cmdDefault, "cmdDefault"}}) {
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(TwRect(left, 4740, 1200, 405));
-        left += 1350;
-    }
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmPhraseCustomScoring::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPhraseCustomScoring::cmdCancel_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &frmPhraseCustomScoring::cmdDefault_Click);
-    setTabOrder(txtGuessValue, txtCompletionBonus);
-    setTabOrder(txtCompletionBonus, txtTimeBonus);
-    setTabOrder(txtTimeBonus, txtGuessCount);
-    setTabOrder(txtGuessCount, txtBonusRoundScore);
-    setTabOrder(txtBonusRoundScore, txtShowPhrase);
-}
-
-void frmPhraseCustomScoring::Form_Load() {
-    CentreOnScreen(this);
-    if (gameWindow_)
-        for (int i = 0; i < 2; ++i) {
-            cmdBadGuess[size_t(i)]->setIcon(gameWindow_->FacePicture(3 + i));
-            cmdBadGuess[size_t(i)]->setIconSize(gameWindow_->FacePicture(3 + i).size());
-        }
-    setWindowTitle(Shared().GameTitle + " User Options");
-    frmScoringOptions->setTitle(Shared().GameTitle + " Scoring Options");
-    showValues();
-}
-
-void frmPhraseCustomScoring::showValues() {
-    const SharedState& s = Shared();
-    const PhraseSettings& o = PhraseOptions();
-    txtGuessValue->setText(QString::number(o.GuessBonus));
-    txtBonusRoundScore->setText(QString::number(s.BonusRoundScore));
-    txtCompletionBonus->setText(QString::number(o.CompletionBonus));
-    txtGuessCount->setText(QString::number(o.GuessCount));
-    txtTimeBonus->setText(QString::number(s.TimeBonus));
-    txtShowPhrase->setText(seconds(o.ShowPhraseTime));
-    if (s.CountDownScore) chkCountDown->setChecked(true);
-}
-
-void frmPhraseCustomScoring::cmdOK_Click() {
-    const Check checks[] = {
-        {txtGuessValue, d::MaxGuessBonus,
-         "Sorry, the Bonus Value for remaining guesses must fall between 1 and 50,000."},
-        {txtCompletionBonus, d::MaxCompletionBonus,
-         "Sorry, the score awarded for completing the phrase must fall between 1 and 100,000."},
-        {txtTimeBonus, d::MaxTimeBonus,
-         "Sorry, the score awarded for each second remaining in the game after selecting 'Take "
-         "Score' must fall between 1 and 5,000."},
-        {txtGuessCount, d::MaxGuessCount,
-         "Sorry, the number of guesses allowed must fall between 1 and 8."},
-        {txtBonusRoundScore, d::MaxBonusRoundScore,
-         "Sorry, the score required for a Bonus Round must fall between 1 and 1,000,000."},
-        {txtShowPhrase, d::MaxShowPhraseTime / 1000,
-         "Sorry, the number of seconds to display the phrase must fall between 1 and 30."},
-    };
-    for (const Check& c : checks) {
-        const double v = LeadingNumber(c.box->text());
-        if (v >= 1 && v <= c.highest) continue;
-        platform::MsgBox(c.message, platform::Buttons::OK, platform::Icon::Exclamation,
-                         Shared().GameTitle, this);
-        c.box->setFocus();
-        c.box->selectAll();
-        return;
-    }
-    auto whole = [](QLineEdit* box) { return int32_t(std::nearbyint(LeadingNumber(box->text()))); };
-    SharedState& s = Shared();
-    PhraseSettings& o = PhraseOptions();
-    o.GuessBonus = whole(txtGuessValue);
-    s.BonusRoundScore = whole(txtBonusRoundScore);
-    o.CompletionBonus = whole(txtCompletionBonus);
-    o.GuessCount = whole(txtGuessCount);
-    s.TimeBonus = whole(txtTimeBonus);
-    o.ShowPhraseTime = int(std::nearbyint(LeadingNumber(txtShowPhrase->text()) * 1000));
-    s.CountDownScore = chkCountDown->isChecked();
-    s.CustomScoring = IsCustomScoring();
-    accept();
-}
-
-void frmPhraseCustomScoring::cmdCancel_Click() {
-    reject();
-}
-
-void frmPhraseCustomScoring::cmdDefault_Click() {
-    RestorePhraseScoringDefaults();
-    // The mark follows the values in force, also when the dialog is then cancelled.
-    Shared().CustomScoring = IsCustomScoring();
-    showValues();
-    chkCountDown->setChecked(true);
-}
-
-void frmPhraseCustomScoring::cmdBadGuess_Click(int index) {
-    if (gameWindow_) gameWindow_->SetBadGuessPicture(index);
-}
-
-bool frmPhraseCustomScoring::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
-    return QDialog::eventFilter(watched, event);
+void frmPhrase::ShowCustomScoring() {
+    ScoringForm f = PhraseForm(*this);
+    // The mark follows the values in force, after an OK and after Default alike.
+    f.customMark = [this] { CheckForCustom(); };
+    CustomScoringDialog dialog(std::move(f), this);
+    platform::ShowModal(dialog);
 }

@@ -4,7 +4,7 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "frame/CardPictures.h"
-#include "games/phrase/PhraseSettingsFile.h"
+#include "games/phrase/PhraseSettings.h"
 #include "platform/Twips.h"
 #include "services/SharedState.h"
 

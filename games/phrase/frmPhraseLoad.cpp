@@ -4,9 +4,8 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "dialogs/HighScoreEntry.h"
+#include "frame/WindowSettings.h"
 #include "games/phrase/PhraseSettings.h"
-#include "games/phrase/PhraseSettingsFile.h"
-#include "games/phrase/frmPhraseCustomScoring.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -41,9 +40,9 @@ void frmPhrase::Form_Load() {
         CreateHighScoreFile(table, this, descriptor().defaultTop);
     // A missing file is written with the defaults first; the stored time limit and topic are
     // applied through their menu items, which also show the table's top score.
-    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
+    ReadSettingsINI();
     Form_Resize();
-    s.CustomScoring = IsCustomScoring();
+    CheckForCustom();
     s.WindowLoadTime = platform::ProgramTime::now();
 
     FillSplashTexts(splashTexts_, s.GameTitle);
@@ -56,22 +55,29 @@ void frmPhrase::Form_Load() {
     unsetCursor();
 }
 
-PhraseSettingsHandlers frmPhrase::settingsHandlers() {
-    PhraseSettingsHandlers h;
-    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
-    h.topic = [this](int topic) { TopicItem_Click(topic); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    h.window = this;
-    return h;
+void frmPhrase::ReadSettingsINI() {
+    const SettingsTable& t = PhraseSettingsTable();
+    SettingsReader reader;
+    t.addKeys(reader);
+    ReadWindowBlocks(reader, *this);
+    // A missing file is written first with the defaults and the window as it is.
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    // Through the menu items, so that the check marks and the table's top score show; a time
+    // limit or topic the file does not offer leaves the one in force.
+    const SharedState& s = Shared();
+    ApplyStoredTimeLimit(s.TimeLimit);
+    TopicItem_Click(PhraseOptions().Topic);
+    SetSoundsSwitch(s.SoundsOn);
+    SetMusicSwitch(s.MusicOn);
 }
 
-void frmPhrase::ReadSettingsINI() {
-    LoadPhraseSettings(GeometryOf(*this), settingsHandlers());
+void frmPhrase::CheckForCustom() {
+    Shared().CustomScoring = PhraseSettingsTable().isCustom();
 }
 
 void frmPhrase::WriteSettingsINI() {
-    WritePhraseSettings(CurrentPhraseSettings(GeometryOf(*this)));
+    const SettingsTable& t = PhraseSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
     Timer1()->setEnabled(false);
     timer5_->setEnabled(false);
     Shared().GameInProgress = false;
@@ -81,11 +87,6 @@ void frmPhrase::WriteSettingsINI() {
         platform::MsgBox("An error occured when attmpting to access the Glyphon Data files. "
                          "Check to see if these files have been marked Read Only.",
                          platform::Buttons::OK, platform::Icon::Critical, Shared().GameTitle, this);
-}
-
-void frmPhrase::ShowCustomScoring() {
-    frmPhraseCustomScoring dialog(this);
-    platform::ShowModal(dialog);
 }
 
 RulesValues frmPhrase::RulesValuesNow() const {

@@ -2,10 +2,10 @@
 // handlers that check every value they are given is one the window can take.
 #include "games/combinations/CombinationsSettingsFile.h"
 #include "games/elevens/ElevensSettings.h"
-#include "games/elevens/ElevensSettingsFile.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/PairsSettingsFile.h"
+#include "games/phrase/PhraseSettings.h"
 #include "games/towers/TowersSettings.h"
 #include "services/SettingsFile.h"
 #include "services/SharedState.h"
@@ -62,27 +62,26 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ResetElevensLoadDefaults();
     const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
-    int state = WindowNormal;
-    ElevensSettingsHandlers h;
-    h.selectionColour = [](int i) { require(i >= 0 && i <= 5); };
-    h.timeLimit = [](int t) { require(t >= 30 && t <= 180 && t % 30 == 0); };
-    h.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
-    h.cardGoal = [](int g) { require(g >= 10 && g <= 15); };
-    h.windowState = [&](int s) {
-        require(s == WindowNormal || s == WindowMaximised);
-        state = s;
-    };
-    h.currentWindowState = [&] { return state; };
-    h.width = [](int w) { require(w > 0); };
-    h.height = [](int v) { require(v > 0); };
-    ApplyElevensSettingsText(text, h);
-
+    ResetElevensLoadDefaults();
+    ElevensSettingsTable().apply(
+        text, {{kElevensColor, [](int32_t i) { require(i >= 0 && i <= 5); }},
+               {kElevensTime, [](int32_t t) { require(t >= 30 && t <= 180 && t % 30 == 0); }},
+               {kElevensDeck, [](int32_t d) { require(d >= 1 && d <= 4); }},
+               {kElevensCardGoal, [](int32_t g) { require(g >= 10 && g <= 15); }}});
     const ElevensSettings& o = ElevensOptions();
     for (int32_t v : {o.BonusRoundScore, o.CompletionBonus, o.Bonus, o.BonusES, Shared().TimeBonus})
-        require(v >= ElevensDefaults::MinScoringValue && v <= ElevensDefaults::MaxScoringValue);
-    require(Shared().CardGoal >= 10 && Shared().CardGoal <= 15);
+        require(between(v, 1, 5000000));
+    require(between(Shared().CardGoal, 10, 15) && between(o.SelectionColour, 0, 5));
+
+    ResetPhraseLoadDefaults();
+    PhraseSettingsTable().apply(text);
+    const PhraseSettings& p = PhraseOptions();
+    require(between(Shared().TimeLimit, 30, 120) && Shared().TimeLimit % 15 == 0);
+    require(between(p.Topic, 0, 7) && between(p.GuessCount, 1, 8));
+    require(between(p.ShowPhraseTime, 1000, 30000) && between(p.GuessBonus, 1, 50000));
+    require(between(p.CompletionBonus, 1, 100000) && between(Shared().TimeBonus, 1, 5000));
+    require(between(Shared().BonusRoundScore, 1, 1000000));
 
     ResetTowersLoadDefaults();
     TowersSettingsTable().apply(text);

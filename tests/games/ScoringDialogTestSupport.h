@@ -68,6 +68,17 @@ inline void RunBoxCases(GameWindow& w, const std::vector<BoxCase>& cases,
     }
 }
 
+// Opens the dialog from the window, runs `act` on it, and cancels it unless it closed.
+inline void WithDialog(GameWindow& w, const std::function<void(CustomScoringDialog&)>& act) {
+    platform::ModalDriver driver([&](QDialog& dialog) {
+        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        act(d);
+        if (d.result() != QDialog::Accepted) d.cmdCancel()->click();
+    });
+    w.mnuCustom_Click();
+    EXPECT_EQ(driver.shown(), 1);
+}
+
 // The controls Tab reaches from the first focus, in order, and that first focus.
 inline QStringList TabOrder(CustomScoringDialog& d) {
     d.show();

@@ -2,8 +2,12 @@
 // that round-trip, the reading of single keys (a bad value keeps its default), and which
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
+#include "elevens/FirstRunSettings.h"
+#include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/phrase/PhraseSettings.h"
 #include "games/towers/TowersSettings.h"
+#include "phrase/FirstRunSettings.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,6 +32,12 @@ struct GameSettings {
     std::vector<const char*> notCustom;
     const char* maximised; // the window blocks of a maximised window
 };
+
+// The topic outlives a window's load: a test starts from the program's first.
+void ResetGlyphon() {
+    PhraseOptions().Topic = 0;
+    ResetPhraseLoadDefaults();
+}
 
 const std::vector<GameSettings> kGames = {
     {"Quintel",
@@ -106,6 +116,72 @@ const std::vector<GameSettings> kGames = {
       {"[Count Down Score]", "False", 0}},
      {"[Card Bonus]", "[Bonus Score]", "[High Run Bonus]", "[Tower Bonus]", "[Time Bonus]"},
      {"[Count Down Score]", "[Hi Run]", "[Time]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Sumbry",
+     ElevensSettingsTable,
+     ResetElevensLoadDefaults,
+     "Sumbry.Ini",
+     kFirstRunSumbryIni,
+     {WindowNormal, 9540, 7200},
+     {{"[Color]", "7", 1}, // passed over: the colour stays
+      {"[Color]", "02", 1},
+      {"[Color]", "4", 4},
+      {"[Play Music]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Time]", "75", 90},
+      {"[Time]", " 120", 120}, // blanks before an item are skipped
+      {"[Time]", "0120", 90},
+      {"[DrawTimer]", "False", 0},
+      {"[Play Sounds]", "true", 0},
+      {"[CardGoal]", "9", 11},
+      {"[CardGoal]", "16", 11},
+      {"[CardGoal]", "12.5", 12},
+      {"[CardGoal]", "abc", 11},
+      {"[Bonus Round Score]", "0", 80000},
+      {"[Bonus Round Score]", "123456", 123456},
+      {"[Completion Bonus]", "5000001", 10000},
+      {"[Elevens Bonus]", "lots", 1500},
+      {"[Elevens Bonus]", "4000000", 4000000},
+      {"[Elevens Bonus ES]", "5000000", 5000000},
+      {"[Time Bonus]", "2.5", 2},
+      {"[New Score Mode]", "False", 0},
+      {"[Deck]", "0", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3}},
+     // Enhanced scoring is the default: its points per combination count, classic's do not.
+     {"[Bonus Round Score]", "[Completion Bonus]", "[Time Bonus]", "[Elevens Bonus ES]"},
+     {"[Elevens Bonus]", "[Time]", "[CardGoal]", "[Color]", "[DrawTimer]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[New Score Mode]\r\nFalse\r\n\r\n[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7200\r\n"},
+    {"Glyphon",
+     PhraseSettingsTable,
+     ResetGlyphon,
+     "Glyphon.Ini",
+     kFirstRunGlyphonIni,
+     {WindowNormal, 9570, 7200},
+     {{"[Play Music]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Time]", "50", 45}, // passed over: the time limit stays
+      {"[Time]", "045", 45},
+      {"[Time]", "105", 105},
+      {"[Play Sounds]", "False", 0},
+      {"[Count Down Score]", "False", 0},
+      {"[Topic]", "9", 0},
+      {"[Topic]", "6", 6},
+      {"[Time Bonus]", "0", 100},
+      {"[Time Bonus]", "5001", 100},
+      {"[Time Bonus]", "5000", 5000},
+      {"[Bonus Score]", "lots", 250000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Completion Bonus]", "100001", 10000},
+      {"[Guess Bonus]", "50000", 50000},
+      {"[Guess Count]", "0", 8}, // no face to lose
+      {"[Guess Count]", "9", 8},
+      {"[Guess Count]", "5", 5},
+      {"[ShowPhrase]", "500", 5000},
+      {"[ShowPhrase]", "2500", 2500}},
+     {"[Time Bonus]", "[Bonus Score]", "[Completion Bonus]", "[Guess Bonus]", "[Guess Count]"},
+     {"[ShowPhrase]", "[Count Down Score]", "[Time]", "[Topic]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
 };
 

@@ -6,6 +6,7 @@
 // Runs in virtual time with every question answered and every dialog closed unseen, in a
 // scratch program folder holding copies of the program's data files.
 #include "app/frmSelect.h"
+#include "frame/GameProfile.h"
 #include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
@@ -131,7 +132,8 @@ int main(int argc, char** argv) {
         window->show();
         app.processEvents();
         ok &= save(window->grab().toImage(), out + "/" + game->window + "-idle.png");
-        if (auto* options = window->findChild<QAction*>("mnuCustom")) {
+        const char* custom = game->profile ? game->profile->custom.name : "mnuCustom";
+        if (auto* options = window->findChild<QAction*>(custom)) {
             const QString path = out + "/" + game->window + "-options.png";
             platform::ModalDriver drawn([&ok, &path](QDialog& dialog) {
                 dialog.show();

@@ -17,6 +17,8 @@ class ElevensTest : public ::testing::Test {
         savedOptions_ = ElevensOptions();
         savedLast_ = LastElevensGame();
         ASSERT_TRUE(dir_.isValid());
+        ElevensOptions() = ElevensSettings{};
+        ResetElevensLoadDefaults(); // every setting at its default
         SharedState& s = Shared();
         s.ProgramFolder = dir_.path() + "/";
         s.GameTitle = "Sumbry!";
@@ -29,7 +31,6 @@ class ElevensTest : public ::testing::Test {
         s.TimeBonus = 100;
         s.CustomScoring = false;
         s.Deck.clear();
-        ElevensOptions() = ElevensSettings{};
         LastElevensGame() = ElevensLastGame{};
     }
     void TearDown() override {

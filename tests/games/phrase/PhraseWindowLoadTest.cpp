@@ -1,23 +1,15 @@
 // Loading and closing the phrase window: the first-run "Glyphon.Ini", stored settings through
 // the menu items, the layout and its minimum size, the topic menu, and the topic files
 // written back at a confirmed quit.
+#include "FirstRunSettings.h"
 #include "PhraseWindowTestSupport.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace {
-const QByteArray kFirstRun =
-    "[Play Music]\r\nFalse\r\n\r\n[Time]\r\n45\r\n\r\n[Play Sounds]\r\nTrue\r\n\r\n[Count Down "
-    "Score]\r\nTrue\r\n\r\n[Topic]\r\n0\r\n\r\n[Time Bonus]\r\n100\r\n\r\n[Bonus "
-    "Score]\r\n250000\r\n\r\n[Completion Bonus]\r\n10000\r\n\r\n[Guess Bonus]\r\n3000\r\n\r\n["
-    "Guess Count]\r\n8\r\n\r\n[ShowPhrase]\r\n5000\r\n\r\n[State]\r\n0\r\n\r\n[Width]\r\n9570\r\n"
-    "\r\n[Height]\r\n7200\r\n\r\n[Topic]\r\n0\r\n\r\n";
-} // namespace
-
 TEST_F(PhraseWindowTest, FirstRunWritesTheDefaultsAndShowsTheSplash) {
     auto w = open();
-    EXPECT_EQ(sandbox.read("Glyphon.Ini"), kFirstRun);
+    EXPECT_EQ(sandbox.read("Glyphon.Ini"), kFirstRunGlyphonIni);
     EXPECT_EQ(w->windowTitle(), "Glyphon!");
     EXPECT_EQ(w->statusText(1), "Welcome to Glyphon!  ");
     EXPECT_TRUE(action(*w, "mnu45")->isChecked());
