@@ -76,6 +76,8 @@ double ReadBoxNumber(const QString& t) {
     }
     bool ok = false;
     const double v = number.toDouble(&ok);
+    // A number too large to hold reads as infinite, so that it lies beyond every range.
+    if (std::isinf(v)) return v;
     return ok && !std::isnan(v) ? v : 0.0;
 }
 
@@ -305,7 +307,7 @@ CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
         return {false, c.orderMessage, BoxText(other(c.below) - 1), std::nullopt};
     const bool low = c.lowExclusive ? v <= c.low : v < c.low;
     if (low || v > c.high) {
-        const double bound = low ? c.low : c.high;
+        const double bound = c.outOfRange.value_or(low ? c.low : c.high);
         const QString& text = low ? c.lowText : c.highText;
         return {false, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text,
                 c.storeBound ? std::optional(bound) : std::nullopt};

@@ -136,6 +136,8 @@ struct ScoringCheck {
     bool storeBound = true;    // a value out of range stores the bound it passed
     QString lowText{};         // the box's text after that failure; empty: the bound
     QString highText{};
+    // A value out of range stores this, and the box shows it, in place of the bound passed.
+    std::optional<double> outOfRange{};
     const char* above = nullptr; // another box this one must exceed
     const char* below = nullptr; // another box this one must stay under
     QString orderMessage{};

@@ -35,6 +35,9 @@ TEST(ReadBoxNumberTest, TheLeadingNumberWithDigitGrouping) {
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ReadBoxNumber(QString::fromLatin1(text)), value) << text;
+    // Too many digits to hold: beyond every range, not 0.
+    EXPECT_GT(ReadBoxNumber(QString(400, QLatin1Char('9'))), 1e300);
+    EXPECT_LT(ReadBoxNumber(QLatin1Char('-') + QString(400, QLatin1Char('9'))), -1e300);
     EXPECT_EQ(BoxText(2.5), "2.5");
     EXPECT_EQ(BoxText(2147483647), "2147483647");
     EXPECT_EQ(BoxText(-0.0), "0");

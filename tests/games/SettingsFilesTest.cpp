@@ -3,7 +3,9 @@
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/pokergrid/PokerGridSettings.h"
 #include "games/towers/TowersSettings.h"
+#include "pokergrid/PokerGridFirstRun.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -106,6 +108,38 @@ const std::vector<GameSettings> kGames = {
       {"[Count Down Score]", "False", 0}},
      {"[Card Bonus]", "[Bonus Score]", "[High Run Bonus]", "[Tower Bonus]", "[Time Bonus]"},
      {"[Count Down Score]", "[Hi Run]", "[Time]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Marvane",
+     PokerGridSettingsTable,
+     ResetPokerGridDefaults,
+     "Marvane.Ini",
+     kFirstRunMarvaneIni,
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 75},
+      {"[Time]", "120", 120},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Pair Score]", "50001", 50},
+      {"[Two Pair Score]", "12abc", 70},
+      {"[Trips Score]", "", 80},
+      {"[Flush Score]", "12.5", 12},
+      {"[Four Score]", "13.5", 14},
+      {"[Straight Score]", "0", 0},
+      {"[Royal Flush Score]", "100000", 100000}, // within its own, wider range
+      {"[Straight Flush Score]", "50000", 50000},
+      {"[Over Writes]", "27", 3}, // more could use the deck up
+      {"[Over Writes]", "26", 26},
+      {"[Time Bonus]", "-1", 1},
+      {"[Time Bonus]", "10", 10},
+      {"[Bonus Score]", "99999999999999", 100000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Count Down Score]", "False", 0}},
+     {"[Time Bonus]", "[Bonus Score]", "[Pair Score]", "[Two Pair Score]", "[Trips Score]",
+      "[Flush Score]", "[Full House Score]", "[Straight Score]", "[Four Score]",
+      "[Straight Flush Score]", "[Royal Flush Score]", "[Over Writes]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Sounds]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
 };
 
