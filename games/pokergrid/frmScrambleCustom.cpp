@@ -5,23 +5,13 @@
 // bonus-round score in range rewrites the status bar.
 #include "games/pokergrid/frmScramble.h"
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/ScoringFormParts.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "platform/Modal.h"
 
 namespace {
-constexpr int kFirstRowTop = 300;
-constexpr int kRowStep = 390;
-
-struct Row {
-    const char* label;
-    const char* caption;
-    const char* box;
-    const QString& key;
-};
-
 // In screen and tab order.
-const Row kRows[] = {
+const std::vector<ScoringRowText> kRows = {
     {"lblPairScore", "Pair Score Value:", "txtPairScore", kMarvanePair},
     {"lbl2PairScore", "2 Pair Score Value:", "txt2PairScore", kMarvaneTwoPair},
     {"lbl3ofakindScore", "3 of a Kind Score Value:", "txt3ofakindScore", kMarvaneTrips},
@@ -46,7 +36,7 @@ ScoringCheck check(const char* box, double most, double replacement, const QStri
 
 // The message names the row by its label's caption.
 ScoringCheck row(int screenRow, double most, double replacement, const char* ending) {
-    const Row& r = kRows[screenRow];
+    const ScoringRowText& r = kRows[size_t(screenRow)];
     return check(r.box, most, replacement,
                  QStringLiteral("Sorry, the ") + QLatin1String(r.caption) + QLatin1String(ending));
 }
@@ -56,19 +46,11 @@ ScoringForm ScrambleForm() {
     f.dialogName = "frmScrambleCustom";
     f.settings = &PokerGridSettingsTable();
     f.client = QSize(4710, 6870);
-    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.note = ScoringNoteText();
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(120, 795, 4470, 5040);
-    int tab = 0;
-    for (const Row& r : kRows) {
-        const int top = kFirstRowTop + kRowStep * tab;
-        f.boxes.push_back({r.label, QString::fromLatin1(r.caption), r.box,
-                           QRect(120, top + 45, 3150, 240), QRect(3360, top, 960, 285), tab,
-                           r.key});
-        ++tab;
-    }
+    f.boxes = EvenRows(kRows, QRect(120, 345, 3150, 240), QRect(3360, 300, 960, 285), 390);
     f.switches = {{"chkCountDown", "&Count Down when taking score", QRect(360, 5970, 3120, 255), 12,
                    kMarvaneCountDown}};
     f.ok = {QRect(217, 6375, 1275, 345), 13};

@@ -5,6 +5,7 @@
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/towers/TowersSettings.h"
+#include "games/trips/TripsSettings.h"
 #include "pokergrid/PokerGridFirstRun.h"
 
 #include <functional>
@@ -141,6 +142,51 @@ const std::vector<GameSettings> kGames = {
       "[Straight Flush Score]", "[Royal Flush Score]", "[Over Writes]"},
      {"[Count Down Score]", "[Time]", "[Deck]", "[Play Sounds]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Tressel",
+     TripsSettingsTable,
+     ResetTripsLoadDefaults,
+     "Tressel.Ini",
+     "[Time]\r\n120\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n"
+     "[Time Bonus]\r\n200\r\n\r\n"
+     "[Bonus Score]\r\n100000\r\n\r\n"
+     "[Trips Score]\r\n6000\r\n\r\n"
+     "[Runs Score]\r\n300\r\n\r\n"
+     "[Flush Score]\r\n5000\r\n\r\n"
+     "[Deck Completion]\r\n15000\r\n\r\n"
+     "[LeftOverCards]\r\n250\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7305\r\n\r\n",
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 120},
+      {"[Time]", "090", 120},
+      {"[Time]", "90", 90},
+      {"[Play Sounds]", "False", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Trips Score]", "7000", 7000},
+      {"[Trips Score]", "lots", 6000},
+      {"[Runs Score]", "20001", 300},
+      {"[Runs Score]", "20000", 20000},
+      {"[Flush Score]", "99999999999999", 5000},
+      {"[Deck Completion]", "100001", 15000},
+      {"[Deck Completion]", "100000", 100000},
+      {"[LeftOverCards]", "-250", 250}, // the file keeps it positive
+      {"[LeftOverCards]", "0", 0},
+      {"[Bonus Score]", "-1", 100000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Time Bonus]", "", 200},
+      {"[Time Bonus]", "5000", 5000},
+      {"[Count Down Score]", "no", 0}},
+     {"[Time Bonus]", "[Bonus Score]", "[Trips Score]", "[Runs Score]", "[Flush Score]",
+      "[Deck Completion]", "[LeftOverCards]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Music]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {
