@@ -169,6 +169,7 @@ void pushDown(QWidget* parent, int from, int by, const QWidget* except) {
 
 // Grows a wrapped label to the height its caption needs; the growth, 0 if none.
 int grow(QLabel* label) {
+    label->ensurePolished(); // a style sheet's font (a bold note) is measured, not the plain one
     const int needed = label->heightForWidth(label->width());
     if (needed <= label->height()) return 0;
     const int by = needed - label->height();

@@ -2,6 +2,7 @@
 // that round-trip, the reading of single keys (a bad value keeps its default), and which
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
+#include "games/eights/EightsSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/towers/TowersSettings.h"
@@ -187,6 +188,40 @@ const std::vector<GameSettings> kGames = {
       "[Deck Completion]", "[LeftOverCards]"},
      {"[Count Down Score]", "[Time]", "[Deck]", "[Play Music]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
+    {"Wildrow",
+     EightsSettingsTable,
+     ResetEightsLoadDefaults,
+     "Eights.Ini",
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n"
+     "[Bonus Score]\r\n5000000\r\n\r\n"
+     "[Eights CompleteBonus]\r\n50000\r\n\r\n"
+     "[Time Bonus]\r\n100\r\n\r\n"
+     "[Count Down]\r\nTrue\r\n\r\n"
+     "[Time]\r\n90\r\n\r\n"
+     "[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7305\r\n\r\n",
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 90},
+      {"[Time]", "60", 60},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "2", 2},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Bonus Score]", "100000001", 5000000},
+      {"[Bonus Score]", "100000000", 100000000},
+      {"[Bonus Score]", "0", 0},
+      {"[Time Bonus]", "-100", 100}, // a negative time bonus would take points away
+      {"[Time Bonus]", "0", 100},
+      {"[Time Bonus]", "10000", 10000},
+      {"[Eights CompleteBonus]", "lots", 50000},
+      {"[Eights CompleteBonus]", "2000000", 2000000},
+      {"[Count Down]", "No", 1}, // neither truth value: the default stays
+      {"[Count Down]", "False", 0}},
+     {"[Bonus Score]", "[Eights CompleteBonus]", "[Time Bonus]"},
+     {"[Count Down]", "[Time]", "[Deck]", "[Play Sounds]", "[Play Music]"},
+     "[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {
