@@ -72,8 +72,9 @@ class QPushButton;
 class QRadioButton;
 class CustomScoringDialog;
 
-// The leading number of a box's text, as every dialog reads it.
-double ReadBoxNumber(const QString& text);
+// The leading number of a box's text, as every dialog reads it; with `exponent`, a power of
+// ten may follow ("1e3" is 1000).
+double ReadBoxNumber(const QString& text, bool exponent = false);
 // A number as a box shows it: whole numbers without a fraction, others trimmed ("2.5").
 QString BoxText(double value);
 
@@ -172,6 +173,7 @@ struct ScoringForm {
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
     ScoringClose closing = ScoringClose::EveryStep;
     platform::Icon icon = platform::Icon::Information;
+    bool readsExponent = false;       // the boxes read "1e3" as 1000
     std::function<void()> customMark; // after every OK
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
     // When the player (or Default, or the load) changes a switch: a mode switch may put

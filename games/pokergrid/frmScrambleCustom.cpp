@@ -72,6 +72,7 @@ ScoringForm ScrambleForm() {
         check("txtTimeBonus", 10, 1,
               QStringLiteral("Sorry, the Time Bonus value must be between 0 and 10 points.")),
     };
+    f.readsExponent = true;
     f.checks[9].thenFollowUp = true;
     f.checks.back().thenSwitches = true;
     return f;

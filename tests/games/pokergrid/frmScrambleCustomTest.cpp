@@ -125,6 +125,8 @@ TEST_F(ScrambleCustomTest, EachBoxReadsItsLeadingNumberAndAnEntryOutOfRangeStore
     cases.push_back({"txtPairScore", "12.5", 12, nullptr}); // halves go to the even number
     cases.push_back({"txtPairScore", "13.5", 14, nullptr});
     cases.push_back({"txtOverWrites", "26", 26, nullptr});
+    cases.push_back({"txtPairScore", "1e3", 1000, nullptr}); // a power of ten is read
+    cases.push_back({"txtPairScore", "6E4", 6000, kPair});
     static const std::string huge(400, '9'); // too large to hold: out of range
     cases.push_back({"txtBonusScore", huge.c_str(), 100000,
                      "Sorry, the Score required for bonus round: must be between 0 and "
