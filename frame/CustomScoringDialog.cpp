@@ -56,7 +56,7 @@ int32_t rounded(double v) {
 }
 } // namespace
 
-double ReadBoxNumber(const QString& t) {
+double ReadBoxNumber(const QString& t, bool exponent) {
     qsizetype i = 0;
     while (i < t.size() && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t')))
         ++i;
@@ -65,6 +65,7 @@ double ReadBoxNumber(const QString& t) {
     qsizetype run = digitsAt(t, i);
     number += t.mid(i, run);
     i += run;
+    bool digits = run > 0;
     // Digit grouping: groups of exactly three after a lead of one to three digits.
     if (run >= 1 && run <= 3) {
         while (i + 4 <= t.size() && t[i] == QLatin1Char(',') && digitsAt(t, i + 1) == 3) {
@@ -75,9 +76,20 @@ double ReadBoxNumber(const QString& t) {
     if (i < t.size() && t[i] == QLatin1Char('.')) {
         const qsizetype fraction = digitsAt(t, i + 1);
         number += QLatin1Char('.') + t.mid(i + 1, fraction);
+        i += 1 + fraction;
+        digits = digits || fraction > 0;
+    }
+    if (exponent && i < t.size() && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E'))) {
+        qsizetype j = i + 1;
+        if (j < t.size() && (t[j] == QLatin1Char('-') || t[j] == QLatin1Char('+'))) ++j;
+        const qsizetype power = digitsAt(t, j);
+        // Only a mantissa with digits takes a power: "e5" alone is no number.
+        if (power > 0 && digits) number += QLatin1Char('e') + t.mid(i + 1, j - i - 1 + power);
     }
     bool ok = false;
     const double v = number.toDouble(&ok);
+    // A number too large to hold reads as infinite, so that it lies beyond every range.
+    if (std::isinf(v)) return v;
     return ok && !std::isnan(v) ? v : 0.0;
 }
 
@@ -184,6 +196,7 @@ void pushDown(QWidget* parent, int from, int by, const QWidget* except) {
 
 // Grows a wrapped caption to the height it needs; the growth, 0 if none.
 int grow(QWidget* caption) {
+    caption->ensurePolished(); // a style sheet's font (a bold note) is measured, not the plain one
     const auto* label = qobject_cast<QLabel*>(caption);
     const int needed = label ? label->heightForWidth(label->width()) : caption->sizeHint().height();
     if (needed <= caption->height()) return 0;
@@ -347,9 +360,9 @@ QRadioButton* CustomScoringDialog::option(const QString& name) const {
 CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
     QLineEdit* b = box(QLatin1String(c.box));
     if (!b->isEnabled()) return {};
-    const double v = ReadBoxNumber(b->text());
+    const double v = ReadBoxNumber(b->text(), form_.readsExponent);
     const auto other = [this](const char* name) {
-        return ReadBoxNumber(box(QLatin1String(name))->text());
+        return ReadBoxNumber(box(QLatin1String(name))->text(), form_.readsExponent);
     };
     if (c.above && v <= other(c.above))
         return {false, c.orderMessage, BoxText(other(c.above) + 1), std::nullopt};
@@ -357,7 +370,7 @@ CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
         return {false, c.orderMessage, BoxText(other(c.below) - 1), std::nullopt};
     const bool low = c.lowExclusive ? v <= c.low : v < c.low;
     if (low || v > c.high) {
-        const double bound = low ? c.low : c.high;
+        const double bound = c.outOfRange.value_or(low ? c.low : c.high);
         const QString& text = low ? c.lowText : c.highText;
         return {false, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text,
                 c.storeBound ? std::optional(bound) : std::nullopt};

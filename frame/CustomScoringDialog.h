@@ -77,8 +77,9 @@ class QPushButton;
 class QRadioButton;
 class CustomScoringDialog;
 
-// The leading number of a box's text, as every dialog reads it.
-double ReadBoxNumber(const QString& text);
+// The leading number of a box's text, as every dialog reads it; with `exponent`, a power of
+// ten may follow ("1e3" is 1000).
+double ReadBoxNumber(const QString& text, bool exponent = false);
 // A number as a box shows it: whole numbers without a fraction, others trimmed ("2.5").
 QString BoxText(double value);
 
@@ -150,6 +151,8 @@ struct ScoringCheck {
     bool storeBound = true;    // a value out of range stores the bound it passed
     QString lowText{};         // the box's text after that failure; empty: the bound
     QString highText{};
+    // A value out of range stores this, and the box shows it, in place of the bound passed.
+    std::optional<double> outOfRange{};
     const char* above = nullptr; // another box this one must exceed
     const char* below = nullptr; // another box this one must stay under
     QString orderMessage{};
@@ -189,6 +192,7 @@ struct ScoringForm {
     ScoringClose closing = ScoringClose::EveryStep;
     bool defaultStores = false;
     platform::Icon icon = platform::Icon::Information;
+    bool readsExponent = false;       // the boxes read "1e3" as 1000
     std::function<void()> customMark; // after every OK (and a Default that stores)
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
     // When the player (or Default, or the load) changes a switch: a mode switch may put

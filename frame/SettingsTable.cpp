@@ -162,7 +162,10 @@ SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHoo
                 reader.choice(r.key, r.choices, r.fallback, use);
             break;
         case SettingRow::Kind::Flag:
-            reader.flag(r.key, [use](bool on) { use(on ? 1 : 0); });
+            // "True" or "False"; any other text gives the fallback (false unless set).
+            reader.text(r.key, [use, fallback = r.fallback](const QString& v) {
+                use(v == QLatin1String("True") ? 1 : v == QLatin1String("False") ? 0 : fallback);
+            });
             break;
         case SettingRow::Kind::WindowBlocks:
             break;

@@ -10,9 +10,10 @@
 // than 100 makes the scoring custom. Rows for choices (compared as text) and flags ("True"
 // is true, anything else false) work the same way; `WindowBlocks()` marks where "[State]",
 // "[Width]" and "[Height]" stand. A bad value gives the row's `fallback` (the default unless
-// set with `orOnBadValue`), or, with `keepOnBadValue`, is passed over so the variable keeps
-// what it held (and the row's hook does not run); a missing key leaves the variable as it
-// was, so a window resets the table's defaults before it reads.
+// set with `orOnBadValue`; a flag's is false, and text other than "True" or "False" gives
+// it), or, with `keepOnBadValue`, is passed over so the variable keeps what it held (and the
+// row's hook does not run); a missing key leaves the variable as it was, so a window resets
+// the table's defaults before it reads.
 //
 // The window's own side of a key (a menu item that moves a check mark, a label) is a hook:
 // it runs with the value after the row stored it, only for keys the file holds.

@@ -42,10 +42,11 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = EightsDefaults::TimeLimit;
-    v.BonusScore = EightsDefaults::BonusScore;
-    v.EightsCompleteBonus = EightsDefaults::EightsCompleteBonus;
-    v.TimeBonus = EightsDefaults::TimeBonus;
+    const SettingsTable& t = EightsSettingsTable();
+    v.TimeLimit = t.defaultOf(kEightsTime);
+    v.BonusScore = t.defaultOf(kEightsBonusScore);
+    v.EightsCompleteBonus = t.defaultOf(kEightsCompleteBonus);
+    v.TimeBonus = t.defaultOf(kEightsTimeBonus);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -57,7 +58,7 @@ void rulesDefaults(RulesValues& v) {
     .profile = &kProfile,
     .createWindow = [] { return new frmEights; },
     .tableName = "Eights Hi Score Table ",
-    .defaultTime = EightsDefaults::TimeLimit,
+    .defaultTime = EightsSettingsTable().defaultOf(kEightsTime),
     .mailMinimum = 13000000,
     .rulesParagraphs = EightsRulesParagraphs,
     .rulesDefaults = rulesDefaults,

@@ -8,24 +8,30 @@ EightsSettings& EightsOptions() {
     return settings;
 }
 
-void ResetEightsLoadDefaults() {
+const SettingsTable& EightsSettingsTable() {
     SharedState& s = Shared();
-    s.GameInProgress = false;
-    s.MusicOn = EightsDefaults::MusicOn;
-    s.SoundsOn = EightsDefaults::SoundsOn;
-    s.DeckDesign = EightsDefaults::DeckDesign;
-    s.TimeLimit = EightsDefaults::TimeLimit;
-    s.BonusScore = EightsDefaults::BonusScore;
-    s.TimeBonus = EightsDefaults::TimeBonus;
-    s.CountDownScore = EightsDefaults::CountDownScore;
-    EightsOptions().EightsCompleteBonus = EightsDefaults::EightsCompleteBonus;
+    static const SettingsTable table(
+        {
+            SettingFlag(kEightsSounds, s.SoundsOn, true),
+            SettingFlag(kEightsMusic, s.MusicOn, false),
+            SettingChoice(kEightsDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+            SettingNumber(kEightsBonusScore, s.BonusScore, 5000000, 0, 100000000).counts(),
+            SettingNumber(kEightsCompleteBonus, EightsOptions().EightsCompleteBonus, 50000, 0,
+                          2000000)
+                .counts(),
+            SettingNumber(kEightsTimeBonus, s.TimeBonus, 100, 1, 10000).counts(),
+            SettingFlag(kEightsCountDown, s.CountDownScore, true).orOnBadValue(1),
+            SettingChoice(kEightsTime, s.TimeLimit, 90, {60, 75, 90, 105, 120}),
+            WindowBlock(kWidthKey),
+            WindowBlock(kHeightKey),
+        },
+        QSize(9540, 7305), QStringLiteral("Eights.Ini"));
+    return table;
 }
 
-bool EightsScoringIsCustom() {
-    const SharedState& s = Shared();
-    return s.TimeBonus != EightsDefaults::TimeBonus ||
-           EightsOptions().EightsCompleteBonus != EightsDefaults::EightsCompleteBonus ||
-           s.BonusScore != EightsDefaults::BonusScore;
+void ResetEightsLoadDefaults() {
+    Shared().GameInProgress = false;
+    EightsSettingsTable().resetDefaults();
 }
 
 QString EightsBonusGoalText() {

@@ -11,7 +11,6 @@
 #include "frame/WindowSettings.h"
 #include "games/eights/EightsLayout.h"
 #include "games/eights/EightsSettings.h"
-#include "games/eights/EightsSettingsFile.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
@@ -214,25 +213,29 @@ void frmEights::Form_Load() {
 }
 
 void frmEights::ReadSettingsINI() {
-    // A file that names no time limit or design, or one no item offers, gets the defaults'.
-    ApplyStoredTimeLimit(EightsDefaults::TimeLimit);
-    ApplyStoredDeckDesign(EightsDefaults::DeckDesign);
-    EightsSettingsHandlers h;
-    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
-    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    SettingsReader reader = EightsSettingsReader(h);
+    const SettingsTable& t = EightsSettingsTable();
+    // A file that names no time limit or design gets the defaults' items.
+    ApplyStoredTimeLimit(t.defaultOf(kEightsTime));
+    ApplyStoredDeckDesign(t.defaultOf(kEightsDeck));
+    const SettingsHooks hooks{
+        {kEightsTime, [this](int32_t seconds) { ApplyStoredTimeLimit(seconds); }},
+        {kEightsDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+        {kEightsMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kEightsSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+    };
+    SettingsReader reader;
+    t.addKeys(reader, hooks);
     ReadWindowBlocks(reader, *this);
-    reader.load(EightsSettingsPath(), EightsSettingsBlocks({}));
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
 }
 
 void frmEights::WriteSettingsINI() {
-    WriteEightsSettings(CurrentEightsSettings(GeometryOf(*this)));
+    const SettingsTable& t = EightsSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmEights::CheckForCustom() {
-    Shared().CustomScoring = EightsScoringIsCustom();
+    Shared().CustomScoring = EightsSettingsTable().isCustom();
 }
 
 RulesValues frmEights::RulesValuesNow() const {

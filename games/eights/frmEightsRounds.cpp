@@ -10,10 +10,8 @@
 #include "frame/VbColour.h"
 #include "games/eights/EightsLayout.h"
 #include "games/eights/EightsSettings.h"
-#include "games/eights/frmEightsCustom.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "platform/Pause.h"
 #include "services/HighScores.h"
 #include "services/PictureList.h"
@@ -280,9 +278,4 @@ void frmEights::EndOfGame() {
     unsetCursor();
     message->hide();
     ShowSplash(true);
-}
-
-void frmEights::ShowCustomScoring() {
-    frmEightsCustom dialog(this, [this] { setStatusText(1, EightsBonusGoalText()); });
-    platform::ShowModal(dialog);
 }

@@ -36,19 +36,19 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    const HandValues& h = PokerGridDefaults::Hands;
-    v.TimeLimit = PokerGridDefaults::TimeLimit;
-    v.BonusRoundScore = PokerGridDefaults::BonusRoundScore;
-    v.OverWrites = PokerGridDefaults::OverWrites;
-    v.PairScore = h.PairScore;
-    v.TwoPairScore = h.TwoPairScore;
-    v.TripsScore = h.TripsScore;
-    v.StraightScore = h.StraightScore;
-    v.FlushScore = h.FlushScore;
-    v.FullHouseScore = h.FullHouseScore;
-    v.FourScore = h.FourScore;
-    v.StraightFlushScore = h.StraightFlushScore;
-    v.RoyalFlushScore = h.RoyalFlushScore;
+    const SettingsTable& t = PokerGridSettingsTable();
+    v.TimeLimit = t.defaultOf(kMarvaneTime);
+    v.BonusRoundScore = t.defaultOf(kMarvaneBonusScore);
+    v.OverWrites = t.defaultOf(kMarvaneOverWrites);
+    v.PairScore = t.defaultOf(kMarvanePair);
+    v.TwoPairScore = t.defaultOf(kMarvaneTwoPair);
+    v.TripsScore = t.defaultOf(kMarvaneTrips);
+    v.StraightScore = t.defaultOf(kMarvaneStraight);
+    v.FlushScore = t.defaultOf(kMarvaneFlush);
+    v.FullHouseScore = t.defaultOf(kMarvaneFullHouse);
+    v.FourScore = t.defaultOf(kMarvaneFour);
+    v.StraightFlushScore = t.defaultOf(kMarvaneStraightFlush);
+    v.RoyalFlushScore = t.defaultOf(kMarvaneRoyalFlush);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -61,7 +61,7 @@ void rulesDefaults(RulesValues& v) {
     .createWindow = [] { return new frmScramble; },
     .tableName = "Marvane Hi Score Table ",
     .defaultTop = "30000",
-    .defaultTime = PokerGridDefaults::TimeLimit,
+    .defaultTime = PokerGridSettingsTable().defaultOf(kMarvaneTime),
     .mailMinimum = 130000,
     .rulesHeadingBlanks = 31,
     .rulesParagraphs = PokerGridRulesParagraphs,

@@ -8,24 +8,41 @@ PokerGridSettings& PokerGridOptions() {
     return settings;
 }
 
-void ResetPokerGridDefaults() {
+const SettingsTable& PokerGridSettingsTable() {
     SharedState& s = Shared();
-    s.TimeLimit = PokerGridDefaults::TimeLimit;
-    s.SoundsOn = PokerGridDefaults::SoundsOn;
-    s.MusicOn = PokerGridDefaults::MusicOn;
-    s.DeckDesign = PokerGridDefaults::DeckDesign;
-    s.CountDownScore = PokerGridDefaults::CountDownScore;
-    s.BonusRoundScore = PokerGridDefaults::BonusRoundScore;
-    s.TimeBonus = PokerGridDefaults::TimeBonus;
-    PokerGridOptions() = PokerGridSettings{};
+    PokerGridSettings& o = PokerGridOptions();
+    HandValues& h = o.hands;
+    auto hand = [](const QString& key, int32_t& value, int32_t defaultValue, int32_t most) {
+        return SettingNumber(key, value, defaultValue, 0, most).counts();
+    };
+    static const SettingsTable table(
+        {
+            SettingChoice(kMarvaneTime, s.TimeLimit, 75, {30, 45, 60, 75, 90, 105, 120}),
+            SettingFlag(kMarvaneSounds, s.SoundsOn, true),
+            SettingFlag(kMarvaneMusic, s.MusicOn, false),
+            SettingFlag(kMarvaneCountDown, s.CountDownScore, true),
+            SettingChoice(kMarvaneDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+            SettingNumber(kMarvaneTimeBonus, s.TimeBonus, 1, 0, 10).counts(),
+            SettingNumber(kMarvaneBonusScore, s.BonusRoundScore, 100000, 0, 1000000).counts(),
+            hand(kMarvanePair, h.PairScore, 50, 50000),
+            hand(kMarvaneTwoPair, h.TwoPairScore, 70, 50000),
+            hand(kMarvaneTrips, h.TripsScore, 80, 50000),
+            hand(kMarvaneFlush, h.FlushScore, 100, 50000),
+            hand(kMarvaneFullHouse, h.FullHouseScore, 200, 50000),
+            hand(kMarvaneStraight, h.StraightScore, 90, 50000),
+            hand(kMarvaneFour, h.FourScore, 300, 50000),
+            hand(kMarvaneStraightFlush, h.StraightFlushScore, 400, 50000),
+            hand(kMarvaneRoyalFlush, h.RoyalFlushScore, 500, 100000),
+            // More than 26 could use the deck up.
+            SettingNumber(kMarvaneOverWrites, o.OverWrites, 3, 0, 26).counts(),
+            WindowBlocks(),
+        },
+        QSize(9570, 7200), QStringLiteral("Marvane.Ini"));
+    return table;
 }
 
-bool PokerGridScoringIsCustom() {
-    const SharedState& s = Shared();
-    const PokerGridSettings& o = PokerGridOptions();
-    return !(o.hands == PokerGridDefaults::Hands) || s.TimeBonus != PokerGridDefaults::TimeBonus ||
-           s.BonusRoundScore != PokerGridDefaults::BonusRoundScore ||
-           o.OverWrites != PokerGridDefaults::OverWrites;
+void ResetPokerGridDefaults() {
+    PokerGridSettingsTable().resetDefaults();
 }
 
 QString PokerGridBonusStatusText() {

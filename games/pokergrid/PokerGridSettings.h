@@ -1,48 +1,49 @@
 #pragma once
-// The poker grid game's scoring settings: the nine hand values and the overwrites per round
-// are its own; the time limit, time bonus, bonus-round score, switches and card-back design
-// live in Shared(), where the frame, the rules and the high-score code read them.
+// The poker grid game's scoring settings, with "Marvane.Ini" described once by its table (the
+// reader, the writer, the defaults, the custom mark, the dialog's values and the rules text
+// all come from it). The nine hand values and the overwrites per round are the game's own;
+// the time limit, time bonus, bonus-round score, switches and card-back design live in
+// Shared(), where the frame, the rules and the high-score code read them.
 
+#include "frame/SettingsTable.h"
 #include "games/pokergrid/PokerHands.h"
 
 #include <QString>
 #include <cstdint>
 
-namespace PokerGridDefaults {
-constexpr int TimeLimit = 75;
-constexpr bool SoundsOn = true;
-constexpr bool MusicOn = false;
-constexpr bool CountDownScore = true;
-constexpr int DeckDesign = 1;
-constexpr int32_t TimeBonus = 1;
-constexpr int32_t BonusRoundScore = 100000;
-constexpr int OverWrites = 3;
-inline const HandValues Hands{};
-// The window's design size in twips, which is also its minimum.
-constexpr int Width = 9540;
-constexpr int Height = 7305;
-} // namespace PokerGridDefaults
-
-// What the custom-scoring dialog accepts, and so what a stored value may be.
-namespace PokerGridLimits {
-constexpr int32_t HandMax = 50000;
-constexpr int32_t RoyalFlushMax = 100000;
-constexpr int32_t BonusRoundMax = 1000000;
-constexpr int32_t TimeBonusMax = 10;
-constexpr int OverWritesMax = 26;
-} // namespace PokerGridLimits
-
 struct PokerGridSettings {
     HandValues hands;
-    int OverWrites = PokerGridDefaults::OverWrites;
+    int32_t OverWrites = 0;
 };
 PokerGridSettings& PokerGridOptions();
 
+inline const QString kMarvaneTime = QStringLiteral("[Time]");
+inline const QString kMarvaneSounds = QStringLiteral("[Play Sounds]");
+inline const QString kMarvaneMusic = QStringLiteral("[Play Music]");
+inline const QString kMarvaneCountDown = QStringLiteral("[Count Down Score]");
+inline const QString kMarvaneDeck = QStringLiteral("[Deck]");
+inline const QString kMarvaneTimeBonus = QStringLiteral("[Time Bonus]");
+inline const QString kMarvaneBonusScore = QStringLiteral("[Bonus Score]");
+inline const QString kMarvanePair = QStringLiteral("[Pair Score]");
+inline const QString kMarvaneTwoPair = QStringLiteral("[Two Pair Score]");
+inline const QString kMarvaneTrips = QStringLiteral("[Trips Score]");
+inline const QString kMarvaneFlush = QStringLiteral("[Flush Score]");
+inline const QString kMarvaneFullHouse = QStringLiteral("[Full House Score]");
+inline const QString kMarvaneStraight = QStringLiteral("[Straight Score]");
+inline const QString kMarvaneFour = QStringLiteral("[Four Score]");
+inline const QString kMarvaneStraightFlush = QStringLiteral("[Straight Flush Score]");
+inline const QString kMarvaneRoyalFlush = QStringLiteral("[Royal Flush Score]");
+inline const QString kMarvaneOverWrites = QStringLiteral("[Over Writes]");
+
+// "Marvane.Ini", its keys in written order (the flush and full house before the straight),
+// then the window's three. Each stored value is checked on its own as it is read: one that is
+// no number or lies outside what the custom-scoring dialog accepts leaves that setting at its
+// default and the reading goes on. The twelve scoring values count toward the custom mark;
+// counting up never does.
+const SettingsTable& PokerGridSettingsTable();
+
 // The window load's defaults before the settings file is read, shared values included.
 void ResetPokerGridDefaults();
-// CheckForCustom: a hand value, the time bonus, the bonus-round score or the overwrites
-// differ from their defaults (counting up does not count).
-bool PokerGridScoringIsCustom();
 
 // "Make 100,000 for bonus round.  "
 QString PokerGridBonusStatusText();

@@ -88,9 +88,6 @@ class frmScramble : public GameWindow {
     void blinkScoringLabel(int times);
     void backToIdle();
 
-    // Settings.
-    bool readSettings();
-
     PokerGridGame game_;
     std::array<CardPicture*, kGridCells> cells_{};
     std::array<QLabel*, 5> rows_{};

@@ -1,85 +1,88 @@
-#include "games/pokergrid/frmScrambleCustom.h"
+// frmScrambleCustom: the poker grid game's custom-scoring dialog as data for the frame's
+// engine. Each box is checked and stored on its own; an entry out of range stores a value of
+// the box's own (6000 for a pair, one overwrite), not the bound it passed. The time bonus,
+// checked last although it stands above the overwrites, stores the count-down switch; a
+// bonus-round score in range rewrites the status bar.
+#include "games/pokergrid/frmScramble.h"
 
-#include "games/pokergrid/PokerGridCustomScoring.h"
+#include "frame/ScoringFormParts.h"
 #include "games/pokergrid/PokerGridSettings.h"
-#include "services/HighScoreMail.h"
-#include "services/SharedState.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <cmath>
+#include "platform/Modal.h"
 
 namespace {
-constexpr int kRowTop = 300;
-constexpr int kRowStep = 390;
+// In screen and tab order.
+const std::vector<ScoringRowText> kRows = {
+    {"lblPairScore", "Pair Score Value:", "txtPairScore", kMarvanePair},
+    {"lbl2PairScore", "2 Pair Score Value:", "txt2PairScore", kMarvaneTwoPair},
+    {"lbl3ofakindScore", "3 of a Kind Score Value:", "txt3ofakindScore", kMarvaneTrips},
+    {"lblStraightScore", "Straight Score Value:", "txtStraightScore", kMarvaneStraight},
+    {"lblFlushScore", "Flush Score Value:", "txtFlushScore", kMarvaneFlush},
+    {"lblFullHouseScore", "Full House Score Value:", "txtFullHouseScore", kMarvaneFullHouse},
+    {"lbl4ofakindScore", "4 of a Kind Score Value:", "txt4ofakindScore", kMarvaneFour},
+    {"lblStFlushScore", "Straight Flush Score Value:", "txtStFlushScore", kMarvaneStraightFlush},
+    {"lblRoyalFlushScore", "Royal Flush Score Value:", "txtRoyalFlushScore", kMarvaneRoyalFlush},
+    {"lblBonusScore", "Score required for bonus round:", "txtBonusScore", kMarvaneBonusScore},
+    {"lblTimeBonus", "Time Bonus (per second multipler)", "txtTimeBonus", kMarvaneTimeBonus},
+    {"lblOverWrites", "Number of overwrites allowed", "txtOverWrites", kMarvaneOverWrites},
+};
 
-using Replacements = frmScrambleCustom::Replacements;
+// Accepted from 0 to `most`; outside it `replacement` is stored and shown.
+ScoringCheck check(const char* box, double most, double replacement, const QString& message) {
+    ScoringCheck c{.box = box, .low = 0, .high = most, .lowMessage = message};
+    c.highMessage = message;
+    c.outOfRange = replacement;
+    return c;
+}
 
-ScoringTable scrambleTable(const std::shared_ptr<Replacements>& replaced,
-                           std::function<void()> applied, std::function<void()> bonusAccepted) {
-    ScoringTable t;
-    t.dialogName = "frmScrambleCustom";
-    t.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores "
-                            "to be marked with an * indicating custom scoring was in use.");
-    t.order = CheckOrder::StoreEach;
-    t.frameWidth = 4470;
-    const auto& rows = PokerGridScoringRows();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const PokerGridScoringRow& r = rows[i];
-        const int top = kRowTop + kRowStep * r.screenRow;
-        auto store = [&r, i, replaced, bonusAccepted](int32_t v) {
-            const bool out = replaced->outOfRange[i];
-            r.variable() = out ? r.outOfRange : v;
-            // Only a threshold within range is announced in the status bar.
-            if (!out && bonusAccepted && QLatin1String(r.box) == "txtBonusScore") bonusAccepted();
-        };
-        t.rows.push_back(ScoringRow{r.label, QString::fromLatin1(r.caption), r.box, 0, r.max,
-                                    r.message, QString(), QString(), [&r] { return r.variable(); },
-                                    std::move(store), r.defaultValue,
-                                    QRect(120, top + 30, 3120, 285), QRect(3360, top, 960, 285)});
-    }
-    t.switches = {{"chkCountDown", QStringLiteral("&Count Down when taking score"),
-                   [] { return Shared().CountDownScore; },
-                   [](bool on) { Shared().CountDownScore = on; }, true}};
-    t.recompute = [replaced, applied = std::move(applied)] {
-        const auto& rows = PokerGridScoringRows();
-        for (size_t i = 0; i < rows.size(); ++i) {
-            if (!replaced->outOfRange[i] || !replaced->dialog) continue;
-            replaced->dialog->box(rows[i].box)->setText(QString::number(rows[i].outOfRange));
-        }
-        replaced->outOfRange.assign(rows.size(), false);
-        if (applied) applied();
+// The message names the row by its label's caption.
+ScoringCheck row(int screenRow, double most, double replacement, const char* ending) {
+    const ScoringRowText& r = kRows[size_t(screenRow)];
+    return check(r.box, most, replacement,
+                 QStringLiteral("Sorry, the ") + QLatin1String(r.caption) + QLatin1String(ending));
+}
+
+ScoringForm ScrambleForm() {
+    ScoringForm f;
+    f.dialogName = "frmScrambleCustom";
+    f.settings = &PokerGridSettingsTable();
+    f.client = QSize(4710, 6870);
+    f.note = ScoringNoteText();
+    f.notePlace = QRect(75, 90, 4560, 690);
+    f.noteBlue = true;
+    f.framePlace = QRect(120, 795, 4470, 5040);
+    f.boxes = EvenRows(kRows, QRect(120, 345, 3150, 240), QRect(3360, 300, 960, 285), 390);
+    f.switches = {{"chkCountDown", "&Count Down when taking score", QRect(360, 5970, 3120, 255), 12,
+                   kMarvaneCountDown}};
+    f.ok = {QRect(217, 6375, 1275, 345), 13};
+    f.byDefault = {QRect(1717, 6375, 1275, 345), 14};
+    f.cancel = {QRect(3217, 6375, 1275, 345), 15};
+    const char* const hands = " must be between 0 and 50,000 points.";
+    f.checks = {
+        row(0, 50000, 6000, hands),
+        row(1, 50000, 7000, hands),
+        row(2, 50000, 8000, hands),
+        row(3, 50000, 9000, hands),
+        row(4, 50000, 10000, hands),
+        row(5, 50000, 20000, hands),
+        row(6, 50000, 30000, hands),
+        row(7, 50000, 40000, hands),
+        row(8, 100000, 50000, " must be between 0 and 100,000 points."),
+        row(9, 1000000, 100000, " must be between 0 and 1,000,000 points."),
+        row(11, 26, 1, " must be between 0 and 26 points."),
+        check("txtTimeBonus", 10, 1,
+              QStringLiteral("Sorry, the Time Bonus value must be between 0 and 10 points.")),
     };
-    return t;
+    f.readsExponent = true;
+    f.checks[9].thenFollowUp = true;
+    f.checks.back().thenSwitches = true;
+    return f;
 }
 } // namespace
 
-frmScrambleCustom::frmScrambleCustom(QWidget* gameWindow, std::function<void()> applied,
-                                     std::function<void()> bonusAccepted)
-    : frmScrambleCustom(gameWindow, std::move(applied), std::move(bonusAccepted),
-                        std::make_shared<Replacements>()) {}
-
-frmScrambleCustom::frmScrambleCustom(QWidget* gameWindow, std::function<void()> applied,
-                                     std::function<void()> bonusAccepted,
-                                     std::shared_ptr<Replacements> replacements)
-    : TableScoringDialog(scrambleTable(replacements, std::move(applied), std::move(bonusAccepted)),
-                          gameWindow),
-      replacements_(std::move(replacements)) {
-    replacements_->outOfRange.assign(PokerGridScoringRows().size(), false);
-    replacements_->dialog = this;
-    // Pressing OK (by the mouse, the keyboard or the default button) comes before its check.
-    connect(cmdOK(), &QPushButton::pressed, this, [this] { prepareBoxes(); });
-}
-
-void frmScrambleCustom::prepareBoxes() {
-    const auto& rows = PokerGridScoringRows();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        QLineEdit* b = box(rows[i].box);
-        // A number too large to hold counts as out of range.
-        const double v = LeadingNumber(b->text());
-        const bool out = !std::isfinite(v) || v < 0 || v > rows[i].max;
-        replacements_->outOfRange[i] = out;
-        // The engine then sees a plain number: below its range when this box is out of it.
-        b->setText(out ? QStringLiteral("-1") : QString::number(v, 'f', 10));
-    }
+void frmScramble::ShowCustomScoring() {
+    ScoringForm f = ScrambleForm();
+    f.customMark = [this] { CheckForCustom(); };
+    f.followUp = [this] { setStatusText(1, PokerGridBonusStatusText()); };
+    CustomScoringDialog dialog(std::move(f), this);
+    platform::ShowModal(dialog);
 }

@@ -1,13 +1,10 @@
 // Loading the poker grid window: defaults, the settings file, the high-score line, the splash
-// texts; writing the settings at a confirmed quit; the custom-scoring dialog and the rules.
+// texts; writing the settings at a confirmed quit; the custom mark and the rules values.
 #include "games/pokergrid/frmScramble.h"
 
 #include "games/pokergrid/PokerGridSettings.h"
-#include "games/pokergrid/PokerGridSettingsFile.h"
-#include "games/pokergrid/frmScrambleCustom.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
-#include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "platform/Twips.h"
 #include "services/SharedState.h"
@@ -32,7 +29,7 @@ void frmScramble::Form_Load() {
 
     // A missing file is written with the defaults first; the stored time limit and card
     // back are applied through their menu items.
-    readSettings();
+    ReadSettingsINI();
     CheckForCustom();
     s.WindowLoadTime = platform::ProgramTime::now();
     Form_Resize();
@@ -41,34 +38,35 @@ void frmScramble::Form_Load() {
     unsetCursor();
 }
 
-bool frmScramble::readSettings() {
-    PokerGridSettingsHandlers h;
-    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
-    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    PokerGridSettingsReader reader(h);
-    ReadWindowBlocks(reader.reader(), *this);
-    return reader.load();
-}
-
 void frmScramble::ReadSettingsINI() {
-    readSettings();
+    bool timeRead = false;
+    const SettingsHooks hooks{
+        {kMarvaneTime,
+         [this, &timeRead](int32_t seconds) {
+             timeRead = true;
+             ApplyStoredTimeLimit(seconds);
+         }},
+        {kMarvaneDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+        {kMarvaneMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kMarvaneSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+    };
+    const SettingsTable& t = PokerGridSettingsTable();
+    SettingsReader reader;
+    t.addKeys(reader, hooks);
+    ReadWindowBlocks(reader, *this);
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    // Without a stored limit the default one is applied through its item, so that its check
+    // mark and its table's top score show.
+    if (!timeRead) ApplyStoredTimeLimit(t.defaultOf(kMarvaneTime));
 }
 
 void frmScramble::WriteSettingsINI() {
-    WritePokerGridSettings(GeometryOf(*this));
+    const SettingsTable& t = PokerGridSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmScramble::CheckForCustom() {
-    Shared().CustomScoring = PokerGridScoringIsCustom();
-}
-
-void frmScramble::ShowCustomScoring() {
-    frmScrambleCustom dialog(
-        this, [this] { CheckForCustom(); },
-        [this] { setStatusText(1, PokerGridBonusStatusText()); });
-    platform::ShowModal(dialog);
+    Shared().CustomScoring = PokerGridSettingsTable().isCustom();
 }
 
 RulesValues frmScramble::RulesValuesNow() const {

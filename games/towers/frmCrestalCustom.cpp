@@ -3,27 +3,17 @@
 // it passed; a time bonus in range stores the count-down switch and rewrites the status bar.
 #include "games/towers/frmCrestal.h"
 
-#include "frame/CustomScoringDialog.h"
+#include "frame/ScoringFormParts.h"
 #include "games/towers/TowersSettings.h"
 #include "platform/Modal.h"
 
 namespace {
-ScoringCheck fromZero(const char* box, double high, const char* lowMessage,
-                      const char* highMessage) {
-    return {.box = box,
-            .low = 0,
-            .high = high,
-            .lowMessage = QString::fromLatin1(lowMessage),
-            .highMessage = QString::fromLatin1(highMessage)};
-}
-
 ScoringForm CrestalForm() {
     ScoringForm f;
     f.dialogName = "frmCrestalCustom";
     f.settings = &TowersSettingsTable();
     f.client = QSize(4710, 4245);
-    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.note = ScoringNoteText();
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(105, 795, 4455, 2415);
@@ -46,22 +36,23 @@ ScoringForm CrestalForm() {
     f.byDefault = {QRect(1687, 3795, 1275, 345), 7};
     f.cancel = {QRect(3232, 3795, 1275, 345), 8};
     f.checks = {
-        fromZero("txtCardValue", 1000,
-                 "Sorry, you cannot increment the card value by less than 0 points.",
-                 "Sorry, you cannot increment the card value by greater than 1000 points"),
-        fromZero("txtBonusScore", 900000,
-                 "Sorry, a minimum of 0 points is required to make the bonus round.",
-                 "Sorry, a maximum of 900000 points is required to make the bonus round."),
-        fromZero("txtRunBonus", 32767,
-                 "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
-                 "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
-        fromZero("txtCompletedTower", 32767,
-                 "Sorry, a minimum of 0 points is required when achieving when completing each "
-                 "tower.",
-                 "Sorry, a maximum of 32767 points is required when completing each tower."),
-        fromZero("txtTimeBonus", 32767,
-                 "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-                 "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
+        RangeCheck("txtCardValue", 0, 1000,
+                   "Sorry, you cannot increment the card value by less than 0 points.",
+                   "Sorry, you cannot increment the card value by greater than 1000 points"),
+        RangeCheck("txtBonusScore", 0, 900000,
+                   "Sorry, a minimum of 0 points is required to make the bonus round.",
+                   "Sorry, a maximum of 900000 points is required to make the bonus round."),
+        RangeCheck(
+            "txtRunBonus", 0, 32767,
+            "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
+            "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
+        RangeCheck("txtCompletedTower", 0, 32767,
+                   "Sorry, a minimum of 0 points is required when achieving when completing each "
+                   "tower.",
+                   "Sorry, a maximum of 32767 points is required when completing each tower."),
+        RangeCheck("txtTimeBonus", 0, 32767,
+                   "Sorry, you cannot set the Time Bonus value to less than 0 points.",
+                   "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
     };
     f.checks.back().thenSwitches = true;
     f.checks.back().thenFollowUp = true;

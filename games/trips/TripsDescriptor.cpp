@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = TripsDefaults::TimeLimit; // seconds per round in a fresh file
-
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
     .quitTip = "Closes Tressel",
@@ -39,14 +37,15 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = TripsDefaults::BonusRoundScore;
-    v.TripleScore = TripsDefaults::TripleScore;
-    v.RunScore = TripsDefaults::RunScore;
-    v.FlushScore = TripsDefaults::FlushScore;
-    v.DeckCompletionBonus = TripsDefaults::DeckCompletionBonus;
-    v.LeftOverPenalty = TripsDefaults::LeftOverPenalty;
-    v.TimeBonus = TripsDefaults::TimeBonus;
+    const SettingsTable& t = TripsSettingsTable();
+    v.TimeLimit = t.defaultOf(kTresselTime);
+    v.BonusRoundScore = t.defaultOf(kTresselBonusScore);
+    v.TripleScore = t.defaultOf(kTresselTrips);
+    v.RunScore = t.defaultOf(kTresselRuns);
+    v.FlushScore = t.defaultOf(kTresselFlush);
+    v.DeckCompletionBonus = t.defaultOf(kTresselDeckCompletion);
+    v.LeftOverPenalty = t.defaultOf(kTresselLeftOver);
+    v.TimeBonus = t.defaultOf(kTresselTimeBonus);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -59,7 +58,7 @@ void rulesDefaults(RulesValues& v) {
     .createWindow = [] { return new frmTrip; },
     .tableName = "Tressel Hi Score Table ",
     .endGameTop = "30000",
-    .defaultTime = kTimeLimit,
+    .defaultTime = TripsSettingsTable().defaultOf(kTresselTime),
     .mailMinimum = 225000,
     .rulesHeadingBlanks = 31,
     .rulesRequirementGap = " ",

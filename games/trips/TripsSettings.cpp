@@ -8,27 +8,32 @@ TripsSettings& TripsOptions() {
     return settings;
 }
 
-void ResetTripsLoadDefaults() {
+const SettingsTable& TripsSettingsTable() {
     SharedState& s = Shared();
-    s.TimeLimit = TripsDefaults::TimeLimit;
-    s.SoundsOn = true;
-    s.MusicOn = false;
-    s.DeckDesign = TripsDefaults::DeckDesign;
-    s.CountDownScore = true;
-    s.TimeBonus = TripsDefaults::TimeBonus;
-    s.BonusRoundScore = TripsDefaults::BonusRoundScore;
-    s.CustomScoring = false;
-    TripsOptions() = TripsSettings{};
+    TripsSettings& o = TripsOptions();
+    static const SettingsTable table(
+        {
+            SettingChoice(kTresselTime, s.TimeLimit, 120, {60, 75, 90, 105, 120, 135, 150, 180}),
+            SettingFlag(kTresselSounds, s.SoundsOn, true),
+            SettingFlag(kTresselMusic, s.MusicOn, false),
+            SettingFlag(kTresselCountDown, s.CountDownScore, true),
+            SettingChoice(kTresselDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+            SettingNumber(kTresselTimeBonus, s.TimeBonus, 200, 0, 5000).counts(),
+            SettingNumber(kTresselBonusScore, s.BonusRoundScore, 100000, 0, 1000000).counts(),
+            SettingNumber(kTresselTrips, o.TripleScore, 6000, 0, 20000).counts(),
+            SettingNumber(kTresselRuns, o.RunScore, 300, 0, 20000).counts(),
+            SettingNumber(kTresselFlush, o.FlushScore, 5000, 0, 20000).counts(),
+            SettingNumber(kTresselDeckCompletion, o.DeckCompletionBonus, 15000, 0, 100000).counts(),
+            SettingNumber(kTresselLeftOver, o.LeftOverPenalty, 250, 0, 20000).counts(),
+            WindowBlocks(),
+        },
+        QSize(kTripsDesignWidth, kTripsDesignHeight), QStringLiteral("Tressel.Ini"));
+    return table;
 }
 
-bool TripsScoringIsCustom() {
-    const SharedState& s = Shared();
-    const TripsSettings& o = TripsOptions();
-    return o.RunScore != TripsDefaults::RunScore || o.FlushScore != TripsDefaults::FlushScore ||
-           s.BonusRoundScore != TripsDefaults::BonusRoundScore ||
-           o.TripleScore != TripsDefaults::TripleScore || s.TimeBonus != TripsDefaults::TimeBonus ||
-           o.DeckCompletionBonus != TripsDefaults::DeckCompletionBonus ||
-           o.LeftOverPenalty != TripsDefaults::LeftOverPenalty;
+void ResetTripsLoadDefaults() {
+    TripsSettingsTable().resetDefaults();
+    Shared().CustomScoring = false;
 }
 
 QString TripsBonusRoundStatus() {

@@ -14,12 +14,6 @@
 class CardPicture;
 class QFrame;
 class SelectionFrame;
-struct TripsSettingsHandlers;
-
-struct ScoringTable;
-// The rows of frmTripCustom, in the order OK checks them; `bonusTargetShown` runs when the
-// count-down switch is stored (the status bar then shows the bonus-round target).
-ScoringTable TripsScoringTable(std::function<void()> bonusTargetShown);
 
 class frmTrip : public GameWindow {
     Q_OBJECT
@@ -91,8 +85,6 @@ class frmTrip : public GameWindow {
     void nextRound(TripsOutcome outcome);
     void gameOver();
     void showHeadline(const QString& text, uint32_t colour);
-
-    TripsSettingsHandlers settingsHandlers();
 
     TripsGame game_;
     std::array<CardPicture*, kTripsFieldPlaces> field_{};

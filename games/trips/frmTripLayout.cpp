@@ -7,7 +7,7 @@
 #include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
-#include "games/trips/TripsSettingsFile.h"
+#include "games/trips/TripsSettings.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
 

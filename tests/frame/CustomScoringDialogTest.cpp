@@ -35,6 +35,17 @@ TEST(ReadBoxNumberTest, TheLeadingNumberWithDigitGrouping) {
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ReadBoxNumber(QString::fromLatin1(text)), value) << text;
+    // A power of ten only where a form reads one, and only after digits.
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral("1e3")), 1);
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral("1e3"), true), 1000);
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral(" 2.5E+2x"), true), 250);
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral("125e-1"), true), 12.5);
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral("7e"), true), 7);
+    EXPECT_EQ(ReadBoxNumber(QStringLiteral("e5"), true), 0);
+    EXPECT_GT(ReadBoxNumber(QStringLiteral("1e999"), true), 1e300);
+    // Too many digits to hold: beyond every range, not 0.
+    EXPECT_GT(ReadBoxNumber(QString(400, QLatin1Char('9'))), 1e300);
+    EXPECT_LT(ReadBoxNumber(QLatin1Char('-') + QString(400, QLatin1Char('9'))), -1e300);
     EXPECT_EQ(BoxText(2.5), "2.5");
     EXPECT_EQ(BoxText(2147483647), "2147483647");
     EXPECT_EQ(BoxText(-0.0), "0");

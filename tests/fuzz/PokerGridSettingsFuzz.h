@@ -1,8 +1,7 @@
 #pragma once
-// "Marvane.Ini" through the poker grid reader: every value handed to the window is one it can
-// take, and every stored value stays within what the user-options dialog accepts.
+// "Marvane.Ini" through the poker grid table: every stored value stays within what the
+// user-options dialog accepts and the time limit and card back are ones the menus offer.
 #include "games/pokergrid/PokerGridSettings.h"
-#include "games/pokergrid/PokerGridSettingsFile.h"
 #include "services/SharedState.h"
 
 #include <QByteArray>
@@ -13,25 +12,19 @@ inline void FuzzPokerGridSettings(const QByteArray& text) {
     auto require = [](bool ok) {
         if (!ok) std::abort();
     };
+    auto within = [](int64_t v, int64_t most) { return v >= 0 && v <= most; };
     ResetPokerGridDefaults();
-    PokerGridSettingsHandlers h;
-    int timeCalls = 0;
-    h.timeLimit = [&](int t) {
-        ++timeCalls;
-        require(t == 0 || (t >= 30 && t <= 120 && t % 15 == 0));
-    };
-    h.deckDesign = [&](int d) { require(d >= 0 && d <= 4); };
-    PokerGridSettingsReader(h).apply(text);
-    require(timeCalls == 1);
-
-    using namespace PokerGridLimits;
+    PokerGridSettingsTable().apply(text);
+    const SharedState& s = Shared();
+    require(s.TimeLimit >= 30 && s.TimeLimit <= 120 && s.TimeLimit % 15 == 0);
+    require(s.DeckDesign >= 1 && s.DeckDesign <= 4);
     const PokerGridSettings& o = PokerGridOptions();
     for (int32_t v : {o.hands.PairScore, o.hands.TwoPairScore, o.hands.TripsScore,
                       o.hands.StraightScore, o.hands.FlushScore, o.hands.FullHouseScore,
                       o.hands.FourScore, o.hands.StraightFlushScore})
-        require(v >= 0 && v <= HandMax);
-    require(o.hands.RoyalFlushScore >= 0 && o.hands.RoyalFlushScore <= RoyalFlushMax);
-    require(o.OverWrites >= 0 && o.OverWrites <= OverWritesMax);
-    require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= TimeBonusMax);
-    require(Shared().BonusRoundScore >= 0 && Shared().BonusRoundScore <= BonusRoundMax);
+        require(within(v, 50000));
+    require(within(o.hands.RoyalFlushScore, 100000));
+    require(within(o.OverWrites, 26));
+    require(within(s.TimeBonus, 10));
+    require(within(s.BonusRoundScore, 1000000));
 }

@@ -1,29 +1,26 @@
 #pragma once
-// "Tressel.Ini" through the trips-and-runs reader: every value handed to the window, and
-// every scoring value kept, is one the game can take.
+// "Tressel.Ini" through the trips-and-runs table: every scoring value kept is one the game
+// can take, and the time limit and card back are ones the menus offer.
 #include "games/trips/TripsSettings.h"
-#include "games/trips/TripsSettingsFile.h"
 #include "services/SharedState.h"
 
 #include <QByteArray>
+#include <cstdint>
 #include <cstdlib>
 
 inline void FuzzTripsSettings(const QByteArray& text) {
     auto require = [](bool ok) {
         if (!ok) std::abort();
     };
+    auto within = [](int64_t v, int64_t most) { return v >= 0 && v <= most; };
     ResetTripsLoadDefaults();
-    TripsSettingsHandlers h;
-    h.timeLimit = [&](int t) { require(t >= 60 && t <= 180 && t % 15 == 0 && t != 165); };
-    h.deckDesign = [&](int d) { require(d >= 1 && d <= 4); };
-    TripsSettingsReader(h).apply(text);
+    TripsSettingsTable().apply(text);
+    const SharedState& s = Shared();
+    require(s.TimeLimit >= 60 && s.TimeLimit <= 180 && s.TimeLimit % 15 == 0 && s.TimeLimit != 165);
+    require(s.DeckDesign >= 1 && s.DeckDesign <= 4);
     const TripsSettings& o = TripsOptions();
-    using namespace TripsRanges;
-    require(o.TripleScore >= 0 && o.TripleScore <= MaxTriple);
-    require(o.RunScore >= 0 && o.RunScore <= MaxRun);
-    require(o.FlushScore >= 0 && o.FlushScore <= MaxFlush);
-    require(o.DeckCompletionBonus >= 0 && o.DeckCompletionBonus <= MaxDeckCompletion);
-    require(o.LeftOverPenalty >= 0 && o.LeftOverPenalty <= MaxLeftOverPenalty);
-    require(Shared().TimeBonus >= 0 && Shared().TimeBonus <= MaxTimeBonus);
-    require(Shared().BonusRoundScore >= 0 && Shared().BonusRoundScore <= MaxBonusRound);
+    require(within(o.TripleScore, 20000) && within(o.RunScore, 20000));
+    require(within(o.FlushScore, 20000) && within(o.DeckCompletionBonus, 100000));
+    require(within(o.LeftOverPenalty, 20000));
+    require(within(s.TimeBonus, 5000) && within(s.BonusRoundScore, 1000000));
 }

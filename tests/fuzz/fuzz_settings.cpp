@@ -9,6 +9,7 @@
 #include "games/towers/TowersSettings.h"
 #include "services/SettingsFile.h"
 #include "services/SharedState.h"
+#include "tests/fuzz/EightsSettingsFuzz.h"
 #include "tests/fuzz/PokerGridSettingsFuzz.h"
 #include "tests/fuzz/TripsSettingsFuzz.h"
 
@@ -101,5 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                      [](const QString&, const QString& v) { (void)SettingsWholeNumber(v); });
     FuzzTripsSettings(text);
     FuzzPokerGridSettings(text);
+    FuzzEightsSettings(text);
     return 0;
 }

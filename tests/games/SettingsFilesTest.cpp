@@ -3,11 +3,15 @@
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
 #include "elevens/FirstRunSettings.h"
+#include "games/eights/EightsSettings.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/phrase/PhraseSettings.h"
+#include "games/pokergrid/PokerGridSettings.h"
 #include "games/towers/TowersSettings.h"
+#include "games/trips/TripsSettings.h"
 #include "phrase/FirstRunSettings.h"
+#include "pokergrid/PokerGridFirstRun.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -183,6 +187,117 @@ const std::vector<GameSettings> kGames = {
      {"[Time Bonus]", "[Bonus Score]", "[Completion Bonus]", "[Guess Bonus]", "[Guess Count]"},
      {"[ShowPhrase]", "[Count Down Score]", "[Time]", "[Topic]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Marvane",
+     PokerGridSettingsTable,
+     ResetPokerGridDefaults,
+     "Marvane.Ini",
+     kFirstRunMarvaneIni,
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 75},
+      {"[Time]", "120", 120},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Pair Score]", "50001", 50},
+      {"[Two Pair Score]", "12abc", 70},
+      {"[Trips Score]", "", 80},
+      {"[Flush Score]", "12.5", 12},
+      {"[Four Score]", "13.5", 14},
+      {"[Straight Score]", "0", 0},
+      {"[Royal Flush Score]", "100000", 100000}, // within its own, wider range
+      {"[Straight Flush Score]", "50000", 50000},
+      {"[Over Writes]", "27", 3}, // more could use the deck up
+      {"[Over Writes]", "26", 26},
+      {"[Time Bonus]", "-1", 1},
+      {"[Time Bonus]", "10", 10},
+      {"[Bonus Score]", "99999999999999", 100000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Count Down Score]", "False", 0}},
+     {"[Time Bonus]", "[Bonus Score]", "[Pair Score]", "[Two Pair Score]", "[Trips Score]",
+      "[Flush Score]", "[Full House Score]", "[Straight Score]", "[Four Score]",
+      "[Straight Flush Score]", "[Royal Flush Score]", "[Over Writes]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Sounds]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
+    {"Tressel",
+     TripsSettingsTable,
+     ResetTripsLoadDefaults,
+     "Tressel.Ini",
+     "[Time]\r\n120\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n"
+     "[Time Bonus]\r\n200\r\n\r\n"
+     "[Bonus Score]\r\n100000\r\n\r\n"
+     "[Trips Score]\r\n6000\r\n\r\n"
+     "[Runs Score]\r\n300\r\n\r\n"
+     "[Flush Score]\r\n5000\r\n\r\n"
+     "[Deck Completion]\r\n15000\r\n\r\n"
+     "[LeftOverCards]\r\n250\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7305\r\n\r\n",
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 120},
+      {"[Time]", "090", 120},
+      {"[Time]", "90", 90},
+      {"[Play Sounds]", "False", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Trips Score]", "7000", 7000},
+      {"[Trips Score]", "lots", 6000},
+      {"[Runs Score]", "20001", 300},
+      {"[Runs Score]", "20000", 20000},
+      {"[Flush Score]", "99999999999999", 5000},
+      {"[Deck Completion]", "100001", 15000},
+      {"[Deck Completion]", "100000", 100000},
+      {"[LeftOverCards]", "-250", 250}, // the file keeps it positive
+      {"[LeftOverCards]", "0", 0},
+      {"[Bonus Score]", "-1", 100000},
+      {"[Bonus Score]", "1000000", 1000000},
+      {"[Time Bonus]", "", 200},
+      {"[Time Bonus]", "5000", 5000},
+      {"[Count Down Score]", "no", 0}},
+     {"[Time Bonus]", "[Bonus Score]", "[Trips Score]", "[Runs Score]", "[Flush Score]",
+      "[Deck Completion]", "[LeftOverCards]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Music]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
+    {"Wildrow",
+     EightsSettingsTable,
+     ResetEightsLoadDefaults,
+     "Eights.Ini",
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n"
+     "[Bonus Score]\r\n5000000\r\n\r\n"
+     "[Eights CompleteBonus]\r\n50000\r\n\r\n"
+     "[Time Bonus]\r\n100\r\n\r\n"
+     "[Count Down]\r\nTrue\r\n\r\n"
+     "[Time]\r\n90\r\n\r\n"
+     "[Width]\r\n9540\r\n\r\n"
+     "[Height]\r\n7305\r\n\r\n",
+     {WindowNormal, 9540, 7305},
+     {{"[Time]", "100", 90},
+      {"[Time]", "60", 60},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "2", 2},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Bonus Score]", "100000001", 5000000},
+      {"[Bonus Score]", "100000000", 100000000},
+      {"[Bonus Score]", "0", 0},
+      {"[Time Bonus]", "-100", 100}, // a negative time bonus would take points away
+      {"[Time Bonus]", "0", 100},
+      {"[Time Bonus]", "10000", 10000},
+      {"[Eights CompleteBonus]", "lots", 50000},
+      {"[Eights CompleteBonus]", "2000000", 2000000},
+      {"[Count Down]", "No", 1}, // neither truth value: the default stays
+      {"[Count Down]", "False", 0}},
+     {"[Bonus Score]", "[Eights CompleteBonus]", "[Time Bonus]"},
+     {"[Count Down]", "[Time]", "[Deck]", "[Play Sounds]", "[Play Music]"},
+     "[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {

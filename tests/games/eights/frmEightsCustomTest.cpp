@@ -1,132 +1,186 @@
-#include "games/eights/frmEightsCustom.h"
-#include "EightsTestSupport.h"
-#include "platform/MessageBox.h"
+// The wild-eights game's user-options dialog, driven from the window's menu item: the tab
+// order, what each box stores for a range of texts and which message it shows, the deck
+// bonus that gates the switch and the status bar, the bold note and caption, Default and
+// Cancel.
+#include "../ScoringDialogTestSupport.h"
+#include "EightsWindowTestSupport.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <deque>
+
+using namespace scoringtest;
 
 namespace {
-struct Boxes {
-    QString bonus, timeBonus, deck;
+class EightsCustomTest : public EightsWindowTest {
+  protected:
+    void SetUp() override {
+        EightsWindowTest::SetUp();
+        w = open<frmEights>();
+        w->show();
+    }
+    static void defaults() {
+        ResetEightsLoadDefaults();
+        Shared().CustomScoring = false;
+    }
+    static int32_t stored(const char* box) {
+        const QString b = QLatin1String(box);
+        if (b == "txtBonus") return Shared().BonusScore;
+        if (b == "txtTimeBonus") return Shared().TimeBonus;
+        return EightsOptions().EightsCompleteBonus;
+    }
+    std::unique_ptr<frmEights> w;
 };
 
-// Fills the boxes and presses OK; the messages shown, in order.
-std::vector<QString> ok(frmEightsCustom& d, const Boxes& b) {
-    platform::MessageScript answers;
-    d.box("txtBonus")->setText(b.bonus);
-    d.box("txtTimeBonus")->setText(b.timeBonus);
-    d.box("txtEightsCompleteBonus")->setText(b.deck);
-    d.cmdOK_Click();
-    return answers.texts();
-}
+const char* const kBonusLeast =
+    "Sorry, a minimum score of 0 is required for the bonus round score.";
+const char* const kBonusMost =
+    "Sorry, the maximum value for achieving a bonus round is 100,000,000.";
+const char* const kTimeLeast = "Sorry, the maximum time bonus value must be greater than 0.";
+const char* const kTimeMost = "Sorry, the maximum time bonus value must not exceed 10,000.";
+const char* const kDeckLeast =
+    "Sorry, the minimum bonus for completing the deck must be 0 or greater.";
+const char* const kDeckMost =
+    "Sorry, the maximum time bonus for completing the deck must not exceed 2,000,000.";
 } // namespace
 
-class EightsCustomTest : public EightsTest {};
+TEST_F(EightsCustomTest, TabRunsThroughTheBoxesTheSwitchAndTheButtons) {
+    EXPECT_EQ(TabOrderOf(*w), (QStringList{"txtBonus", "txtTimeBonus", "txtEightsCompleteBonus",
+                                           "chkCountScore", "cmdOK", "cmdDefault", "cmdCancel"}));
+}
 
-TEST_F(EightsCustomTest, OpensWithTheValuesInForce) {
+TEST_F(EightsCustomTest, OpensWithTheValuesInForceTheNoteAndCaptionBold) {
     Shared().BonusScore = 1234;
     Shared().CountDownScore = false;
-    frmEightsCustom d;
-    EXPECT_EQ(d.objectName(), "frmEightsCustom");
-    EXPECT_EQ(d.windowTitle(), "Wildrow! User Options");
-    EXPECT_EQ(d.frmScoringOptions()->title(), "Wildrow! Scoring Options");
-    EXPECT_EQ(d.box("txtBonus")->text(), "1234");
-    EXPECT_EQ(d.box("txtTimeBonus")->text(), "100");
-    EXPECT_EQ(d.box("txtEightsCompleteBonus")->text(), "50000");
-    EXPECT_FALSE(d.switchBox("chkCountScore")->isChecked());
-    EXPECT_EQ(d.rowLabel("lblEightsCompleteBonus")->text(), "Deck completion Bonus:");
+    platform::ModalDriver driver([](QDialog& dialog) {
+        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        EXPECT_EQ(d.objectName(), "frmEightsCustom");
+        EXPECT_EQ(d.windowTitle(), "Wildrow! User Options");
+        EXPECT_EQ(d.frame()->objectName(), "frmCustomScoring");
+        EXPECT_EQ(d.frame()->title(), "Wildrow! Scoring Options");
+        EXPECT_EQ(d.box("txtBonus")->text(), "1234");
+        EXPECT_EQ(d.box("txtTimeBonus")->text(), "100");
+        EXPECT_EQ(d.box("txtEightsCompleteBonus")->text(), "50000");
+        EXPECT_FALSE(d.switchBox("chkCountScore")->isChecked());
+        QLabel* note = d.rowLabel("lblInfo");
+        ASSERT_NE(note, nullptr);
+        note->ensurePolished();
+        d.frame()->ensurePolished();
+        EXPECT_TRUE(note->font().bold());
+        EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        EXPECT_TRUE(d.frame()->font().bold());
+        ExpectCaptionsFit(d);
+    });
+    w->mnuCustom_Click();
+    EXPECT_EQ(driver.shown(), 1);
 }
 
-TEST_F(EightsCustomTest, TheBoundsAreAcceptedAndStored) {
-    int applied = 0;
-    frmEightsCustom d(nullptr, [&applied] { ++applied; });
-    EXPECT_TRUE(ok(d, {"0", "1", "0"}).empty());
-    EXPECT_EQ(Shared().BonusScore, 0);
-    EXPECT_EQ(Shared().TimeBonus, 1);
-    EXPECT_EQ(EightsOptions().EightsCompleteBonus, 0);
-    EXPECT_TRUE(Shared().CustomScoring);
-    frmEightsCustom again;
-    EXPECT_TRUE(ok(again, {"100000000", "10000", "2000000"}).empty());
-    EXPECT_EQ(Shared().BonusScore, 100000000);
-    EXPECT_EQ(Shared().TimeBonus, 10000);
-    EXPECT_EQ(EightsOptions().EightsCompleteBonus, 2000000);
-    EXPECT_EQ(applied, 1);
-    // Halves go to the even neighbour.
-    frmEightsCustom halves;
-    ok(halves, {"5000000", "1.5", "50000"});
-    EXPECT_EQ(Shared().TimeBonus, 2);
-    frmEightsCustom halves2;
-    ok(halves2, {"5000000", "2.5", "50000"});
-    EXPECT_EQ(Shared().TimeBonus, 2);
+TEST_F(EightsCustomTest, EachBoxReadsItsLeadingNumberAndOnlyTheBonusRoundStoresItsLimit) {
+    const std::vector<BoxCase> cases = {
+        {"txtBonus", "12abc", 12, nullptr},
+        {"txtBonus", "abc", 0, nullptr},
+        {"txtBonus", "", 0, nullptr},
+        {"txtBonus", " 7000", 7000, nullptr},
+        {"txtBonus", "80,000", 80000, nullptr},
+        {"txtBonus", "-1", 0, kBonusLeast},
+        {"txtBonus", "100000001", 100000000, kBonusMost},
+        {"txtBonus", "100000000", 100000000, nullptr},
+        {"txtTimeBonus", "12abc", 12, nullptr},
+        {"txtTimeBonus", "abc", 100, kTimeLeast},
+        {"txtTimeBonus", "", 100, kTimeLeast},
+        {"txtTimeBonus", " 7000", 7000, nullptr},
+        {"txtTimeBonus", "80,000", 100, kTimeMost},
+        {"txtTimeBonus", "0", 100, kTimeLeast},
+        {"txtTimeBonus", "10001", 100, kTimeMost},
+        {"txtTimeBonus", "1", 1, nullptr},
+        {"txtTimeBonus", "10000", 10000, nullptr},
+        {"txtTimeBonus", "1.5", 2, nullptr}, // halves go to the even number
+        {"txtTimeBonus", "2.5", 2, nullptr},
+        {"txtEightsCompleteBonus", "12abc", 12, nullptr},
+        {"txtEightsCompleteBonus", "abc", 0, nullptr},
+        {"txtEightsCompleteBonus", "", 0, nullptr},
+        {"txtEightsCompleteBonus", " 7000", 7000, nullptr},
+        {"txtEightsCompleteBonus", "80,000", 80000, nullptr},
+        {"txtEightsCompleteBonus", "-1", 50000, kDeckLeast},
+        {"txtEightsCompleteBonus", "2000001", 50000, kDeckMost},
+        {"txtEightsCompleteBonus", "2000000", 2000000, nullptr},
+    };
+    RunBoxCases(*w, cases, defaults, stored);
 }
 
-TEST_F(EightsCustomTest, EachBoxOutOfRangeIsRefusedAndNothingIsStored) {
-    struct Case {
-        Boxes boxes;
-        const char* box;
-        QString message, limit;
-    };
-    const Case cases[] = {
-        {{"-5", "100", "50000"},
-         "txtBonus",
-         "Sorry, a minimum score of 0 is required for the bonus round score.",
-         "0"},
-        {{"100000001", "100", "50000"},
-         "txtBonus",
-         "Sorry, the maximum value for achieving a bonus round is 100,000,000.",
-         "100000000"},
-        {{"5000000", "0", "50000"},
-         "txtTimeBonus",
-         "Sorry, the maximum time bonus value must be greater than 0.",
-         "1"},
-        {{"5000000", "10001", "50000"},
-         "txtTimeBonus",
-         "Sorry, the maximum time bonus value must not exceed 10,000.",
-         "10000"},
-        {{"5000000", "100", "-1"},
-         "txtEightsCompleteBonus",
-         "Sorry, the minimum bonus for completing the deck must be 0 or greater.",
-         "0"},
-        {{"5000000", "100", "2000001"},
-         "txtEightsCompleteBonus",
-         "Sorry, the maximum time bonus for completing the deck must not exceed 2,000,000.",
-         "2000000"},
-    };
-    for (const Case& c : cases) {
-        frmEightsCustom d;
-        d.show();
+TEST_F(EightsCustomTest, ARefusedTimeBonusStillLetsTheDeckBonusStoreAndFollowUp) {
+    defaults();
+    QString focused, timeText;
+    platform::MessageScript script;
+    platform::ModalDriver driver([&](QDialog& dialog) {
+        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        d.box("txtTimeBonus")->setText("10001");
+        d.box("txtEightsCompleteBonus")->setText("60000");
         d.switchBox("chkCountScore")->setChecked(false);
-        EXPECT_EQ(ok(d, c.boxes), std::vector<QString>{c.message}) << c.box;
-        EXPECT_EQ(d.box(c.box)->text(), c.limit);
-        EXPECT_EQ(d.focusWidget(), d.box(c.box)) << c.box;
-        // Nothing of this OK is in force, so a Cancel leaves no unmarked custom value.
-        EXPECT_EQ(Shared().BonusScore, 5000000);
-        EXPECT_EQ(Shared().TimeBonus, 100);
-        EXPECT_EQ(EightsOptions().EightsCompleteBonus, 50000);
-        EXPECT_TRUE(Shared().CountDownScore);
-        EXPECT_FALSE(Shared().CustomScoring);
-        d.cmdCancel_Click();
-    }
+        d.cmdOK()->click();
+        focused = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+        timeText = d.box("txtTimeBonus")->text();
+        d.cmdCancel()->click();
+    });
+    w->mnuCustom_Click();
+    EXPECT_EQ(script.texts(), std::vector<QString>{kTimeMost});
+    EXPECT_EQ(focused, "txtTimeBonus");
+    EXPECT_EQ(timeText, "10000");
+    EXPECT_EQ(Shared().TimeBonus, 100);
+    EXPECT_EQ(EightsOptions().EightsCompleteBonus, 60000);
+    EXPECT_FALSE(Shared().CountDownScore);
+    EXPECT_TRUE(Shared().CustomScoring);
+    EXPECT_EQ(w->statusText(1), "Make 5,000,000 for bonus round.  ");
 }
 
-TEST_F(EightsCustomTest, DefaultFillsTheBoxesOnly) {
-    Shared().TimeBonus = 55;
-    Shared().CountDownScore = false;
-    Shared().CustomScoring = true;
-    frmEightsCustom d;
-    d.box("txtBonus")->setText("7");
-    d.cmdDefault_Click();
-    EXPECT_EQ(d.box("txtBonus")->text(), "5000000");
-    EXPECT_EQ(d.box("txtTimeBonus")->text(), "100");
-    EXPECT_EQ(d.box("txtEightsCompleteBonus")->text(), "50000");
-    EXPECT_TRUE(d.switchBox("chkCountScore")->isChecked());
-    EXPECT_EQ(Shared().TimeBonus, 55);
+TEST_F(EightsCustomTest, ARefusedBonusRoundScoreStoresItsLimitAndCancelKeepsIt) {
+    defaults();
+    QString bonusText;
+    platform::MessageScript script;
+    platform::ModalDriver driver([&](QDialog& dialog) {
+        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        d.box("txtBonus")->setText("-5");
+        d.box("txtEightsCompleteBonus")->setText("-1");
+        d.cmdOK()->click();
+        bonusText = d.box("txtBonus")->text();
+        d.cmdCancel()->click();
+    });
+    const QString status = w->statusText(1);
+    w->mnuCustom_Click();
+    EXPECT_EQ(script.texts(), (std::vector<QString>{kBonusLeast, kDeckLeast}));
+    EXPECT_EQ(bonusText, "0");
+    EXPECT_EQ(Shared().BonusScore, 0);
+    // The deck bonus was refused: no switch, no status text, yet the mark follows the store.
+    EXPECT_EQ(w->statusText(1), status);
+    EXPECT_TRUE(Shared().CustomScoring);
+}
+
+TEST_F(EightsCustomTest, TheSwitchAloneLeavesTheMarkAsItWas) {
+    defaults();
+    const OkOutcome out = PressOk(
+        *w, [](CustomScoringDialog& d) { d.switchBox("chkCountScore")->setChecked(false); });
+    EXPECT_TRUE(out.closed);
     EXPECT_FALSE(Shared().CountDownScore);
-    d.cmdOK_Click();
-    EXPECT_EQ(Shared().TimeBonus, 100);
-    EXPECT_TRUE(Shared().CountDownScore);
     EXPECT_FALSE(Shared().CustomScoring);
+}
+
+TEST_F(EightsCustomTest, DefaultThenCancelStoresAndShowsNothingNew) {
+    defaults();
+    Shared().TimeBonus = 7;
+    Shared().CountDownScore = false;
+    const QString status = w->statusText(1);
+    QStringList texts;
+    bool checked = false;
+    platform::ModalDriver driver([&](QDialog& dialog) {
+        auto& d = static_cast<CustomScoringDialog&>(dialog);
+        d.cmdDefault()->click();
+        for (const char* b : {"txtBonus", "txtTimeBonus", "txtEightsCompleteBonus"})
+            texts << d.box(b)->text();
+        checked = d.switchBox("chkCountScore")->isChecked();
+        d.cmdCancel()->click();
+    });
+    w->mnuCustom_Click();
+    EXPECT_EQ(texts, (QStringList{"5000000", "100", "50000"}));
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Shared().TimeBonus, 7);
+    EXPECT_FALSE(Shared().CountDownScore);
+    EXPECT_EQ(w->statusText(1), status);
 }

@@ -2,7 +2,6 @@
 // offscreen, in virtual time.
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
-#include "frame/TableScoringDialog.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
 #include "games/trips/TripsSettings.h"
@@ -360,87 +359,6 @@ TEST_F(TripsWindowTest, MinimisingStopsTheClockAndOnlyARestoreStartsItAgain) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(w->Timer1()->isEnabled());
     EXPECT_EQ(text(*w, "lblScoring"), "Game Paused");
-}
-
-class TripsCustomScoringTest : public TripsWindowTest {
-  protected:
-    TableScoringDialog* dialog() {
-        status = 0;
-        d = std::make_unique<TableScoringDialog>(TripsScoringTable([this] { ++status; }));
-        return d.get();
-    }
-    void enter(const char* box, const QString& text) { d->box(box)->setText(text); }
-    std::unique_ptr<TableScoringDialog> d;
-    int status = 0;
-};
-
-TEST_F(TripsCustomScoringTest, BoxesLoadInTheirOrderAndClampWithTheirMessages) {
-    platform::MessageScript answers;
-    TableScoringDialog* dlg = dialog();
-    EXPECT_EQ(dlg->objectName(), "frmTripCustom");
-    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-250");
-    EXPECT_EQ(dlg->box("txtTripValue")->text(), "6000");
-    EXPECT_TRUE(dlg->switchBox("chkCountDown")->isChecked());
-    // On screen the time bonus stands between the flush and the bonus round.
-    EXPECT_LT(dlg->box("txtFlushValue")->y(), dlg->box("txtTimeBonus")->y());
-    EXPECT_LT(dlg->box("txtTimeBonus")->y(), dlg->box("txtBonusRound")->y());
-    EXPECT_LT(dlg->box("txtBonusRound")->y(), dlg->box("txtPenaltyValue")->y());
-
-    enter("txtTripValue", "25000");
-    enter("txtPenaltyValue", "250");
-    dlg->cmdOK_Click();
-    EXPECT_EQ(answers.texts(),
-              (std::vector<QString>{"Sorry, the maximum value for a Triple is 20000",
-                                    "Sorry, the maximum penalty for left over cards is 0."}));
-    EXPECT_EQ(TripsOptions().TripleScore, 20000);
-    EXPECT_EQ(TripsOptions().LeftOverPenalty, 0);
-    EXPECT_EQ(dlg->box("txtTripValue")->text(), "20000");
-    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "0");
-    EXPECT_TRUE(Shared().CustomScoring);
-    EXPECT_EQ(status, 1); // the time bonus was in range
-
-    answers.clearAsked();
-    enter("txtPenaltyValue", "-300");
-    dlg->cmdOK_Click();
-    EXPECT_TRUE(answers.texts().empty());
-    EXPECT_EQ(TripsOptions().LeftOverPenalty, 300);
-}
-
-TEST_F(TripsCustomScoringTest, PenaltyLimitsZeroAndTheTimeBonus) {
-    platform::MessageScript answers;
-    TableScoringDialog* dlg = dialog();
-    enter("txtPenaltyValue", "-25000");
-    enter("txtTimeBonus", "6000");
-    dlg->switchBox("chkCountDown")->setChecked(false);
-    dlg->cmdOK_Click();
-    EXPECT_EQ(answers.texts(),
-              (std::vector<QString>{"Sorry, the minimum penalty for left over cards is -20000",
-                                    "Sorry, you cannot set the Time Bonus value to greater than "
-                                    "5000 points"}));
-    EXPECT_EQ(TripsOptions().LeftOverPenalty, 20000);
-    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-20000");
-    EXPECT_EQ(Shared().TimeBonus, 5000);
-    // The time bonus failed: the switch and the status bar wait for the next good OK.
-    EXPECT_TRUE(Shared().CountDownScore);
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(Shared().CustomScoring);
-
-    answers.clearAsked();
-    enter("txtPenaltyValue", "0");
-    enter("txtFlushValue", "");
-    dlg->cmdOK_Click();
-    EXPECT_TRUE(answers.texts().empty());
-    EXPECT_EQ(TripsOptions().LeftOverPenalty, 0);
-    EXPECT_EQ(TripsOptions().FlushScore, 0);
-    EXPECT_FALSE(Shared().CountDownScore);
-
-    dlg = dialog();
-    dlg->cmdDefault_Click();
-    EXPECT_EQ(dlg->box("txtPenaltyValue")->text(), "-250");
-    dlg->cmdOK_Click();
-    EXPECT_FALSE(Shared().CustomScoring);
-    EXPECT_TRUE(Shared().CountDownScore);
-    EXPECT_EQ(TripsOptions().FlushScore, 5000);
 }
 
 } // namespace
