@@ -84,6 +84,33 @@ QString BoxText(double v) {
     return QString::number(v, 'g', 12);
 }
 
+ScoringCheck CheckFromZero(const char* box, double high, QString lowMessage, QString highMessage) {
+    return {.box = box,
+            .low = 0,
+            .high = high,
+            .lowMessage = std::move(lowMessage),
+            .highMessage = std::move(highMessage)};
+}
+
+ScoringCheck PassesCheck(const char* box) {
+    // The passes left are set from the setting at each round, so a refused count is not kept.
+    return {.box = box,
+            .low = 0,
+            .high = 10,
+            .lowMessage = QStringLiteral("Sorry, you cannot pass fewer than 0 cards."),
+            .highMessage = QStringLiteral("Sorry, you cannot pass more than 10 cards."),
+            .storeBound = false};
+}
+
+ScoringCheck WaitCheck(const char* box, int mostSeconds) {
+    return CheckFromZero(box, mostSeconds,
+                         QStringLiteral("Sorry, a minimum of 0 seconds is required for the "
+                                        "waiting period between rounds."),
+                         QStringLiteral("Sorry, a maximum of %1 seconds is allowed for the "
+                                        "waiting period between rounds.")
+                             .arg(mostSeconds));
+}
+
 CustomScoringDialog::CustomScoringDialog(ScoringForm form, QWidget* parent)
     : QDialog(parent), form_(std::move(form)) {
     setObjectName(QLatin1String(form_.dialogName));
@@ -281,6 +308,10 @@ void CustomScoringDialog::store(const QString& key, double value, double scale) 
 void CustomScoringDialog::storeSwitches() {
     for (size_t i = 0; i < form_.switches.size(); ++i)
         form_.settings->store(form_.switches[i].key, checks_[i]->isChecked() ? 1 : 0);
+    if (!form_.optionsFirst) storeOptions();
+}
+
+void CustomScoringDialog::storeOptions() {
     for (size_t i = 0; i < form_.options.size(); ++i)
         if (options_[i]->isChecked())
             form_.settings->store(form_.options[i].key, form_.options[i].value);
@@ -359,6 +390,7 @@ void CustomScoringDialog::cmdOK_Click() {
         before[higher] = form_.settings->value(higher);
         before[lower] = form_.settings->value(lower);
     }
+    if (form_.optionsFirst) storeOptions();
     bool allValid = form_.closing == ScoringClose::EveryStep ? everyStep() : firstFailure();
     for (const auto& [higher, lower] : form_.orderedPairs) {
         if (form_.settings->value(higher) > form_.settings->value(lower)) continue;

@@ -34,7 +34,8 @@
 // passes, every box, switch and option is stored.
 //
 // Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
-// window's close) stores nothing more. Option buttons store with the switches.
+// window's close) stores nothing more. Option buttons store with the switches, or with
+// `optionsFirst` at the start of every OK (an option group that selects none stores nothing).
 //
 // Example row and step (the three-towers game):
 //   boxes:  {"lblCardIncrement", "When creating runs, each additional card increments card "
@@ -143,6 +144,13 @@ struct ScoringCheck {
     bool thenFollowUp = false; // on success: the form's followUp runs
 };
 
+// A step for a box that takes 0 to `high` and stores a value out of range as the bound.
+ScoringCheck CheckFromZero(const char* box, double high, QString lowMessage, QString highMessage);
+// The passes (0 to 10; a refused count is not kept) and the wait in seconds (0 to
+// `mostSeconds`, kept in milliseconds) of the twenty-one games, in the same words in both.
+ScoringCheck PassesCheck(const char* box);
+ScoringCheck WaitCheck(const char* box, int mostSeconds);
+
 enum class ScoringClose {
     EveryStep,   // every step runs and acts on its own failure; close when all passed
     FirstFailure // the first failing step is reported (the box keeps its text) and nothing is
@@ -169,6 +177,7 @@ struct ScoringForm {
     std::vector<ScoringCheck> checks;
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
     ScoringClose closing = ScoringClose::EveryStep;
+    bool optionsFirst = false; // the option buttons are stored before the steps, whatever they find
     platform::Icon icon = platform::Icon::Information;
     std::function<void()> customMark; // after every OK
     std::function<void()> followUp;   // after a step marked thenFollowUp passes
@@ -218,6 +227,7 @@ class CustomScoringDialog : public QDialog {
     void fail(QLineEdit* box, const QString& message, const QString& text);
     void store(const QString& key, double value, double scale);
     void storeSwitches();
+    void storeOptions();
     const ScoringBox& boxRow(const char* name) const;
 
     ScoringForm form_;

@@ -109,7 +109,12 @@ SettingsFile SettingsTable::build(const WindowGeometry& window, bool defaults) c
             continue;
         }
         const int32_t v = defaults ? r.defaultValue : r.get();
-        r.kind == SettingRow::Kind::Flag ? f.addFlag(r.key, v != 0) : f.addNumber(r.key, v);
+        if (r.kind == SettingRow::Kind::Flag)
+            f.addFlag(r.key, v != 0);
+        else if (r.blank && v >= 0)
+            f.add(r.key, QLatin1Char(' ') + QString::number(v));
+        else
+            f.addNumber(r.key, v);
     }
     f.endWithExtraLineEnd(extraLineEnd_);
     return f;

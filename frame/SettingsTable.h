@@ -47,6 +47,7 @@ struct SettingRow {
     std::vector<int> choices; // Choice: the values accepted
     int32_t fallback = 0;     // what a bad value gives
     bool custom = false;      // a value other than the default marks the scoring custom
+    bool blank = false;       // written with the blank a non-negative number is converted with
 
     SettingRow& counts() {
         custom = true;
@@ -54,6 +55,10 @@ struct SettingRow {
     }
     SettingRow& orOnBadValue(int32_t value) {
         fallback = value;
+        return *this;
+    }
+    SettingRow& writtenWithBlank() {
+        blank = true;
         return *this;
     }
 };

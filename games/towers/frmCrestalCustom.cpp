@@ -8,15 +8,6 @@
 #include "platform/Modal.h"
 
 namespace {
-ScoringCheck fromZero(const char* box, double high, const char* lowMessage,
-                      const char* highMessage) {
-    return {.box = box,
-            .low = 0,
-            .high = high,
-            .lowMessage = QString::fromLatin1(lowMessage),
-            .highMessage = QString::fromLatin1(highMessage)};
-}
-
 ScoringForm CrestalForm() {
     ScoringForm f;
     f.dialogName = "frmCrestalCustom";
@@ -46,22 +37,24 @@ ScoringForm CrestalForm() {
     f.byDefault = {QRect(1687, 3795, 1275, 345), 7};
     f.cancel = {QRect(3232, 3795, 1275, 345), 8};
     f.checks = {
-        fromZero("txtCardValue", 1000,
-                 "Sorry, you cannot increment the card value by less than 0 points.",
-                 "Sorry, you cannot increment the card value by greater than 1000 points"),
-        fromZero("txtBonusScore", 900000,
-                 "Sorry, a minimum of 0 points is required to make the bonus round.",
-                 "Sorry, a maximum of 900000 points is required to make the bonus round."),
-        fromZero("txtRunBonus", 32767,
-                 "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
-                 "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
-        fromZero("txtCompletedTower", 32767,
-                 "Sorry, a minimum of 0 points is required when achieving when completing each "
-                 "tower.",
-                 "Sorry, a maximum of 32767 points is required when completing each tower."),
-        fromZero("txtTimeBonus", 32767,
-                 "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-                 "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
+        CheckFromZero("txtCardValue", 1000,
+                      "Sorry, you cannot increment the card value by less than 0 points.",
+                      "Sorry, you cannot increment the card value by greater than 1000 points"),
+        CheckFromZero("txtBonusScore", 900000,
+                      "Sorry, a minimum of 0 points is required to make the bonus round.",
+                      "Sorry, a maximum of 900000 points is required to make the bonus round."),
+        CheckFromZero(
+            "txtRunBonus", 32767,
+            "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
+            "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
+        CheckFromZero(
+            "txtCompletedTower", 32767,
+            "Sorry, a minimum of 0 points is required when achieving when completing each "
+            "tower.",
+            "Sorry, a maximum of 32767 points is required when completing each tower."),
+        CheckFromZero("txtTimeBonus", 32767,
+                      "Sorry, you cannot set the Time Bonus value to less than 0 points.",
+                      "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
     };
     f.checks.back().thenSwitches = true;
     f.checks.back().thenFollowUp = true;

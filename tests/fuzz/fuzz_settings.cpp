@@ -1,6 +1,6 @@
 // Fuzzes the settings readers: any bytes as each game's settings file, applied through
 // handlers that check every value they are given is one the window can take.
-#include "games/combinations/CombinationsSettingsFile.h"
+#include "games/combinations/CombinationsSettings.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
@@ -49,15 +49,17 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
     require(between(q.WaitPeriod, 0, 60000) && between(q.CardsToPass, 0, 10));
     require(Shared().BonusScore >= 0);
 
-    const CombinationsSettingsValues b = ReadCombinationsSettingsText(text);
-    require(b.timerSpeed == 90 || b.timerSpeed == 180 || b.timerSpeed == 360);
-    require(b.timeLimit == 15 || b.timeLimit == 30 || b.timeLimit == 60 || b.timeLimit == 90 ||
-            b.timeLimit == 120);
-    require(between(b.deckDesign, 1, 4) && between(b.cardsToPass, 0, 10));
-    require(between(b.twentyOneBonusValue, 0, 5000) && between(b.cardsUsedBonusValue, 0, 5000));
-    require(between(b.fiveCardsBonusValue, 0, 50000));
-    require(between(b.deckCompletionBonus, 0, 1000000));
-    require(between(b.waitPeriod, 0, 60000) && b.bonusRoundScore >= 0);
+    ResetCombinationsDefaults();
+    CombinationsSettingsTable().apply(text);
+    const CombinationsSettings& b = CombinationsOptions();
+    const int brisko = Shared().TimeLimit;
+    require(b.TimerSpeed == 90 || b.TimerSpeed == 180 || b.TimerSpeed == 360);
+    require(brisko == 15 || brisko == 30 || brisko == 60 || brisko == 90 || brisko == 120);
+    require(between(Shared().DeckDesign, 1, 4) && between(b.CardsToPass, 0, 10));
+    require(between(b.TwentyOneBonusValue, 0, 5000) && between(b.CardsUsedBonusValue, 0, 5000));
+    require(between(b.FiveCardsBonusValue, 0, 50000));
+    require(between(b.DeckCompletionBonus, 0, 1000000));
+    require(between(b.WaitPeriod, 0, 60000) && Shared().BonusRoundScore >= 0);
 }
 } // namespace
 

@@ -95,7 +95,9 @@ int main(int argc, char** argv) {
         window->show();
         app.processEvents();
         ok &= save(window->grab().toImage(), out + "/" + game->window + "-idle.png");
-        if (auto* options = window->findChild<QAction*>("mnuCustom")) {
+        auto* options = window->findChild<QAction*>("mnuCustom");
+        if (!options) options = window->findChild<QAction*>("mnuUserOptions");
+        if (options) {
             const QString path = out + "/" + game->window + "-options.png";
             platform::ModalDriver drawn([&ok, &path](QDialog& dialog) {
                 dialog.show();
