@@ -5,10 +5,13 @@
 //
 // Layout: every control has its design place in twips (Left, Top, Width, Height), either on
 // the dialog or inside the frame, and a TabIndex; Tab runs through boxes, switches and
-// buttons by TabIndex and the lowest one has the focus when the dialog opens. Captions wrap
-// onto as many lines as they need: a label that needs more height grows, the controls below
-// it (in the frame, and below the frame on the dialog) move down, and the frame and the
-// dialog grow with it.
+// buttons by TabIndex and the lowest one has the focus when the dialog opens. A row's
+// caption that our font makes longer than its design width first widens up to its box;
+// captions then wrap onto as many lines as they need: a label that needs more height grows
+// into the free room around it (a row's caption keeps its middle beside its box), the
+// controls below it (in the frame, and below the frame on the dialog) move down only as far
+// as it would still cover them, and the frame and the dialog grow only when their contents
+// no longer fit.
 //
 // Reading a box: ReadBoxNumber, the leading number of its text (leading blanks skipped,
 // reading stops at the first character that cannot continue a number, so empty or
@@ -144,12 +147,19 @@ struct ScoringCheck {
     bool thenFollowUp = false; // on success: the form's followUp runs
 };
 
+// The note most of the dialogs carry over their frame.
+inline const QString kScoringNote =
+    QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
+                   "marked with an * indicating custom scoring was in use.");
+
 // A step for a box that takes 0 to `high` and stores a value out of range as the bound.
 ScoringCheck CheckFromZero(const char* box, double high, QString lowMessage, QString highMessage);
 // The passes (0 to 10; a refused count is not kept) and the wait in seconds (0 to
 // `mostSeconds`, kept in milliseconds) of the twenty-one games, in the same words in both.
 ScoringCheck PassesCheck(const char* box);
 ScoringCheck WaitCheck(const char* box, int mostSeconds);
+// The time bonus in points per second left (0 to 32767), in the words of the games that pay it.
+ScoringCheck TimeBonusCheck(const char* box);
 
 enum class ScoringClose {
     EveryStep,   // every step runs and acts on its own failure; close when all passed

@@ -129,8 +129,12 @@ SettingsFile SettingsTable::defaultsFile(const WindowGeometry& window) const {
 }
 
 SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHooks& hooks) const {
+    QStringList added;
     for (const SettingRow& r : rows_) {
         if (r.kind == SettingRow::Kind::WindowBlocks) continue;
+        // A key written twice is read once: each block of it the file holds applies in turn.
+        if (added.contains(r.key)) continue;
+        added << r.key;
         const auto hook = hooks.find(r.key);
         std::function<void(int32_t)> after =
             hook == hooks.end() ? std::function<void(int32_t)>() : hook->second;

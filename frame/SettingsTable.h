@@ -9,7 +9,8 @@
 // gives 100 (its default) otherwise; the writer writes the variable's value; a value other
 // than 100 makes the scoring custom. Rows for choices (compared as text) and flags ("True"
 // is true, anything else false) work the same way; `WindowBlocks()` marks where "[State]",
-// "[Width]" and "[Height]" stand. A bad value gives the row's `fallback` (the default unless
+// "[Width]" and "[Height]" stand; a key may stand twice (both blocks written from the one
+// variable, each block read in turn). A bad value gives the row's `fallback` (the default unless
 // set with `orOnBadValue`); a missing key leaves the variable as it was, so a window resets
 // the table's defaults before it reads.
 //

@@ -39,8 +39,7 @@ ScoringForm BriskoForm() {
     f.dialogName = "frmBriskoCustomScoring";
     f.settings = &CombinationsSettingsTable();
     f.client = QSize(5850, 6690);
-    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.note = kScoringNote;
     f.notePlace = QRect(150, 90, 5550, 660);
     f.frameName = "frmCustomScoring";
     f.framePlace = QRect(120, 810, 5610, 4380);

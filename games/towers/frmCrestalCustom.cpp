@@ -13,8 +13,7 @@ ScoringForm CrestalForm() {
     f.dialogName = "frmCrestalCustom";
     f.settings = &TowersSettingsTable();
     f.client = QSize(4710, 4245);
-    f.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
+    f.note = kScoringNote;
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(105, 795, 4455, 2415);
@@ -52,9 +51,7 @@ ScoringForm CrestalForm() {
             "Sorry, a minimum of 0 points is required when achieving when completing each "
             "tower.",
             "Sorry, a maximum of 32767 points is required when completing each tower."),
-        CheckFromZero("txtTimeBonus", 32767,
-                      "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-                      "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
+        TimeBonusCheck("txtTimeBonus"),
     };
     f.checks.back().thenSwitches = true;
     f.checks.back().thenFollowUp = true;

@@ -5,7 +5,6 @@
 #include "games/elevens/ElevensSettingsFile.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pairs/PairsSettings.h"
-#include "games/pairs/PairsSettingsFile.h"
 #include "games/towers/TowersSettings.h"
 #include "services/SettingsFile.h"
 #include "services/SharedState.h"
@@ -18,19 +17,6 @@
 namespace {
 void require(bool ok) {
     if (!ok) std::abort();
-}
-
-void applyAsTwindle(const QByteArray& text) {
-    ResetPairsLoadDefaults();
-    PairsSettingsHandlers h;
-    h.timeLimit = [](int t) { require(t >= 30 && t <= 120 && t % 15 == 0); };
-    h.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
-    ApplyPairsSettingsText(text, h);
-    const PairsSettings& o = PairsOptions();
-    for (int32_t v : {o.PairsBonus, o.RunsBonus, o.CompletionBonus, Shared().TimeBonus})
-        require(v >= 0 && v <= PairsDefaults::MaxBonus);
-    require(Shared().BonusRoundScore >= 0 &&
-            Shared().BonusRoundScore <= PairsDefaults::MaxBonusRoundScore);
 }
 
 bool between(int64_t v, int64_t low, int64_t high) {
@@ -95,7 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(between(c.CardBonus, 0, 1000) && between(c.TowerBonus, 0, 32767));
     require(between(c.HighRunBonus, 0, 32767) && between(Shared().TimeBonus, 0, 32767));
     require(between(Shared().BonusRoundScore, 0, 900000));
-    applyAsTwindle(text);
+    ResetPairsLoadDefaults();
+    PairsSettingsTable().apply(text);
+    const PairsSettings& t = PairsOptions();
+    require(Shared().TimeLimit % 15 == 0 && between(Shared().TimeLimit, 30, 120));
+    require(between(Shared().DeckDesign, 1, 4));
+    for (int32_t v : {t.PairsBonus, t.RunsBonus, t.CompletionBonus, Shared().TimeBonus})
+        require(between(v, 0, 32767));
+    require(between(Shared().BonusRoundScore, 0, 200000));
     fuzzTwentyOneReaders(text);
 
     // The generic reader on its own, with a key taken from the input.

@@ -4,6 +4,7 @@
 #include "../TestSupport.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/pairs/PairsSettings.h"
 #include "games/towers/TowersSettings.h"
 
 #include <functional>
@@ -157,6 +158,44 @@ const std::vector<GameSettings> kGames = {
       "[Deck Completion Bonus]", "[Bonus Round Score]"},
      {"[TwentyOne Bonus Value]", "[Wait Period]", "[Count Down Score]", "[Time Limit]", "[Deck]"},
      "[State]\r\n2\r\n\r\n[Width]\r\n9060\r\n\r\n[Height]\r\n7155\r\n"},
+    {"Twindle",
+     PairsSettingsTable,
+     ResetPairsLoadDefaults,
+     "Twindle.Ini",
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Time]\r\n45\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[Pairs Bonus]\r\n3000\r\n\r\n"
+     "[Runs Bonus]\r\n500\r\n\r\n"
+     "[Time Bonus]\r\n100\r\n\r\n"
+     "[Bonus Score]\r\n80000\r\n\r\n"
+     "[Completion Bonus]\r\n10000\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9570\r\n\r\n"
+     "[Height]\r\n7200\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n",
+     {WindowNormal, 9570, 7200},
+     {{"[Time]", "100", 45},
+      {"[Time]", "90", 90},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Pairs Bonus]", "-5", 3000},
+      {"[Pairs Bonus]", "32767", 32767},
+      {"[Runs Bonus]", "lots", 500},
+      {"[Runs Bonus]", "700", 700},
+      {"[Time Bonus]", "999999", 100},
+      {"[Bonus Score]", "200000", 200000},
+      {"[Bonus Score]", "200001", 80000},
+      {"[Completion Bonus]", "99999999999", 10000},
+      {"[Completion Bonus]", "0", 0},
+      {"[Count Down Score]", "False", 0}},
+     {"[Pairs Bonus]", "[Runs Bonus]", "[Time Bonus]", "[Bonus Score]", "[Completion Bonus]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Music]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {
