@@ -102,6 +102,45 @@ QString BoxText(double v) {
     return QString::number(v, 'g', 12);
 }
 
+ScoringCheck RangeCheck(const char* box, double low, double high, QString lowMessage,
+                        QString highMessage) {
+    return {.box = box,
+            .low = low,
+            .high = high,
+            .lowMessage = std::move(lowMessage),
+            .highMessage = std::move(highMessage)};
+}
+
+ScoringCheck CheckFromZero(const char* box, double high, QString lowMessage, QString highMessage) {
+    return RangeCheck(box, 0, high, std::move(lowMessage), std::move(highMessage));
+}
+
+ScoringCheck PassesCheck(const char* box) {
+    // The passes left are set from the setting at each round, so a refused count is not kept.
+    return {.box = box,
+            .low = 0,
+            .high = 10,
+            .lowMessage = QStringLiteral("Sorry, you cannot pass fewer than 0 cards."),
+            .highMessage = QStringLiteral("Sorry, you cannot pass more than 10 cards."),
+            .storeBound = false};
+}
+
+ScoringCheck WaitCheck(const char* box, int mostSeconds) {
+    return CheckFromZero(box, mostSeconds,
+                         QStringLiteral("Sorry, a minimum of 0 seconds is required for the "
+                                        "waiting period between rounds."),
+                         QStringLiteral("Sorry, a maximum of %1 seconds is allowed for the "
+                                        "waiting period between rounds.")
+                             .arg(mostSeconds));
+}
+
+ScoringCheck TimeBonusCheck(const char* box) {
+    return CheckFromZero(
+        box, 32767,
+        QStringLiteral("Sorry, you cannot set the Time Bonus value to less than 0 points."),
+        QStringLiteral("Sorry, you cannot set the Time Bonus value to greater than 32767 points"));
+}
+
 CustomScoringDialog::CustomScoringDialog(ScoringForm form, QWidget* parent)
     : QDialog(parent), form_(std::move(form)) {
     setObjectName(QLatin1String(form_.dialogName));
@@ -188,20 +227,59 @@ void CustomScoringDialog::buildControls() {
 }
 
 namespace {
+constexpr int kGapTwips = 60;    // between a widened caption and its box
+constexpr int kMarginTwips = 90; // kept below the lowest control of the frame and the dialog
+
 // Moves down every child of `parent` that starts at or below `from` by `by` pixels.
 void pushDown(QWidget* parent, int from, int by, const QWidget* except) {
     for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w != except && w->y() >= from) w->move(w->x(), w->y() + by);
 }
 
-// Grows a wrapped caption to the height it needs; the growth, 0 if none.
-int grow(QWidget* caption) {
-    caption->ensurePolished(); // a style sheet's font (a bold note) is measured, not the plain one
-    const auto* label = qobject_cast<QLabel*>(caption);
-    const int needed = label ? label->heightForWidth(label->width()) : caption->sizeHint().height();
-    if (needed <= caption->height()) return 0;
-    const int by = needed - caption->height();
-    caption->resize(caption->width(), needed);
+// How far the children of `parent` that start at or below `from` must move so that none that
+// shares columns with `grown` lies under it: 0 while the free room below holds it.
+int overlapBelow(QWidget* parent, const QRect& grown, int from, const QWidget* except) {
+    int by = 0;
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == except || w->y() < from) continue;
+        if (w->x() > grown.right() || w->geometry().right() < grown.x()) continue;
+        by = std::max(by, grown.y() + grown.height() - w->y());
+    }
+    return by;
+}
+
+int lowestBottom(const QWidget* parent) {
+    int bottom = 0;
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, w->y() + w->height());
+    return bottom;
+}
+
+// Grows a wrapped caption to the height it needs; the growth, 0 if none. A label beside its
+// box keeps its middle, as far as the controls above it leave room.
+int grow(QWidget* label, bool beside) {
+    label->ensurePolished(); // a style sheet's font (a bold note) is measured, not the plain one
+    const auto* text = qobject_cast<QLabel*>(label);
+    const int needed = text ? text->heightForWidth(label->width()) : label->sizeHint().height();
+    if (needed <= label->height()) return 0;
+    const int by = needed - label->height();
+    int top = label->y();
+    if (beside) {
+        // Never above the first control of its frame (or dialog), nor into one over it.
+        const QList<QWidget*> siblings =
+            label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        int ceiling = label->y();
+        for (QWidget* w : siblings)
+            ceiling = std::min(ceiling, w->y());
+        for (QWidget* w : siblings) {
+            const bool shares =
+                w->x() <= label->geometry().right() && w->geometry().right() >= label->x();
+            if (w != label && shares && w->y() + w->height() <= label->y())
+                ceiling = std::max(ceiling, w->y() + w->height());
+        }
+        top = std::max(ceiling, label->y() - by / 2);
+    }
+    label->setGeometry(label->x(), top, label->width(), needed);
     return by;
 }
 
@@ -259,29 +337,45 @@ void CustomScoringDialog::layoutControls() {
     default_->setGeometry(px(form_.byDefault.place));
     cancel_->setGeometry(px(form_.cancel.place));
 
-    // Grown captions push the controls below them down, bottom-most first so that a move
-    // never carries a control past another label still to be grown.
-    int dialogGrowth = 0;
+    // A row's caption that needs more than one line at its design width first takes the
+    // room up to its box.
+    for (size_t i = 0; i < labels_.size(); ++i) {
+        QLabel* l = labels_[i];
+        const QRect box = boxes_[i]->geometry();
+        if (boxes_[i]->parentWidget() != l->parentWidget() || box.x() <= l->x()) continue;
+        if (l->heightForWidth(l->width()) <= l->heightForWidth(QWIDGETSIZE_MAX)) continue;
+        l->resize(std::max(l->width(), box.x() - Tw(kGapTwips) - l->x()), l->height());
+    }
+
+    // Grown captions take the free room below them first; what they still need pushes the
+    // controls below them down, bottom-most first so that a move never carries a control
+    // past another label still to be grown. The frame and the dialog grow only when their
+    // contents no longer fit.
+    const int frameMargin = std::min(Tw(kMarginTwips), frame_->height() - lowestBottom(frame_));
+    const int dialogMargin =
+        std::min(Tw(kMarginTwips), Tw(form_.client.height()) - lowestBottom(this));
     std::vector<QWidget*> labels(labels_.begin(), labels_.end());
     labels.insert(labels.end(), captions_.begin(), captions_.end());
     labels.push_back(note_);
     for (size_t i = 0; i < checks_.size(); ++i)
         if (form_.switches[i].wraps) labels.push_back(checks_[i]);
-    std::sort(labels.begin(), labels.end(),
-              [](const QWidget* a, const QWidget* b) { return a->y() > b->y(); });
+    std::sort(labels.begin(), labels.end(), [this](const QWidget* a, const QWidget* b) {
+        return a->mapTo(this, QPoint()).y() > b->mapTo(this, QPoint()).y();
+    });
     for (QWidget* l : labels) {
         const int bottom = l->y() + l->height();
-        const int by = grow(l);
-        if (by == 0) continue;
+        if (grow(l, std::find(labels_.begin(), labels_.end(), l) != labels_.end()) == 0) continue;
         QWidget* parent = l->parentWidget();
-        pushDown(parent, bottom, by, l);
-        if (parent == frame_) {
-            frame_->resize(frame_->width(), frame_->height() + by);
-            pushDown(this, frame_->y() + frame_->height() - by, by, frame_);
-        }
-        dialogGrowth += by;
+        pushDown(parent, bottom, overlapBelow(parent, l->geometry(), bottom, l), l);
+        if (parent != frame_) continue;
+        const int frameBottom = frame_->y() + frame_->height();
+        const int by = lowestBottom(frame_) + frameMargin - frame_->height();
+        if (by <= 0) continue;
+        frame_->resize(frame_->width(), frame_->height() + by);
+        pushDown(this, frameBottom, overlapBelow(this, frame_->geometry(), frameBottom, frame_),
+                 frame_);
     }
-    setFixedSize(width, Tw(form_.client.height()) + dialogGrowth);
+    setFixedSize(width, std::max(Tw(form_.client.height()), lowestBottom(this) + dialogMargin));
 }
 
 void CustomScoringDialog::Form_Load() {
@@ -340,6 +434,10 @@ void CustomScoringDialog::store(const QString& key, double value, double scale) 
 void CustomScoringDialog::storeSwitches() {
     for (size_t i = 0; i < form_.switches.size(); ++i)
         form_.settings->store(form_.switches[i].key, checks_[i]->isChecked() ? 1 : 0);
+    if (!form_.optionsFirst) storeOptions();
+}
+
+void CustomScoringDialog::storeOptions() {
     for (size_t i = 0; i < form_.options.size(); ++i)
         if (options_[i]->isChecked())
             form_.settings->store(form_.options[i].key, form_.options[i].value);
@@ -424,6 +522,7 @@ void CustomScoringDialog::cmdOK_Click() {
         before[higher] = form_.settings->value(higher);
         before[lower] = form_.settings->value(lower);
     }
+    if (form_.optionsFirst) storeOptions();
     bool allValid = form_.closing == ScoringClose::EveryStep ? everyStep() : firstFailure();
     for (const auto& [higher, lower] : form_.orderedPairs) {
         if (form_.settings->value(higher) > form_.settings->value(lower)) continue;

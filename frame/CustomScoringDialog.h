@@ -5,11 +5,15 @@
 //
 // Layout: every control has its design place in twips (Left, Top, Width, Height), either on
 // the dialog or inside the frame, and a TabIndex; Tab runs through boxes, switches and
-// buttons by TabIndex and the lowest one has the focus when the dialog opens. Captions wrap
-// onto as many lines as they need: a label that needs more height grows, the controls below
-// it (in the frame, and below the frame on the dialog) move down, and the frame and the
-// dialog grow with it. A switch or option keeps its caption on one line and widens to hold
-// it, unless the switch `wraps`.
+// buttons by TabIndex and the lowest one has the focus when the dialog opens. A row's
+// caption that our font makes longer than its design width first widens up to its box;
+// captions then wrap onto as many lines as they need: a label that needs more height grows
+// into the free room around it (a row's caption keeps its middle beside its box), the
+// controls below it (in the frame, and below the frame on the dialog) move down only as far
+// as it would still cover them, and the frame and the dialog grow only when their contents
+// no longer fit.
+// A switch or option keeps its caption on one line and widens to hold it, unless the
+// switch `wraps`.
 //
 // Reading a box: ReadBoxNumber, the leading number of its text (leading blanks skipped,
 // reading stops at the first character that cannot continue a number, so empty or
@@ -35,7 +39,9 @@
 // passes, every box, switch and option is stored.
 //
 // Default puts the defaults in the boxes and switches and stores nothing; Cancel (or the
-// window's close) stores nothing more. Option buttons store with the switches. A form that
+// window's close) stores nothing more. Option buttons store with the switches, or with
+// `optionsFirst` at the start of every OK (an option group that selects none stores nothing).
+// A form that
 // `defaultStores` stores those defaults at once and runs `customMark`; Cancel keeps them.
 // A picture button acts at once when clicked, whether the dialog then closes with OK or
 // Cancel.
@@ -162,6 +168,23 @@ struct ScoringCheck {
 
 // A step whose box must lie within low..high, with one message for both ends.
 ScoringCheck RangeCheck(const char* box, double low, double high, const QString& message);
+// Accepted from `low` to `high`; outside, the message of the bound passed.
+ScoringCheck RangeCheck(const char* box, double low, double high, QString lowMessage,
+                        QString highMessage);
+
+// The note most of the dialogs carry over their frame.
+inline const QString kScoringNote =
+    QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
+                   "marked with an * indicating custom scoring was in use.");
+
+// A step for a box that takes 0 to `high` and stores a value out of range as the bound.
+ScoringCheck CheckFromZero(const char* box, double high, QString lowMessage, QString highMessage);
+// The passes (0 to 10; a refused count is not kept) and the wait in seconds (0 to
+// `mostSeconds`, kept in milliseconds) of the twenty-one games, in the same words in both.
+ScoringCheck PassesCheck(const char* box);
+ScoringCheck WaitCheck(const char* box, int mostSeconds);
+// The time bonus in points per second left (0 to 32767), in the words of the games that pay it.
+ScoringCheck TimeBonusCheck(const char* box);
 
 enum class ScoringClose {
     EveryStep,   // every step runs and acts on its own failure; close when all passed
@@ -191,6 +214,7 @@ struct ScoringForm {
     std::vector<std::pair<QString, QString>> orderedPairs; // (higher key, lower key)
     ScoringClose closing = ScoringClose::EveryStep;
     bool defaultStores = false;
+    bool optionsFirst = false; // the option buttons are stored before the steps, whatever they find
     platform::Icon icon = platform::Icon::Information;
     bool readsExponent = false;       // the boxes read "1e3" as 1000
     std::function<void()> customMark; // after every OK (and a Default that stores)
@@ -242,6 +266,7 @@ class CustomScoringDialog : public QDialog {
     void fail(QLineEdit* box, const QString& message, const QString& text);
     void store(const QString& key, double value, double scale);
     void storeSwitches();
+    void storeOptions();
     const ScoringBox& boxRow(const char* name) const;
 
     ScoringForm form_;

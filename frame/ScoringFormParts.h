@@ -1,17 +1,10 @@
 #pragma once
-// Pieces most custom-scoring forms are built from: the note every dialog opens with, a step
-// that checks a box against a range, and a column of rows spaced evenly in the frame.
+// A column of rows spaced evenly in a custom-scoring form's frame; the steps most forms
+// check with are in CustomScoringDialog.h.
 
 #include "frame/CustomScoringDialog.h"
 
 #include <vector>
-
-// "Note: Changing any of the Scoring Options will cause your high scores to be marked ..."
-QString ScoringNoteText();
-
-// Accepted from `low` to `high`; outside, the message of the bound passed.
-ScoringCheck RangeCheck(const char* box, double low, double high, const char* lowMessage,
-                        const char* highMessage);
 
 struct ScoringRowText {
     const char* label;

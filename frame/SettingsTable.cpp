@@ -118,7 +118,12 @@ SettingsFile SettingsTable::build(const WindowGeometry& window, bool defaults) c
             continue;
         }
         const int32_t v = defaults ? r.defaultValue : r.get();
-        r.kind == SettingRow::Kind::Flag ? f.addFlag(r.key, v != 0) : f.addNumber(r.key, v);
+        if (r.kind == SettingRow::Kind::Flag)
+            f.addFlag(r.key, v != 0);
+        else if (r.blank && v >= 0)
+            f.add(r.key, QLatin1Char(' ') + QString::number(v));
+        else
+            f.addNumber(r.key, v);
     }
     f.endWithExtraLineEnd(extraLineEnd_);
     return f;
@@ -133,8 +138,12 @@ SettingsFile SettingsTable::defaultsFile(const WindowGeometry& window) const {
 }
 
 SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHooks& hooks) const {
+    QStringList added;
     for (const SettingRow& r : rows_) {
         if (r.kind == SettingRow::Kind::WindowBlocks || r.repeated) continue;
+        // A key written twice is read once: each block of it the file holds applies in turn.
+        if (added.contains(r.key)) continue;
+        added << r.key;
         const auto hook = hooks.find(r.key);
         std::function<void(int32_t)> after =
             hook == hooks.end() ? std::function<void(int32_t)>() : hook->second;

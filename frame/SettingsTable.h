@@ -9,7 +9,8 @@
 // gives 100 (its default) otherwise; the writer writes the variable's value; a value other
 // than 100 makes the scoring custom. Rows for choices (compared as text) and flags ("True"
 // is true, anything else false) work the same way; `WindowBlocks()` marks where "[State]",
-// "[Width]" and "[Height]" stand. A bad value gives the row's `fallback` (the default unless
+// "[Width]" and "[Height]" stand; a key may stand twice (both blocks written from the one
+// variable, each block read in turn). A bad value gives the row's `fallback` (the default unless
 // set with `orOnBadValue`; a flag's is false, and text other than "True" or "False" gives
 // it), or, with `keepOnBadValue`, is passed over so the variable keeps what it held (and the
 // row's hook does not run); a missing key leaves the variable as it was, so a window resets
@@ -53,6 +54,7 @@ struct SettingRow {
     bool custom = false;      // a value other than the default marks the scoring custom
     QString customWhile{};    // ... only while this flag row is `customWhileOn`
     bool customWhileOn = true;
+    bool blank = false; // written with the blank a non-negative number is converted with
 
     SettingRow& counts() {
         custom = true;
@@ -71,6 +73,10 @@ struct SettingRow {
     }
     SettingRow& keepOnBadValue() {
         keepOnBad = true;
+        return *this;
+    }
+    SettingRow& writtenWithBlank() {
+        blank = true;
         return *this;
     }
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = CombinationsDefaults::TimeLimit;
-
 const GameProfile kProfile{
     .quitTip = "Closes Brisko ",
     .pauseCaption = "P&ause",
@@ -50,12 +48,13 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = CombinationsDefaults::BonusRoundScore;
-    v.TwentyOneBonusValue = CombinationsDefaults::TwentyOneBonusValue;
-    v.FiveCardsBonusValue = CombinationsDefaults::FiveCardsBonusValue;
-    v.DeckCompletionBonus = CombinationsDefaults::DeckCompletionBonus;
-    v.CardsUsedBonusValue = CombinationsDefaults::CardsUsedBonusValue;
+    const SettingsTable& t = CombinationsSettingsTable();
+    v.TimeLimit = t.defaultOf(kBriskoTime);
+    v.BonusRoundScore = t.defaultOf(kBriskoBonusRound);
+    v.TwentyOneBonusValue = t.defaultOf(kBriskoTwentyOne);
+    v.FiveCardsBonusValue = t.defaultOf(kBriskoFiveCards);
+    v.DeckCompletionBonus = t.defaultOf(kBriskoCompletion);
+    v.CardsUsedBonusValue = t.defaultOf(kBriskoCardsUsed);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -67,7 +66,7 @@ void rulesDefaults(RulesValues& v) {
     .profile = &kProfile,
     .createWindow = [] { return new frmBrisko; },
     .tableName = "Brisko Hi Score Table ",
-    .defaultTime = kTimeLimit,
+    .defaultTime = CombinationsSettingsTable().defaultOf(kBriskoTime),
     .mailMinimum = 700000,
     .rulesParagraphs = CombinationsRulesParagraphs,
     .rulesDefaults = rulesDefaults,

@@ -5,6 +5,10 @@
 #include "services/Deck.h"
 #include "services/SharedState.h"
 
+namespace {
+constexpr int32_t kBustPenalty = 100; // points a bust takes off the total
+} // namespace
+
 bool CombinationsGame::DefaultDeckMaker(bool newGame) {
     if (newGame) return CreateDeck() && ShuffleDeck();
     return ShuffleDeck();
@@ -63,7 +67,7 @@ CombinationsHit CombinationsGame::hit(int column) {
     const CombinationsHit r = board_.hit(column, o.TwentyOneBonusValue);
     switch (r.move) {
     case CombinationsMove::Bust:
-        s.Score = AddScore(s.Score, -int64_t(CombinationsDefaults::BustPenalty));
+        s.Score = AddScore(s.Score, -int64_t(kBustPenalty));
         break;
     case CombinationsMove::TwentyOne:
         counter_.restart();

@@ -7,21 +7,38 @@ CombinationsSettings& CombinationsOptions() {
     return settings;
 }
 
-void ResetCombinationsDefaults() {
+const SettingsTable& CombinationsSettingsTable() {
     SharedState& s = Shared();
-    CombinationsOptions() = CombinationsSettings{};
-    s.TimeLimit = CombinationsDefaults::TimeLimit;
-    s.BonusRoundScore = CombinationsDefaults::BonusRoundScore;
-    s.CountDownScore = CombinationsDefaults::CountDownScore;
-    s.MusicOn = false;
-    s.CustomScoring = false;
+    CombinationsSettings& o = CombinationsOptions();
+    static const SettingsTable table(
+        {
+            SettingFlag(kBriskoSounds, s.SoundsOn, true),
+            SettingChoice(kBriskoSpeed, o.TimerSpeed, 90, {90, 180, 360})
+                .writtenWithBlank()
+                .counts(),
+            SettingFlag(kBriskoMusic, s.MusicOn, false),
+            SettingNumber(kBriskoDeck, s.DeckDesign, 3, 1, 4).orOnBadValue(4), // Night Castle
+            SettingNumber(kBriskoPasses, o.CardsToPass, 3, 0, 10).counts(),
+            SettingNumber(kBriskoTwentyOne, o.TwentyOneBonusValue, 1000, 0, 5000),
+            SettingNumber(kBriskoCardsUsed, o.CardsUsedBonusValue, 100, 0, 5000).counts(),
+            SettingNumber(kBriskoFiveCards, o.FiveCardsBonusValue, 750, 0, 50000).counts(),
+            SettingNumber(kBriskoCompletion, o.DeckCompletionBonus, 100000, 0, 1000000).counts(),
+            SettingNumber(kBriskoWait, o.WaitPeriod, 2000, 0, 60000),
+            SettingChoice(kBriskoTime, s.TimeLimit, 90, {15, 30, 60, 90, 120}),
+            SettingNumber(kBriskoBonusRound, s.BonusRoundScore, 250000, 0, INT32_MAX).counts(),
+            SettingFlag(kBriskoCountDown, s.CountDownScore, true),
+            WindowBlocks(),
+        },
+        QSize(9060, 7155), QStringLiteral("Brisko.Ini"), true);
+    return table;
 }
 
-bool CombinationsScoringIsCustom() {
-    namespace d = CombinationsDefaults;
-    const CombinationsSettings& o = CombinationsOptions();
-    return o.CardsToPass != d::CardsToPass || o.CardsUsedBonusValue != d::CardsUsedBonusValue ||
-           Shared().BonusRoundScore != d::BonusRoundScore ||
-           o.DeckCompletionBonus != d::DeckCompletionBonus ||
-           o.FiveCardsBonusValue != d::FiveCardsBonusValue || o.TimerSpeed != d::TimerSpeed;
+void ResetCombinationsDefaults() {
+    SharedState& s = Shared();
+    const bool sounds = s.SoundsOn;
+    const int design = s.DeckDesign;
+    CombinationsSettingsTable().resetDefaults();
+    s.SoundsOn = sounds;
+    s.DeckDesign = design;
+    s.CustomScoring = false;
 }

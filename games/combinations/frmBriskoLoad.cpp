@@ -5,7 +5,6 @@
 
 #include "frame/SplashTexts.h"
 #include "games/combinations/CombinationsSettings.h"
-#include "games/combinations/CombinationsSettingsFile.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -31,31 +30,39 @@ void frmBrisko::Form_Load() {
 }
 
 void frmBrisko::ReadSettingsINI() {
-    CombinationsSettingsValues v;
-    SettingsReader r;
-    AddCombinationsKeys(r, v);
-    ReadWindowBlocks(r, *this);
-    const bool read =
-        r.load(CombinationsSettingsPath(), CombinationsSettingsBlocks(v, GeometryOf(*this)));
-    for (int i = 0; i < v.timerSpeedResets; ++i)
-        platform::MsgBox(kTimerSpeedMessage);
+    const SettingsTable& t = CombinationsSettingsTable();
+    bool timeApplied = false;
+    const SettingsHooks hooks{
+        {kBriskoTime,
+         [this, &timeApplied](int32_t seconds) {
+             timeApplied = true;
+             ApplyStoredTimeLimit(seconds);
+         }},
+        {kBriskoDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+        {kBriskoMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kBriskoSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+    };
+    SettingsReader reader;
+    t.addKeys(reader, hooks);
+    // A counter speed the game does not offer is the one value the player is told about.
+    reader.text(kBriskoSpeed, [&t](const QString& value) {
+        if (SettingsTextIndex(value, t.row(kBriskoSpeed).choices) < 0)
+            platform::MsgBox(kTimerSpeedMessage);
+    });
+    ReadWindowBlocks(reader, *this);
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    timer3_->setInterval(CombinationsOptions().TimerSpeed);
     // The load always ends with one time item checked and its top score shown.
-    ApplyStoredTimeLimit(read ? v.timeLimit : CombinationsDefaults::TimeLimit);
-    if (!read) return;
-    ApplyCombinationsSettings(v);
-    timer3_->setInterval(v.timerSpeed);
-    SetSoundsSwitch(v.playSounds);
-    SetMusicSwitch(v.playMusic);
-    ApplyStoredDeckDesign(v.deckDesign);
+    if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kBriskoTime));
 }
 
 void frmBrisko::WriteSettingsINI() {
-    CombinationsSettingsBlocks(CurrentCombinationsSettings(), GeometryOf(*this))
-        .write(CombinationsSettingsPath());
+    const SettingsTable& t = CombinationsSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmBrisko::CheckForCustom() {
-    Shared().CustomScoring = CombinationsScoringIsCustom();
+    Shared().CustomScoring = CombinationsSettingsTable().isCustom();
 }
 
 RulesValues frmBrisko::RulesValuesNow() const {

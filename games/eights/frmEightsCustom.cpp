@@ -14,7 +14,7 @@ ScoringForm EightsForm() {
     f.dialogName = "frmEightsCustom";
     f.settings = &EightsSettingsTable();
     f.client = QSize(4785, 4065);
-    f.note = ScoringNoteText();
+    f.note = kScoringNote;
     f.notePlace = QRect(75, 90, 4635, 690);
     f.noteBlue = true;
     f.noteStyle = QStringLiteral("font-weight: bold;");

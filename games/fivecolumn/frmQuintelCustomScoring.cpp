@@ -41,20 +41,8 @@ ScoringForm QuintelForm() {
     f.byDefault = {QRect(1830, 4530, 1275, 345), 7};
     f.cancel = {QRect(3375, 4530, 1275, 345), 8};
     f.checks = {
-        // A refused count is not kept: the passes left are set from the setting at each round.
-        {.box = "txtNumberOfCardsToPass",
-         .low = 0,
-         .high = 10,
-         .lowMessage = "Sorry, you cannot pass fewer than 0 cards.",
-         .highMessage = "Sorry, you cannot pass more than 10 cards.",
-         .storeBound = false},
-        {.box = "txtWaitPeriod",
-         .low = 0,
-         .high = 30,
-         .lowMessage =
-             "Sorry, a minimum of 0 seconds is required for the waiting period between rounds.",
-         .highMessage =
-             "Sorry, a maximum of 30 seconds is allowed for the waiting period between rounds."},
+        PassesCheck("txtNumberOfCardsToPass"),
+        WaitCheck("txtWaitPeriod", 30),
         {.box = "txtBonus",
          .low = 0,
          .high = 2147483647.0,

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTimeLimit = PairsDefaults::TimeLimit; // seconds per round in a fresh file
-
 const GameProfile kProfile{
     .takeScoreItem = true,
     .gameMenuLayout = {"play", "pause", "takescore", "|", "exit"},
@@ -28,12 +26,13 @@ const GameProfile kProfile{
 };
 
 void rulesDefaults(RulesValues& v) {
-    v.TimeLimit = kTimeLimit;
-    v.BonusRoundScore = PairsDefaults::BonusRoundScore;
-    v.PairsBonus = PairsDefaults::PairsBonus;
-    v.RunsBonus = PairsDefaults::RunsBonus;
-    v.CompletionBonus = PairsDefaults::CompletionBonus;
-    v.TimeBonus = PairsDefaults::TimeBonus;
+    const SettingsTable& t = PairsSettingsTable();
+    v.TimeLimit = t.defaultOf(kTwindleTime);
+    v.BonusRoundScore = t.defaultOf(kTwindleBonusScore);
+    v.PairsBonus = t.defaultOf(kTwindlePairs);
+    v.RunsBonus = t.defaultOf(kTwindleRuns);
+    v.CompletionBonus = t.defaultOf(kTwindleCompletion);
+    v.TimeBonus = t.defaultOf(kTwindleTimeBonus);
 }
 
 [[maybe_unused]] const bool registered = RegisterGame({
@@ -48,7 +47,7 @@ void rulesDefaults(RulesValues& v) {
     .defaultTop = "30000",
     .hallOfFameTop = "50000",
     .endGameTop = "50000",
-    .defaultTime = kTimeLimit,
+    .defaultTime = PairsSettingsTable().defaultOf(kTwindleTime),
     .mailMinimum = 140000,
     .rulesParagraphs = PairsRulesParagraphs,
     .rulesDefaults = rulesDefaults,

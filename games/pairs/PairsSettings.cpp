@@ -1,5 +1,6 @@
 #include "games/pairs/PairsSettings.h"
 
+#include "games/pairs/PairsLayout.h"
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
@@ -8,49 +9,29 @@ PairsSettings& PairsOptions() {
     return settings;
 }
 
-void ResetPairsLoadDefaults() {
+const SettingsTable& PairsSettingsTable() {
     SharedState& s = Shared();
-    s.TimeLimit = PairsDefaults::TimeLimit;
-    s.SoundsOn = true;
-    s.MusicOn = false;
-    s.DeckDesign = PairsDefaults::DeckDesign;
-    s.CountDownScore = true;
-    s.TimeBonus = PairsDefaults::TimeBonus;
-    s.BonusRoundScore = PairsDefaults::BonusRoundScore;
-    PairsOptions() = PairsSettings{};
-}
-
-bool PairsScoringIsCustom() {
-    const SharedState& s = Shared();
-    const PairsSettings& o = PairsOptions();
-    return o.PairsBonus != PairsDefaults::PairsBonus || o.RunsBonus != PairsDefaults::RunsBonus ||
-           s.TimeBonus != PairsDefaults::TimeBonus ||
-           s.BonusRoundScore != PairsDefaults::BonusRoundScore ||
-           o.CompletionBonus != PairsDefaults::CompletionBonus;
-}
-
-std::vector<PairsScoringValue> PairsScoringValues() {
-    using namespace PairsDefaults;
     PairsSettings& o = PairsOptions();
-    SharedState& s = Shared();
-    return {
-        {"txtPairsBonus", &o.PairsBonus, PairsBonus, MaxBonus,
-         "Sorry, you cannot set the pairs bonus value to less than 0 points.",
-         "Sorry, you cannot set the pairs bonus value to more than 32767 points"},
-        {"txtRunsBonus", &o.RunsBonus, RunsBonus, MaxBonus,
-         "Sorry, you cannot set the runs bonus value to less than 0 points.",
-         "Sorry, you cannot set the runs bonus value to more than 32767 points"},
-        {"txtBonusRound", &s.BonusRoundScore, BonusRoundScore, MaxBonusRoundScore,
-         "Sorry, you cannot set the value required for a bonus round to less than 0 points.",
-         "Sorry, you cannot set the value required for a bonus round to more than 200000 "
-         "points."},
-        {"txtCompletionBonus", &o.CompletionBonus, CompletionBonus, MaxBonus,
-         "Sorry, you cannot set the value of the completion bonus to less than 0 points.",
-         "Sorry, you cannot set the value of the completion bonus to more than 32767 points."},
-        {"txtTimeBonus", &s.TimeBonus, TimeBonus, MaxBonus,
-         "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-         "Sorry, you cannot set the Time Bonus value to greater than 32767 points"},
-    };
+    static const SettingsTable table(
+        {
+            SettingFlag(kTwindleMusic, s.MusicOn, false),
+            SettingChoice(kTwindleTime, s.TimeLimit, 45, {30, 45, 60, 75, 90, 105, 120}),
+            SettingFlag(kTwindleSounds, s.SoundsOn, true),
+            SettingFlag(kTwindleMusic, s.MusicOn, false),
+            SettingFlag(kTwindleCountDown, s.CountDownScore, true),
+            SettingNumber(kTwindlePairs, o.PairsBonus, 3000, 0, 32767).counts(),
+            SettingNumber(kTwindleRuns, o.RunsBonus, 500, 0, 32767).counts(),
+            SettingNumber(kTwindleTimeBonus, s.TimeBonus, 100, 0, 32767).counts(),
+            SettingNumber(kTwindleBonusScore, s.BonusRoundScore, 80000, 0, 200000).counts(),
+            SettingNumber(kTwindleCompletion, o.CompletionBonus, 10000, 0, 32767).counts(),
+            WindowBlocks(), SettingChoice(kTwindleDeck, s.DeckDesign, 1, {1, 2, 3, 4}), // Palm Tree
+        },
+        QSize(PairsDesign::MinWidth, PairsDesign::MinHeight), QStringLiteral("Twindle.Ini"));
+    return table;
+}
+
+void ResetPairsLoadDefaults() {
+    PairsSettingsTable().resetDefaults();
 }
 
 QString PairsHeading() {

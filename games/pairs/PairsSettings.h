@@ -1,48 +1,43 @@
 #pragma once
-// Twindle's scoring values and their defaults and ranges. The pairs, runs and completion
-// bonuses are the game's own; the time bonus, the bonus-round score and the count-down
-// switch live in Shared(), where the frame's count-ups and the rules text read them.
+// Twindle's scoring values, with "Twindle.Ini" described once by its table (the reader, the
+// writer, the defaults, the custom mark, the dialog's values and the rules text all come from
+// it). The pairs, runs and completion bonuses are the game's own; the time bonus, the
+// bonus-round score and the count-down switch live in Shared(), where the frame's count-ups
+// and the rules text read them.
+
+#include "frame/SettingsTable.h"
 
 #include <QString>
 #include <cstdint>
-#include <vector>
-
-namespace PairsDefaults {
-constexpr int TimeLimit = 45;
-constexpr int DeckDesign = 1;
-constexpr int32_t PairsBonus = 3000;
-constexpr int32_t RunsBonus = 500;
-constexpr int32_t TimeBonus = 100;
-constexpr int32_t BonusRoundScore = 80000;
-constexpr int32_t CompletionBonus = 10000;
-constexpr int32_t MaxBonus = 32767; // pairs, runs, completion and time bonus
-constexpr int32_t MaxBonusRoundScore = 200000;
-} // namespace PairsDefaults
 
 struct PairsSettings {
-    int32_t PairsBonus = PairsDefaults::PairsBonus;
-    int32_t RunsBonus = PairsDefaults::RunsBonus;
-    int32_t CompletionBonus = PairsDefaults::CompletionBonus;
+    int32_t PairsBonus = 0;      // per pair made, at the round's end
+    int32_t RunsBonus = 0;       // per run made
+    int32_t CompletionBonus = 0; // for clearing the top row of the layout
 };
 PairsSettings& PairsOptions();
+
+inline const QString kTwindleMusic = QStringLiteral("[Play Music]");
+inline const QString kTwindleTime = QStringLiteral("[Time]");
+inline const QString kTwindleSounds = QStringLiteral("[Play Sounds]");
+inline const QString kTwindleCountDown = QStringLiteral("[Count Down Score]");
+inline const QString kTwindlePairs = QStringLiteral("[Pairs Bonus]");
+inline const QString kTwindleRuns = QStringLiteral("[Runs Bonus]");
+inline const QString kTwindleTimeBonus = QStringLiteral("[Time Bonus]");
+inline const QString kTwindleBonusScore = QStringLiteral("[Bonus Score]");
+inline const QString kTwindleCompletion = QStringLiteral("[Completion Bonus]");
+inline const QString kTwindleDeck = QStringLiteral("[Deck]");
+
+// "Twindle.Ini", its keys in written order: "[Play Music]" both first and after the sounds,
+// the window's three before "[Deck]". Each stored value is checked on its own as it is read:
+// one that is no number or lies outside what the custom-scoring dialog accepts leaves that
+// setting at its default and the reading goes on. The five scoring values count toward the
+// custom mark; the count-down never does.
+const SettingsTable& PairsSettingsTable();
 
 // The window's load defaults before the settings file is read (the switches, time limit,
 // card backs and every scoring value).
 void ResetPairsLoadDefaults();
-// True when a scoring value differs from its default; the count-down switch is not one.
-bool PairsScoringIsCustom();
-
-// One scoring value the custom-scoring dialog edits, in the dialog's order.
-struct PairsScoringValue {
-    const char* field; // "txtPairsBonus"
-    int32_t* value;    // where it is stored
-    int32_t defaultValue;
-    int32_t maximum; // the range is 0 to this
-    const char* belowMessage;
-    const char* aboveMessage;
-};
-// Pairs, runs, bonus round, completion, time bonus.
-std::vector<PairsScoringValue> PairsScoringValues();
 
 // "Pairs x 3000", "Runs x 500"
 QString PairsHeading();

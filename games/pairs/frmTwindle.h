@@ -13,7 +13,6 @@
 
 class CardPicture;
 class SelectionFrame;
-struct PairsSettingsHandlers;
 
 class frmTwindle : public GameWindow {
     Q_OBJECT
@@ -87,7 +86,6 @@ class frmTwindle : public GameWindow {
     void gameOver();
     void setClock(bool on);
 
-    PairsSettingsHandlers settingsHandlers();
     void updateHeadings();
 
     PairsGame game_;

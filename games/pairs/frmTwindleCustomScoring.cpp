@@ -1,61 +1,83 @@
-#include "games/pairs/frmTwindleCustomScoring.h"
+// frmTwindleCustomScoring: the pairs-and-runs game's custom-scoring dialog as data for the
+// frame's engine, in its design's client size and places. Each box is tested and stored on
+// its own, a value outside its range as the bound it passed; a time bonus in range stores the
+// count-down switch and brings the headings and the status bar up to date.
+#include "games/pairs/frmTwindle.h"
 
+#include "frame/CustomScoringDialog.h"
 #include "games/pairs/PairsSettings.h"
-#include "services/SharedState.h"
+#include "platform/Modal.h"
 
 namespace {
-// The label and the places of each row, in the order of PairsScoringValues().
-struct RowDesign {
-    const char* label;
-    const char* caption;
-    QRect labelPlace;
-    QRect boxPlace;
-};
-const RowDesign kRows[] = {
-    {"lblPairsBonus", "Pairs Bonus Value:", {345, 405, 2640, 195}, {3000, 360, 960, 285}},
-    {"lblRunsBonus", "Runs Bonus Value", {345, 810, 1320, 195}, {3000, 765, 960, 285}},
-    {"lblBonusRound",
-     "Score required for Bonus Round:",
-     {345, 1215, 2325, 195},
-     {3000, 1170, 960, 285}},
-    {"lblCompletionBonus",
-     "Bonus for completing upper cards: ",
-     {345, 1620, 2460, 195},
-     {3000, 1575, 960, 285}},
-    {"lblTimeBonus",
-     "Time Bonus (points per second)",
-     {360, 2025, 2235, 195},
-     {3000, 1980, 960, 285}},
-};
+// A row of the frame: the label at `labelLeft`, every box at 3000, both 405 twips apart.
+ScoringBox frameRow(const char* label, const char* caption, int labelWidth, const char* box,
+                    int row, const QString& key, int labelLeft = 345) {
+    const int top = 360 + 405 * row;
+    return {label,
+            QString::fromLatin1(caption),
+            box,
+            QRect(labelLeft, top + 45, labelWidth, 195),
+            QRect(3000, top, 960, 285),
+            row,
+            key};
+}
 
-ScoringTable twindleTable(std::function<void()> refresh) {
-    ScoringTable t;
-    t.dialogName = "frmTwindleCustomScoring";
-    t.note = QStringLiteral("Note: Changing any of the Scoring Options will cause your high "
-                            "scores to be marked with an * indicating custom scoring was in use.");
-    t.order = CheckOrder::StoreEach;
-    t.frameWidth = 4455;
-    const std::vector<PairsScoringValue> values = PairsScoringValues();
-    for (size_t i = 0; i < values.size(); ++i) {
-        const PairsScoringValue& v = values[i];
-        const RowDesign& d = kRows[i];
-        int32_t* target = v.value;
-        ScoringRow row{d.label, QString::fromLatin1(d.caption), v.field, 0, v.maximum,
-                       // Text that is no number at all is refused as a value below the range.
-                       QString::fromLatin1(v.belowMessage), QString::fromLatin1(v.belowMessage),
-                       QString::fromLatin1(v.aboveMessage), [target] { return *target; },
-                       [target](int32_t x) { *target = x; }, v.defaultValue, d.labelPlace,
-                       d.boxPlace};
-        t.rows.push_back(std::move(row));
-    }
-    SharedState& s = Shared();
-    t.switches = {{"chkCountDown", QStringLiteral("&Count Down when taking score"),
-                   [&s] { return s.CountDownScore; }, [&s](bool on) { s.CountDownScore = on; },
-                   true, QRect(495, 3285, 3120, 225)}};
-    t.recompute = std::move(refresh);
-    return t;
+ScoringForm TwindleForm() {
+    ScoringForm f;
+    f.dialogName = "frmTwindleCustomScoring";
+    f.settings = &PairsSettingsTable();
+    f.client = QSize(4680, 4140);
+    f.note = kScoringNote;
+    f.notePlace = QRect(60, 0, 4560, 690);
+    f.noteBlue = true;
+    f.framePlace = QRect(90, 705, 4455, 2415);
+    f.boxes = {
+        frameRow("lblPairsBonus", "Pairs Bonus Value:", 2640, "txtPairsBonus", 0, kTwindlePairs),
+        frameRow("lblRunsBonus", "Runs Bonus Value", 1320, "txtRunsBonus", 1, kTwindleRuns),
+        frameRow("lblBonusRound", "Score required for Bonus Round:", 2325, "txtBonusRound", 2,
+                 kTwindleBonusScore),
+        frameRow("lblCompletionBonus", "Bonus for completing upper cards: ", 2460,
+                 "txtCompletionBonus", 3, kTwindleCompletion),
+        frameRow("lblTimeBonus", "Time Bonus (points per second)", 2235, "txtTimeBonus", 4,
+                 kTwindleTimeBonus, 360),
+    };
+    f.switches = {{"chkCountDown", "&Count Down when taking score", QRect(495, 3285, 3120, 225), 5,
+                   kTwindleCountDown}};
+    f.ok = {QRect(202, 3705, 1275, 345), 6};
+    f.byDefault = {QRect(1672, 3705, 1275, 345), 7};
+    f.cancel = {QRect(3217, 3705, 1275, 345), 8};
+    f.checks = {
+        CheckFromZero("txtPairsBonus", 32767,
+                      "Sorry, you cannot set the pairs bonus value to less than 0 points.",
+                      "Sorry, you cannot set the pairs bonus value to more than 32767 points"),
+        CheckFromZero("txtRunsBonus", 32767,
+                      "Sorry, you cannot set the runs bonus value to less than 0 points.",
+                      "Sorry, you cannot set the runs bonus value to more than 32767 points"),
+        CheckFromZero("txtBonusRound", 200000,
+                      "Sorry, you cannot set the value required for a bonus round to less than 0 "
+                      "points.",
+                      "Sorry, you cannot set the value required for a bonus round to more than "
+                      "200000 points."),
+        CheckFromZero("txtCompletionBonus", 32767,
+                      "Sorry, you cannot set the value of the completion bonus to less than 0 "
+                      "points.",
+                      "Sorry, you cannot set the value of the completion bonus to more than 32767 "
+                      "points."),
+        TimeBonusCheck("txtTimeBonus"),
+    };
+    f.checks.back().thenSwitches = true;
+    f.checks.back().thenFollowUp = true;
+    return f;
 }
 } // namespace
 
-frmTwindleCustomScoring::frmTwindleCustomScoring(std::function<void()> refresh, QWidget* gameWindow)
-    : TableScoringDialog(twindleTable(std::move(refresh)), gameWindow) {}
+void frmTwindle::ShowCustomScoring() {
+    ScoringForm f = TwindleForm();
+    f.customMark = [this] { CheckForCustom(); };
+    f.followUp = [this] {
+        updateHeadings();
+        setStatusText(1, PairsCustomStatusText());
+    };
+    CustomScoringDialog dialog(std::move(f), this);
+    platform::ShowModal(dialog);
+}

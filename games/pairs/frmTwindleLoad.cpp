@@ -4,11 +4,8 @@
 
 #include "games/pairs/PairsLayout.h"
 #include "games/pairs/PairsSettings.h"
-#include "games/pairs/PairsSettingsFile.h"
-#include "games/pairs/frmTwindleCustomScoring.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
-#include "platform/Modal.h"
 #include "platform/Twips.h"
 #include "services/SharedState.h"
 
@@ -26,7 +23,7 @@ void frmTwindle::Form_Load() {
     // The window starts at its minimum: there is no other design size.
     resize(Tw(PairsDesign::MinWidth), Tw(PairsDesign::MinHeight));
     Form_Resize();
-    LoadPairsSettings(GeometryOf(*this), settingsHandlers());
+    ReadSettingsINI();
     Form_Resize();
     CheckForCustom();
     updateHeadings();
@@ -36,42 +33,40 @@ void frmTwindle::Form_Load() {
     unsetCursor();
 }
 
-PairsSettingsHandlers frmTwindle::settingsHandlers() {
-    PairsSettingsHandlers h;
-    h.timeLimit = [this](int seconds) { ApplyStoredTimeLimit(seconds); };
-    h.deckDesign = [this](int design) { ApplyStoredDeckDesign(design); };
-    h.music = [this](bool on) { SetMusicSwitch(on); };
-    h.sounds = [this](bool on) { SetSoundsSwitch(on); };
-    h.windowBlocks = [this](SettingsReader& r) { ReadWindowBlocks(r, *this); };
-    return h;
-}
-
 void frmTwindle::ReadSettingsINI() {
-    LoadPairsSettings(GeometryOf(*this), settingsHandlers());
+    bool timeApplied = false;
+    const SettingsHooks hooks{
+        {kTwindleTime,
+         [this, &timeApplied](int32_t seconds) {
+             timeApplied = true;
+             ApplyStoredTimeLimit(seconds);
+         }},
+        {kTwindleDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+        {kTwindleMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {kTwindleSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+    };
+    const SettingsTable& t = PairsSettingsTable();
+    SettingsReader reader;
+    t.addKeys(reader, hooks);
+    ReadWindowBlocks(reader, *this);
+    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    // Without a stored limit the default one is applied through its item, so that its check
+    // mark and its table's top score show.
+    if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kTwindleTime));
 }
 
 void frmTwindle::WriteSettingsINI() {
-    WritePairsSettings(CurrentPairsSettings(GeometryOf(*this)));
+    const SettingsTable& t = PairsSettingsTable();
+    t.file(GeometryOf(*this)).write(t.path());
 }
 
 void frmTwindle::CheckForCustom() {
-    Shared().CustomScoring = PairsScoringIsCustom();
+    Shared().CustomScoring = PairsSettingsTable().isCustom();
 }
 
 void frmTwindle::updateHeadings() {
     setText("lblPairs", PairsHeading());
     setText("lblRuns", RunsHeading());
-}
-
-void frmTwindle::ShowCustomScoring() {
-    frmTwindleCustomScoring dialog(
-        [this] {
-            CheckForCustom();
-            updateHeadings();
-            setStatusText(1, PairsCustomStatusText());
-        },
-        this);
-    platform::ShowModal(dialog);
 }
 
 RulesValues frmTwindle::RulesValuesNow() const {

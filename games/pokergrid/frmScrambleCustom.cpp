@@ -46,7 +46,7 @@ ScoringForm ScrambleForm() {
     f.dialogName = "frmScrambleCustom";
     f.settings = &PokerGridSettingsTable();
     f.client = QSize(4710, 6870);
-    f.note = ScoringNoteText();
+    f.note = kScoringNote;
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(120, 795, 4470, 5040);

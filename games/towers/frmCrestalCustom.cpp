@@ -13,7 +13,7 @@ ScoringForm CrestalForm() {
     f.dialogName = "frmCrestalCustom";
     f.settings = &TowersSettingsTable();
     f.client = QSize(4710, 4245);
-    f.note = ScoringNoteText();
+    f.note = kScoringNote;
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(105, 795, 4455, 2415);
@@ -36,23 +36,22 @@ ScoringForm CrestalForm() {
     f.byDefault = {QRect(1687, 3795, 1275, 345), 7};
     f.cancel = {QRect(3232, 3795, 1275, 345), 8};
     f.checks = {
-        RangeCheck("txtCardValue", 0, 1000,
-                   "Sorry, you cannot increment the card value by less than 0 points.",
-                   "Sorry, you cannot increment the card value by greater than 1000 points"),
-        RangeCheck("txtBonusScore", 0, 900000,
-                   "Sorry, a minimum of 0 points is required to make the bonus round.",
-                   "Sorry, a maximum of 900000 points is required to make the bonus round."),
-        RangeCheck(
-            "txtRunBonus", 0, 32767,
+        CheckFromZero("txtCardValue", 1000,
+                      "Sorry, you cannot increment the card value by less than 0 points.",
+                      "Sorry, you cannot increment the card value by greater than 1000 points"),
+        CheckFromZero("txtBonusScore", 900000,
+                      "Sorry, a minimum of 0 points is required to make the bonus round.",
+                      "Sorry, a maximum of 900000 points is required to make the bonus round."),
+        CheckFromZero(
+            "txtRunBonus", 32767,
             "Sorry, a minimum of 0 points is required when achieving the high run bonus.",
             "Sorry, a maximum of 32767 points is required when achieving the high run bonus."),
-        RangeCheck("txtCompletedTower", 0, 32767,
-                   "Sorry, a minimum of 0 points is required when achieving when completing each "
-                   "tower.",
-                   "Sorry, a maximum of 32767 points is required when completing each tower."),
-        RangeCheck("txtTimeBonus", 0, 32767,
-                   "Sorry, you cannot set the Time Bonus value to less than 0 points.",
-                   "Sorry, you cannot set the Time Bonus value to greater than 32767 points"),
+        CheckFromZero(
+            "txtCompletedTower", 32767,
+            "Sorry, a minimum of 0 points is required when achieving when completing each "
+            "tower.",
+            "Sorry, a maximum of 32767 points is required when completing each tower."),
+        TimeBonusCheck("txtTimeBonus"),
     };
     f.checks.back().thenSwitches = true;
     f.checks.back().thenFollowUp = true;

@@ -15,7 +15,7 @@ ScoringForm TripForm() {
     f.dialogName = "frmTripCustom";
     f.settings = &TripsSettingsTable();
     f.client = QSize(4710, 4920);
-    f.note = ScoringNoteText();
+    f.note = kScoringNote;
     f.notePlace = QRect(75, 90, 4560, 690);
     f.noteBlue = true;
     f.framePlace = QRect(120, 795, 4470, 3090);

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -185,8 +186,29 @@ TEST_F(CustomScoringEngineTest, TabFollowsTabIndexAndGrownCaptionsPushTheRestDow
     QLabel* note = d.rowLabel("lblInfo");
     EXPECT_LE(note->heightForWidth(note->width()), note->height());
     EXPECT_GT(note->height(), Tw(200));
-    // The frame keeps its distance below the note, and the dialog grew by as much.
-    EXPECT_GE(d.frame()->y(), note->y() + note->height());
-    EXPECT_EQ(d.height(), Tw(4000) + (note->height() - Tw(200)));
+    // The frame moves down only as far as the note would cover it, and the buttons with it;
+    // the dialog keeps its margin under them.
+    const int push = note->y() + note->height() - Tw(600);
+    EXPECT_GT(push, 0);
+    EXPECT_EQ(d.frame()->y(), Tw(600) + push);
+    EXPECT_EQ(d.cmdOK()->y(), Tw(3400) + push);
+    EXPECT_EQ(d.height(), std::max(Tw(4000), d.cmdOK()->y() + d.cmdOK()->height() + Tw(90)));
     EXPECT_EQ(d.box("txtPenalty")->styleSheet(), "color: #ff0000;");
+}
+
+TEST_F(CustomScoringEngineTest, ACaptionWidensToItsBoxAndGrowsIntoTheFreeRoomBelowIt) {
+    ScoringForm f = form(ScoringClose::EveryStep);
+    f.note = "Short.";
+    f.boxes[2].caption = "A card caption that needs two lines even here"; // the frame's last row
+    CustomScoringDialog d(f);
+    QLabel* card = d.rowLabel("lblCard");
+    EXPECT_LE(card->heightForWidth(card->width()), card->height());
+    EXPECT_GT(card->height(), Tw(250));
+    EXPECT_GT(card->width(), Tw(1500));             // wider than designed
+    EXPECT_LE(card->x() + card->width(), Tw(2000)); // but short of its box
+    // The free room took the growth: nothing moved and nothing grew.
+    EXPECT_EQ(d.frame()->geometry(), TwRect(100, 600, 3800, 1800));
+    EXPECT_EQ(d.box("txtBonus")->y(), Tw(200));
+    EXPECT_EQ(d.cmdOK()->y(), Tw(3400));
+    EXPECT_EQ(d.height(), Tw(4000));
 }

@@ -1,10 +1,9 @@
 // Fuzzes the settings readers: any bytes as each game's settings file, applied through
 // handlers that check every value they are given is one the window can take.
-#include "games/combinations/CombinationsSettingsFile.h"
+#include "games/combinations/CombinationsSettings.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
 #include "games/pairs/PairsSettings.h"
-#include "games/pairs/PairsSettingsFile.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/towers/TowersSettings.h"
 #include "services/SettingsFile.h"
@@ -19,19 +18,6 @@
 namespace {
 void require(bool ok) {
     if (!ok) std::abort();
-}
-
-void applyAsTwindle(const QByteArray& text) {
-    ResetPairsLoadDefaults();
-    PairsSettingsHandlers h;
-    h.timeLimit = [](int t) { require(t >= 30 && t <= 120 && t % 15 == 0); };
-    h.deckDesign = [](int d) { require(d >= 1 && d <= 4); };
-    ApplyPairsSettingsText(text, h);
-    const PairsSettings& o = PairsOptions();
-    for (int32_t v : {o.PairsBonus, o.RunsBonus, o.CompletionBonus, Shared().TimeBonus})
-        require(v >= 0 && v <= PairsDefaults::MaxBonus);
-    require(Shared().BonusRoundScore >= 0 &&
-            Shared().BonusRoundScore <= PairsDefaults::MaxBonusRoundScore);
 }
 
 bool between(int64_t v, int64_t low, int64_t high) {
@@ -50,15 +36,17 @@ void fuzzTwentyOneReaders(const QByteArray& text) {
     require(between(q.WaitPeriod, 0, 60000) && between(q.CardsToPass, 0, 10));
     require(Shared().BonusScore >= 0);
 
-    const CombinationsSettingsValues b = ReadCombinationsSettingsText(text);
-    require(b.timerSpeed == 90 || b.timerSpeed == 180 || b.timerSpeed == 360);
-    require(b.timeLimit == 15 || b.timeLimit == 30 || b.timeLimit == 60 || b.timeLimit == 90 ||
-            b.timeLimit == 120);
-    require(between(b.deckDesign, 1, 4) && between(b.cardsToPass, 0, 10));
-    require(between(b.twentyOneBonusValue, 0, 5000) && between(b.cardsUsedBonusValue, 0, 5000));
-    require(between(b.fiveCardsBonusValue, 0, 50000));
-    require(between(b.deckCompletionBonus, 0, 1000000));
-    require(between(b.waitPeriod, 0, 60000) && b.bonusRoundScore >= 0);
+    ResetCombinationsDefaults();
+    CombinationsSettingsTable().apply(text);
+    const CombinationsSettings& b = CombinationsOptions();
+    const int brisko = Shared().TimeLimit;
+    require(b.TimerSpeed == 90 || b.TimerSpeed == 180 || b.TimerSpeed == 360);
+    require(brisko == 15 || brisko == 30 || brisko == 60 || brisko == 90 || brisko == 120);
+    require(between(Shared().DeckDesign, 1, 4) && between(b.CardsToPass, 0, 10));
+    require(between(b.TwentyOneBonusValue, 0, 5000) && between(b.CardsUsedBonusValue, 0, 5000));
+    require(between(b.FiveCardsBonusValue, 0, 50000));
+    require(between(b.DeckCompletionBonus, 0, 1000000));
+    require(between(b.WaitPeriod, 0, 60000) && Shared().BonusRoundScore >= 0);
 }
 } // namespace
 
@@ -93,7 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(between(c.CardBonus, 0, 1000) && between(c.TowerBonus, 0, 32767));
     require(between(c.HighRunBonus, 0, 32767) && between(Shared().TimeBonus, 0, 32767));
     require(between(Shared().BonusRoundScore, 0, 900000));
-    applyAsTwindle(text);
+    ResetPairsLoadDefaults();
+    PairsSettingsTable().apply(text);
+    const PairsSettings& t = PairsOptions();
+    require(Shared().TimeLimit % 15 == 0 && between(Shared().TimeLimit, 30, 120));
+    require(between(Shared().DeckDesign, 1, 4));
+    for (int32_t v : {t.PairsBonus, t.RunsBonus, t.CompletionBonus, Shared().TimeBonus})
+        require(between(v, 0, 32767));
+    require(between(Shared().BonusRoundScore, 0, 200000));
     fuzzTwentyOneReaders(text);
 
     // The generic reader on its own, with a key taken from the input.

@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace scoringtest {
 
@@ -77,6 +80,24 @@ inline void WithDialog(GameWindow& w, const std::function<void(CustomScoringDial
     });
     w.mnuCustom_Click();
     EXPECT_EQ(driver.shown(), 1);
+}
+
+// The seven texts every box is tried with, for a box that takes 0 to `most` and stores a
+// value out of range as the bound it passed; `least` and `above` are its two messages.
+inline std::vector<BoxCase> CasesFromZero(const char* box, int32_t most, const char* least,
+                                          const char* above) {
+    static std::deque<std::string> keep; // the texts outlive the cases
+    keep.push_back(std::to_string(int64_t(most) + 1));
+    const auto capped = [most](int32_t v) { return std::min(v, most); };
+    return {
+        {box, "12abc", 12, nullptr},
+        {box, "abc", 0, nullptr}, // letters only: 0 without a message
+        {box, "", 0, nullptr},
+        {box, " 7000", capped(7000), 7000 > most ? above : nullptr},
+        {box, "80,000", capped(80000), 80000 > most ? above : nullptr},
+        {box, "-1", 0, least},
+        {box, keep.back().c_str(), most, above},
+    };
 }
 
 // The controls Tab reaches from the first focus, in order, and that first focus.

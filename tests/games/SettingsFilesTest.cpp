@@ -3,9 +3,11 @@
 // values make the scoring custom. A game joins by adding its row to kGames.
 #include "../TestSupport.h"
 #include "elevens/FirstRunSettings.h"
+#include "games/combinations/CombinationsSettings.h"
 #include "games/eights/EightsSettings.h"
 #include "games/elevens/ElevensSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
+#include "games/pairs/PairsSettings.h"
 #include "games/phrase/PhraseSettings.h"
 #include "games/pokergrid/PokerGridSettings.h"
 #include "games/towers/TowersSettings.h"
@@ -298,6 +300,93 @@ const std::vector<GameSettings> kGames = {
      {"[Bonus Score]", "[Eights CompleteBonus]", "[Time Bonus]"},
      {"[Count Down]", "[Time]", "[Deck]", "[Play Sounds]", "[Play Music]"},
      "[Width]\r\n9540\r\n\r\n[Height]\r\n7305\r\n"},
+    {"Brisko",
+     CombinationsSettingsTable,
+     ResetCombinationsDefaults,
+     "Brisko.Ini",
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Timer Speed]\r\n 90\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Deck]\r\n3\r\n\r\n"
+     "[Cards To Pass]\r\n3\r\n\r\n"
+     "[TwentyOne Bonus Value]\r\n1000\r\n\r\n"
+     "[Cards Used Bonus Value]\r\n100\r\n\r\n"
+     "[5 Cards Bonus Value]\r\n750\r\n\r\n"
+     "[Deck Completion Bonus]\r\n100000\r\n\r\n"
+     "[Wait Period]\r\n2000\r\n\r\n"
+     "[Time Limit]\r\n90\r\n\r\n"
+     "[Bonus Round Score]\r\n250000\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9060\r\n\r\n"
+     "[Height]\r\n7155\r\n\r\n"
+     "\r\n",
+     {WindowNormal, 9060, 7155},
+     {{"[Timer Speed]", " 180", 180},
+      {"[Timer Speed]", "360", 360},
+      {"[Timer Speed]", "100", 90},
+      {"[Time Limit]", "45", 90},
+      {"[Time Limit]", "0", 90},
+      {"[Time Limit]", "60", 60},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "7", 4}, // Palm Tree
+      {"[Deck]", "2", 2},
+      {"[Cards To Pass]", "70000", 3},
+      {"[Cards To Pass]", "10", 10},
+      {"[TwentyOne Bonus Value]", "2000000000", 1000},
+      {"[TwentyOne Bonus Value]", "2000", 2000},
+      {"[Cards Used Bonus Value]", "-5", 100},
+      {"[5 Cards Bonus Value]", "50001", 750},
+      {"[5 Cards Bonus Value]", "50000", 50000},
+      {"[Deck Completion Bonus]", "1000000", 1000000},
+      {"[Wait Period]", "99999999999", 2000},
+      {"[Wait Period]", "45000", 45000},
+      {"[Bonus Round Score]", "99", 99},
+      {"[Bonus Round Score]", "2147483647", 2147483647},
+      {"[Count Down Score]", "False", 0}},
+     {"[Timer Speed]", "[Cards To Pass]", "[Cards Used Bonus Value]", "[5 Cards Bonus Value]",
+      "[Deck Completion Bonus]", "[Bonus Round Score]"},
+     {"[TwentyOne Bonus Value]", "[Wait Period]", "[Count Down Score]", "[Time Limit]", "[Deck]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9060\r\n\r\n[Height]\r\n7155\r\n"},
+    {"Twindle",
+     PairsSettingsTable,
+     ResetPairsLoadDefaults,
+     "Twindle.Ini",
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Time]\r\n45\r\n\r\n"
+     "[Play Sounds]\r\nTrue\r\n\r\n"
+     "[Play Music]\r\nFalse\r\n\r\n"
+     "[Count Down Score]\r\nTrue\r\n\r\n"
+     "[Pairs Bonus]\r\n3000\r\n\r\n"
+     "[Runs Bonus]\r\n500\r\n\r\n"
+     "[Time Bonus]\r\n100\r\n\r\n"
+     "[Bonus Score]\r\n80000\r\n\r\n"
+     "[Completion Bonus]\r\n10000\r\n\r\n"
+     "[State]\r\n0\r\n\r\n"
+     "[Width]\r\n9570\r\n\r\n"
+     "[Height]\r\n7200\r\n\r\n"
+     "[Deck]\r\n1\r\n\r\n",
+     {WindowNormal, 9570, 7200},
+     {{"[Time]", "100", 45},
+      {"[Time]", "90", 90},
+      {"[Play Sounds]", "true", 0},
+      {"[Play Music]", "True", 1},
+      {"[Deck]", "5", 1},
+      {"[Deck]", "3", 3},
+      {"[Pairs Bonus]", "-5", 3000},
+      {"[Pairs Bonus]", "32767", 32767},
+      {"[Runs Bonus]", "lots", 500},
+      {"[Runs Bonus]", "700", 700},
+      {"[Time Bonus]", "999999", 100},
+      {"[Bonus Score]", "200000", 200000},
+      {"[Bonus Score]", "200001", 80000},
+      {"[Completion Bonus]", "99999999999", 10000},
+      {"[Completion Bonus]", "0", 0},
+      {"[Count Down Score]", "False", 0}},
+     {"[Pairs Bonus]", "[Runs Bonus]", "[Time Bonus]", "[Bonus Score]", "[Completion Bonus]"},
+     {"[Count Down Score]", "[Time]", "[Deck]", "[Play Music]"},
+     "[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n"},
 };
 
 void PrintTo(const GameSettings& g, std::ostream* os) {

@@ -2,7 +2,6 @@
 #include "../LaidOutDeck.h"
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
-#include "frame/TableScoringDialog.h"
 #include "frame/TwipsLayout.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/frmBrisko.h"
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 
 class BriskoWindowTest : public testsupport::GameWindowTest {
   protected:
@@ -303,36 +301,6 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
     EXPECT_TRUE(w->item("mnuPlay")->isEnabled() && w->item("mnuExit")->isEnabled());
-}
-
-TEST_F(BriskoWindowTest, CustomScoringStoresEachBoxAndTheCounterSpeed) {
-    auto w = open();
-    platform::MessageScript script;
-    int shown = 0;
-    platform::ModalDriver driver([&shown](QDialog& d) {
-        ++shown;
-        auto* dlg = static_cast<TableScoringDialog*>(&d);
-        EXPECT_EQ(dlg->box("txtWaitPeriod")->text(), "2.5");
-        EXPECT_TRUE(dlg->findChild<QRadioButton*>("optDefault")->isChecked());
-        dlg->box("txtNumberOfCardsToPass")->setText("11");
-        dlg->box("txtBonus")->setText("99");
-        dlg->findChild<QRadioButton*>("optSlow")->setChecked(true);
-        dlg->cmdOK()->click();
-        EXPECT_TRUE(dlg->isVisible() || dlg->result() != QDialog::Accepted);
-        dlg->cmdCancel()->click();
-    });
-    CombinationsOptions().WaitPeriod = 2500;
-    w->mnuCustom_Click();
-    EXPECT_EQ(shown, 1);
-    ASSERT_FALSE(script.texts().empty());
-    EXPECT_EQ(script.texts()[0], "Sorry, you cannot pass more than 10 cards.");
-    EXPECT_EQ(CombinationsOptions().CardsToPass, 3); // a rejected count is not kept
-    EXPECT_EQ(Shared().BonusRoundScore, 99);
-    EXPECT_EQ(CombinationsOptions().WaitPeriod, 2500);
-    EXPECT_EQ(CombinationsOptions().TimerSpeed, 180);
-    EXPECT_EQ(w->Timer3()->interval(), 180);
-    EXPECT_TRUE(Shared().CustomScoring);
-    EXPECT_EQ(w->statusText(1), "Make 99 for bonus round.  ");
 }
 
 TEST_F(BriskoWindowTest, MinimisingHoldsTheCounterAndARestoreRunsItOn) {

@@ -207,16 +207,3 @@ TEST_F(CombinationsGameTest, PauseKeepsTheCounterWhereItStood) {
     EXPECT_FALSE(g.play());
     EXPECT_FALSE(g.gameRunning());
 }
-
-TEST_F(CombinationsGameTest, CustomScoringLeavesOutTheTwentyOneBonusTheWaitAndTheCountDown) {
-    EXPECT_FALSE(CombinationsScoringIsCustom());
-    CombinationsOptions().TwentyOneBonusValue = 2000;
-    CombinationsOptions().WaitPeriod = 0;
-    Shared().CountDownScore = false;
-    EXPECT_FALSE(CombinationsScoringIsCustom());
-    CombinationsOptions().TimerSpeed = 180;
-    EXPECT_TRUE(CombinationsScoringIsCustom());
-    CombinationsOptions().TimerSpeed = 90;
-    CombinationsOptions().CardsToPass = 2;
-    EXPECT_TRUE(CombinationsScoringIsCustom());
-}

@@ -1,16 +1,11 @@
-// The Twindle window's load, settings file, layout at every size, and the custom-scoring
-// dialog.
+// The Twindle window's load, settings file and layout at every size.
 
 #include "TwindleWindowTestSupport.h"
 
-#include "frame/TableScoringDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "platform/Twips.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -127,63 +122,4 @@ TEST_F(TwindleWindowTest, TheLayoutFollowsTheWidthAndSnapsBackBelowTheMinimum) {
     }
     w->showMaximized();
     EXPECT_TRUE(w->isMaximized());
-}
-
-TEST_F(TwindleWindowTest, TheCustomScoringDialogClampsReportsAndRefreshesTheWindow) {
-    platform::MessageScript answers;
-    auto w = open<frmTwindle>();
-    int opened = 0;
-    {
-        platform::ModalDriver driver([&opened](QDialog& dialog) {
-            auto& d = static_cast<TableScoringDialog&>(dialog);
-            ++opened;
-            EXPECT_EQ(d.objectName(), "frmTwindleCustomScoring");
-            EXPECT_EQ(d.windowTitle(), "Twindle! User Options");
-            EXPECT_EQ(d.box("txtPairsBonus")->text(), "3000");
-            d.box("txtPairsBonus")->setText("-5");
-            d.box("txtRunsBonus")->setText("2.5");
-            d.box("txtBonusRound")->setText("250000");
-            d.box("txtCompletionBonus")->setText("");
-            d.box("txtTimeBonus")->setText("3.5");
-            d.cmdOK_Click();
-            EXPECT_TRUE(d.isVisible() || d.result() != QDialog::Accepted);
-            EXPECT_EQ(d.box("txtPairsBonus")->text(), "0");
-            EXPECT_EQ(d.box("txtBonusRound")->text(), "200000");
-            d.box("txtPairsBonus")->setText("5000");
-            d.box("txtBonusRound")->setText("200000");
-            d.cmdOK_Click();
-        });
-        w->mnuCustom_Click();
-    }
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(answers.texts(),
-              (std::vector<QString>{
-                  "Sorry, you cannot set the pairs bonus value to less than 0 points.",
-                  "Sorry, you cannot set the value required for a bonus round to more than 200000 "
-                  "points."}));
-    EXPECT_EQ(PairsOptions().PairsBonus, 5000);
-    EXPECT_EQ(PairsOptions().RunsBonus, 2);
-    EXPECT_EQ(Shared().BonusRoundScore, 200000);
-    EXPECT_EQ(PairsOptions().CompletionBonus, 0);
-    EXPECT_EQ(Shared().TimeBonus, 4);
-    EXPECT_TRUE(Shared().CustomScoring);
-    EXPECT_EQ(text(*w, "lblPairs"), "Pairs x 5000");
-    EXPECT_EQ(w->statusText(1), "Make 200,000 for bonus round.  ");
-    // The heading stands centred over its box.
-    const QLabel* heading = w->findChild<QLabel*>("lblPairs");
-    const QWidget* box = w->findChild<QWidget*>("PairRectangle");
-    const int textWidth = heading->fontMetrics().horizontalAdvance(heading->text());
-    const int textLeft = heading->x() + (heading->width() - textWidth) / 2;
-    EXPECT_NEAR(textLeft + textWidth / 2.0, box->x() + box->width() / 2.0, 1.0);
-
-    // Default, then Cancel: nothing stored.
-    platform::ModalDriver driver([](QDialog& dialog) {
-        auto& d = static_cast<TableScoringDialog&>(dialog);
-        d.cmdDefault_Click();
-        EXPECT_EQ(d.box("txtPairsBonus")->text(), "3000");
-        d.cmdCancel_Click();
-    });
-    w->mnuCustom_Click();
-    EXPECT_EQ(PairsOptions().PairsBonus, 5000);
-    EXPECT_TRUE(Shared().CustomScoring);
 }

@@ -3,7 +3,6 @@
 #include "CrestalWindowTestSupport.h"
 
 #include <QAction>
-#include <deque>
 
 using namespace scoringtest;
 
@@ -36,22 +35,6 @@ const char* const kTimeLeast = "Sorry, you cannot set the Time Bonus value to le
 const char* const kTimeMost =
     "Sorry, you cannot set the Time Bonus value to greater than 32767 points";
 
-// The same seven texts for a box, from 0 to `most`.
-std::vector<BoxCase> casesFor(const char* box, int32_t most, const char* least, const char* above) {
-    const std::string over = std::to_string(most + 1);
-    static std::deque<std::string> keep; // the texts outlive the cases
-    keep.push_back(over);
-    const auto capped = [most](int32_t v) { return std::min(v, most); };
-    return {
-        {box, "12abc", 12, nullptr},
-        {box, "abc", 0, nullptr}, // letters only: 0 without a message
-        {box, "", 0, nullptr},
-        {box, " 7000", capped(7000), 7000 > most ? above : nullptr},
-        {box, "80,000", capped(80000), 80000 > most ? above : nullptr},
-        {box, "-1", 0, least},
-        {box, keep.back().c_str(), most, above},
-    };
-}
 } // namespace
 
 TEST_F(CrestalCustomTest, TabRunsThroughTheBoxesTheSwitchAndTheButtons) {
@@ -62,11 +45,11 @@ TEST_F(CrestalCustomTest, TabRunsThroughTheBoxesTheSwitchAndTheButtons) {
 
 TEST_F(CrestalCustomTest, EachBoxReadsItsLeadingNumberAndAValueOutOfRangeStoresTheBound) {
     std::vector<BoxCase> cases;
-    for (const auto& part : {casesFor("txtCardValue", 1000, kCardLeast, kCardMost),
-                             casesFor("txtBonusScore", 900000, kBonusLeast, kBonusMost),
-                             casesFor("txtRunBonus", 32767, kRunLeast, kRunMost),
-                             casesFor("txtCompletedTower", 32767, kTowerLeast, kTowerMost),
-                             casesFor("txtTimeBonus", 32767, kTimeLeast, kTimeMost)})
+    for (const auto& part : {CasesFromZero("txtCardValue", 1000, kCardLeast, kCardMost),
+                             CasesFromZero("txtBonusScore", 900000, kBonusLeast, kBonusMost),
+                             CasesFromZero("txtRunBonus", 32767, kRunLeast, kRunMost),
+                             CasesFromZero("txtCompletedTower", 32767, kTowerLeast, kTowerMost),
+                             CasesFromZero("txtTimeBonus", 32767, kTimeLeast, kTimeMost)})
         cases.insert(cases.end(), part.begin(), part.end());
     cases.push_back({"txtCardValue", "999.5", 1000, nullptr}); // halves go to the even number
     cases.push_back({"txtCardValue", "998.5", 998, nullptr});
