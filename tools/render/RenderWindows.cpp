@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -63,9 +64,45 @@ void copyDataFiles(const QString& to) {
         if (!f.isExecutable()) QFile::copy(f.filePath(), to + "/" + f.fileName());
 }
 
-// Plays one game to its end on the clock alone, saving the window at each pause long enough
-// for the player to read it (the count-ups' steps are not), once in "Game Paused" after the
-// first round end, and idle after the game.
+// A left-button press, as the player's click reaches a control.
+void press(QWidget* target) {
+    if (!target || !target->isVisible()) return;
+    const QPointF at(10, 10);
+    QMouseEvent e(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+// Crestal: round one takes cards until a tower is completed, then the score with seconds
+// left (the speed, tower and run bonuses); round two takes the score with no tower ("Sorry").
+void playCrestalSecond(GameWindow& w) {
+    if (w.state() != GameWindow::State::Running || !w.cmdTakeScore()->isEnabled()) return;
+    if (Shared().Round != 1) {
+        if (Shared().ElapsedSeconds >= 3) w.cmdTakeScore()->click();
+        return;
+    }
+    for (int t = 1; t <= 3; ++t)
+        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible())
+            return w.cmdTakeScore()->click();
+    for (int move = 0; move < 3; ++move) {
+        bool took = false;
+        for (int k = 27; k >= 0 && !took; --k) {
+            const int32_t before = Shared().Score;
+            press(w.findChild<QWidget*>(QString("UpCardImage_%1").arg(k)));
+            took = Shared().Score != before;
+        }
+        if (!took) press(w.findChild<QWidget*>("CardStackPicture"));
+    }
+}
+
+// Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
+void playScriptedSecond(GameWindow& w) {
+    if (w.objectName() == "frmCrestal") playCrestalSecond(w);
+}
+
+// Plays one game to its end on the clock and its scripted moves, saving the window at each
+// pause long enough for the player to read it (the count-ups' steps are not), once in "Game
+// Paused" after the first round end, and idle after the game.
 bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem) {
     bool ok = true;
     int shots = 0;
@@ -82,6 +119,7 @@ bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem)
     for (int second = 0; second < 3600 && window.gameRunning(); ++second) {
         platform::ProgramTime::advance(1000);
         app.processEvents();
+        playScriptedSecond(window);
         if (!pausedShot && Shared().Round != firstRound &&
             window.state() == GameWindow::State::Running && window.cmdPause()->isEnabled()) {
             pausedShot = true;
