@@ -95,9 +95,17 @@ void playCrestalSecond(GameWindow& w) {
     }
 }
 
+// Sumbry: its clock waits for the first card, so each round is ended by Take Score at once
+// (its bonuses for the seconds and the cards left).
+void playElevensSecond(GameWindow& w) {
+    if (w.state() == GameWindow::State::Running && w.cmdTakeScore()->isEnabled())
+        w.cmdTakeScore()->click();
+}
+
 // Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
 void playScriptedSecond(GameWindow& w) {
     if (w.objectName() == "frmCrestal") playCrestalSecond(w);
+    if (w.objectName() == "frmElevens") playElevensSecond(w);
 }
 
 // Plays one game to its end on the clock and its scripted moves, saving the window at each
@@ -119,7 +127,6 @@ bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem)
     for (int second = 0; second < 3600 && window.gameRunning(); ++second) {
         platform::ProgramTime::advance(1000);
         app.processEvents();
-        playScriptedSecond(window);
         if (!pausedShot && Shared().Round != firstRound &&
             window.state() == GameWindow::State::Running && window.cmdPause()->isEnabled()) {
             pausedShot = true;
@@ -128,6 +135,7 @@ bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem)
             ok &= save(window.grab().toImage(), stem + "-paused-after-round.png");
             window.cmdPause()->click();
         }
+        playScriptedSecond(window);
     }
     platform::ProgramTime::setPauseObserver(std::move(previous));
     platform::ProgramTime::advance(3000);
