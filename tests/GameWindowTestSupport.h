@@ -54,6 +54,8 @@ class WaveWatch {
 inline const std::set<QString> kCaptionFitChecked{
     "TestGameWindow", // the frame's own test window
     "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
+    "frmCrestal", // three towers
+    "frmTwindle", // pairs and runs
 };
 
 inline bool CaptionFitChecked(const QString& window) {

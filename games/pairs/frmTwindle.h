@@ -65,7 +65,7 @@ class frmTwindle : public GameWindow {
     void layoutControls(int width, int height);
     void placeBox(const char* box, double left, double bottomInset, const char* heading,
                   const char* count);
-    void centreOn(const char* labelName, const char* on);
+    void registerCaptionRules();
 
     // Labels whose text changes centre themselves again.
     void setText(const char* name, const QString& text);

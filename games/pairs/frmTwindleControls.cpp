@@ -124,6 +124,7 @@ void frmTwindle::createControls() {
     QLabel* message = makeLabel("lblMessage", "", 20.25, true, "Arial");
     SetForeColour(message, kVbRed);
     message->setAlignment(Qt::AlignCenter);
+    message->setAttribute(Qt::WA_TransparentForMouseEvents); // it lies over the cards
     message->move(0, Tw(2445));
     message->hide();
     QLabel* scoring = makeLabel("lblScoring", "", 20.25, true, "Arial");
@@ -143,9 +144,11 @@ void frmTwindle::createControls() {
     for (const char* name :
          {"lblCurrentScore", "lblCurrentRound", "lblScorePairs", "lblScoreRuns", "lblTime"})
         label(name)->raise();
-    splash->raise();
     message->raise();
     scoring->raise();
+    // The idle splash covers the last game's "Game Over".
+    splash->raise();
+    registerCaptionRules();
 }
 
 QLabel* frmTwindle::CardStackPicture() const {

@@ -2,6 +2,7 @@
 // buttons, boxes and clock right and left of them, and labels centred on their boxes.
 #include "games/pairs/frmTwindle.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "games/pairs/PairsLayout.h"
@@ -16,10 +17,6 @@
 
 namespace {
 using namespace PairsDesign;
-
-// Centred labels are laid wider than their box and centre their text, so a text that changes
-// (also one the frame's count-ups write) stays centred without being moved again.
-constexpr int kCentredMargin = 600;
 
 struct BoxLines {
     const char* box;
@@ -60,13 +57,23 @@ void frmTwindle::Form_Resize() {
     layoutControls(w, h);
 }
 
-void frmTwindle::centreOn(const char* labelName, const char* on) {
-    QLabel* l = label(labelName);
-    const QWidget* r = findChild<QWidget*>(on);
-    if (!l || !r) return;
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    const int width = TwWidth(r) + 2 * kCentredMargin;
-    l->setGeometry(Tw(TwLeft(r) - kCentredMargin), l->y(), Tw(width), l->height());
+void frmTwindle::registerCaptionRules() {
+    // Every label sizes itself to its text; these centre again on their box after a change.
+    const std::pair<const char*, const char*> centred[] = {
+        {"lblScore", "ScoreRectangle"}, {"lblCurrentScore", "ScoreRectangle"},
+        {"lblRound", "RoundRectangle"}, {"lblCurrentRound", "RoundRectangle"},
+        {"lblPairs", "PairRectangle"},  {"lblScorePairs", "PairRectangle"},
+        {"lblRuns", "RunRectangle"},    {"lblScoreRuns", "RunRectangle"},
+        {"lblTime", "TimerRectangle"},  {"lblCards", "lblCardCount"},
+    };
+    for (const auto& [name, on] : centred)
+        SetCaptionRule(this, name, {CaptionSize::AutoSize, [this, on](QLabel& l) {
+                                        const QWidget* r = findChild<QWidget*>(on);
+                                        MoveLeftTw(&l,
+                                                   TwLeft(r) + (TwWidth(r) - TwWidth(&l)) / 2.0);
+                                    }});
+    SetCaptionRule(this, "lblMessage",
+                   {CaptionSize::AutoSize, CentreOnX([this] { return PxToTw(width()) / 2.0; })});
 }
 
 void frmTwindle::placeBox(const char* box, double left, double bottomInset, const char* heading,
@@ -81,9 +88,8 @@ void frmTwindle::placeBox(const char* box, double left, double bottomInset, cons
         PlaceBevelLine(findChild<QWidget*>(QString(box) + "BevelBottom"),
                        int(std::lround(left + bottomInset)), lines.bottomY, x, lines.bottomY);
     }
-    const QString rect = QString(box) + "Rectangle";
-    centreOn(heading, rect.toLatin1().constData());
-    centreOn(count, rect.toLatin1().constData());
+    ApplyCaptionRule(label(heading));
+    ApplyCaptionRule(label(count));
 }
 
 void frmTwindle::layoutControls(int width, int height) {
@@ -96,14 +102,10 @@ void frmTwindle::layoutControls(int width, int height) {
         MoveLeftTw(button(name), l.buttons);
     MoveTw(CardStackPicture(), l.stack, StackTop);
 
-    // The message spans the window and centres its text in it.
-    if (QLabel* m = label("lblMessage")) {
-        m->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m->setGeometry(0, m->y(), centralWidget()->width(), m->height());
-    }
+    ApplyCaptionRule(label("lblMessage"));
     if (QLabel* s = label("lblScoring")) s->resize(Tw(4500), s->height());
     MoveLeftTw(label("lblCardCount"), l.cardCount);
-    centreOn("lblCards", "lblCardCount");
+    ApplyCaptionRule(label("lblCards"));
     if (QLabel* hs = label("lblHighScore")) {
         hs->resize(Tw(4000), hs->height());
         MoveLeftTw(hs, l.highScore);
@@ -120,13 +122,13 @@ void frmTwindle::layoutControls(int width, int height) {
     PlaceBevelLine(findChild<QWidget*>("TimerBevelSide"), sideX, 390, sideX, 1580);
     PlaceBevelLine(findChild<QWidget*>("TimerBevelBottom"), int(std::lround(l.timerBottomX1)), 1575,
                    int(std::lround(l.timerBottomX2)), 1575);
-    centreOn("lblTime", "TimerRectangle");
+    ApplyCaptionRule(label("lblTime"));
 
     MoveTw(frmSplash(), l.splashLeft, l.splashTop);
 }
 
 void frmTwindle::setText(const char* name, const QString& text) {
-    if (QLabel* l = label(name)) l->setText(text);
+    SetCaption(label(name), text);
 }
 
 void frmTwindle::setMessage(const QString& text) {

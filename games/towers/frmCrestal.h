@@ -67,6 +67,7 @@ class frmCrestal : public GameWindow {
     double cardLeft(int index) const { return cardLeft_[size_t(index)]; }
 
     // Labels that keep themselves centred when their text changes.
+    void registerCaptionRules();
     void setMessage(const QString& text);
     void setScoreText(int32_t score);
     void setRoundText(const QString& text);

@@ -2,6 +2,7 @@
 // card, the run labels, hiding and showing the cards, and the card-back repaint.
 #include "games/towers/frmCrestal.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "games/towers/TowersSettings.h"
 #include "platform/MessageBox.h"
@@ -87,7 +88,7 @@ void frmCrestal::UpCardImage_Click(int index) {
     setRunText();
     if (click.towerCompleted) {
         QLabel* l = label(QString("lblTower%1").arg(click.towerCompleted));
-        l->setText(QString("Tower %1 Completed!").arg(click.towerCompleted));
+        SetCaption(l, QString("Tower %1 Completed!").arg(click.towerCompleted));
         l->show();
     }
     updatePointers();

@@ -138,9 +138,11 @@ void frmCrestal::createControls() {
         label(name)->raise();
     for (int t = 1; t <= 3; ++t)
         label(QString("lblTower%1").arg(t))->raise();
-    splash->raise();
     scoring->raise();
     message->raise();
+    // The idle splash covers the last game's "Game Over".
+    splash->raise();
+    registerCaptionRules();
 }
 
 void frmCrestal::AddOwnMenuEntry(const QString& token, QMenu* menu) {

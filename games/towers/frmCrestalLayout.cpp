@@ -3,6 +3,7 @@
 // themselves when their text changes, and minimising during a round.
 #include "games/towers/frmCrestal.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "services/HighScores.h"
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 constexpr int kMinWidth = 9570;
@@ -58,10 +60,8 @@ void frmCrestal::layoutControls(int W) {
     };
     MoveLeftTw(stockPicture_, cardLeft(11));
     MoveLeftTw(upPicture_, cardLeft(11) + 1200);
-    for (int t = 0; t < 3; ++t) {
-        QLabel* l = label(QString("lblTower%1").arg(t + 1));
-        MoveLeftTw(l, cardLeft(t) - own(l));
-    }
+    for (int t = 0; t < 3; ++t)
+        ApplyCaptionRule(label(QString("lblTower%1").arg(t + 1)));
     for (const char* name : {"lblCardCount", "lblCards"})
         move(name, cardLeft(0) - own(label(name)));
     move("lblHighScore", TwLeft(label("lblCardCount")));
@@ -75,7 +75,7 @@ void frmCrestal::layoutControls(int W) {
         QWidget* rect = findChild<QWidget*>(QString(name) + "Rectangle");
         QLabel* caption = label(QString("lbl") + name);
         MoveLeftTw(rect, cardLeft(card) - own(rect));
-        MoveLeftTw(caption, cardLeft(card) - own(caption));
+        ApplyCaptionRule(caption);
         const int x = TwLeft(rect) + TwWidth(rect) - 15;
         const int top = TwTop(rect);
         const int bottom = top + TwHeight(rect) - 30;
@@ -83,8 +83,8 @@ void frmCrestal::layoutControls(int W) {
         PlaceBevelLine(findChild<QWidget*>(QString(name) + "BevelBottom"), TwLeft(rect) + inset,
                        bottom, x, bottom);
     }
-    setRoundText(label("lblCurrentRound")->text());
-    setScoreText(label("lblCurrentScore")->text().remove(',').toInt());
+    for (const char* name : {"lblCurrentRound", "lblCurrentScore"})
+        ApplyCaptionRule(label(name));
 
     QWidget* surface = Surface();
     MoveLeftTw(surface, cardLeft(25) - 165);
@@ -93,41 +93,52 @@ void frmCrestal::layoutControls(int W) {
                    sx + TwWidth(surface) + 30, 5650);
     move("TimerRectangle", sx - 90);
     PlaceBevelLine(findChild<QWidget*>("TimerBevelBottom"), sx - 15, 5665, sx - 15 + 1200, 5665);
-    setTimeText(label("lblTime")->text());
+    ApplyCaptionRule(label("lblTime"));
 
     for (const char* name : {"cmdPlay", "cmdPause", "cmdTakeScore", "cmdExit"})
         move(name, cardLeft(8) + 405);
     MoveTw(frmSplash(), cardLeft(3), TwTop(UpCardImage(3)));
-    setMessage(label("lblMessage")->text());
+    ApplyCaptionRule(label("lblMessage"));
+}
+
+void frmCrestal::registerCaptionRules() {
+    // Each gauge number re-centres in its frame; the message on the window's centre line.
+    auto inFrame = [this](const char* frame, bool wholeTwips) {
+        return [this, frame, wholeTwips](QLabel& l) {
+            const QWidget* r = findChild<QWidget*>(frame);
+            const double room = TwWidth(r) - TwWidth(&l);
+            MoveLeftTw(&l, TwLeft(r) + (wholeTwips ? std::floor(room / 2) : room / 2));
+        };
+    };
+    SetCaptionRule(this, "lblCurrentRound",
+                   {CaptionSize::AutoSize, inFrame("RoundRectangle", false)});
+    SetCaptionRule(this, "lblCurrentScore",
+                   {CaptionSize::AutoSize, inFrame("ScoreRectangle", true)});
+    SetCaptionRule(this, "lblTime", {CaptionSize::AutoSize, inFrame("TimerRectangle", false)});
+    SetCaptionRule(this, "lblMessage",
+                   {CaptionSize::AutoSize, CentreOnX([this] { return PxToTw(width()) / 2.0; })});
+    // Labels centred over a card keep that centre when our font widens them.
+    auto overCard = [this](int card) { return CentreOnX([this, card] { return cardLeft(card); }); };
+    for (int t = 0; t < 3; ++t)
+        SetCaptionRule(this, QString("lblTower%1").arg(t + 1), {CaptionSize::Grow, overCard(t)});
+    SetCaptionRule(this, "lblRound", {CaptionSize::Grow, overCard(12)});
+    SetCaptionRule(this, "lblScore", {CaptionSize::Grow, overCard(15)});
+    for (const char* name : {"lblRound", "lblScore"})
+        ApplyCaptionRule(label(name));
 }
 
 void frmCrestal::setMessage(const QString& text) {
-    QLabel* l = label("lblMessage");
-    l->setText(text);
-    l->adjustSize();
-    MoveLeftTw(l, PxToTw(width()) / 2.0 - TwWidth(l) / 2.0);
+    SetCaption(label("lblMessage"), text);
 }
 
 void frmCrestal::setScoreText(int32_t score) {
-    QLabel* l = label("lblCurrentScore");
-    l->setText(FormatScore(score));
-    l->adjustSize();
-    const QWidget* r = findChild<QWidget*>("ScoreRectangle");
-    MoveLeftTw(l, TwLeft(r) + (TwWidth(r) - TwWidth(l)) / 2);
+    SetCaption(label("lblCurrentScore"), FormatScore(score));
 }
 
 void frmCrestal::setRoundText(const QString& text) {
-    QLabel* l = label("lblCurrentRound");
-    l->setText(text);
-    l->adjustSize();
-    const QWidget* r = findChild<QWidget*>("RoundRectangle");
-    MoveLeftTw(l, TwLeft(r) + (TwWidth(r) - TwWidth(l)) / 2.0);
+    SetCaption(label("lblCurrentRound"), text);
 }
 
 void frmCrestal::setTimeText(const QString& text) {
-    QLabel* l = label("lblTime");
-    l->setText(text);
-    l->adjustSize();
-    const QWidget* r = findChild<QWidget*>("TimerRectangle");
-    MoveLeftTw(l, TwLeft(r) + TwWidth(r) / 2.0 - TwWidth(l) / 2.0);
+    SetCaption(label("lblTime"), text);
 }

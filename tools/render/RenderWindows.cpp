@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -64,9 +65,53 @@ void copyDataFiles(const QString& to) {
         if (!f.isExecutable()) QFile::copy(f.filePath(), to + "/" + f.fileName());
 }
 
-// Plays one game to its end on the clock alone, saving the window at each pause long enough
-// for the player to read it (the count-ups' steps are not), once in "Game Paused" after the
-// first round end, and idle after the game.
+// A left-button press, as the player's click reaches a control.
+void press(QWidget* target) {
+    if (!target || !target->isVisible()) return;
+    const QPointF at(10, 10);
+    QMouseEvent e(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+// Crestal: round one takes cards until a tower is completed, then the score with seconds
+// left (the speed, tower and run bonuses); round two takes the score with no tower ("Sorry").
+void playCrestalSecond(GameWindow& w) {
+    if (w.state() != GameWindow::State::Running || !w.cmdTakeScore()->isEnabled()) return;
+    if (Shared().Round != 1) {
+        if (Shared().ElapsedSeconds >= 3) w.cmdTakeScore()->click();
+        return;
+    }
+    for (int t = 1; t <= 3; ++t)
+        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible())
+            return w.cmdTakeScore()->click();
+    for (int move = 0; move < 3; ++move) {
+        bool took = false;
+        for (int k = 27; k >= 0 && !took; --k) {
+            const int32_t before = Shared().Score;
+            press(w.findChild<QWidget*>(QString("UpCardImage_%1").arg(k)));
+            took = Shared().Score != before;
+        }
+        if (!took) press(w.findChild<QWidget*>("CardStackPicture"));
+    }
+}
+
+// Sumbry: its clock waits for the first card, so each round is ended by Take Score at once
+// (its bonuses for the seconds and the cards left).
+void playElevensSecond(GameWindow& w) {
+    if (w.state() == GameWindow::State::Running && w.cmdTakeScore()->isEnabled())
+        w.cmdTakeScore()->click();
+}
+
+// Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
+void playScriptedSecond(GameWindow& w) {
+    if (w.objectName() == "frmCrestal") playCrestalSecond(w);
+    if (w.objectName() == "frmElevens") playElevensSecond(w);
+}
+
+// Plays one game to its end on the clock and its scripted moves, saving the window at each
+// pause long enough for the player to read it (the count-ups' steps are not), once in "Game
+// Paused" after the first round end, and idle after the game.
 bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem) {
     bool ok = true;
     int shots = 0;
@@ -91,6 +136,7 @@ bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem)
             ok &= save(window.grab().toImage(), stem + "-paused-after-round.png");
             window.cmdPause()->click();
         }
+        playScriptedSecond(window);
     }
     platform::ProgramTime::setPauseObserver(std::move(previous));
     platform::ProgramTime::advance(3000);

@@ -2,6 +2,7 @@
 // closing during a round end, minimise and restore, Save Last Game's enabling, the pointer.
 #include "ElevensWindowTestSupport.h"
 
+#include "frame/VbColour.h"
 #include "platform/MessageBox.h"
 #include "services/PictureList.h"
 
@@ -221,4 +222,21 @@ TEST_F(ElevensWindowTest, ThePointerShowsOverPlayableCardsOnly) {
     EXPECT_EQ(w->PlayCardPicture()->pictureKey(), "EMPTY");
     EXPECT_FALSE(w->PlayCardPicture()->showsPointer());
     EXPECT_EQ(text(*w, "lblCardCount"), "Cards: 0");
+}
+
+TEST_F(ElevensWindowTest, GamePausedAfterARoundEndIsRedAndWhole) {
+    platform::MessageScript script;
+    auto w = open();
+    w->show();
+    w->cmdPlay()->click();
+    playRound(*w, 1);
+    platform::ProgramTime::advance(90000); // "Times Up!" flashes and leaves it either colour
+    ASSERT_EQ(text(*w, "lblCurrentRound"), "2");
+    playRound(*w, 1);
+    w->cmdPause()->click();
+    QLabel* message = w->label("lblMessage");
+    EXPECT_EQ(message->text(), "Game Paused");
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(ForeColour(message), VbColour(kVbRed));
+    EXPECT_EQ(testsupport::CaptionFaults(*w, true), QStringList());
 }
