@@ -54,6 +54,7 @@ class WaveWatch {
 inline const std::set<QString> kCaptionFitChecked{
     "TestGameWindow", // the frame's own test window
     "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
+    "frmTrip",
 };
 
 inline bool CaptionFitChecked(const QString& window) {
