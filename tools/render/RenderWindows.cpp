@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -74,8 +75,22 @@ void scriptTressel(GameWindow& window) {
         window.cmdTakeScore()->click();
 }
 
+// Marvane: each grid filled early, so its hands and its time bonus are shown.
+void scriptMarvane(GameWindow& window) {
+    if (Shared().ElapsedSeconds != 5) return;
+    for (int i = 0; i < 25 && window.state() == GameWindow::State::Running; ++i) {
+        QWidget* cell = window.findChild<QWidget*>(QString("PlayCards_%1").arg(i));
+        if (!cell || !cell->isVisible()) continue;
+        const QPointF at(10, 10);
+        QMouseEvent press(QEvent::MouseButtonPress, at, cell->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(cell, &press);
+    }
+}
+
 Script scriptFor(const QString& window) {
     if (window == "frmTrip") return scriptTressel;
+    if (window == "frmScramble") return scriptMarvane;
     return {};
 }
 
