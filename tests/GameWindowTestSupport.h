@@ -56,6 +56,7 @@ inline const std::set<QString> kCaptionFitChecked{
     "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
     "frmCrestal", // three towers
     "frmTwindle", // pairs and runs
+    "frmTrip",    // trips and runs
 };
 
 inline bool CaptionFitChecked(const QString& window) {

@@ -76,7 +76,8 @@ class frmPhrase : public GameWindow {
 
     // Layout (frmPhraseLayout.cpp).
     void layoutControls(int w, int h);
-    void placeCaptionLabel(const char* name);
+    void registerCaptionRules();
+    void placeCaptionLabel(QLabel* l);
 
     // The display of the model.
     void showBoard();

@@ -47,6 +47,7 @@ void styleFont(QWidget* w, double points, bool bold, const QString& family = kDe
 frmPhrase::frmPhrase(QWidget* parent) : GameWindow(*FindGameByWindow("frmPhrase"), parent) {
     setMinimumSize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
     createControls();
+    registerCaptionRules();
     BuildMenus();
     Form_Load();
 }

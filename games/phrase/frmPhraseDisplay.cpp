@@ -3,6 +3,7 @@
 // letter buttons, Solve It and the letter bar, which hand their clicks and ticks to the game.
 #include "games/phrase/frmPhrase.h"
 
+#include "frame/Captions.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/GameTimer.h"
@@ -76,23 +77,19 @@ void frmPhrase::showLetterValue() {
 }
 
 void frmPhrase::setScoreText() {
-    label("lblCurrentScore")->setText(FormatScore(Shared().Score));
-    placeCaptionLabel("lblCurrentScore");
+    SetCaption(label("lblCurrentScore"), FormatScore(Shared().Score));
 }
 
 void frmPhrase::setMessage(const QString& text) {
-    label("lblMessage")->setText(text);
-    placeCaptionLabel("lblMessage");
+    SetCaption(label("lblMessage"), text);
 }
 
 void frmPhrase::setRoundText() {
-    label("lblCurrentRound")->setText(QString::number(Shared().Round));
-    placeCaptionLabel("lblCurrentRound");
+    SetCaption(label("lblCurrentRound"), QString::number(Shared().Round));
 }
 
 void frmPhrase::setTimeText(const QString& text) {
-    label("lblTime")->setText(text);
-    placeCaptionLabel("lblTime");
+    SetCaption(label("lblTime"), text);
 }
 
 void frmPhrase::ShowControls(bool visible, bool scoresVisible) {
@@ -150,7 +147,7 @@ void frmPhrase::cmdLetter_Click(int index) {
     setCursor(Qt::WaitCursor);
     playSounds(r.sounds);
     if (r.messageCleared) {
-        label("lblMessage")->clear();
+        SetCaption(label("lblMessage"), QString());
         label("lblMessage")->hide();
     }
     showBoard();
@@ -162,7 +159,7 @@ void frmPhrase::cmdLetter_Click(int index) {
     if (round.collectingPicks()) {
         showPickPrompt();
     } else if (r.picksPlayed) {
-        label("lblMessage")->clear();
+        SetCaption(label("lblMessage"), QString());
         label("lblMessage")->hide();
         if (r.ending == RoundEnding::None) {
             // The picks are uncovered: solve mode with the clock running.
@@ -205,7 +202,7 @@ void frmPhrase::Timer5_Timer() {
         showFaces();
     }
     if (r.messageCleared) {
-        label("lblMessage")->clear();
+        SetCaption(label("lblMessage"), QString());
         label("lblMessage")->hide();
     }
     handleEnding(r.ending);

@@ -3,6 +3,7 @@
 // All places are worked out in twips from the window's outer size, as designed.
 #include "games/phrase/frmPhrase.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/Twips.h"
@@ -106,7 +107,7 @@ void frmPhrase::layoutControls(int W, int H) {
         PlaceBevelLine(findChild<QWidget*>(name + "BevelBottom"), r.left + bottomInset, bottomY,
                        sideX, bottomY);
         PlaceBevelLine(findChild<QWidget*>(name + "BevelSide"), sideX, r.top + 20, sideX, bottomY);
-        placeCaptionLabel(name == "Round" ? "lblCurrentRound" : "lblCurrentScore");
+        ApplyCaptionRule(label(name == "Round" ? "lblCurrentRound" : "lblCurrentScore"));
         QLabel* caption = label("lbl" + name);
         put(caption, centredOn(r, caption->width() * 15), r.top - caption->height() * 15 - 110);
     };
@@ -120,17 +121,25 @@ void frmPhrase::layoutControls(int W, int H) {
                                ? guess.top
                                : H / 2 - message->height() * 15 - 500;
     put(message, W / 2 - message->width() * 15 / 2 - 500, messageTop);
-    placeCaptionLabel("lblScoring");
+    ApplyCaptionRule(label("lblScoring"));
 }
 
-// Labels size themselves to their captions and are placed again when the caption changes.
-void frmPhrase::placeCaptionLabel(const char* name) {
-    QLabel* l = label(name);
-    l->adjustSize();
+// These labels size themselves to their captions and are placed again when the caption
+// changes, whoever changes it: a message the pick prompt moved comes back to the middle.
+void frmPhrase::registerCaptionRules() {
+    auto place = [this](QLabel& l) { placeCaptionLabel(&l); };
+    SetCaptionRule(this, "lblTime", {CaptionSize::AutoSize, place});
+    SetCaptionRule(this, "lblCurrentRound", {CaptionSize::AutoSize, place});
+    SetCaptionRule(this, "lblCurrentScore", {CaptionSize::AutoSize, place});
+    SetCaptionRule(this, "lblMessage", {CaptionSize::AutoSize, place});
+    SetCaptionRule(this, "lblScoring", {CaptionSize::AutoSize, place});
+}
+
+void frmPhrase::placeCaptionLabel(QLabel* l) {
     const int own = l->width() * 15;
     const int W = std::max(width() * 15, kPhraseDesignWidth);
     const int H = std::max(height() * 15, kPhraseDesignHeight);
-    const QString n = QString::fromLatin1(name);
+    const QString n = l->objectName();
     if (n == "lblTime") {
         put(l, centredOn(tw(findChild<QWidget*>("TimerRectangle")), own), tw(l).top);
     } else if (n == "lblCurrentRound" || n == "lblCurrentScore") {

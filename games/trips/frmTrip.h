@@ -64,7 +64,7 @@ class frmTrip : public GameWindow {
     QLabel* makeLabel(const QString& name, const QString& caption, double points, bool bold,
                       uint32_t colour = 0);
     void layoutControls();
-    void centreInFrame(const char* labelName, const char* frameName);
+    void registerCaptionRules();
     void placeBevels(const char* frame, const char* side, const char* bottom);
 
     // The board as the game holds it.

@@ -2,6 +2,7 @@
 // with their "Flush!" notice, and the blocked board.
 #include "games/trips/frmTrip.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "games/trips/TripsSettings.h"
@@ -21,21 +22,17 @@ QString faceKey(const QString& code) {
 
 void frmTrip::setScoreText(int64_t score) {
     QLabel* l = label("lblCurrentScore");
-    l->setText(FormatScore(score));
-    centreInFrame("lblCurrentScore", "ScoreRectangle");
+    SetCaption(l, FormatScore(score));
     l->repaint();
 }
 
 void frmTrip::setCount(const char* name, int count) {
-    label(name)->setText(QString::number(count));
-    centreInFrame(name, name == QLatin1String("lblScoreTrips") ? "TripsRectangle" : "RunRectangle");
+    SetCaption(label(name), QString::number(count));
 }
 
 void frmTrip::updateHeadings() {
-    label("lblTrips")->setText("Trips (" + QString::number(TripsOptions().TripleScore) + "):");
-    label("lblRuns")->setText("Runs (" + QString::number(TripsOptions().RunScore) + "):");
-    centreInFrame("lblTrips", "TripsRectangle");
-    centreInFrame("lblRuns", "RunRectangle");
+    SetCaption(label("lblTrips"), "Trips (" + QString::number(TripsOptions().TripleScore) + "):");
+    SetCaption(label("lblRuns"), "Runs (" + QString::number(TripsOptions().RunScore) + "):");
 }
 
 void frmTrip::showBoard() {
@@ -80,8 +77,7 @@ void frmTrip::showBoard() {
         TempCardSelection(i)->setVisible(shown && b.selectedFrom() == TripsSource::Storage &&
                                          b.selectedIndex() == i);
     upFrame_->setVisible(shown && b.selectedFrom() == TripsSource::UpCard);
-    label("lblCardCount")->setText("Cards remaining: " + QString::number(b.cardsRemaining()));
-    label("lblCardCount")->adjustSize();
+    SetCaption(label("lblCardCount"), "Cards remaining: " + QString::number(b.cardsRemaining()));
 }
 
 void frmTrip::ShowCards(bool visible) {
@@ -151,7 +147,7 @@ void frmTrip::applyClick(const TripsClick& click) {
 void frmTrip::showScored(const ColumnScored& scored) {
     if (scored.kind == ColumnKind::FlushRun) {
         QLabel* flush = label("lblFlush");
-        flush->adjustSize();
+        ApplyCaptionRule(flush);
         const CardPicture* top = PlayCard(scored.column);
         MoveTw(flush, TwLeft(top) + TwWidth(top) / 2.0 - TwWidth(flush) / 2.0,
                TwTop(top) + TwHeight(top) / 2.0 - TwHeight(flush) / 2.0);
@@ -169,8 +165,7 @@ void frmTrip::showScored(const ColumnScored& scored) {
 }
 
 void frmTrip::placeOverUpRow(QLabel* l) {
-    l->adjustSize();
-    MoveTw(l, (TwWidth(centralWidget()) - TwWidth(l)) / 2.0, TwTop(upFrame_));
+    MoveTw(l, (TwWidth(this) - TwWidth(l)) / 2.0, TwTop(upFrame_));
     l->show();
     l->raise();
 }
@@ -183,7 +178,7 @@ void frmTrip::noMovesLeft() {
     label("CardStackPicture")->hide();
     ShowControls(false, false);
     QLabel* scoring = label("lblScoring");
-    scoring->setText("No more legal moves left!");
+    SetCaption(scoring, "No more legal moves left!");
     PlaySound("Slide.wav");
     placeOverUpRow(scoring);
     repaint();

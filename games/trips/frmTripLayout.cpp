@@ -3,6 +3,7 @@
 // commands stacked above the score.
 #include "games/trips/frmTrip.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace {
 constexpr int kCardWidth = 1035;
@@ -26,6 +28,7 @@ constexpr int kGaugeLeft = 360; // the trips and runs frames keep their designed
 
 frmTrip::frmTrip(QWidget* parent) : GameWindow(*FindGameByWindow("frmTrip"), parent) {
     createControls();
+    registerCaptionRules();
     BuildMenus();
     Form_Load();
 }
@@ -173,12 +176,26 @@ void frmTrip::Form_Resize() {
     layoutControls();
 }
 
-void frmTrip::centreInFrame(const char* labelName, const char* frameName) {
-    QLabel* l = label(labelName);
-    const QWidget* f = findChild<QWidget*>(frameName);
-    if (!l || !f) return;
-    l->adjustSize();
-    MoveLeftTw(l, TwLeft(f) + (TwWidth(f) - TwWidth(l)) / 2);
+void frmTrip::registerCaptionRules() {
+    // The counts, the score and the clock's captions stay centred on what they label; the
+    // messages are sized to their text and placed by the step that shows them.
+    auto on = [this](const char* frame) {
+        return CentreOnX([this, frame] {
+            const QWidget* f = findChild<QWidget*>(frame);
+            return f ? TwLeft(f) + TwWidth(f) / 2.0 : 0.0;
+        });
+    };
+    SetCaptionRule(this, "lblCurrentScore", {CaptionSize::AutoSize, on("ScoreRectangle")});
+    SetCaptionRule(this, "lblScoreTrips", {CaptionSize::AutoSize, on("TripsRectangle")});
+    SetCaptionRule(this, "lblTrips", {CaptionSize::AutoSize, on("TripsRectangle")});
+    SetCaptionRule(this, "lblScoreRuns", {CaptionSize::AutoSize, on("RunRectangle")});
+    SetCaptionRule(this, "lblRuns", {CaptionSize::AutoSize, on("RunRectangle")});
+    SetCaptionRule(this, "lblRound", {CaptionSize::AutoSize, on("ScoreRectangle")});
+    SetCaptionRule(this, "lblTime", {CaptionSize::AutoSize, on("Surface")});
+    SetCaptionRule(this, "lblScoring", {CaptionSize::AutoSize, {}});
+    SetCaptionRule(this, "lblMessage", {CaptionSize::AutoSize, {}});
+    SetCaptionRule(this, "lblFlush", {CaptionSize::AutoSize, {}});
+    SetCaptionRule(this, "lblCardCount", {CaptionSize::AutoSize, {}});
 }
 
 void frmTrip::placeBevels(const char* frame, const char* side, const char* bottom) {
@@ -192,8 +209,8 @@ void frmTrip::placeBevels(const char* frame, const char* side, const char* botto
 }
 
 void frmTrip::layoutControls() {
-    // The client area stands for the window: the bars above and below take their own room.
-    const double W = PxToTw(centralWidget()->width());
+    // The window's width, not its client area's: that one is only laid out once shown.
+    const double W = PxToTw(width());
     const double H = PxToTw(height());
     auto widget = [this](const char* name) { return findChild<QWidget*>(name); };
     auto centreOn = [](QWidget* w, const QWidget* on) {
@@ -211,7 +228,9 @@ void frmTrip::layoutControls() {
     for (int i = 0; i < kTripsStoragePlaces; ++i)
         TempCardSelection(i)->move(TempCard(i)->pos());
     QLabel* temp = label("lblTemp");
-    MoveTw(temp, (W - TwWidth(temp)) / 2, storageTop - TwHeight(temp) - 50);
+    // Our font is taller than the design's: at the minimum size the heading would start
+    // above the window.
+    MoveTw(temp, (W - TwWidth(temp)) / 2, std::max(0.0, storageTop - TwHeight(temp) - 50));
 
     // 4-6: the field frame, its heading and the four columns.
     QWidget* fieldRect = widget("FieldRect");
@@ -253,8 +272,8 @@ void frmTrip::layoutControls() {
         QLabel* l = label(value);
         MoveTw(l, TwLeft(l), middleOn(l, frame));
     }
-    centreInFrame("lblScoreTrips", "TripsRectangle");
-    centreInFrame("lblScoreRuns", "RunRectangle");
+    ApplyCaptionRule(label("lblScoreTrips"));
+    ApplyCaptionRule(label("lblScoreRuns"));
 
     // 9-10: the score under the stacked commands.
     QPushButton* play = cmdPlay();
@@ -262,7 +281,8 @@ void frmTrip::layoutControls() {
     QWidget* scoreRect = widget("ScoreRectangle");
     MoveTw(scoreRect, buttonsLeft + TwWidth(play) / 2.0 - TwWidth(scoreRect) / 2.0, TwTop(trips));
     QLabel* current = label("lblCurrentScore");
-    MoveTw(current, centreOn(current, scoreRect), middleOn(current, scoreRect));
+    MoveTw(current, TwLeft(current), middleOn(current, scoreRect));
+    ApplyCaptionRule(current);
     QLabel* scoreCaption = label("lblScore");
     MoveTw(scoreCaption, centreOn(scoreCaption, scoreRect), TwTop(scoreRect) - 250);
     QPushButton* quit = quitButton();
@@ -276,8 +296,8 @@ void frmTrip::layoutControls() {
     MoveTw(surface, centreOn(surface, scoreRect), TwTop(scoreRect) + 960);
     MoveTw(widget("TimerRectangle"), TwLeft(surface) - 90, TwTop(surface) - 30);
     QLabel* time = label("lblTime");
-    time->adjustSize();
-    MoveTw(time, centreOn(time, surface), TwTop(surface) - 250);
+    MoveTw(time, TwLeft(time), TwTop(surface) - 250);
+    ApplyCaptionRule(time);
     const int right = TwLeft(surface) + TwWidth(surface) + 30;
     PlaceBevelLine(widget("TimerBevelSide"), right, TwTop(surface), right,
                    TwTop(surface) + TwHeight(surface));
@@ -300,11 +320,11 @@ void frmTrip::layoutControls() {
         QLabel* l = label(caption);
         MoveTw(l, TwLeft(l), TwTop(frame) - 250);
     }
-    centreInFrame("lblTrips", "TripsRectangle");
-    centreInFrame("lblRuns", "RunRectangle");
+    ApplyCaptionRule(label("lblTrips"));
+    ApplyCaptionRule(label("lblRuns"));
     QLabel* round = label("lblRound");
-    round->adjustSize();
-    MoveTw(round, centreOn(round, scoreRect), TwTop(surface) + 1680);
+    MoveTw(round, TwLeft(round), TwTop(surface) + 1680);
+    ApplyCaptionRule(round);
     QLabel* count = label("lblCardCount");
     MoveTw(count, TwLeft(UpCard(2)) + kCardWidth + 250, middleOn(count, UpCard(0)));
     QLabel* high = label("lblHighScore");
@@ -321,11 +341,13 @@ void frmTrip::layoutControls() {
 void frmTrip::CenterScoringLabel() {
     QLabel* l = label("lblScoring");
     QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
-    l->adjustSize();
+    ApplyCaptionRule(l);
     MoveTw(l, TwLeft(outline) + (TwWidth(outline) - TwWidth(l)) / 2.0,
            TwTop(outline) + (TwHeight(outline) - TwHeight(l)) / 2.0);
     outline->show();
     outline->raise();
+    // The outline frames the headline and the message beside it, never covers them.
+    label("lblMessage")->raise();
     l->show();
     l->raise();
     repaint();

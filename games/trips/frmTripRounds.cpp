@@ -4,6 +4,7 @@
 #include "games/trips/frmTrip.h"
 
 #include "frame/BlinkingLabel.h"
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -31,8 +32,8 @@ void frmTrip::dealShown() {
     setCount("lblScoreRuns", 0);
     updateHeadings();
     setScoreText(s.Score);
-    label("lblRound")->setText("Round: " + QString::number(game_.round()));
-    label("lblTime")->setText("Time: " + QString::number(s.TimeLimit));
+    SetCaption(label("lblRound"), "Round: " + QString::number(game_.round()));
+    SetCaption(label("lblTime"), "Time: " + QString::number(s.TimeLimit));
     label("lblTimeBonus")->setText(QString::number(s.TimeLimit));
     setStatusText(1, TripsBonusRoundStatus());
     setStatusText(2, "Create runs and triples by moving available cards!   ");
@@ -99,7 +100,7 @@ void frmTrip::Timer1_Timer() {
         return;
     }
     DrawClock(tick.angle);
-    label("lblTime")->setText("Time: " + QString::number(tick.secondsLeft));
+    SetCaption(label("lblTime"), "Time: " + QString::number(tick.secondsLeft));
     if (!tick.status.isEmpty()) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
 
@@ -114,7 +115,7 @@ void frmTrip::Timer1_Timer() {
             label("CardStackPicture")->hide();
             label("lblCardCount")->hide();
             QLabel* scoring = label("lblScoring");
-            scoring->setText("Times Up!");
+            SetCaption(scoring, "Times Up!");
             placeOverUpRow(scoring);
             repaint();
             setStatusText(2, "Time has expired!");
@@ -141,13 +142,12 @@ void frmTrip::TakeScore() {
         for (CardPicture* p : up_)
             p->hide();
         label("CardStackPicture")->hide();
-        scoring->setText("Deck Completion Bonus!");
-        message->setText(FormatScore(tally->deckBonus) + "!");
+        SetCaption(scoring, "Deck Completion Bonus!");
+        SetCaption(message, FormatScore(tally->deckBonus) + "!");
         setScoreText(tally->scoreAfterDeckBonus);
         PlaySound("Applause.wav");
         placeOverUpRow(scoring);
-        message->adjustSize();
-        MoveTw(message, (TwWidth(centralWidget()) - TwWidth(message)) / 2.0,
+        MoveTw(message, (TwWidth(this) - TwWidth(message)) / 2.0,
                TwTop(scoring) + TwHeight(scoring) + 100);
         message->show();
         message->raise();
@@ -159,8 +159,7 @@ void frmTrip::TakeScore() {
     }
 
     ShowCards(false);
-    message->setText("Speed Bonus!");
-    message->adjustSize();
+    SetCaption(message, "Speed Bonus!");
     const QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
     MoveTw(message, TwLeft(message),
            TwTop(outline) + (TwHeight(outline) - TwHeight(message)) / 2.0);
@@ -180,11 +179,10 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
     QLabel* scoring = label("lblScoring");
     QLabel* message = label("lblMessage");
     const QString penalty = "-" + QString::number(tally.penalty);
-    scoring->setText("Removing left over cards");
-    message->setText(penalty);
+    SetCaption(scoring, "Removing left over cards");
+    SetCaption(message, penalty);
     placeOverUpRow(scoring);
-    message->adjustSize();
-    MoveTw(message, (TwWidth(centralWidget()) - TwWidth(message)) / 2.0,
+    MoveTw(message, (TwWidth(this) - TwWidth(message)) / 2.0,
            TwTop(scoring) + TwHeight(scoring) + 100);
     message->show();
     repaint();
@@ -195,8 +193,7 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
     QFont f = marker->font();
     f.setPointSize(10);
     marker->setFont(f);
-    marker->setText(penalty);
-    marker->adjustSize();
+    SetCaption(marker, penalty);
     for (const LeftOverCard& card : tally.leftOver) {
         CardPicture* place = card.storage ? TempCard(card.place) : PlayCard(card.place);
         QWidget* frame = card.storage ? static_cast<QWidget*>(TempCardSelection(card.place))
@@ -221,7 +218,7 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
     }
     f.setPointSize(8);
     marker->setFont(f);
-    marker->setText("Flush!");
+    SetCaption(marker, "Flush!");
     marker->hide();
     message->hide();
 }
@@ -229,7 +226,7 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
 void frmTrip::showHeadline(const QString& text, uint32_t colour) {
     QLabel* scoring = label("lblScoring");
     SetForeColour(scoring, colour);
-    scoring->setText(text);
+    SetCaption(scoring, text);
     CenterScoringLabel();
 }
 

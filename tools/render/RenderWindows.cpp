@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -103,10 +104,26 @@ void playElevensSecond(GameWindow& w) {
         w.cmdTakeScore()->click();
 }
 
+// Tressel: each round taken early, so its time bonus is shown.
+void playTripSecond(GameWindow& w) {
+    if (w.state() == GameWindow::State::Running && Shared().ElapsedSeconds == 5 &&
+        w.cmdTakeScore()->isEnabled())
+        w.cmdTakeScore()->click();
+}
+
+// Marvane: each grid filled early, so its hands and its time bonus are shown.
+void playScrambleSecond(GameWindow& w) {
+    if (Shared().ElapsedSeconds != 5) return;
+    for (int i = 0; i < 25 && w.state() == GameWindow::State::Running; ++i)
+        press(w.findChild<QWidget*>(QString("PlayCards_%1").arg(i)));
+}
+
 // Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
 void playScriptedSecond(GameWindow& w) {
     if (w.objectName() == "frmCrestal") playCrestalSecond(w);
     if (w.objectName() == "frmElevens") playElevensSecond(w);
+    if (w.objectName() == "frmTrip") playTripSecond(w);
+    if (w.objectName() == "frmScramble") playScrambleSecond(w);
 }
 
 // Plays one game to its end on the clock and its scripted moves, saving the window at each

@@ -3,6 +3,7 @@
 // check and Play again; abandoning and pausing.
 #include "PhraseWindowTestSupport.h"
 
+#include "platform/Twips.h"
 #include "services/HighScoreTable.h"
 
 #include <QDialog>
@@ -111,7 +112,30 @@ TEST_F(PhraseWindowTest, AWholeGameWithBonusRoundHighScoreAndPlayAgain) {
     EXPECT_TRUE(w->game().round().solveMode());
     platform::ProgramTime::advance(2000);
     pauses();
+    // The bonus names come back from the prompt's place to the middle: the message's bottom
+    // 500 twips above the window's middle, its centre 500 left of it, the amount 100 below.
+    struct Shot {
+        QString text;
+        QRect message, amount;
+    };
+    std::vector<Shot> shots;
+    auto fixture = platform::ProgramTime::setPauseObserver(nullptr);
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        fixture(ms);
+        if (ms >= 1000 && shown(*w, "lblMessage") && shown(*w, "lblScoring"))
+            shots.push_back({text(*w, "lblMessage"), w->label("lblMessage")->geometry(),
+                             w->label("lblScoring")->geometry()});
+    });
     solve(*w);
+    platform::ProgramTime::setPauseObserver(fixture);
+    ASSERT_GE(shots.size(), 2u);
+    for (const Shot& shot : shots) {
+        SCOPED_TRACE(shot.text.toStdString());
+        const int tw = 15; // a pixel
+        EXPECT_NEAR(PxToTw(shot.message.bottom() + 1), PxToTw(w->height()) / 2 - 500, tw);
+        EXPECT_NEAR(PxToTw(shot.message.center().x()), PxToTw(w->width()) / 2 - 500, tw);
+        EXPECT_NEAR(PxToTw(shot.amount.top()), PxToTw(shot.message.bottom() + 1) + 100, tw);
+    }
 
     // Game over: one face, the table entry, "Game Over", the splash.
     EXPECT_EQ(pauses(), solvedRoundEnd(1, 43) + std::vector<int>{2000});

@@ -120,6 +120,62 @@ TEST_F(TripsWindowTest, PlayDealsAndTakeScorePaysTheTimeLeft) {
     EXPECT_EQ(pauses(), expected);
 }
 
+// The time bonus: the amount centred in the window, "Speed Bonus!" 100 twips left of it and
+// centred on the outline's height, both over the outline; then the next round's headline
+// centred in the outline; the score centred in its frame at every caption.
+TEST_F(TripsWindowTest, TheRoundEndCaptionsStandWhereTheirStepsPutThem) {
+    auto w = openWithDecks({{"4H", "5H", "6H", "7S", "7H", "7D"}});
+    w->cmdPlay_Click();
+    platform::ProgramTime::advance(75000);
+    const QLabel* message = w->label("lblMessage");
+    const QLabel* amount = w->label("lblScoring");
+    const QLabel* score = w->label("lblCurrentScore");
+    const QWidget* outline = w->findChild<QWidget*>("ScoringLabelOutline");
+    const QWidget* scoreFrame = w->findChild<QWidget*>("ScoreRectangle");
+    auto above = [](const QWidget* top, const QWidget* under) {
+        const QObjectList& order = top->parentWidget()->children();
+        return order.indexOf(top) > order.indexOf(under);
+    };
+    struct Shot {
+        QString message, amount, score;
+        QRect messageAt, amountAt, scoreAt;
+        bool messageShown = false, messageOverOutline = false;
+    };
+    std::vector<Shot> shots;
+    auto fixture = platform::ProgramTime::setPauseObserver(nullptr);
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        fixture(ms);
+        if (ms < 2000) return;
+        shots.push_back({message->text(), amount->text(), score->text(), message->geometry(),
+                         amount->geometry(), score->geometry(), message->isVisibleTo(w.get()),
+                         above(message, outline) && above(amount, outline)});
+    });
+    w->cmdTakeScore_Click();
+    platform::ProgramTime::setPauseObserver(fixture);
+
+    ASSERT_EQ(shots.size(), 2u);
+    const Shot& bonus = shots[0];
+    EXPECT_EQ(bonus.message, "Speed Bonus!");
+    EXPECT_EQ(bonus.amount, "9,000");
+    EXPECT_TRUE(bonus.messageShown);
+    EXPECT_TRUE(bonus.messageOverOutline);
+    const int tw = 15; // a pixel
+    EXPECT_NEAR(PxToTw(bonus.messageAt.right() + 1) + 100, PxToTw(bonus.amountAt.left()), tw);
+    EXPECT_NEAR(PxToTw(bonus.amountAt.center().x()), PxToTw(w->width()) / 2.0, tw);
+    EXPECT_NEAR(PxToTw(bonus.messageAt.center().y()), TwTop(outline) + TwHeight(outline) / 2.0, tw);
+    EXPECT_GE(bonus.messageAt.left(), 0);
+
+    const Shot& next = shots[1];
+    EXPECT_EQ(next.amount, "Prepare For Round 2");
+    EXPECT_NEAR(PxToTw(next.amountAt.center().x()), TwLeft(outline) + TwWidth(outline) / 2.0, tw);
+    EXPECT_NEAR(PxToTw(next.amountAt.center().y()), TwTop(outline) + TwHeight(outline) / 2.0, tw);
+    EXPECT_TRUE(outline->geometry().contains(next.amountAt));
+    EXPECT_EQ(next.score, "9,000");
+    EXPECT_GE(next.scoreAt.width(), QFontMetrics(score->font()).horizontalAdvance("9,000"));
+    EXPECT_NEAR(PxToTw(next.scoreAt.center().x()), TwLeft(scoreFrame) + TwWidth(scoreFrame) / 2.0,
+                tw);
+}
+
 // Trips of spades, hearts and clubs by rank, then the diamonds in order: played onto one
 // column everything scores but the last diamond.
 QStringList scoringDeck() {
