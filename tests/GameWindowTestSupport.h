@@ -53,7 +53,7 @@ class WaveWatch {
 // PARLOVEX_CAPTION_FIT=all checks every window.
 inline const std::set<QString> kCaptionFitChecked{
     "TestGameWindow", // the frame's own test window
-    "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
+    "frmElevens",     "frmEights", "frmPhrase", "frmScramble", "frmBrisko",
 };
 
 inline bool CaptionFitChecked(const QString& window) {

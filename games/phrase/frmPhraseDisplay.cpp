@@ -3,6 +3,7 @@
 // letter buttons, Solve It and the letter bar, which hand their clicks and ticks to the game.
 #include "games/phrase/frmPhrase.h"
 
+#include "frame/Captions.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/GameTimer.h"
@@ -91,7 +92,7 @@ void frmPhrase::setRoundText() {
 }
 
 void frmPhrase::setTimeText(const QString& text) {
-    label("lblTime")->setText(text);
+    SetCaption(label("lblTime"), text);
     placeCaptionLabel("lblTime");
 }
 

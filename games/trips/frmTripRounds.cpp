@@ -4,6 +4,7 @@
 #include "games/trips/frmTrip.h"
 
 #include "frame/BlinkingLabel.h"
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -33,7 +34,7 @@ void frmTrip::dealShown() {
     updateHeadings();
     setScoreText(s.Score);
     label("lblRound")->setText("Round: " + QString::number(game_.round()));
-    label("lblTime")->setText("Time: " + QString::number(s.TimeLimit));
+    SetCaption(label("lblTime"), "Time: " + QString::number(s.TimeLimit));
     label("lblTimeBonus")->setText(QString::number(s.TimeLimit));
     setStatusText(1, TripsBonusRoundStatus());
     setStatusText(2, "Create runs and triples by moving available cards!   ");
@@ -100,7 +101,7 @@ void frmTrip::Timer1_Timer() {
         return;
     }
     DrawClock(tick.angle);
-    label("lblTime")->setText("Time: " + QString::number(tick.secondsLeft));
+    SetCaption(label("lblTime"), "Time: " + QString::number(tick.secondsLeft));
     if (!tick.status.isEmpty()) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
 
