@@ -53,7 +53,9 @@ class WaveWatch {
 // PARLOVEX_CAPTION_FIT=all checks every window.
 inline const std::set<QString> kCaptionFitChecked{
     "TestGameWindow", // the frame's own test window
-    "frmElevens",     "frmEights", "frmPhrase", "frmScramble", "frmBrisko",
+    "frmElevens",     "frmEights", "frmPhrase", "frmScramble",
+    "frmBrisko",  // the twenty-one combinations window
+    "frmQuintel", // the five-column window
 };
 
 inline bool CaptionFitChecked(const QString& window) {
