@@ -139,3 +139,15 @@ std::function<void(QLabel&)> LeftOfLabel(const QString& name, int gapTwips) {
         if (other) MoveLeftTw(&l, TwLeft(other) - TwWidth(&l) - gapTwips);
     };
 }
+
+std::function<void(QLabel&)> CentreOn(const QString& name, bool down) {
+    return [name, down](QLabel& l) {
+        const QWidget* parent = l.parentWidget();
+        if (!parent) return;
+        const QWidget* other = name.isEmpty() ? nullptr : parent->findChild<QWidget*>(name);
+        if (!name.isEmpty() && !other) return;
+        const QRect r = other ? other->geometry() : QRect(QPoint(), parent->size());
+        l.move(r.x() + (r.width() - l.width()) / 2,
+               down ? r.y() + r.height() / 2 - l.height() / 2 : l.y());
+    };
+}

@@ -48,3 +48,6 @@ QStringList CaptionRuleNames(QWidget* window);
 std::function<void(QLabel&)> CentreOnX(std::function<double()> xTwips);
 // The label's right edge `gapTwips` left of the left edge of the sibling `name`.
 std::function<void(QLabel&)> LeftOfLabel(const QString& name, int gapTwips);
+// Centres the label on the sibling `name` across, and also down when `down` is set; an empty
+// name centres it across its parent.
+std::function<void(QLabel&)> CentreOn(const QString& name, bool down);

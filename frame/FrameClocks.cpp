@@ -1,5 +1,7 @@
 // The clock pie and gauges, the status-bar clock, the idle splash and the shared load steps.
 #include "frame/GameWindow.h"
+
+#include "frame/StatusPanels.h"
 #include "platform/GameTimer.h"
 #include "platform/ProgramTime.h"
 #include "services/PictureList.h"
@@ -49,8 +51,10 @@ void GameWindow::StatusClock_Timer() {
     const QDateTime now = platform::ProgramTime::now();
     setStatusText(3, QLocale::c().toString(now.time(), "h:mm AP"));
     // The date panel keeps itself in the platform's short date style.
-    if (QLabel* date = panels_[3])
+    if (QLabel* date = panels_[3]) {
         date->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+        statusPanels_->relayout();
+    }
 }
 
 void GameWindow::Timer4_Timer() {

@@ -149,6 +149,7 @@ struct GameProfile {
     const char* splashFaceKey = nullptr; // nullptr: random card faces
     const char* welcomeBlanks = "  ";    // after "Welcome to " and the title in panel 1
     bool datePanel = false;              // a fourth status-bar panel shows the date
+    std::array<int, 4> statusPanelTwips{}; // designed panel widths; 0: as wide as the text
 
     const TimeItem* timeItem(int seconds) const;
     int designIndexOf(int number) const; // -1 when no design has that number

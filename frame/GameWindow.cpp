@@ -1,5 +1,6 @@
 #include "frame/GameWindow.h"
 
+#include "frame/StatusPanels.h"
 #include "frame/TextBoxShortcuts.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
@@ -130,14 +131,16 @@ void GameWindow::createControls() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
+    std::vector<QLabel*> panels;
     for (int i = 0; i < (profile_.datePanel ? 4 : 3); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QString("StatusBar1_Panel_%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The hints of panel 2 are the longest texts: it takes the room the others leave.
-        bar->addWidget(panel, i == 1 ? 1 : 0);
         panels_[size_t(i)] = panel;
+        panels.push_back(panel);
     }
+    statusPanels_ = new StatusPanels(
+        bar, panels, {profile_.statusPanelTwips.begin(), profile_.statusPanelTwips.end()});
 }
 
 void GameWindow::createTimers() {
@@ -180,7 +183,9 @@ QString GameWindow::statusText(int panel) const {
 }
 
 void GameWindow::setStatusText(int panel, const QString& text) {
-    if (panel >= 1 && panel <= 3) panels_[size_t(panel - 1)]->setText(text);
+    if (panel < 1 || panel > 3) return;
+    panels_[size_t(panel - 1)]->setText(text);
+    statusPanels_->relayout();
 }
 
 bool GameWindow::gated(unsigned gate) const {

@@ -29,6 +29,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class StatusPanels;
 namespace platform {
 class GameTimer;
 }
@@ -267,6 +268,7 @@ class GameWindow : public QMainWindow {
     QFrame* frmSplash_ = nullptr;
     std::array<QLabel*, 4> splash_{};
     std::array<QLabel*, 4> panels_{}; // the fourth only with a date panel
+    StatusPanels* statusPanels_ = nullptr;
     QPushButton* cmdPlay_ = nullptr;
     QPushButton* cmdPause_ = nullptr;
     QPushButton* cmdTakeScore_ = nullptr;

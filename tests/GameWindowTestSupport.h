@@ -57,6 +57,8 @@ inline const std::set<QString> kCaptionFitChecked{
     "frmCrestal", // three towers
     "frmTwindle", // pairs and runs
     "frmTrip",    // trips and runs
+    "frmBrisko",  // the twenty-one combinations window
+    "frmQuintel", // the five-column window
 };
 
 inline bool CaptionFitChecked(const QString& window) {

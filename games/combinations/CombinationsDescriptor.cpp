@@ -45,6 +45,7 @@ const GameProfile kProfile{
     .statusClockTimer = "Timer6",
     .welcomeBlanks = "!      ",
     .datePanel = true,
+    .statusPanelTwips = {1440, 3500, 2310, 2310},
 };
 
 void rulesDefaults(RulesValues& v) {

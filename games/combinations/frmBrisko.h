@@ -62,6 +62,7 @@ class frmBrisko : public GameWindow {
 
   private:
     void createControls();
+    void registerCaptionRules();
     QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, double points,
                       uint32_t colour);
     void layoutControls(int width);

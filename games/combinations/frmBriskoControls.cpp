@@ -2,6 +2,7 @@
 // the columns spread with the window, every vertical place stays.
 #include "games/combinations/frmBrisko.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
@@ -163,6 +164,24 @@ void frmBrisko::createControls() {
     frmSplash()->setGeometry(TwRect(1680, 5160, 7155, 4050));
     FillSplashTexts(AddSplashTexts(frmSplash()), QString());
     frmSplash()->raise();
+    registerCaptionRules();
+}
+
+void frmBrisko::registerCaptionRules() {
+    label("lblTime")->setGeometry(TwRect(4995, 30, 480, 195));
+    const QWidget* lastColumn = columns_[3].card(0);
+    SetCaptionRule(this, "lblTime", {CaptionSize::Grow, CentreOnX([lastColumn] {
+                                         return TwLeft(lastColumn) + TwWidth(lastColumn) / 2.0;
+                                     })});
+    SetCaptionRule(this, "lblTotalScore",
+                   {CaptionSize::AutoSize, CentreOn("ScoreRectangle", true)});
+    SetCaptionRule(this, "ScoringLabelInfo",
+                   {CaptionSize::AutoSize, CentreOn("ScoringLabelOutline", true)});
+    // The scoring status keeps every line centred across its frame.
+    for (QLabel* l : info_->findChildren<QLabel*>())
+        SetCaptionRule(this, l->objectName(), {CaptionSize::AutoSize, CentreOn(QString(), false)});
+    for (const char* name : {"lblRound", "lblCardsUsedCount"})
+        SetCaptionRule(this, name, {CaptionSize::AutoSize, {}});
 }
 
 void frmBrisko::centreOver(QWidget* w, const QWidget* reference) {
@@ -216,11 +235,11 @@ void frmBrisko::layoutControls(int w) {
                    by + bh - 15);
     PlaceBevelLine(findChild<QWidget*>("ScoreBevelBottom"), bx + 15, by + bh - 15, bx + bw - 15,
                    by + bh - 15);
-    setTotalScore(Shared().Score);
+    ApplyCaptionRule(label("lblTotalScore"));
 
     QWidget* surface = Surface();
     centreOver(surface, column(3));
-    centreOver(label("lblTime"), column(3));
+    ApplyCaptionRule(label("lblTime"));
     const int sx = TwLeft(surface), sy = TwTop(surface);
     PlaceBevelLine(findChild<QWidget*>("TimerBevelSide"), sx + TwWidth(surface) + 30, sy - 15,
                    sx + TwWidth(surface) + 30, sy + 1185);
@@ -232,7 +251,7 @@ void frmBrisko::layoutControls(int w) {
     info_->setGeometry(Tw(frameLeft), info_->y(),
                        Tw(TwLeft(cmdPlay()) + TwWidth(cmdPlay()) - frameLeft), info_->height());
     for (QLabel* l : info_->findChildren<QLabel*>())
-        l->move((info_->width() - l->width()) / 2, l->y());
+        ApplyCaptionRule(l);
     bar_->setGeometry((info_->width() - (info_->width() - Tw(400))) / 2, bar_->y(),
                       info_->width() - Tw(400), bar_->height());
     MoveLeftTw(pile_, TwLeft(column(0)));
@@ -243,10 +262,7 @@ void frmBrisko::layoutControls(int w) {
     outline->setGeometry(Tw(outlineLeft), outline->y(),
                          Tw(TwLeft(column(3)) + TwWidth(column(3)) - outlineLeft),
                          outline->height());
-    QLabel* message = label("ScoringLabelInfo");
-    message->adjustSize();
-    message->move(outline->x() + (outline->width() - message->width()) / 2,
-                  outline->y() + (outline->height() - message->height()) / 2);
+    ApplyCaptionRule(label("ScoringLabelInfo"));
     label("lblHighScore")->adjustSize(); // its caption is the table's top score
     for (const char* name : {"lblHighScore", "lblRound", "lblCardsUsed"})
         MoveLeftTw(label(name), frameLeft);

@@ -5,6 +5,7 @@
 
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -29,19 +30,12 @@ const QString kDefaultTop = QStringLiteral("50000");
 } // namespace
 
 void frmBrisko::setValue(const char* name, const QString& text) {
-    QLabel* l = findChild<QLabel*>(name);
-    l->setText(text);
-    l->adjustSize();
-    if (l->parentWidget() == info_) l->move((info_->width() - l->width()) / 2, l->y());
+    SetCaption(findChild<QLabel*>(name), text);
 }
 
 void frmBrisko::setTotalScore(int32_t score) {
     QLabel* l = label("lblTotalScore");
-    l->setText(FormatScore(score));
-    l->adjustSize();
-    const QWidget* box = findChild<QWidget*>("ScoreRectangle");
-    l->move(box->x() + (box->width() - l->width()) / 2,
-            box->y() + box->height() / 2 - l->height() / 2);
+    SetCaption(l, FormatScore(score));
     SetForeColour(l, score < 0 ? kVbRed : kVbBlue);
 }
 
@@ -170,10 +164,7 @@ void frmBrisko::cmdPass_Click() {
 void frmBrisko::ShowScoringMessage(const QString& text, bool keep) {
     QLabel* message = label("ScoringLabelInfo");
     QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
-    message->setText(text);
-    message->adjustSize();
-    message->move(outline->x() + (outline->width() - message->width()) / 2,
-                  outline->y() + (outline->height() - message->height()) / 2);
+    SetCaption(message, text);
     outline->show();
     message->show();
     outline->repaint();
@@ -236,7 +227,7 @@ void frmBrisko::Play() {
     ShowPlayControls(true);
     ShowCards(true);
     enableCommands(true);
-    label("lblTime")->setText("Time: " + QString::number(s.TimeLimit));
+    SetCaption(label("lblTime"), "Time: " + QString::number(s.TimeLimit));
     InitClock();
     ShowTimerGauge(true);
     Timer1()->setEnabled(true);
@@ -264,7 +255,7 @@ void frmBrisko::PauseGame(bool pause) {
         ShowCards(true);
         ShowPlayControls(true);
         enableCommands(true);
-        label("ScoringLabelInfo")->clear();
+        SetCaption(label("ScoringLabelInfo"), QString());
         label("ScoringLabelInfo")->hide();
         findChild<QWidget*>("ScoringLabelOutline")->hide();
     }
@@ -279,8 +270,7 @@ void frmBrisko::Timer1_Timer() {
         return;
     }
     DrawClock(tick.angle);
-    label("lblTime")->setText("Time: " + QString::number(tick.secondsLeft));
-    label("lblTime")->adjustSize();
+    SetCaption(label("lblTime"), "Time: " + QString::number(tick.secondsLeft));
     if (!tick.status.isEmpty()) setStatusText(2, tick.status);
     if (!tick.timeUp) return;
     TimeUp(
@@ -291,7 +281,7 @@ void frmBrisko::Timer1_Timer() {
                 column.hideCards();
             ShowScoringMessage("Times Up!", true);
             setStatusText(2, "Time has expired!");
-            label("lblTime")->setText("Time:");
+            SetCaption(label("lblTime"), "Time:");
             BlinkLabel(label("ScoringLabelInfo"), 10, 250);
         },
         [this] {
@@ -344,7 +334,7 @@ void frmBrisko::TakeScore() {
     if (QAction* a = item("mnuPause")) a->setEnabled(false);
     if (s.MusicOn) StopMusic();
     tally(*end);
-    label("lblTime")->setText("Time: " + QString::number(s.TimeLimit));
+    SetCaption(label("lblTime"), "Time: " + QString::number(s.TimeLimit));
     InitClock();
     ShowTimerGauge(true);
     bar_->show();
@@ -464,15 +454,17 @@ void frmBrisko::gameOver(bool record) {
         game_.abandon();
     }
     setValue("lblRound", "Game Over");
-    label("ScoringLabelInfo")->setText("Game Over");
     GameFinished();
+    // Shown and hidden at once, as no game runs now: a paused message never carries the
+    // "Game Over" over the splash and into the next game.
+    ShowScoringMessage("Game Over", false);
     info_->hide();
     ShowSplash(true);
     InitClock();
     ShowPlayControls(false);
     ShowCards(false);
     ShowTimerGauge(false);
-    label("lblTime")->setText("Time:");
+    SetCaption(label("lblTime"), "Time:");
     s.ElapsedSeconds = 0;
     setStatusText(1, "Click on Play to start a new game  ");
     setStatusText(2, "Game Over ");

@@ -5,6 +5,7 @@
 
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
 #include "games/fivecolumn/FiveColumnScoreTable.h"
@@ -230,7 +231,7 @@ void frmQuintel::Timer1_Timer() {
     }
     DrawClock(tick.angle);
     setTimeBonus(tick.timeBonus);
-    label("lblTime")->setText("Time Bonus:");
+    SetCaption(label("lblTime"), "Time Bonus:");
     if (!tick.timeUp) return;
     TimeUp([this] {
         ShowCards(false);

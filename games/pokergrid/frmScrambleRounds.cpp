@@ -2,6 +2,7 @@
 // with its count-up, the announcements between rounds, the bonus round and the game over.
 #include "games/pokergrid/frmScramble.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/VbColour.h"
@@ -131,7 +132,7 @@ void frmScramble::Timer1_Timer() {
     }
     DrawClock(tick.angle);
     setTimeBonusText(tick.secondsLeft);
-    label("lblTime")->setText("Time:");
+    SetCaption(label("lblTime"), "Time:");
     if (!tick.timeUp) return;
     TimeUp([this] { label("ScoringLabel")->setText("Times Up!"); });
 }

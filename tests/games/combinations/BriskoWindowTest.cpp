@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 
 class BriskoWindowTest : public testsupport::GameWindowTest {
   protected:
@@ -191,6 +193,46 @@ TEST_F(BriskoWindowTest, PauseStopsTheCounterAndEndGameRecordsNothing) {
     EXPECT_EQ(dialogs, 0);
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");
     EXPECT_FALSE(w->Timer3()->isEnabled());
+    // The message ends hidden with its outline, its caption "Game Over", and stays hidden
+    // over the splash and through the first round of the next game.
+    EXPECT_EQ(text(*w, "ScoringLabelInfo"), "Game Over");
+    EXPECT_FALSE(w->label("ScoringLabelInfo")->isVisible());
+    EXPECT_FALSE(w->findChild<QWidget*>("ScoringLabelOutline")->isVisible());
+    w->cmdPlay()->click();
+    platform::ProgramTime::advance(3000);
+    EXPECT_FALSE(w->label("ScoringLabelInfo")->isVisible());
+}
+
+TEST_F(BriskoWindowTest, TheTimeStaysCentredOverTheLastColumnAndTheStatusPanelsWhole) {
+    auto w = open();
+    w->show();
+    dealDeck(*w, twentyOnePairs());
+    w->cmdPlay()->click();
+    const QWidget* column = w->findChild<QWidget*>("Column4_0");
+    auto centred = [&] {
+        const QLabel* time = w->label("lblTime");
+        return std::abs(2 * time->x() + time->width() - (2 * column->x() + column->width())) <= 1;
+    };
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 90");
+    EXPECT_TRUE(centred());
+    platform::ProgramTime::advance(81000);
+    EXPECT_EQ(text(*w, "lblTime"), "Time: 9");
+    EXPECT_TRUE(centred());
+    w->showMaximized();
+    EXPECT_TRUE(centred());
+
+    // The panels' designed widths: 1440, 3500, 2310 and 2310 twips, wider where a text needs
+    // it, and each text whole at the window's minimum size.
+    w->showNormal();
+    w->resize(w->minimumSize());
+    const QStatusBar* bar = w->statusBar();
+    int right = 0;
+    for (int i = 1; i <= 4; ++i) {
+        const auto* panel = bar->findChild<QLabel*>(QString("StatusBar1_Panel_%1").arg(i));
+        EXPECT_GE(panel->width(), panel->sizeHint().width()) << i;
+        right = std::max(right, panel->geometry().right());
+    }
+    EXPECT_LE(right, bar->width());
 }
 
 TEST_F(BriskoWindowTest, TheBoardAtTheDesignSizeMaximisedAndPaused) {
