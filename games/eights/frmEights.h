@@ -81,6 +81,7 @@ class frmEights : public GameWindow {
     void layoutControls(int width, int height);
     // Captions that keep their label centred where it belongs.
     void setCaption(const QString& name, const QString& text);
+    void registerCaptionRules(); // once, after the first layout
     void CenterMessage();
     void ResetBoardLabels(bool visible);
     void showSpots();

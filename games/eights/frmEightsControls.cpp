@@ -3,6 +3,7 @@
 #include "games/eights/frmEights.h"
 #include "services/Deck.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
@@ -208,6 +209,7 @@ void frmEights::Form_Load() {
     ShowCards(false);
     ResetBoardLabels(false);
     layoutControls(PxToTw(width()), PxToTw(height()));
+    registerCaptionRules();
     CentreOnScreen(this);
     unsetCursor();
 }
@@ -286,7 +288,10 @@ void frmEights::layoutControls(int w, int h) {
     auto sizeOf = [&sizes, this](const QString& name) {
         QLabel* l = label(name);
         if (!l) return;
-        l->adjustSize(); // the frame writes some captions without sizing their label
+        if (CaptionRuleNames(this).contains(name))
+            ApplyCaptionRule(l); // its size by its rule; the layout then places it
+        else
+            l->adjustSize();
         sizes[name] = QSize(TwWidth(l), TwHeight(l));
     };
     for (const char* name : kPlacedLabels)
@@ -310,35 +315,45 @@ void frmEights::layoutControls(int w, int h) {
 }
 
 void frmEights::setCaption(const QString& name, const QString& text) {
-    QLabel* l = label(name);
-    if (!l) return;
-    l->setText(text);
-    l->adjustSize();
-    auto centreOver = [l](const QWidget* over) {
-        MoveLeftTw(l, CentredOver(TwLeft(over), TwWidth(over), TwWidth(l)));
+    SetCaption(label(name), text);
+}
+
+void frmEights::registerCaptionRules() {
+    // Each label is sized to its caption, then centred where it belongs: the first three
+    // across only, the boxes' values in their box, the messages in the window.
+    auto centreOver = [this](std::function<const QWidget*()> over) {
+        return [over](QLabel& l) {
+            const QWidget* o = over();
+            MoveLeftTw(&l, CentredOver(TwLeft(o), TwWidth(o), TwWidth(&l)));
+        };
     };
-    auto centreIn = [l](const QWidget* in) {
-        MoveTw(l, CentredOver(TwLeft(in), TwWidth(in), TwWidth(l)),
-               CentredOver(TwTop(in), TwHeight(in), TwHeight(l)));
+    auto centreIn = [this](const char* box) {
+        return [this, box](QLabel& l) {
+            const QWidget* in = findChild<QWidget*>(box);
+            MoveTw(&l, CentredOver(TwLeft(in), TwWidth(in), TwWidth(&l)),
+                   CentredOver(TwTop(in), TwHeight(in), TwHeight(&l)));
+        };
     };
-    if (name.startsWith("lbl100("))
-        centreOver(imgUpperCard(name.mid(7, 1).toInt()));
-    else if (name == "lblCardCount")
-        centreOver(DeckCards());
-    else if (name == "lblTime")
-        centreOver(Surface());
-    else if (name == "lblCurrentRound")
-        centreIn(findChild<QWidget*>("RoundRectangle"));
-    else if (name == "lblTotalScore")
-        centreIn(findChild<QWidget*>("ScoreRectangle"));
-    else if (name == "lblMessage" || name == "lblScoring")
-        MoveTw(l, (PxToTw(width()) - TwWidth(l)) / 2, (PxToTw(height()) - TwHeight(l)) / 2);
+    auto centreInWindow = [this](QLabel& l) {
+        MoveTw(&l, (PxToTw(width()) - TwWidth(&l)) / 2, (PxToTw(height()) - TwHeight(&l)) / 2);
+    };
+    for (int i = 1; i <= kUpperSpots; ++i)
+        SetCaptionRule(this, indexed("lbl100", i),
+                       {CaptionSize::AutoSize, centreOver([this, i] { return imgUpperCard(i); })});
+    SetCaptionRule(this, "lblCardCount",
+                   {CaptionSize::AutoSize, centreOver([this] { return DeckCards(); })});
+    SetCaptionRule(this, "lblTime",
+                   {CaptionSize::AutoSize, centreOver([this] { return Surface(); })});
+    SetCaptionRule(this, "lblCurrentRound", {CaptionSize::AutoSize, centreIn("RoundRectangle")});
+    SetCaptionRule(this, "lblTotalScore", {CaptionSize::AutoSize, centreIn("ScoreRectangle")});
+    SetCaptionRule(this, "lblMessage", {CaptionSize::AutoSize, centreInWindow});
+    SetCaptionRule(this, "lblScoring", {CaptionSize::AutoSize, centreInWindow});
 }
 
 void frmEights::CenterMessage() {
     const QWidget* splash = frmSplash();
     QLabel* m = label("lblMessage");
-    m->adjustSize();
+    ApplyCaptionRule(m); // its size for the caption it has
     MoveTw(m, TwLeft(splash) + TwWidth(splash) / 2.0 - TwWidth(m) / 2.0,
            TwTop(splash) + TwHeight(splash) / 2.0 - TwHeight(m) / 2.0);
 }

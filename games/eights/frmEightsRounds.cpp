@@ -213,7 +213,7 @@ void frmEights::timeUp() {
 
 void frmEights::announce(const QString& text) {
     QLabel* message = label("lblMessage");
-    message->setText(text);
+    setCaption("lblMessage", text);
     CenterMessage();
     message->show();
     message->repaint();
@@ -235,7 +235,7 @@ void frmEights::EndRound(bool deckCompleted) {
     if (end->secondsLeft > 0) CountTimeBonus(s.TimeBonus);
     if (end->deckCompleted) CountBonus(1, end->deckBonus, "Deck Completion Bonus");
     for (int i = 1; i <= kUpperSpots; ++i)
-        label(QString("lbl100(%1)").arg(i))->setText(QString::number(SpotBaseValue(i)));
+        setCaption(QString("lbl100(%1)").arg(i), QString::number(SpotBaseValue(i)));
 
     switch (end->next) {
     case EightsNext::RoundTwo:
@@ -265,7 +265,7 @@ void frmEights::EndOfGame() {
     GameFinished();
     setCursor(Qt::WaitCursor);
     QLabel* message = label("lblMessage");
-    message->setText("Game Over");
+    setCaption("lblMessage", "Game Over");
     CenterMessage();
     SetForeColour(message, kVbRed);
     message->show();

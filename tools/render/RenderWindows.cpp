@@ -118,12 +118,34 @@ void playScrambleSecond(GameWindow& w) {
         press(w.findChild<QWidget*>(QString("PlayCards_%1").arg(i)));
 }
 
+// Wildrow: from the third second, a few moves each second (the first lower card that some
+// upper spot takes), so a round ends early with no move left, or a used-up deck, and its
+// bonuses are shown.
+void playEightsSecond(GameWindow& w) {
+    if (Shared().ElapsedSeconds < 3) return;
+    auto spot = [&w](const char* row, int i) {
+        return w.findChild<QWidget*>(QString("%1(%2)").arg(row).arg(i));
+    };
+    for (int move = 0; move < 3 && w.state() == GameWindow::State::Running; ++move) {
+        bool took = false;
+        for (int l = 1; l <= 5 && !took; ++l)
+            for (int u = 1; u <= 3 && !took && w.state() == GameWindow::State::Running; ++u) {
+                const int32_t before = Shared().Score;
+                press(spot("imgPlayCard", l));
+                press(spot("imgUpperCard", u));
+                took = Shared().Score != before;
+            }
+        if (!took) return;
+    }
+}
+
 // Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
 void playScriptedSecond(GameWindow& w) {
     if (w.objectName() == "frmCrestal") playCrestalSecond(w);
     if (w.objectName() == "frmElevens") playElevensSecond(w);
     if (w.objectName() == "frmTrip") playTripSecond(w);
     if (w.objectName() == "frmScramble") playScrambleSecond(w);
+    if (w.objectName() == "frmEights") playEightsSecond(w);
 }
 
 // Plays one game to its end on the clock and its scripted moves, saving the window at each

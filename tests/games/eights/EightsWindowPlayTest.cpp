@@ -26,18 +26,10 @@ std::vector<int> timeBonus(int seconds) {
 const std::vector<int> kDeckBonus = std::vector<int>{1000} + times(75, 20);
 const std::vector<int> kGameOver = {2000};
 
-// Six hearts without an eight: each goes onto spot 1 by its suit.
-const std::vector<QString> kHearts = {"2H", "3H", "4H", "5H", "6H", "7H"};
 // Uppers 2S 3H 4C from the first three lower spots; then only diamonds that fit nowhere.
 const std::vector<QString> kStuck = {"2S", "3H", "4C", "5D", "10D", "6D", "7D", "9D"};
 
-// Plays the hearts deck onto spot 1 at a move value of 39: 6 x 500 x 39.
-void clearHearts(frmEights& w) {
-    platform::ProgramTime::advance(270);
-    for (int l = 1; l <= 5; ++l)
-        EightsWindowTest::move(w, l, 1);
-    EightsWindowTest::move(w, 1, 1);
-}
+// The hearts deck played onto spot 1 at a move value of 39: 6 x 500 x 39.
 constexpr int kHeartsPoints = 6 * 500 * 39;
 } // namespace
 

@@ -37,6 +37,16 @@ class EightsWindowTest : public testsupport::GameWindowTest {
     }
     static void advance(int ms) { platform::ProgramTime::advance(ms); }
 
+    // Six hearts without an eight: each goes onto spot 1 by its suit, using the deck up.
+    inline static const std::vector<QString> kHearts = {"2H", "3H", "4H", "5H", "6H", "7H"};
+    // Plays the hearts deck onto spot 1 at a move value of 39.
+    static void clearHearts(frmEights& w) {
+        advance(270);
+        for (int l = 1; l <= 5; ++l)
+            move(w, l, 1);
+        move(w, 1, 1);
+    }
+
   public:
     static void move(frmEights& w, int lower, int upper) {
         press(w.imgPlayCard(lower));
