@@ -146,9 +146,9 @@ struct GameProfile {
     bool timer2OnAtDesign = false;
     int splashInterval = 200;
     bool splashOnAtDesign = false;
-    const char* splashFaceKey = nullptr; // nullptr: random card faces
-    const char* welcomeBlanks = "  ";    // after "Welcome to " and the title in panel 1
-    bool datePanel = false;              // a fourth status-bar panel shows the date
+    const char* splashFaceKey = nullptr;   // nullptr: random card faces
+    const char* welcomeBlanks = "  ";      // after "Welcome to " and the title in panel 1
+    bool datePanel = false;                // a fourth status-bar panel shows the date
     std::array<int, 4> statusPanelTwips{}; // designed panel widths; 0: as wide as the text
 
     const TimeItem* timeItem(int seconds) const;
