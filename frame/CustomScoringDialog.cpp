@@ -1,6 +1,8 @@
 #include "frame/CustomScoringDialog.h"
 
+#include "frame/GameWindow.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Modal.h"
 #include "platform/Twips.h"
 #include "services/SharedState.h"
 
@@ -587,4 +589,10 @@ bool CustomScoringDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn)
         if (auto* b = qobject_cast<QLineEdit*>(watched)) b->selectAll();
     return QDialog::eventFilter(watched, event);
+}
+
+void GameWindow::ShowScoringForm(ScoringForm form) {
+    if (!form.customMark) form.customMark = [this] { CheckForCustom(); };
+    CustomScoringDialog dialog(std::move(form), this);
+    platform::ShowModal(dialog);
 }

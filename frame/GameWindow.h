@@ -25,6 +25,7 @@
 #include <vector>
 
 class QAction;
+struct ScoringForm;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -175,6 +176,9 @@ class GameWindow : public QMainWindow {
     virtual void WriteSettingsINI() = 0;
     virtual void CheckForCustom() {}
     virtual void ShowCustomScoring() {}
+    // Shows the game's custom-scoring form modally over the window; without a mark of its own
+    // the form's custom mark is CheckForCustom.
+    void ShowScoringForm(ScoringForm form);
     // Called by the shared end of game.
     virtual void ShowCards(bool visible) { (void)visible; }
     virtual void ShowControls(bool visible, bool scoresVisible) {

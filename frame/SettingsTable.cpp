@@ -58,13 +58,6 @@ SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
     return r;
 }
 
-SettingRow SettingRepeated(const SettingRow& first) {
-    SettingRow r = first;
-    r.repeated = true;
-    r.custom = false;
-    return r;
-}
-
 SettingRow WindowBlocks() {
     SettingRow r;
     r.kind = SettingRow::Kind::WindowBlocks;
@@ -140,7 +133,7 @@ SettingsFile SettingsTable::defaultsFile(const WindowGeometry& window) const {
 SettingsReader& SettingsTable::addKeys(SettingsReader& reader, const SettingsHooks& hooks) const {
     QStringList added;
     for (const SettingRow& r : rows_) {
-        if (r.kind == SettingRow::Kind::WindowBlocks || r.repeated) continue;
+        if (r.kind == SettingRow::Kind::WindowBlocks) continue;
         // A key written twice is read once: each block of it the file holds applies in turn.
         if (added.contains(r.key)) continue;
         added << r.key;

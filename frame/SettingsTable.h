@@ -20,12 +20,12 @@
 // it runs with the value after the row stored it, only for keys the file holds.
 //
 // How a game declares one:
-//   const SettingsTable& FiveColumnSettingsTable() {
+//   const SettingsTable& GameSettingsTable() {
 //       static const SettingsTable t({SettingChoice("[Time]", Shared().TimeLimit, 60,
 //                                                   {15, 30, 45, 60, 75}),
 //                                     ...,
 //                                     WindowBlocks()},
-//                                    QSize(9540, 7305), "Quintel.Ini");
+//                                    QSize(9540, 7305), "Game.Ini");
 //       return t;
 //   }
 
@@ -50,7 +50,6 @@ struct SettingRow {
     std::vector<int> choices; // Choice: the values accepted
     int32_t fallback = 0;     // what a bad value gives
     bool keepOnBad = false;   // a bad value is passed over instead
-    bool repeated = false;    // a block the file holds twice: written again, read once
     bool custom = false;      // a value other than the default marks the scoring custom
     QString customWhile{};    // ... only while this flag row is `customWhileOn`
     bool customWhileOn = true;
@@ -90,9 +89,6 @@ SettingRow SettingFlag(const QString& key, bool& variable, bool defaultValue);
 SettingRow SettingNumberVia(const QString& key, std::function<int32_t()> get,
                             std::function<void(int32_t)> set, int32_t defaultValue, int32_t low,
                             int32_t high);
-// The block of `first` written once more here (a file that repeats a key); the reader takes
-// the key once, through `first`, so that every occurrence in a file is applied once.
-SettingRow SettingRepeated(const SettingRow& first);
 // "[State]", "[Width]" and "[Height]" together here.
 SettingRow WindowBlocks();
 // Only one of them here (kStateKey, kWidthKey or kHeightKey), for a file that spreads them.

@@ -9,7 +9,6 @@
 #include "frame/CustomScoringDialog.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "platform/GameTimer.h"
-#include "platform/Modal.h"
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
@@ -102,6 +101,5 @@ void frmBrisko::ShowCustomScoring() {
     f.followUp = [this] {
         setStatusText(1, "Make " + FormatScore(Shared().BonusRoundScore) + " for bonus round.  ");
     };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

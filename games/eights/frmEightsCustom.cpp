@@ -6,7 +6,6 @@
 
 #include "frame/ScoringFormParts.h"
 #include "games/eights/EightsSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 ScoringForm EightsForm() {
@@ -56,8 +55,6 @@ ScoringForm EightsForm() {
 
 void frmEights::ShowCustomScoring() {
     ScoringForm f = EightsForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] { setStatusText(1, EightsBonusGoalText()); };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

@@ -7,7 +7,6 @@
 #include "dialogs/HighScoreEntry.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/elevens/ElevensSettings.h"
-#include "platform/Modal.h"
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
@@ -113,7 +112,6 @@ ScoringForm ElevensForm() {
 
 void frmElevens::ShowCustomScoring() {
     ScoringForm f = ElevensForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] {
         SetCardValues(Shared().EnhancedScoring);
         setWindowTitle(ElevensWindowCaption());
@@ -123,6 +121,5 @@ void frmElevens::ShowCustomScoring() {
         if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
         ShowHighScore(table, this, top);
     };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

@@ -6,7 +6,6 @@
 
 #include "frame/CustomScoringDialog.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
-#include "platform/Modal.h"
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
@@ -80,10 +79,8 @@ ScoringForm QuintelForm() {
 
 void frmQuintel::ShowCustomScoring() {
     ScoringForm f = QuintelForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] {
         setStatusText(1, "Make " + FormatScore(Shared().BonusScore) + " for bonus round.  ");
     };
-    CustomScoringDialog dlg(std::move(f), this);
-    platform::ShowModal(dlg);
+    ShowScoringForm(std::move(f));
 }

@@ -6,7 +6,6 @@
 
 #include "frame/CustomScoringDialog.h"
 #include "games/pairs/PairsSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 // A row of the frame: the label at `labelLeft`, every box at 3000, both 405 twips apart.
@@ -73,11 +72,9 @@ ScoringForm TwindleForm() {
 
 void frmTwindle::ShowCustomScoring() {
     ScoringForm f = TwindleForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] {
         updateHeadings();
         setStatusText(1, PairsCustomStatusText());
     };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

@@ -19,8 +19,7 @@ const SettingsTable& PhraseSettingsTable() {
                 SettingChoice(kPhraseTime, s.TimeLimit, 45, {30, 45, 60, 75, 90, 105, 120})
                     .keepOnBadValue(),
                 SettingFlag(kPhraseSounds, s.SoundsOn, true),
-                SettingFlag(kPhraseCountDown, s.CountDownScore, true),
-                topic,
+                SettingFlag(kPhraseCountDown, s.CountDownScore, true), topic,
                 SettingNumber(kPhraseTimeBonus, s.TimeBonus, 100, 1, 5000).counts(),
                 SettingNumber(kPhraseBonusScore, s.BonusRoundScore, 250000, 1, 1000000).counts(),
                 SettingNumber(kPhraseCompletion, o.CompletionBonus, 10000, 1, 100000).counts(),
@@ -29,7 +28,7 @@ const SettingsTable& PhraseSettingsTable() {
                 SettingNumber(kPhraseGuessCount, o.GuessCount, 8, 1, 8).counts(),
                 SettingNumber(kPhraseShowPhrase, o.ShowPhraseTime, 5000, 1000, 30000),
                 WindowBlocks(),
-                SettingRepeated(topic),
+                topic, // written again after the window blocks, read once
             },
             QSize(kPhraseDesignWidth, kPhraseDesignHeight), QStringLiteral("Glyphon.Ini"));
     }();

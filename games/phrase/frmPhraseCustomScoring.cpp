@@ -6,7 +6,6 @@
 
 #include "frame/CustomScoringDialog.h"
 #include "games/phrase/PhraseSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 ScoringCheck fromOne(const char* box, double high, const char* message) {
@@ -84,7 +83,5 @@ ScoringForm PhraseForm(frmPhrase& window) {
 void frmPhrase::ShowCustomScoring() {
     ScoringForm f = PhraseForm(*this);
     // The mark follows the values in force, after an OK and after Default alike.
-    f.customMark = [this] { CheckForCustom(); };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

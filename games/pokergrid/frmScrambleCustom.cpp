@@ -7,7 +7,6 @@
 
 #include "frame/ScoringFormParts.h"
 #include "games/pokergrid/PokerGridSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 // In screen and tab order.
@@ -81,8 +80,6 @@ ScoringForm ScrambleForm() {
 
 void frmScramble::ShowCustomScoring() {
     ScoringForm f = ScrambleForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] { setStatusText(1, PokerGridBonusStatusText()); };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

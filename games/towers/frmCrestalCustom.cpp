@@ -5,7 +5,6 @@
 
 #include "frame/ScoringFormParts.h"
 #include "games/towers/TowersSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 ScoringForm CrestalForm() {
@@ -61,8 +60,6 @@ ScoringForm CrestalForm() {
 
 void frmCrestal::ShowCustomScoring() {
     ScoringForm f = CrestalForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] { setStatusText(1, TowersCustomBonusStatus()); };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

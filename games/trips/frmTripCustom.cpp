@@ -7,7 +7,6 @@
 
 #include "frame/ScoringFormParts.h"
 #include "games/trips/TripsSettings.h"
-#include "platform/Modal.h"
 
 namespace {
 ScoringForm TripForm() {
@@ -68,8 +67,6 @@ ScoringForm TripForm() {
 
 void frmTrip::ShowCustomScoring() {
     ScoringForm f = TripForm();
-    f.customMark = [this] { CheckForCustom(); };
     f.followUp = [this] { setStatusText(1, TripsBonusTargetStatus()); };
-    CustomScoringDialog dialog(std::move(f), this);
-    platform::ShowModal(dialog);
+    ShowScoringForm(std::move(f));
 }

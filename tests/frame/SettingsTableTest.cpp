@@ -62,8 +62,7 @@ TEST(SettingsTableTest, AValueOfOneModeCountsTowardTheCustomMarkOnlyInThatMode) 
 TEST(SettingsTableTest, ARepeatedBlockIsWrittenTwiceAndEachOccurrenceReadOnce) {
     int32_t topic = 0;
     const SettingRow first = SettingChoice("[Topic]", topic, 0, {0, 1, 2}).keepOnBadValue();
-    const SettingsTable t({first, WindowBlock(kStateKey), SettingRepeated(first)},
-                          QSize(9570, 7200), "Twice.Ini");
+    const SettingsTable t({first, WindowBlock(kStateKey), first}, QSize(9570, 7200), "Twice.Ini");
     topic = 2;
     EXPECT_EQ(t.file({WindowNormal, 100, 100}).text(),
               QByteArray("[Topic]\r\n2\r\n\r\n[State]\r\n0\r\n\r\n[Topic]\r\n2\r\n\r\n"));
