@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 #include <algorithm>
@@ -12,6 +13,37 @@ namespace {
 // The bar's own margin before the first panel and the gap after each one.
 constexpr int kLeadingGap = 2;
 constexpr int kPanelGap = 6;
+// The status bar's own small face: four panels of hints, the time and the date share the
+// narrowest window, so it is a condensed face a size below the window's text. Where even that
+// cannot hold them (a bonus target of nine digits), it steps down, no smaller than kLeastPoints.
+constexpr double kPanelPoints = 8.0;
+constexpr double kLeastPoints = 6.5;
+constexpr double kPointStep = 0.5;
+
+QFont PanelFont(const QFont& base, double points) {
+    QFont f = base;
+    f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), base.family()});
+    f.setPointSizeF(points);
+    return f;
+}
+
+// The width a panel needs for its text in `font`: blanks at the end of a hint only space it
+// from the next panel, so a panel may cut them.
+int NeedOf(const QLabel& panel, const QFont& font) {
+    const QString text = panel.text();
+    if (text.isEmpty()) return panel.frameWidth() * 2;
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    // As a label measures itself: its frame, margins and indent around the text.
+    const QFontMetrics fm(font);
+    int indent = panel.indent();
+    if (indent < 0) indent = panel.frameWidth() > 0 ? fm.horizontalAdvance('x') / 2 : 0;
+    const QMargins m = panel.contentsMargins();
+    const int textWidth =
+        fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::TextExpandTabs, text.left(end)).width();
+    return m.left() + m.right() + 2 * panel.margin() + indent + textWidth;
+}
 } // namespace
 
 std::vector<int> StatusPanelWidths(const std::vector<int>& design, const std::vector<int>& need,
@@ -55,16 +87,26 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::vector<QLabel*> panels,
     }
     // The hints of panel 2 are the longest texts: without given widths it takes the rest.
     stretch_ = !given && panels_.size() > 1;
-    for (size_t i = 0; i < panels_.size(); ++i)
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i]->setFont(PanelFont(bar_->font(), kPanelPoints));
         bar_->addWidget(panels_[i], stretch_ && i == 1 ? 1 : 0);
+    }
     bar_->installEventFilter(this);
 }
 
 void StatusPanels::relayout() {
-    std::vector<int> need;
-    for (QLabel* p : panels_)
-        need.push_back(p->text().isEmpty() ? p->frameWidth() * 2 : p->sizeHint().width());
     const int room = bar_->contentsRect().width() - kLeadingGap - kPanelGap * int(panels_.size());
+    std::vector<int> need;
+    QFont font;
+    for (double points = kPanelPoints; points >= kLeastPoints; points -= kPointStep) {
+        font = PanelFont(bar_->font(), points);
+        need.clear();
+        for (QLabel* p : panels_)
+            need.push_back(NeedOf(*p, font));
+        if (std::accumulate(need.begin(), need.end(), 0) <= room) break;
+    }
+    for (QLabel* p : panels_)
+        if (p->font() != font) p->setFont(font);
     const std::vector<int> w = StatusPanelWidths(design_, need, room);
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i]->setMinimumWidth(w[i]);

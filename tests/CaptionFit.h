@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -43,7 +44,13 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
     int flags = Qt::TextExpandTabs;
     if (l.wordWrap()) flags |= Qt::TextWordWrap;
     const int room = l.wordWrap() ? area.width() : 1 << 20;
-    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 20), flags, l.text());
+    // Blanks after left-aligned text only space it from what follows: cutting them cuts
+    // nothing the player reads.
+    QString text = l.text();
+    if (a & Qt::AlignLeft)
+        while (!text.isEmpty() && text.back().isSpace())
+            text.chop(1);
+    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
     const int needW = need.width();
     // A pixel of a line's leading may go without any glyph losing ink.
     if (needW > area.width() || need.height() - 1 > area.height()) {
@@ -55,6 +62,17 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
         return QRect();
     }
     return QStyle::alignedRect(l.layoutDirection(), a, QSize(needW, need.height() - 1), area);
+}
+
+// The part of a label's text rectangle (from labelTextRect, same coordinates) that its glyphs
+// ink: a line's leading and the room above its digits overlap nothing a player can see.
+inline QRect labelInkRect(const QLabel& l, const QRect& textRect) {
+    if (l.wordWrap() || l.text().contains('\n')) return textRect;
+    const QFontMetrics fm(l.font());
+    const QRect tight = fm.tightBoundingRect(l.text());
+    const int baseline = textRect.top() + fm.ascent();
+    return QRect(QPoint(textRect.left() + std::max(0, tight.left()), baseline + tight.top()),
+                 QPoint(textRect.left() + tight.right(), baseline + tight.bottom()));
 }
 
 inline QRect buttonTextRect(const QAbstractButton& b, QString& why) {
@@ -83,8 +101,10 @@ inline QRect buttonTextRect(const QAbstractButton& b, QString& why) {
                                b.rect());
 }
 
-// A sibling stacked above `w` that paints its own background over `text` (in w's parent).
-inline int coveredBy(const QWidget& w, const QRect& text, const QWidget*& by) {
+// A sibling stacked above `w` that paints its own background over `text`, or draws its own
+// text across it (in w's parent).
+// `ink`: the part of `text` its glyphs cover, for another caption's text drawn over it.
+inline int coveredBy(const QWidget& w, const QRect& text, const QRect& ink, const QWidget*& by) {
     const QWidget* parent = w.parentWidget();
     if (!parent) return 0;
     const QObjectList& kids = parent->children();
@@ -95,7 +115,20 @@ inline int coveredBy(const QWidget& w, const QRect& text, const QWidget*& by) {
         const bool opaque =
             s->autoFillBackground() || s->testAttribute(Qt::WA_OpaquePaintEvent) ||
             (qobject_cast<const QLabel*>(s) && !qobject_cast<const QLabel*>(s)->pixmap().isNull());
-        if (!opaque || !s->geometry().intersects(text)) continue;
+        if (!opaque) {
+            // Two texts drawn across each other: neither reads whole.
+            auto* sl = qobject_cast<const QLabel*>(s);
+            if (!sl || sl->text().trimmed().isEmpty() || !sl->pixmap().isNull()) continue;
+            QString unused;
+            const QRect drawn = labelTextRect(*sl, unused);
+            if (drawn.isNull()) continue; // reported as cut on its own
+            // A descender may touch the top of the line below by a pixel.
+            const QRect across = labelInkRect(*sl, drawn).translated(sl->pos()) & ink;
+            if (across.width() < 2 || across.height() < 2) continue;
+            by = s;
+            return 1;
+        }
+        if (!s->geometry().intersects(text)) continue;
         by = s;
         return s->geometry().contains(text) ? 2 : 1;
     }
@@ -128,11 +161,13 @@ inline QStringList CaptionFitFailures(QWidget& window) {
         }
         // Clipped by any widget on the way up, the window's own edge last; covered by a
         // sibling painted above it at any level.
+        QRect ink = l ? labelInkRect(*l, r) : r;
         r.translate(w->pos());
+        ink.translate(w->pos());
         bool hidden = false;
         for (const QWidget* c = w; c != &window && !hidden; c = c->parentWidget()) {
             const QWidget* by = nullptr;
-            const int cover = coveredBy(*c, r, by);
+            const int cover = coveredBy(*c, r, ink, by);
             if (cover == 2) hidden = true;
             if (cover == 1) {
                 out << who + ": partly under " + by->objectName();
@@ -153,7 +188,10 @@ inline QStringList CaptionFitFailures(QWidget& window) {
                 hidden = true;
                 break;
             }
-            if (parent != &window) r.translate(parent->pos());
+            if (parent != &window) {
+                r.translate(parent->pos());
+                ink.translate(parent->pos());
+            }
         }
     }
     return out;

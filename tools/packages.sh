@@ -1,6 +1,6 @@
 # Debian 12 packages the project needs; sourced by the scripts in this folder.
 PARLOVEX_RUNTIME_PACKAGES="g++ cmake make qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont
-  libcurl4-openssl-dev xdg-utils fontconfig fonts-dejavu-core"
+  libcurl4-openssl-dev xdg-utils fontconfig fonts-dejavu-core fonts-dejavu-extra"
 PARLOVEX_TEST_PACKAGES="$PARLOVEX_RUNTIME_PACKAGES libgtest-dev python3-aiosmtpd clang
   libclang-rt-14-dev clang-format xvfb xauth"
 

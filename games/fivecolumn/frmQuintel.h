@@ -92,6 +92,9 @@ class frmQuintel : public GameWindow {
     // The round end the player's own moves bring about (the time-up takes the frame's path).
     void endRound();
     void showRoundScore(const FiveColumnRoundEnd& end);
+    // The round total and its amount side by side in the middle of the outline, the info line
+    // under them.
+    void placeRoundTotal();
     void showFailure(const QString& text);
     void nextRound(const FiveColumnRoundEnd& end);
     void gameOver();

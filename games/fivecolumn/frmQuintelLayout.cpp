@@ -60,9 +60,14 @@ void frmQuintel::layoutControls(int w, int h) {
     outline->setGeometry(Tw(outlineLeft), outline->y(),
                          Tw(TwLeft(column(4)) + TwWidth(column(4)) - outlineLeft),
                          outline->height());
-    CenterScoringLabel();
-    for (const char* name : {"ScoringLabelInfo", "ScoringLabelRoundTotal"})
-        centreOver(label(name), outline);
+    // A resize while a round's total is shown keeps the amount beside it, not across it.
+    if (label("ScoringLabelRoundTotal")->isVisible()) {
+        placeRoundTotal();
+    } else {
+        CenterScoringLabel();
+        for (const char* name : {"ScoringLabelInfo", "ScoringLabelRoundTotal"})
+            centreOver(label(name), outline);
+    }
 
     QWidget* surface = Surface();
     centreOver(surface, column(3));

@@ -281,6 +281,18 @@ void frmQuintel::showFailure(const QString& text) {
     l->hide();
 }
 
+void frmQuintel::placeRoundTotal() {
+    QLabel* total = label("ScoringLabelRoundTotal");
+    QLabel* amount = label("ScoringLabel");
+    QLabel* info = label("ScoringLabelInfo");
+    const QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
+    const int left = outline->x() + outline->width() / 2 - total->width() / 2 - amount->width() / 2;
+    const int top = outline->y() + outline->height() / 2 - total->height();
+    total->move(left, top);
+    amount->move(left + total->width(), top);
+    info->move(outline->x() + outline->width() / 2 - info->width() / 2, top + total->height());
+}
+
 void frmQuintel::showRoundScore(const FiveColumnRoundEnd& end) {
     SharedState& s = Shared();
     const int wait = FiveColumnOptions().WaitPeriod;
@@ -294,16 +306,10 @@ void frmQuintel::showRoundScore(const FiveColumnRoundEnd& end) {
     total->adjustSize();
     amount->setText(FormatScore(end.roundScore));
     amount->adjustSize();
-    // The two labels side by side in the middle of the outline.
-    const int left = outline->x() + outline->width() / 2 - total->width() / 2 - amount->width() / 2;
-    const int top = outline->y() + outline->height() / 2 - total->height();
-    total->move(left, top);
-    amount->move(left + total->width(), top);
     auto setInfo = [&](const QString& text) {
         info->setText(text);
         info->adjustSize();
-        info->move(outline->x() + outline->width() / 2 - info->width() / 2,
-                   total->y() + total->height());
+        placeRoundTotal();
     };
     setInfo("Card Total Value (" + QString::number(end.cardTotalValue) + ") X Time Bonus (" +
             QString::number(end.timeBonus) + ")");
