@@ -123,9 +123,12 @@ void frmBrisko::createControls() {
     bar_->setGeometry(TwRect(195, 2310, 2295, 150));
     info_->hide();
 
-    MakeGaugeRectangle("ScoreRectangle", area)->setGeometry(TwRect(3195, 480, 1065, 510));
-    MakeBevelLine("ScoreBevelSide", area);
-    MakeBevelLine("ScoreBevelBottom", area);
+    // The score box is on screen from the load on, the idle window's included.
+    QFrame* scoreBox = MakeGaugeRectangle("ScoreRectangle", area);
+    scoreBox->setGeometry(TwRect(3195, 480, 1065, 510));
+    scoreBox->show();
+    MakeBevelLine("ScoreBevelSide", area)->show();
+    MakeBevelLine("ScoreBevelBottom", area)->show();
     makeLabel(area, "lblScore", "Score:", 8.25, kVbBlack)->move(Tw(3450), Tw(30));
     QLabel* score = makeLabel(area, "lblTotalScore", "0", 9.75, kVbBlue);
     score->setToolTip("Displays your Current Score");

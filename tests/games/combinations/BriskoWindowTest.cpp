@@ -63,6 +63,14 @@ TEST_F(BriskoWindowTest, FirstRunSettingsAndTheIdleWindow) {
     EXPECT_EQ(w->Timer3()->interval(), 90);
     EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 50,000");
     EXPECT_FALSE(Shared().CustomScoring);
+    // The score box stands whole over the idle splash's window, its score inside it.
+    w->show();
+    for (const char* name :
+         {"lblScore", "lblTotalScore", "ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom"})
+        EXPECT_TRUE(w->findChild<QWidget*>(name)->isVisible()) << name;
+    EXPECT_TRUE(w->findChild<QWidget*>("ScoreRectangle")
+                    ->geometry()
+                    .contains(w->findChild<QWidget*>("lblTotalScore")->geometry()));
 }
 
 TEST_F(BriskoWindowTest, AWrongCounterSpeedIsReportedOnce) {
