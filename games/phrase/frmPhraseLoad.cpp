@@ -4,6 +4,7 @@
 #include "games/phrase/frmPhrase.h"
 
 #include "dialogs/HighScoreEntry.h"
+#include "frame/Captions.h"
 #include "frame/WindowSettings.h"
 #include "games/phrase/PhraseSettings.h"
 #include "platform/CentreOnScreen.h"
@@ -46,7 +47,8 @@ void frmPhrase::Form_Load() {
     s.WindowLoadTime = platform::ProgramTime::now();
 
     FillSplashTexts(splashTexts_, s.GameTitle);
-    setScoreText();
+    // The score box keeps its design "0": the shared score may still hold another game's.
+    SetCaption(label("lblCurrentScore"), "0");
     setRoundText();
     showFaces();
     // Idle: the splash stands where the board will be; only the score shows beside it.
