@@ -114,9 +114,11 @@ void GameWindow::playCommand(bool fromMenu) {
 
 void GameWindow::startNewGame(bool fromMenu) {
     SharedState& s = Shared();
+    const bool resultShown = state() == State::GameOver;
     s.GameAbandoned = false; // an abandon belongs to the game it ended
     ShowSplash(false);
-    state_ = State::Running;
+    // A game with rules of its own starts its round when Play deals it.
+    if (play_ == &framePlay_) framePlay_.roundDealt();
     s.GameInProgress = true;
     cmdPlay_->setText(kEndGameCaption);
     cmdPlay_->setToolTip("Ends the game in progress");
@@ -134,7 +136,7 @@ void GameWindow::startNewGame(bool fromMenu) {
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(false);
 
     // The last game's result does not carry into this one.
-    if (QLabel* l = label(profile_.stateLabel); l && l->text() == "Game Over") {
+    if (QLabel* l = label(profile_.stateLabel); l && resultShown) {
         SetCaption(l, QString());
         l->hide();
     }
@@ -158,22 +160,23 @@ void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
 }
 
 void GameWindow::abandonGame() {
+    const int resetsBefore = commandResets_;
     AbandonGame();
     // Unless the game's own end already set them, the commands go back to idle.
-    if (GameUnderWay(state_)) resetCommands(State::Idle);
+    if (commandResets_ == resetsBefore) resetCommands(State::Idle);
     if (Shared().MusicOn) StopMusic();
 }
 
-void GameWindow::GameFinished() {
-    resetCommands(State::GameOver);
+void GameWindow::GameFinished(State to) {
+    resetCommands(to);
 }
 
 void GameWindow::resetCommands(State to) {
     SharedState& s = Shared();
     timer1_->setEnabled(false);
     s.GameInProgress = false;
-    const bool pauseShown = state_ == State::Paused; // what setPaused put in the state label
-    state_ = to;
+    ++commandResets_;
+    play_->settle(to);
     offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
@@ -195,10 +198,11 @@ void GameWindow::resetCommands(State to) {
     }
     enable(cmdTakeScore_, false);
     enable(item("mnuTakeScore"), false);
-    if (QLabel* l = label(profile_.stateLabel); l && pauseShown) {
+    if (QLabel* l = label(profile_.stateLabel); l && pauseShown_) {
         SetCaption(l, QString());
         l->hide();
     }
+    pauseShown_ = false;
 }
 
 void GameWindow::pauseCommand(unsigned gate) {
@@ -210,9 +214,12 @@ void GameWindow::pauseCommand(unsigned gate) {
         setPaused(false);
 }
 
-void GameWindow::setPaused(bool pause) {
+bool GameWindow::setPaused(bool pause) {
     SharedState& s = Shared();
-    state_ = pause ? State::Paused : State::Running;
+    // The state moves first, where the game's rules may refuse it; what the window shows and
+    // runs follows it.
+    if (!(pause ? play_->pause() : play_->resume())) return false;
+    pauseShown_ = pause;
     if (pause) timer1_->setEnabled(false);
     cmdPause_->setText(pause ? kResumeCaption : QString(profile_.pauseCaption));
     cmdPause_->setToolTip(pause ? QString("Resumes the current game") : profile_.pauseTip);
@@ -243,14 +250,14 @@ void GameWindow::setPaused(bool pause) {
     PauseGame(pause);
     if (!pause) timer1_->setEnabled(true);
     if (s.MusicOn) pause ? StopMusic() : PlayMusic();
+    return true;
 }
 
 bool GameWindow::pauseForQuestion() {
     // Where the game has switched Pause off (a round that must be played out), a question
     // leaves it running.
     if (state() != State::Running || inRoundEnd() || !cmdPause_->isEnabled()) return false;
-    setPaused(true);
-    return true;
+    return setPaused(true);
 }
 
 void GameWindow::resumeAfterQuestion(bool pausedHere) {
@@ -280,7 +287,9 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
 
 void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     ++roundEndDepth_;
-    if (state_ == State::Running || state_ == State::Paused) state_ = State::RoundEnd;
+    // A game with rules of its own moves into its round end and out of it as it scores.
+    const bool frameMoves = play_ == &framePlay_;
+    if (frameMoves) framePlay_.startRoundEnd();
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     scoring();
@@ -291,7 +300,8 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
         draining_ = false;
     }
     --roundEndDepth_;
-    if (state_ == State::RoundEnd) state_ = State::Running;
+    // The scoring did not end the game: the next round runs.
+    if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
     if (roundEndDepth_ == 0 && closePending_) {
         closePending_ = false;
         close();

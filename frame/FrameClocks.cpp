@@ -92,7 +92,7 @@ QString GameWindow::WelcomeText() const {
 
 void GameWindow::LoadFrameDefaults() {
     SharedState& s = Shared();
-    state_ = State::Idle;
+    play_->settle(State::Idle);
     s.MusicOn = false;
     s.TimeLimit = game_.defaultTime;
     if (profile_.loadDeckDesign) s.DeckDesign = profile_.loadDeckDesign;

@@ -5,12 +5,13 @@
 // clock, the idle splash, and the quit confirmation that returns to the launcher.
 //
 // A game derives from GameWindow, passes its GameDescriptor (with the window's profile), lays
-// out its own board and the frame's controls, and implements the hooks below. The frame keeps
-// the game's state in one explicit State: its own, or the one the game's rules report through
-// OwnState(); the captions the player sees follow it.
+// out its own board and the frame's controls, and implements the hooks below. A window keeps
+// one state of play: that of the game's rules where it names them (UsePlayModel), else the
+// frame's own. The commands act on it and the captions the player sees follow it.
 
 #include "dialogs/RulesText.h"
 #include "frame/GameProfile.h"
+#include "frame/PlayModel.h"
 #include "frame/PlayState.h"
 #include "frame/RoundClock.h"
 #include "platform/MessageBox.h"
@@ -45,8 +46,7 @@ class GameWindow : public QMainWindow {
 
     const GameDescriptor& descriptor() const { return game_; }
     const GameProfile& profile() const { return profile_; }
-    // The game's own state where it keeps one, else the frame's.
-    State state() const { return OwnState().value_or(state_); }
+    State state() const { return play_->state(); }
     // A game is under way: running, paused or being scored.
     bool gameRunning() const;
     bool inRoundEnd() const { return roundEndDepth_ > 0; }
@@ -124,8 +124,9 @@ class GameWindow : public QMainWindow {
     void EndGame(const QString& tableName, const QString& defaultTop);
     // The same with the game's table and its end-of-game top score.
     void EndGame();
-    // For games that end in their own code: the frame's commands back to idle.
-    void GameFinished();
+    // For games that end in their own code: the frame's commands back to idle, and a game
+    // still under way ends in `to` (Idle where it was given up or could not go on).
+    void GameFinished(State to = State::GameOver);
     // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
     // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
@@ -164,7 +165,8 @@ class GameWindow : public QMainWindow {
     virtual void Play() = 0;
     // The player confirmed ending the game in progress: back to idle, no high-score check.
     virtual void AbandonGame() = 0;
-    // Hides or shows the board and stops or restarts the game's own timers besides Timer1.
+    // Hides or shows the board and stops or restarts the game's own timers besides Timer1;
+    // the state, with the game's rules, has already been paused or resumed.
     virtual void PauseGame(bool pause) { (void)pause; }
     // Ends the round (Take Score, or the clock at the limit); runs inside RunRoundEnd.
     virtual void TakeScore() {}
@@ -197,8 +199,6 @@ class GameWindow : public QMainWindow {
     // The values the rules text quotes: the game's defaults with the program-wide values in
     // force; a game overrides it to add its own settings.
     virtual RulesValues RulesValuesNow() const;
-    // A game whose rules keep the state of play reports it here, so the window has one state.
-    virtual std::optional<State> OwnState() const { return std::nullopt; }
     // The round clock as the game runs it (a game may start it later than the deal).
     virtual bool ClockRunning() const;
     virtual void SetClockRunning(bool on);
@@ -215,8 +215,9 @@ class GameWindow : public QMainWindow {
 
     // Builds the menus from the profile's layout; call once the game can add its entries.
     void BuildMenus();
-    // For a game that ends a game in its own code and goes back to idle rather than game over.
-    void setState(State s) { state_ = s; }
+    // The game's rules keep the window's state: the frame pauses and resumes them, and its
+    // commands read them. Called once, by a window whose game has a rules class.
+    void UsePlayModel(PlayModel& model) { play_ = &model; }
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -244,7 +245,8 @@ class GameWindow : public QMainWindow {
     void startNewGame(bool fromMenu);
     void abandonGame();
     void resetCommands(State to);
-    void setPaused(bool pause);
+    // False when the game's rules refused: nothing changed.
+    bool setPaused(bool pause);
     bool pauseForQuestion();
     void resumeAfterQuestion(bool pausedHere);
     void withPause(PauseAround form, const std::function<void()>& show);
@@ -253,7 +255,10 @@ class GameWindow : public QMainWindow {
 
     const GameDescriptor& game_;
     const GameProfile& profile_;
-    State state_ = State::Idle;
+    PlayModel framePlay_; // the state of a window whose game names no rules of its own
+    PlayModel* play_ = &framePlay_;
+    bool pauseShown_ = false; // the state label shows what the pause put there
+    int commandResets_ = 0;   // to see whether a game's own end reset the commands
     int roundEndDepth_ = 0;
     bool closePending_ = false;
     int questionsOpen_ = 0;

@@ -22,7 +22,7 @@ bool CombinationsGame::deal(bool newGame) {
     roundOver_ = false;
     Shared().ElapsedSeconds = 0;
     Shared().GaugeElapsed = 0;
-    state_ = CombinationsState::Running;
+    roundDealt();
     return true;
 }
 
@@ -36,23 +36,17 @@ bool CombinationsGame::play() {
     return false;
 }
 
-bool CombinationsGame::pause() {
-    if (state_ != CombinationsState::Running || roundOver_) return false;
-    state_ = CombinationsState::Paused;
+void CombinationsGame::afterPause() {
     counterWasRunning_ = counter_.running();
     counter_.setRunning(false);
-    return true;
 }
 
-bool CombinationsGame::resume() {
-    if (state_ != CombinationsState::Paused) return false;
-    state_ = CombinationsState::Running;
+void CombinationsGame::afterResume() {
     counter_.setRunning(counterWasRunning_);
-    return true;
 }
 
 void CombinationsGame::abandon() {
-    state_ = CombinationsState::Idle;
+    toIdle();
     board_.clear();
     counter_.reset();
     round_ = 0;
@@ -61,7 +55,7 @@ void CombinationsGame::abandon() {
 }
 
 CombinationsHit CombinationsGame::hit(int column) {
-    if (state_ != CombinationsState::Running || roundOver_) return {};
+    if (state() != CombinationsState::Running || roundOver_) return {};
     const CombinationsSettings& o = CombinationsOptions();
     SharedState& s = Shared();
     const CombinationsHit r = board_.hit(column, o.TwentyOneBonusValue);
@@ -91,13 +85,13 @@ CombinationsHit CombinationsGame::hit(int column) {
 }
 
 bool CombinationsGame::pass() {
-    if (state_ != CombinationsState::Running || roundOver_) return false;
+    if (state() != CombinationsState::Running || roundOver_) return false;
     return board_.pass();
 }
 
 CombinationsTick CombinationsGame::tick() {
     CombinationsTick t;
-    if (state_ != CombinationsState::Running || roundOver_) return t;
+    if (state() != CombinationsState::Running || roundOver_) return t;
     const RoundSecond second = AdvanceRoundSecond();
     t.ticked = true;
     t.elapsed = second.elapsed;
@@ -113,17 +107,16 @@ CombinationsTick CombinationsGame::tick() {
 }
 
 CounterTick CombinationsGame::counterTick() {
-    if (state_ != CombinationsState::Running || roundOver_) return {};
+    if (state() != CombinationsState::Running || roundOver_) return {};
     const CounterTick t = counter_.tick();
     if (t.ranOut) board_.setBonus(CombinationsOptions().TwentyOneBonusValue);
     return t;
 }
 
 std::optional<CombinationsRoundEnd> CombinationsGame::takeScore(bool countUp) {
-    if (state_ != CombinationsState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
     const CombinationsSettings& o = CombinationsOptions();
-    state_ = CombinationsState::RoundEnd;
     roundOver_ = true;
     counter_.reset();
     TallyInput in;
@@ -150,7 +143,7 @@ std::optional<CombinationsRoundEnd> CombinationsGame::takeScore(bool countUp) {
 }
 
 bool CombinationsGame::startNextRound() {
-    if (state_ != CombinationsState::RoundEnd || pending_ == CombinationsNext::GameOver)
+    if (state() != CombinationsState::RoundEnd || pending_ == CombinationsNext::GameOver)
         return false;
     if (deal(false)) return true;
     abandon();
@@ -158,8 +151,7 @@ bool CombinationsGame::startNextRound() {
 }
 
 void CombinationsGame::finishGame() {
-    if (state_ != CombinationsState::RoundEnd || pending_ != CombinationsNext::GameOver) return;
-    state_ = CombinationsState::GameOver;
+    if (pending_ != CombinationsNext::GameOver || !gameOver()) return;
     board_.clear();
     counter_.reset();
     round_ = 0;

@@ -7,7 +7,7 @@
 // Program-wide values used: Shared().Deck (made through CreateDeck and ShuffleDeck), Score,
 // TimeLimit, ElapsedSeconds, GaugeElapsed, BonusRoundScore; CombinationsOptions().
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/combinations/CombinationsBoard.h"
 #include "games/combinations/CombinationsTally.h"
 #include "games/combinations/TwentyOneCounter.h"
@@ -37,10 +37,8 @@ struct CombinationsRoundEnd {
     CombinationsNext next = CombinationsNext::Round;
 };
 
-class CombinationsGame {
+class CombinationsGame : public PlayModel {
   public:
-    CombinationsState state() const { return state_; }
-    bool gameRunning() const { return GameUnderWay(state_); }
     // 1 to 3, 4 the bonus round; raised by the tally.
     int round() const { return round_; }
     const CombinationsBoard& board() const { return board_; }
@@ -49,8 +47,6 @@ class CombinationsGame {
     // A new game: score 0, round 1, a new shuffled deck. False when the deck could not be
     // made; the game then stays idle.
     bool play();
-    bool pause();
-    bool resume();
     // "&End game" confirmed: back to idle with no high-score check.
     void abandon();
 
@@ -79,10 +75,16 @@ class CombinationsGame {
     std::function<bool(bool newGame)> makeDeck = DefaultDeckMaker;
     static bool DefaultDeckMaker(bool newGame);
 
+  protected:
+    // A round whose clock reached the limit or whose deck was completed waits for its tally.
+    bool canPause() const override { return !roundOver_; }
+    // The '21 Counter' stands still while paused and runs on only if it was running.
+    void afterPause() override;
+    void afterResume() override;
+
   private:
     bool deal(bool newGame);
 
-    CombinationsState state_ = CombinationsState::Idle;
     CombinationsBoard board_;
     TwentyOneCounter counter_;
     bool counterWasRunning_ = false;

@@ -45,7 +45,6 @@ class frmBrisko : public GameWindow {
     void ShowPlayControls(bool visible);
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;

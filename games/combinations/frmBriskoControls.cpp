@@ -36,6 +36,7 @@ constexpr int kMinHeight = 7155;
 } // namespace
 
 frmBrisko::frmBrisko(QWidget* parent) : GameWindow(*FindGameByWindow("frmBrisko"), parent) {
+    UsePlayModel(game_);
     setMinimumSize(Tw(kMinWidth), Tw(kMinHeight));
     createControls();
     BuildMenus();

@@ -240,18 +240,15 @@ void frmBrisko::failedDeal() {
     platform::MsgBox("Unable to create the deck.", platform::Buttons::OK, platform::Icon::Critical,
                      Shared().GameTitle, this);
     gameOver(false);
-    setState(State::Idle);
 }
 
 void frmBrisko::PauseGame(bool pause) {
     if (pause) {
-        game_.pause();
         enableCommands(false);
         ShowCards(false);
         ShowPlayControls(false);
         ShowScoringMessage("Game Paused", true);
     } else {
-        game_.resume();
         ShowCards(true);
         ShowPlayControls(true);
         enableCommands(true);

@@ -68,29 +68,16 @@ bool EightsGame::startRound() {
     board_.resetSpotValues();
     if (!makeDeck(s.Deck) || !board_.deal(s.Deck)) {
         board_.clear();
-        state_ = EightsState::Idle;
+        toIdle();
         s.GameInProgress = false;
         return false;
     }
-    state_ = EightsState::Running;
-    return true;
-}
-
-bool EightsGame::pause() {
-    if (state_ != EightsState::Running) return false;
-    state_ = EightsState::Paused;
-    selected_ = 0;
-    return true;
-}
-
-bool EightsGame::resume() {
-    if (state_ != EightsState::Paused) return false;
-    state_ = EightsState::Running;
+    roundDealt();
     return true;
 }
 
 void EightsGame::abandon() {
-    state_ = EightsState::Idle;
+    toIdle();
     selected_ = 0;
     moveTimer_.resetBar();
     Shared().GameInProgress = false;
@@ -98,7 +85,7 @@ void EightsGame::abandon() {
 
 EightsSelect EightsGame::clickLower(int spot) {
     EightsSelect r;
-    if (state_ != EightsState::Running || spot < 1 || spot > kLowerSpots) return r;
+    if (state() != EightsState::Running || spot < 1 || spot > kLowerSpots) return r;
     r.handled = true;
     // An empty spot can be marked like any other; it just has nowhere to go.
     if (selected_ == spot) {
@@ -114,7 +101,7 @@ EightsSelect EightsGame::clickLower(int spot) {
 
 EightsMove EightsGame::clickUpper(int spot) {
     EightsMove r;
-    if (state_ != EightsState::Running || spot < 1 || spot > kUpperSpots) return r;
+    if (state() != EightsState::Running || spot < 1 || spot > kUpperSpots) return r;
     r.handled = true;
     r.upper = spot;
     r.lower = selected_;
@@ -143,7 +130,7 @@ EightsMove EightsGame::clickUpper(int spot) {
 EightsTick EightsGame::tick() {
     EightsTick t;
     SharedState& s = Shared();
-    if (state_ != EightsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
+    if (state() != EightsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
     t.ticked = true;
     const RoundSecond second = AdvanceRoundSecond();
     t.degrees = second.angle;
@@ -157,9 +144,8 @@ EightsTick EightsGame::tick() {
 }
 
 std::optional<EightsRoundEnd> EightsGame::endRound(bool deckCompleted) {
-    if (state_ != EightsState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     const SharedState& s = Shared();
-    state_ = EightsState::RoundEnd;
     selected_ = 0;
     EightsRoundEnd end;
     end.round = round_;
@@ -181,8 +167,7 @@ std::optional<EightsRoundEnd> EightsGame::endRound(bool deckCompleted) {
 }
 
 void EightsGame::finishGame() {
-    if (state_ != EightsState::RoundEnd) return;
-    state_ = EightsState::GameOver;
+    if (!gameOver()) return;
     selected_ = 0;
     Shared().GameInProgress = false;
 }

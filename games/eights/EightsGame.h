@@ -8,7 +8,7 @@
 // Score, TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusScore, GameInProgress;
 // EightsOptions().EightsCompleteBonus.
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/eights/EightsBoard.h"
 #include "games/eights/EightsMoveTimer.h"
 
@@ -70,13 +70,10 @@ struct EightsRoundEnd {
     EightsNext next = EightsNext::RoundTwo;
 };
 
-class EightsGame {
+class EightsGame : public PlayModel {
   public:
     EightsGame();
 
-    EightsState state() const { return state_; }
-    // From Play to the end of the game or giving up.
-    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     // "1", "2" or "Bonus"
     QString roundCaption() const;
@@ -86,8 +83,6 @@ class EightsGame {
     // Deals the current round. False when the deck could not be made or dealt; the board
     // is then empty and the caller ends the game.
     bool startRound();
-    bool pause();  // Running -> Paused; the selection goes
-    bool resume(); // Paused -> Running
     // Gives the game up: no bonus, no high score; the move timer's bar back to its minimum.
     void abandon();
 
@@ -113,8 +108,11 @@ class EightsGame {
     using DeckSource = std::function<bool(QStringList& deck)>;
     static DeckSource SetDeckSourceForTests(DeckSource source);
 
+  protected:
+    // The selection goes with the board it was made on.
+    void afterPause() override { selected_ = 0; }
+
   private:
-    EightsState state_ = EightsState::Idle;
     int round_ = 1;
     int selected_ = 0;
     EightsBoard board_;

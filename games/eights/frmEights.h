@@ -55,7 +55,6 @@ class frmEights : public GameWindow {
 
   protected:
     // --- the frame's hooks ----------------------------------------------------------------
-    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     // The round end of the time limit (the window offers no Take Score).
     void TakeScore() override;

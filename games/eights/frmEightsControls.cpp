@@ -63,6 +63,7 @@ void CrossLine::paintEvent(QPaintEvent*) {
 }
 
 frmEights::frmEights(QWidget* parent) : GameWindow(*FindGameByWindow("frmEights"), parent) {
+    UsePlayModel(game_);
     setMinimumSize(Tw(EightsSizes::MinWidth), Tw(EightsSizes::MinHeight));
     createControls();
     BuildMenus();

@@ -76,15 +76,14 @@ void frmEights::AbandonGame() {
     label("lblMessage")->hide();
     ShowCards(false);
     ResetBoardLabels(false);
-    GameFinished(); // the frame's commands: Play offered, Pause off
-    setState(State::Idle);
+    GameFinished(State::Idle); // the frame's commands: Play offered, Pause off
     ShowSplash(true);
 }
 
 void frmEights::PauseGame(bool pause) {
-    // The frame has switched the round clock, the captions, "Game Paused" and the music.
+    // The frame has paused the game's rules and switched the round clock, the captions,
+    // "Game Paused" and the music.
     if (pause) {
-        game_.pause();
         timer6_->setEnabled(false);
         ShowCards(false);
         // The marks belong to spots that are hidden now.
@@ -96,7 +95,6 @@ void frmEights::PauseGame(bool pause) {
         CenterMessage();
         return;
     }
-    game_.resume();
     startTimer6();
     ShowCards(true);
     showSpots();
@@ -262,6 +260,7 @@ void frmEights::EndOfGame() {
     InsertHighScore(kTable, this);
     ShowHighScore(kTable, this, kDefaultTop);
     label("lblHighScore")->hide();
+    game_.finishGame();
     GameFinished();
     setCursor(Qt::WaitCursor);
     QLabel* message = label("lblMessage");
@@ -273,7 +272,6 @@ void frmEights::EndOfGame() {
     platform::Sleep(2000);
     setStatusText(1, "Game over!  ");
     setStatusText(2, "Click on Play to start a new game.  ");
-    game_.finishGame();
     s.GameInProgress = false;
     unsetCursor();
     message->hide();

@@ -42,7 +42,7 @@ QString PilePictureKey(int cardsLeft) {
 }
 
 void ElevensGame::setClockRunning(bool on) {
-    clockRunning_ = on && state_ == ElevensState::Running;
+    clockRunning_ = on && state() == ElevensState::Running;
 }
 
 bool ElevensGame::play() {
@@ -62,7 +62,7 @@ bool ElevensGame::play() {
     last.TimeLimit = Shared().TimeLimit;
     last.Custom = Shared().CustomScoring;
     if (ok) ok = deal(true);
-    if (!ok) state_ = ElevensState::Idle;
+    if (!ok) toIdle();
     return ok;
 }
 
@@ -86,32 +86,22 @@ bool ElevensGame::deal(bool newGame) {
         round_ = 1;
     }
     roundDeck(round_) = deck;
-    state_ = ElevensState::Running;
+    roundDealt();
     // Classic scoring runs the clock from the deal, enhanced from the first combination.
     clockRunning_ = !Shared().EnhancedScoring;
     return true;
 }
 
-bool ElevensGame::pause() {
-    if (state_ != ElevensState::Running) return false;
-    state_ = ElevensState::Paused;
+void ElevensGame::afterPause() {
     clockRunning_ = false;
     field_.clearSelection();
     upSelected_ = false;
     runningTotal_ = 0;
-    return true;
-}
-
-bool ElevensGame::resume() {
-    if (state_ != ElevensState::Paused) return false;
-    state_ = ElevensState::Running;
-    clockRunning_ = true;
-    return true;
 }
 
 void ElevensGame::abandon() {
     if (!gameRunning()) return;
-    state_ = ElevensState::Idle;
+    toIdle();
     clockRunning_ = false;
     LastElevensGame().ReplayMode = false;
     LastElevensGame().LastGameScore = Shared().Score;
@@ -135,7 +125,7 @@ int ElevensGame::upCardPoints() const {
 }
 
 bool ElevensGame::canSelect(int place) const {
-    return state_ != ElevensState::GameOver && field_.exposed(place);
+    return state() != ElevensState::GameOver && field_.exposed(place);
 }
 
 ElevensClick ElevensGame::clickField(int place) {
@@ -260,7 +250,7 @@ ElevensClick ElevensGame::drawFromPile(bool silent) {
 
 ElevensTick ElevensGame::tick() {
     ElevensTick t;
-    if (state_ != ElevensState::Running || !clockRunning_) return t;
+    if (state() != ElevensState::Running || !clockRunning_) return t;
     t.ticked = true;
     const RoundSecond second = AdvanceRoundSecond();
     t.elapsed = second.elapsed;
@@ -276,10 +266,9 @@ ElevensTick ElevensGame::tick() {
 }
 
 std::optional<ElevensRoundEnd> ElevensGame::takeScore(bool countUp) {
-    if (state_ != ElevensState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
     const ElevensSettings& o = ElevensOptions();
-    state_ = ElevensState::RoundEnd;
     clockRunning_ = false;
     field_.clearSelection();
     upSelected_ = false;
@@ -328,7 +317,7 @@ std::optional<ElevensRoundEnd> ElevensGame::takeScore(bool countUp) {
 
 bool ElevensGame::startNextRound() {
     error_.clear();
-    if (state_ != ElevensState::RoundEnd) return false;
+    if (state() != ElevensState::RoundEnd) return false;
     if (pending_ != RoundOutcome::NextRound && pending_ != RoundOutcome::BonusRound) return false;
     ElevensLastGame& last = LastElevensGame();
     round_ = pending_ == RoundOutcome::NextRound ? 2 : 3;
@@ -344,8 +333,7 @@ bool ElevensGame::startNextRound() {
 }
 
 void ElevensGame::finishGame() {
-    if (state_ != ElevensState::RoundEnd) return;
-    state_ = ElevensState::GameOver;
+    if (!gameOver()) return;
     clockRunning_ = false;
     field_.clear();
     upStack_.clear();

@@ -8,7 +8,7 @@
 // ShuffleDeck), Score, CardGoal, EnhancedScoring, TimeLimit, ElapsedSeconds, GaugeElapsed,
 // TimeBonus; ElevensOptions() and LastElevensGame() (round decks, replay flag).
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/elevens/ElevensField.h"
 #include "games/elevens/ElevensScoring.h"
 
@@ -60,11 +60,8 @@ struct ElevensRoundEnd {
     int32_t score = 0;
 };
 
-class ElevensGame {
+class ElevensGame : public PlayModel {
   public:
-    ElevensState state() const { return state_; }
-    // The window's GameRunning: from Play to the game over or the abandon.
-    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     bool clockRunning() const { return clockRunning_; }
     // The window's minimise and restore stop and restart the clock of a running game.
@@ -73,8 +70,6 @@ class ElevensGame {
     // Starts a game: a new shuffled deck, or the last game's decks when LastElevensGame()
     // .ReplayMode is set. False when the deck could not be made or dealt.
     bool play();
-    bool pause();  // Running -> Paused; drops the selection
-    bool resume(); // Paused -> Running; the clock runs again
     // Ends a game without a high-score check (the Play command's confirmed quit).
     void abandon();
 
@@ -110,14 +105,19 @@ class ElevensGame {
     // Whether a field card can be clicked into play (the pointer over it).
     bool canSelect(int place) const;
 
+  protected:
+    // The clock stops and the selection goes; the resume runs the clock again, also one that
+    // enhanced scoring had not started yet.
+    void afterPause() override;
+    void afterResume() override { clockRunning_ = true; }
+
   private:
     bool deal(bool newGame);
-    bool clickAllowed() const { return state_ == ElevensState::Running; }
+    bool clickAllowed() const { return state() == ElevensState::Running; }
     ElevensClick checkTotal(ElevensClick result);
     ElevensClick drawFromPile(bool silent);
     void startClock();
 
-    ElevensState state_ = ElevensState::Idle;
     int round_ = 1;
     bool clockRunning_ = false;
     QString error_;

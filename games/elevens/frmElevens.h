@@ -98,7 +98,6 @@ class frmElevens : public GameWindow {
     // Deals the first round of a new game; false when the cards could not be dealt.
     virtual bool DealNewGame() { return game_.play(); }
 
-    std::optional<State> OwnState() const override { return game_.state(); }
     bool ClockRunning() const override { return game_.clockRunning(); }
     void SetClockRunning(bool on) override;
 
@@ -118,11 +117,18 @@ class frmElevens : public GameWindow {
     void centreIn(QLabel* l, const char* rectangle, bool rounded);
     void placeGaugeBevels(const char* rectangle, const char* side, const char* bottom,
                           int bottomInset);
+    // Where lblMessage stands, chosen by whoever writes it.
+    enum class MessagePlace {
+        AtPile,             // level with the pile: the time-up and the pause messages
+        UnderField,         // under the field: the bonuses and the announcements
+        UnderFieldThenPile, // the game's result: under the field, level with the pile after
+                            // a resize
+    };
     void placeMessage(bool resizing = false);
     void placeTimeLabel();
 
     // Labels whose text changes move and colour themselves.
-    void setMessage(const QString& text);
+    void setMessage(const QString& text, MessagePlace place = MessagePlace::UnderField);
     void setScoreText(int32_t score);
     void setValueText(const char* name, const QString& text);
 
@@ -152,6 +158,7 @@ class frmElevens : public GameWindow {
     QAction* action(const QString& name) const;
 
     ElevensGame game_;
+    MessagePlace messagePlace_ = MessagePlace::UnderField;
     std::array<CardPicture*, 22> fieldPictures_{};
     std::array<SelectionFrame*, 22> fieldFrames_{};
     CardPicture* pilePicture_ = nullptr;

@@ -21,6 +21,7 @@ constexpr int kPileWidth = 1035;
 } // namespace
 
 frmElevens::frmElevens(QWidget* parent) : GameWindow(*FindGameByWindow("frmElevens"), parent) {
+    UsePlayModel(game_);
     setMinimumSize(Tw(9540), Tw(7200)); // the window manager keeps the minimum as well
     createControls();
     BuildMenus();

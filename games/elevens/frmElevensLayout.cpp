@@ -154,9 +154,8 @@ void frmElevens::placeMessage(bool resizing) {
     QLabel* m = label("lblMessage");
     QLabel* total = label("lblTotal");
     m->adjustSize(); // the frame writes "Game Paused" without sizing the label
-    const QString text = m->text();
-    const bool atPile =
-        text == "Times Up!" || text == "Game Paused" || (resizing && text == "Game Over");
+    const bool atPile = messagePlace_ == MessagePlace::AtPile ||
+                        (resizing && messagePlace_ == MessagePlace::UnderFieldThenPile);
     const int top = atPile ? pileTop_ : slotTop_[0] + 1905;
     MoveTw(m, TwLeft(total) + TwWidth(total) / 2.0 - TwWidth(m) / 2.0, top);
 }
@@ -165,9 +164,10 @@ void frmElevens::placeTimeLabel() {
     centreOnColumn(label("lblTime"), 1);
 }
 
-void frmElevens::setMessage(const QString& text) {
+void frmElevens::setMessage(const QString& text, MessagePlace place) {
     QLabel* m = label("lblMessage");
     m->setText(text);
+    messagePlace_ = place;
     placeMessage();
 }
 

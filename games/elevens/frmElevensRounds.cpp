@@ -118,15 +118,16 @@ void frmElevens::TakeScoreWhileIdle() {
 
 void frmElevens::PauseGame(bool pause) {
     if (pause) {
-        game_.pause();
         RefreshFieldCards();
         CardTotalVisible(false);
         ShowLowerCards(false);
         SelRectangle(false);
+        // The frame has written "Game Paused"; it stands by the pile.
+        messagePlace_ = MessagePlace::AtPile;
         placeMessage();
         return;
     }
-    game_.resume();
+    messagePlace_ = MessagePlace::UnderField; // the frame has emptied it
     const ElevensField& field = game_.field();
     for (int i = 0; i < kFieldPlaces; ++i)
         if (FieldCardPicture(i)->isVisibleTo(this))
@@ -156,7 +157,7 @@ void frmElevens::Timer1_Timer() {
             ShowLowerCards(false);
             SelRectangle(false);
             DisableCommandButtons(true);
-            setMessage("Times Up!");
+            setMessage("Times Up!", MessagePlace::AtPile);
             label("lblMessage")->show();
             setStatusText(2, tick.status);
             blinkMessage(10);
@@ -325,7 +326,7 @@ void frmElevens::gameOver(bool afterBonus) {
 
 void frmElevens::showGameOverMessage() {
     QLabel* message = label("lblMessage");
-    setMessage("Game Over");
+    setMessage("Game Over", MessagePlace::UnderFieldThenPile);
     SetForeColour(message, kVbRed);
     setCursor(Qt::WaitCursor);
     message->show();

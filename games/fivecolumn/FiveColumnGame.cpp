@@ -35,7 +35,7 @@ bool FiveColumnGame::deal() {
     // A score taken before the first tick earns the full bonus.
     s.TimeBonus = FiveColumnOptions().TimeBonusMax;
     timeUp_ = false;
-    state_ = FiveColumnState::Running;
+    roundDealt();
     return true;
 }
 
@@ -48,20 +48,8 @@ bool FiveColumnGame::play() {
     return false;
 }
 
-bool FiveColumnGame::pause() {
-    if (state_ != FiveColumnState::Running || timeUp_) return false;
-    state_ = FiveColumnState::Paused;
-    return true;
-}
-
-bool FiveColumnGame::resume() {
-    if (state_ != FiveColumnState::Paused) return false;
-    state_ = FiveColumnState::Running;
-    return true;
-}
-
 void FiveColumnGame::abandon() {
-    state_ = FiveColumnState::Idle;
+    toIdle();
     board_.clear();
     round_ = 0;
     timeUp_ = false;
@@ -70,18 +58,18 @@ void FiveColumnGame::abandon() {
 }
 
 FiveColumnHit FiveColumnGame::hit(int column) {
-    if (state_ != FiveColumnState::Running || timeUp_) return {};
+    if (state() != FiveColumnState::Running || timeUp_) return {};
     return board_.hit(column);
 }
 
 bool FiveColumnGame::pass() {
-    if (state_ != FiveColumnState::Running || timeUp_) return false;
+    if (state() != FiveColumnState::Running || timeUp_) return false;
     return board_.pass();
 }
 
 FiveColumnTick FiveColumnGame::tick() {
     FiveColumnTick t;
-    if (state_ != FiveColumnState::Running || timeUp_) return t;
+    if (state() != FiveColumnState::Running || timeUp_) return t;
     const RoundSecond second = AdvanceRoundSecond();
     t.ticked = true;
     t.elapsed = second.elapsed;
@@ -93,9 +81,8 @@ FiveColumnTick FiveColumnGame::tick() {
 }
 
 std::optional<FiveColumnRoundEnd> FiveColumnGame::endRound(bool countUp) {
-    if (state_ != FiveColumnState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
-    state_ = FiveColumnState::RoundEnd;
     FiveColumnRoundEnd end;
     end.roundPlayed = round_;
     ++round_;
@@ -124,15 +111,14 @@ std::optional<FiveColumnRoundEnd> FiveColumnGame::endRound(bool countUp) {
 }
 
 bool FiveColumnGame::startNextRound() {
-    if (state_ != FiveColumnState::RoundEnd || pending_ == FiveColumnNext::GameOver) return false;
+    if (state() != FiveColumnState::RoundEnd || pending_ == FiveColumnNext::GameOver) return false;
     if (deal()) return true;
     abandon();
     return false;
 }
 
 void FiveColumnGame::finishGame() {
-    if (state_ != FiveColumnState::RoundEnd || pending_ != FiveColumnNext::GameOver) return;
-    state_ = FiveColumnState::GameOver;
+    if (pending_ != FiveColumnNext::GameOver || !gameOver()) return;
     board_.clear();
     round_ = 0;
     timeUp_ = false;

@@ -7,7 +7,7 @@
 // Program-wide values used: Shared().Deck (dealt through CreateDeck and ShuffleDeck), Score,
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusScore; FiveColumnOptions().
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/fivecolumn/FiveColumnBoard.h"
 
 #include <QString>
@@ -49,10 +49,8 @@ struct FiveColumnRoundEnd {
     int nextRound = 0; // 2, 3 or 4 (the bonus round)
 };
 
-class FiveColumnGame {
+class FiveColumnGame : public PlayModel {
   public:
-    FiveColumnState state() const { return state_; }
-    bool gameRunning() const { return GameUnderWay(state_); }
     // QuintelRound: 1 to 3, 4 the bonus round; advanced at the round end.
     int round() const { return round_; }
     const FiveColumnBoard& board() const { return board_; }
@@ -60,8 +58,6 @@ class FiveColumnGame {
     // A new game: score 0, round 1, a fresh shuffled deck. False when the deck could not be
     // made (already reported by the deck); the game then stays idle.
     bool play();
-    bool pause();
-    bool resume();
     // "&End Game" confirmed: back to idle with no high-score check, score 0.
     void abandon();
 
@@ -83,10 +79,13 @@ class FiveColumnGame {
     std::function<bool()> makeDeck = DefaultDeckMaker;
     static bool DefaultDeckMaker();
 
+  protected:
+    // Once "Times Up!" has been shown only the round end may follow.
+    bool canPause() const override { return !timeUp_; }
+
   private:
     bool deal();
 
-    FiveColumnState state_ = FiveColumnState::Idle;
     FiveColumnBoard board_;
     int round_ = 0;
     bool timeUp_ = false;

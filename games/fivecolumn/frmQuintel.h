@@ -48,7 +48,6 @@ class frmQuintel : public GameWindow {
     void CenterScoringLabel();
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks ---------------------------------------------------------------
     void Play() override;
     // The round end: scores the round and deals the next or ends the game.

@@ -24,6 +24,7 @@ constexpr int kCardHeight = 1455;
 } // namespace
 
 frmQuintel::frmQuintel(QWidget* parent) : GameWindow(*FindGameByWindow("frmQuintel"), parent) {
+    UsePlayModel(game_);
     setMinimumSize(Tw(9540), Tw(7305));
     createControls();
     BuildMenus();

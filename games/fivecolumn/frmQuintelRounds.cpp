@@ -199,13 +199,11 @@ void frmQuintel::failedDeal() {
     platform::MsgBox("Unable to deal the cards.", platform::Buttons::OK, platform::Icon::Critical,
                      Shared().GameTitle, this);
     AbandonGame();
-    GameFinished();
-    setState(State::Idle);
+    GameFinished(State::Idle);
 }
 
 void frmQuintel::PauseGame(bool pause) {
     if (pause) {
-        game_.pause();
         label("lblRound")->hide();
         ShowCards(false);
         ShowHitButtons(false);
@@ -214,7 +212,6 @@ void frmQuintel::PauseGame(bool pause) {
         findChild<QWidget*>("ScoringLabelOutline")->show();
         return;
     }
-    game_.resume();
     label("ScoringLabel")->clear();
     if (!game_.gameRunning()) return;
     ShowCards(true);

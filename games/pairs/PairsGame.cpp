@@ -17,7 +17,7 @@ bool PairsGame::deal() {
     Shared().ElapsedSeconds = 0;
     Shared().GaugeElapsed = 0;
     completion_ = false;
-    state_ = PairsState::Running;
+    roundDealt();
     return true;
 }
 
@@ -26,44 +26,31 @@ bool PairsGame::play() {
     s.Round = 1;
     s.Score = 0;
     if (deal()) return true;
-    state_ = PairsState::Idle;
+    toIdle();
     return false;
 }
 
 void PairsGame::abandon() {
-    state_ = PairsState::Idle;
+    toIdle();
     board_.clear();
     completion_ = false;
 }
 
-bool PairsGame::pause() {
-    if (state_ != PairsState::Running) return false;
-    state_ = PairsState::Paused;
-    board_.clearSelection();
-    return true;
-}
-
-bool PairsGame::resume() {
-    if (state_ != PairsState::Paused) return false;
-    state_ = PairsState::Running;
-    return true;
-}
-
 PairsClick PairsGame::click(int place) {
-    if (state_ != PairsState::Running) return {};
+    if (state() != PairsState::Running) return {};
     PairsClick r = board_.click(place);
     completion_ = r.topRowCleared;
     return r;
 }
 
 PairsDraw PairsGame::clickStack() {
-    if (state_ != PairsState::Running) return {};
+    if (state() != PairsState::Running) return {};
     return board_.draw(false);
 }
 
 PairsTick PairsGame::tick() {
     PairsTick t;
-    if (state_ != PairsState::Running) return t;
+    if (state() != PairsState::Running) return t;
     t.ticked = true;
     const RoundSecond second = AdvanceRoundSecond();
     t.elapsed = second.elapsed;
@@ -78,9 +65,8 @@ PairsTick PairsGame::tick() {
 }
 
 std::optional<std::vector<PairsBonus>> PairsGame::takeScore() {
-    if (state_ != PairsState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
-    state_ = PairsState::RoundEnd;
     board_.clearSelection();
     s.Round += 1;
     return PairsRoundBonuses(completion_, s.TimeLimit - s.ElapsedSeconds, board_.pairsMade(),
@@ -109,14 +95,12 @@ PairsOutcome PairsGame::decide() {
 }
 
 bool PairsGame::startNextRound() {
-    if (state_ != PairsState::RoundEnd) return false;
-    if (deal()) return true;
-    state_ = PairsState::RoundEnd;
-    return false;
+    if (state() != PairsState::RoundEnd) return false;
+    return deal();
 }
 
 void PairsGame::finishGame() {
-    state_ = PairsState::GameOver;
+    if (!gameOver()) return;
     completion_ = false;
 }
 

@@ -8,7 +8,7 @@
 // ShuffleDeck), Round, Score, TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus,
 // BonusRoundScore; PairsOptions() for the pairs, runs and completion bonuses.
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/pairs/PairsBoard.h"
 
 #include <QString>
@@ -42,10 +42,8 @@ std::vector<PairsBonus> PairsRoundBonuses(bool completed, int secondsLeft, int p
 
 enum class PairsOutcome { RoundTwo, BonusRound, GameOver };
 
-class PairsGame {
+class PairsGame : public PlayModel {
   public:
-    PairsState state() const { return state_; }
-    bool gameRunning() const { return GameUnderWay(state_); }
     const PairsBoard& board() const { return board_; }
     int round() const;
     bool completionPending() const { return completion_; }
@@ -55,8 +53,6 @@ class PairsGame {
     bool play();
     // The player ended the game: no score kept, board cleared.
     void abandon();
-    bool pause(); // drops the selection
-    bool resume();
 
     PairsClick click(int place);
     PairsDraw clickStack();
@@ -71,10 +67,13 @@ class PairsGame {
     bool startNextRound();
     void finishGame();
 
+  protected:
+    // The selection goes with the hidden board.
+    void afterPause() override { board_.clearSelection(); }
+
   private:
     bool deal();
 
-    PairsState state_ = PairsState::Idle;
     PairsBoard board_;
     bool completion_ = false;
 };

@@ -37,7 +37,6 @@ class frmTwindle : public GameWindow {
     void ShowControls(bool visible, bool scoresVisible = false) override;
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks (frmTwindleRounds.cpp) -----------------------------------------
     void Play() override;
     void AbandonGame() override;

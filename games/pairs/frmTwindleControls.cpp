@@ -34,6 +34,7 @@ QFrame* whiteBox(const QString& name, QWidget* parent, const QRect& r, bool fill
 } // namespace
 
 frmTwindle::frmTwindle(QWidget* parent) : GameWindow(*FindGameByWindow("frmTwindle"), parent) {
+    UsePlayModel(game_);
     // No minimum is given to the window manager: a size that is too small in either side
     // must reach the resize handling, which sets both sides back.
     createControls();

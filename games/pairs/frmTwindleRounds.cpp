@@ -83,11 +83,9 @@ void frmTwindle::PauseGame(bool pause) {
     for (const char* name : {"lblCards", "lblCardCount", "lblHighScore"})
         if (QLabel* l = label(name)) l->setVisible(!pause);
     if (pause) {
-        game_.pause();
         ShowCards(false);
         return;
     }
-    game_.resume();
     ShowCards(true);
 }
 

@@ -107,8 +107,7 @@ bool frmPhrase::InitRound(bool bonusPicks) {
 void frmPhrase::backToIdle() {
     // No round could be set up: the window offers Play again, as after an abandoned game.
     AbandonGame();
-    GameFinished();
-    setState(State::Idle);
+    GameFinished(State::Idle);
 }
 
 void frmPhrase::AbandonGame() {

@@ -36,11 +36,11 @@ bool PokerGridGame::play() {
     error_.clear();
     if (!CreateDeck() || !shuffle() || !deal()) {
         // A start that fails leaves no clock running on an empty grid.
-        state_ = PokerGridState::Idle;
+        toIdle();
         cards_.clear();
         return false;
     }
-    state_ = PokerGridState::Running;
+    roundDealt();
     return true;
 }
 
@@ -50,33 +50,21 @@ bool PokerGridGame::deal() {
     return false;
 }
 
-bool PokerGridGame::pause() {
-    if (state_ != PokerGridState::Running) return false;
-    state_ = PokerGridState::Paused;
-    return true;
-}
-
-bool PokerGridGame::resume() {
-    if (state_ != PokerGridState::Paused) return false;
-    state_ = PokerGridState::Running;
-    return true;
-}
-
 void PokerGridGame::abandon() {
     if (!gameRunning()) return;
-    state_ = PokerGridState::Idle;
+    toIdle();
     Shared().GameAbandoned = true;
     cards_.clear();
 }
 
 Placement PokerGridGame::click(int cell) {
-    if (state_ != PokerGridState::Running || Shared().InputBlocked) return Placement{};
+    if (state() != PokerGridState::Running || Shared().InputBlocked) return Placement{};
     return cards_.place(cell, PokerGridOptions().OverWrites, PokerGridOptions().hands);
 }
 
 PokerGridTick PokerGridGame::tick() {
     PokerGridTick t;
-    if (state_ != PokerGridState::Running) return t;
+    if (state() != PokerGridState::Running) return t;
     SharedState& s = Shared();
     t.ticked = true;
     s.ElapsedSeconds += 1;
@@ -88,9 +76,8 @@ PokerGridTick PokerGridGame::tick() {
 }
 
 std::optional<PokerRoundEnd> PokerGridGame::endRound(bool timeUp) {
-    if (state_ != PokerGridState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
-    state_ = PokerGridState::RoundEnd;
     s.InputBlocked = true;
     s.Round += 1;
     PokerRoundEnd end;
@@ -111,7 +98,7 @@ PokerRoundOutcome PokerGridGame::outcome() const {
 }
 
 bool PokerGridGame::startNextRound() {
-    if (state_ != PokerGridState::RoundEnd || outcome() == PokerRoundOutcome::GameOver)
+    if (state() != PokerGridState::RoundEnd || outcome() == PokerRoundOutcome::GameOver)
         return false;
     SharedState& s = Shared();
     cards_.clear();
@@ -119,17 +106,16 @@ bool PokerGridGame::startNextRound() {
     s.GaugeElapsed = 0;
     shuffle();
     if (!deal()) {
-        state_ = PokerGridState::Idle;
+        toIdle();
         cards_.clear();
         return false;
     }
-    state_ = PokerGridState::Running;
+    roundDealt();
     return true;
 }
 
 void PokerGridGame::finishGame() {
-    if (state_ != PokerGridState::RoundEnd) return;
-    state_ = PokerGridState::GameOver;
+    if (!gameOver()) return;
     cards_.clear();
 }
 

@@ -8,7 +8,7 @@
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusRoundScore, InputBlocked,
 // GameAbandoned; PokerGridOptions() (hand values, overwrites).
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/pokergrid/PokerGridRound.h"
 
 #include <QString>
@@ -36,18 +36,12 @@ struct PokerRoundEnd {
 
 enum class PokerRoundOutcome { NextRound, BonusRound, GameOver };
 
-class PokerGridGame {
+class PokerGridGame : public PlayModel {
   public:
-    PokerGridState state() const { return state_; }
-    // The window's GameRunning: from Play to the game over or the game given up.
-    bool gameRunning() const { return GameUnderWay(state_); }
-
     // Starts a game on a new shuffled deck. False, back to idle, when it could not be dealt
     // (`error()` says why).
     bool play();
     const QString& error() const { return error_; }
-    bool pause();  // Running -> Paused
-    bool resume(); // Paused -> Running
     // The player ended the game in progress: no high score, back to idle.
     void abandon();
 
@@ -78,7 +72,6 @@ class PokerGridGame {
   private:
     bool deal();
 
-    PokerGridState state_ = PokerGridState::Idle;
     PokerGridRound cards_;
     QString error_;
 };

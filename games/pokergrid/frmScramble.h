@@ -38,7 +38,6 @@ class frmScramble : public GameWindow {
     void CardStackPicture_Click();
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks (frmScrambleRounds.cpp) ---------------------------------------
     void Play() override;
     void AbandonGame() override;

@@ -22,6 +22,7 @@ const QString kArial = QStringLiteral("Arial");
 } // namespace
 
 frmScramble::frmScramble(QWidget* parent) : GameWindow(*FindGameByWindow("frmScramble"), parent) {
+    UsePlayModel(game_);
     createControls();
     BuildMenus();
     Form_Load();

@@ -64,8 +64,7 @@ void frmScramble::startRoundClock() {
 
 void frmScramble::backToIdle() {
     // A game that could not start leaves no clock running on an empty grid.
-    GameFinished();
-    setState(State::Idle);
+    GameFinished(State::Idle);
     AbandonGame();
 }
 
@@ -86,7 +85,6 @@ void frmScramble::PauseGame(bool pause) {
     QLabel* big = label("ScoringLabel");
     QWidget* outline = findChild<QWidget*>("ScoringLabelOutline");
     if (pause) {
-        game_.pause();
         label("lblRound")->hide();
         ShowCards(false);
         ShowControls(false, true);
@@ -96,7 +94,6 @@ void frmScramble::PauseGame(bool pause) {
         outline->show();
         return;
     }
-    game_.resume();
     label("lblRound")->show();
     outline->hide();
     big->clear();

@@ -71,7 +71,7 @@ TowersGame::DeckMaker TowersGame::SetDeckMakerForTests(DeckMaker maker) {
 }
 
 void TowersGame::setClockRunning(bool on) {
-    clockRunning_ = on && state_ == TowersState::Running;
+    clockRunning_ = on && state() == TowersState::Running;
 }
 
 bool TowersGame::play() {
@@ -81,7 +81,7 @@ bool TowersGame::play() {
     towersCompleted_ = 0;
     s.Score = 0;
     if (!deal()) {
-        state_ = TowersState::Idle;
+        toIdle();
         field_.clear();
         return false;
     }
@@ -107,28 +107,14 @@ bool TowersGame::deal() {
     cardValue_ = 0;
     Shared().ElapsedSeconds = 0;
     Shared().GaugeElapsed = 0;
-    state_ = TowersState::Running;
-    clockRunning_ = true;
-    return true;
-}
-
-bool TowersGame::pause() {
-    if (state_ != TowersState::Running) return false;
-    state_ = TowersState::Paused;
-    clockRunning_ = false;
-    return true;
-}
-
-bool TowersGame::resume() {
-    if (state_ != TowersState::Paused) return false;
-    state_ = TowersState::Running;
+    roundDealt();
     clockRunning_ = true;
     return true;
 }
 
 void TowersGame::abandon() {
     if (!gameRunning()) return;
-    state_ = TowersState::Idle;
+    toIdle();
     clockRunning_ = false;
     field_.clear();
     towersCompleted_ = 0;
@@ -147,7 +133,7 @@ bool TowersGame::legal(int index) const {
 }
 
 bool TowersGame::canTake(int index) const {
-    return state_ == TowersState::Running && index >= 0 && index < kTowersFieldCards &&
+    return state() == TowersState::Running && index >= 0 && index < kTowersFieldCards &&
            legal(index);
 }
 
@@ -157,7 +143,7 @@ int64_t TowersGame::nextCardWorth() const {
 
 TowersClick TowersGame::clickField(int index) {
     TowersClick r;
-    if (state_ != TowersState::Running || index < 0 || index >= kTowersFieldCards ||
+    if (state() != TowersState::Running || index < 0 || index >= kTowersFieldCards ||
         field_.taken(index))
         return r;
     if (!legal(index)) {
@@ -190,7 +176,7 @@ TowersClick TowersGame::clickField(int index) {
 
 TowersClick TowersGame::clickStock() {
     TowersClick r;
-    if (state_ != TowersState::Running) return r;
+    if (state() != TowersState::Running) return r;
     r.runReset = true;
     cardValue_ = 0;
     currentRun_ = 0;
@@ -216,7 +202,7 @@ TowersClick TowersGame::clickUpCard() {
 
 TowersTick TowersGame::tick() {
     TowersTick t;
-    if (state_ != TowersState::Running || !clockRunning_) return t;
+    if (state() != TowersState::Running || !clockRunning_) return t;
     t.ticked = true;
     const RoundSecond second = AdvanceRoundSecond();
     t.elapsed = second.elapsed;
@@ -232,10 +218,9 @@ TowersTick TowersGame::tick() {
 }
 
 std::optional<TowersRoundEnd> TowersGame::takeScore() {
-    if (state_ != TowersState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     const SharedState& s = Shared();
     const TowersSettings& o = TowersOptions();
-    state_ = TowersState::RoundEnd;
     clockRunning_ = false;
 
     TowersRoundEnd end;
@@ -262,11 +247,11 @@ TowersNext TowersGame::nextStep() const {
 }
 
 bool TowersGame::startNextRound() {
-    if (state_ != TowersState::RoundEnd || nextStep() == TowersNext::GameOver) return false;
+    if (state() != TowersState::RoundEnd || nextStep() == TowersNext::GameOver) return false;
     round_ += 1;
     Shared().Round = round_;
     if (!deal()) {
-        state_ = TowersState::Idle;
+        toIdle();
         field_.clear();
         return false;
     }
@@ -274,8 +259,7 @@ bool TowersGame::startNextRound() {
 }
 
 void TowersGame::finishGame() {
-    if (state_ != TowersState::RoundEnd) return;
-    state_ = TowersState::GameOver;
+    if (!gameOver()) return;
     clockRunning_ = false;
     field_.clear();
     towerDone_.fill(false);

@@ -8,7 +8,7 @@
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusRoundScore; TowersOptions() (the
 // scoring values and the high run).
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/towers/TowersField.h"
 
 #include <QString>
@@ -80,11 +80,8 @@ enum class TowersNext {
 // The two lines shown when seconds are left but no tower was completed.
 QString TowersSorryText();
 
-class TowersGame {
+class TowersGame : public PlayModel {
   public:
-    TowersState state() const { return state_; }
-    // From Play to the game over or the abandon.
-    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = the bonus round
     bool clockRunning() const { return clockRunning_; }
     // Minimise and restore stop and restart the clock of a running round.
@@ -93,8 +90,6 @@ class TowersGame {
     // Starts a game at score 0: a new deck, shuffled and dealt. False (and idle) when the
     // deck could not be made or shuffled.
     bool play();
-    bool pause();  // Running -> Paused
-    bool resume(); // Paused -> Running
     // Ends a game without a high-score check (Play answered Yes).
     void abandon();
     // The menu command: only while no game runs.
@@ -137,11 +132,15 @@ class TowersGame {
     using DeckMaker = std::function<bool()>;
     static DeckMaker SetDeckMakerForTests(DeckMaker maker);
 
+  protected:
+    // The round clock stands still while paused.
+    void afterPause() override { clockRunning_ = false; }
+    void afterResume() override { clockRunning_ = true; }
+
   private:
     bool deal();
     bool legal(int index) const;
 
-    TowersState state_ = TowersState::Idle;
     int round_ = 1;
     bool clockRunning_ = false;
     TowersField field_;

@@ -36,7 +36,6 @@ class frmCrestal : public GameWindow {
     void mnuClearHighRun_Click();
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     // --- the frame's hooks (frmCrestalRounds.cpp, frmCrestalLoad.cpp) ----------------------
     void Play() override;
     void AbandonGame() override;

@@ -23,6 +23,7 @@ constexpr int kRowTop[4] = {375, 1080, 1815, 2520};
 } // namespace
 
 frmCrestal::frmCrestal(QWidget* parent) : GameWindow(*FindGameByWindow("frmCrestal"), parent) {
+    UsePlayModel(game_);
     createControls();
     BuildMenus();
     Form_Load();

@@ -71,7 +71,6 @@ void frmCrestal::AbandonGame() {
     Shared().GameAbandoned = true; // the shared end of game skips the high-score check
     EndGame();
     enable(item("mnuClearHighRun"), true); // the high run may be cleared between games
-    setState(State::Idle);
     ShowSplash(true);
     for (int t = 1; t <= 3; ++t)
         label(QString("lblTower%1").arg(t))->hide();
@@ -92,13 +91,11 @@ void frmCrestal::ShowControls(bool visible, bool scoresVisible) {
 void frmCrestal::PauseGame(bool pause) {
     SetForeColour(label("lblMessage"), kVbRed);
     if (pause) {
-        game_.pause();
         setMessage("Game Paused");
         label("lblMessage")->show();
         showCards(false, false);
         return;
     }
-    game_.resume();
     showCards(true, false);
     updatePointers();
 }

@@ -21,7 +21,7 @@ bool TripsGame::dealRound() {
         error_ = kDealFailed;
         return false;
     }
-    state_ = TripsState::Running;
+    roundDealt();
     return true;
 }
 
@@ -29,49 +29,37 @@ bool TripsGame::play() {
     round_ = 1;
     Shared().Score = 0;
     if (dealRound()) return true;
-    state_ = TripsState::Idle;
+    toIdle();
     return false;
-}
-
-bool TripsGame::pause() {
-    if (state_ != TripsState::Running) return false;
-    state_ = TripsState::Paused;
-    return true;
-}
-
-bool TripsGame::resume() {
-    if (state_ != TripsState::Paused) return false;
-    state_ = TripsState::Running;
-    return true;
 }
 
 void TripsGame::abandon() {
     if (!gameRunning()) return;
-    state_ = TripsState::Idle;
+    toIdle();
     board_.clear();
     Shared().ElapsedSeconds = 0;
 }
 
 TripsClick TripsGame::clickField(int place) {
-    return state_ == TripsState::Running ? board_.clickField(place) : TripsClick{};
+    return state() == TripsState::Running ? board_.clickField(place) : TripsClick{};
 }
 
 TripsClick TripsGame::clickStorage(int place) {
-    return state_ == TripsState::Running ? board_.clickStorage(place) : TripsClick{};
+    return state() == TripsState::Running ? board_.clickStorage(place) : TripsClick{};
 }
 
 TripsClick TripsGame::clickUpCard(int place) {
-    return state_ == TripsState::Running ? board_.clickUpCard(place) : TripsClick{};
+    return state() == TripsState::Running ? board_.clickUpCard(place) : TripsClick{};
 }
 
 TripsClick TripsGame::clickStock() {
-    return state_ == TripsState::Running ? board_.clickStock() : TripsClick{};
+    return state() == TripsState::Running ? board_.clickStock() : TripsClick{};
 }
 
 TripsTick TripsGame::tick() {
     TripsTick t;
     SharedState& s = Shared();
-    if (state_ != TripsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
+    if (state() != TripsState::Running || s.ElapsedSeconds >= s.TimeLimit) return t;
     t.ticked = true;
     const RoundSecond second = AdvanceRoundSecond();
     t.elapsed = second.elapsed;
@@ -84,9 +72,8 @@ TripsTick TripsGame::tick() {
 }
 
 std::optional<TripsTally> TripsGame::endRound() {
-    if (state_ != TripsState::Running) return std::nullopt;
+    if (!startRoundEnd()) return std::nullopt;
     SharedState& s = Shared();
-    state_ = TripsState::RoundEnd;
     board_.clearSelection();
 
     TripsTally tally;
@@ -119,14 +106,13 @@ TripsOutcome TripsGame::outcome() const {
 }
 
 bool TripsGame::startNextRound() {
-    if (state_ != TripsState::RoundEnd || outcome() == TripsOutcome::GameOver) return false;
+    if (state() != TripsState::RoundEnd || outcome() == TripsOutcome::GameOver) return false;
     ++round_;
     return dealRound();
 }
 
 void TripsGame::finishGame() {
-    if (!gameRunning()) return;
-    state_ = TripsState::GameOver;
+    if (!gameOver()) return;
     board_.clear();
     Shared().ElapsedSeconds = 0;
 }

@@ -9,7 +9,7 @@
 // Program-wide values used: Shared().Deck, Score, TimeLimit, ElapsedSeconds, GaugeElapsed,
 // BonusRoundScore; TripsOptions().
 
-#include "frame/PlayState.h"
+#include "frame/PlayModel.h"
 #include "games/trips/TripsBoard.h"
 
 #include <QString>
@@ -48,19 +48,14 @@ struct TripsTally {
 
 enum class TripsOutcome { NextRound, BonusRound, GameOver };
 
-class TripsGame {
+class TripsGame : public PlayModel {
   public:
-    TripsState state() const { return state_; }
-    // From Play to the game over or the abandon.
-    bool gameRunning() const { return GameUnderWay(state_); }
     int round() const { return round_; } // 1, 2, or 3 = bonus round
     const TripsBoard& board() const { return board_; }
 
     // Starts a game: round 1, score 0, a shuffled deck dealt. On failure error() holds the
     // text to show and the game stays idle.
     bool play();
-    bool pause();  // Running -> Paused
-    bool resume(); // Paused -> Running
     // The player ended the game in progress: idle, no high-score check.
     void abandon();
 
@@ -94,7 +89,6 @@ class TripsGame {
   private:
     bool dealRound();
 
-    TripsState state_ = TripsState::Idle;
     int round_ = 1;
     TripsBoard board_;
     QString error_;

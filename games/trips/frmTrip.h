@@ -41,7 +41,6 @@ class frmTrip : public GameWindow {
     void CenterScoringLabel();
 
   protected:
-    std::optional<State> OwnState() const override { return game_.state(); }
     void Play() override;
     void AbandonGame() override;
     void PauseGame(bool pause) override;

@@ -27,6 +27,7 @@ constexpr int kGaugeLeft = 360; // the trips and runs frames keep their designed
 } // namespace
 
 frmTrip::frmTrip(QWidget* parent) : GameWindow(*FindGameByWindow("frmTrip"), parent) {
+    UsePlayModel(game_);
     createControls();
     registerCaptionRules();
     BuildMenus();

@@ -50,8 +50,7 @@ void frmTrip::Play() {
         platform::MsgBox(game_.error(), platform::Buttons::OK, platform::Icon::Critical,
                          s.GameTitle, this);
         AbandonGame();
-        GameFinished();
-        setState(State::Idle);
+        GameFinished(State::Idle);
         unsetCursor();
         return;
     }
@@ -75,7 +74,6 @@ void frmTrip::AbandonGame() {
 void frmTrip::PauseGame(bool pause) {
     QLabel* scoring = label("lblScoring");
     if (pause) {
-        game_.pause();
         label("lblRound")->hide();
         ShowCards(false);
         ShowControls(false, false);
@@ -83,7 +81,6 @@ void frmTrip::PauseGame(bool pause) {
         CenterScoringLabel();
         return;
     }
-    game_.resume();
     label("lblRound")->show();
     findChild<QWidget*>("ScoringLabelOutline")->hide();
     scoring->hide();

@@ -217,6 +217,37 @@ TEST_F(ElevensWindowTest, BelowTheThresholdTheGameEndsAfterRoundTwoWithTheGauges
     EXPECT_FALSE(w->PlayCardPicture()->showsPointer());
 }
 
+TEST_F(ElevensWindowTest, TheMessageStandsWhereItsWriterPutsItAndAResizeMovesOnlyTheResult) {
+    platform::ModalDriver driver([](QDialog&) {});
+    auto w = open();
+    QLabel* message = w->label("lblMessage");
+    w->cmdPlay()->click();
+    w->cmdPause()->click();
+    EXPECT_EQ(message->y(), w->PlayCardPicture()->y());
+    w->cmdPause()->click();
+    w->Form_Resize(); // emptied by the resume: back under the field
+    EXPECT_NE(message->y(), w->PlayCardPicture()->y());
+
+    // Where "Game Over" stands as it is shown, before anything resizes the window.
+    int gameOverY = -1;
+    const auto previous = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (gameOverY < 0 && message->isVisibleTo(w.get()) && message->text() == "Game Over")
+            gameOverY = message->y();
+        if (previous) previous(ms);
+    });
+    for (int round = 1; round <= 2; ++round) {
+        playRound(*w, 1); // the clock of enhanced scoring starts with a combination
+        platform::ProgramTime::advance(95 * 1000);
+    }
+    platform::ProgramTime::setPauseObserver(previous);
+    ASSERT_EQ(w->game().state(), ElevensState::GameOver);
+    ASSERT_NE(gameOverY, -1);
+    EXPECT_NE(gameOverY, w->PlayCardPicture()->y()); // written under the field
+    w->Form_Resize();
+    EXPECT_EQ(message->y(), w->PlayCardPicture()->y());
+}
+
 TEST_F(ElevensWindowTest, WithoutCountUpEachBonusWaitsOnceAndIsPaidWhole) {
     auto w = open();
     w->mnuDrawTimer_Click();
