@@ -15,7 +15,8 @@ void CaptionedFrame::setCaptionColour(const QColor& colour) {
     update();
 }
 
-// As QGroupBox paints itself, with the caption's colour given to this paint only.
+// As QGroupBox paints itself, with the caption's colour given to this paint only, the frame in
+// bands and the caption once over it.
 void CaptionedFrame::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionGroupBox option;

@@ -1,5 +1,6 @@
 #pragma once
-// The launcher's frame: a group box whose caption alone takes its own colour.
+// The launcher's frame: a group box whose caption alone takes its own colour, painted so that
+// the launcher's first paint stays light.
 //
 // Set through the group box's palette, the colour would hand every control inside a palette
 // copy of its own, and the style keys its cache of drawn buttons by palette: each button
