@@ -1,4 +1,5 @@
 #include "app/frmSelect.h"
+#include "app/CaptionedFrame.h"
 #include "platform/CentreOnScreen.h"
 
 #include "frame/GameWindow.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -44,7 +44,7 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     setObjectName("frmSelect");
     setFixedSize(Tw(7500), Tw(5190));
 
-    frmGameChoice_ = new QGroupBox(this);
+    frmGameChoice_ = new CaptionedFrame(this);
     frmGameChoice_->setObjectName("frmGameChoice");
     frmGameChoice_->setGeometry(TwRect(120, 120, 7245, 4425));
     frmGameChoice_->setTitle("Select your game");
@@ -52,12 +52,9 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     bold.setBold(true);
     plain.setBold(false);
     frmGameChoice_->setFont(bold);
-    // The caption's blue set through the palette: a style sheet would put every control in the
-    // frame through the slower style-sheet style. The splash cards keep black borders.
-    QPalette captionBlue = frmGameChoice_->palette();
-    const QColor usualText = captionBlue.color(QPalette::WindowText);
-    captionBlue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    frmGameChoice_->setPalette(captionBlue);
+    // Not a style sheet, which would put every control in the frame through the slower
+    // style-sheet style.
+    frmGameChoice_->setCaptionColour(QColor(0, 0, 255));
 
     for (int i = 0; i < 8; ++i) {
         auto* img = new QLabel(frmGameChoice_);
@@ -65,9 +62,6 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
         img->setGeometry(Tw(kSplashPlaces[size_t(i)].x()), Tw(kSplashPlaces[size_t(i)].y()),
                          Tw(1065), Tw(1440));
         img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette border = img->palette();
-        border.setColor(QPalette::WindowText, usualText);
-        img->setPalette(border);
         imgSplashImage_[size_t(i)] = img;
     }
 

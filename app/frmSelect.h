@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-class QGroupBox;
+class CaptionedFrame;
 class QLabel;
 class QPushButton;
 namespace platform {
@@ -39,7 +39,7 @@ class frmSelect : public QWidget {
     void Form_Unload();
 
     QString programFolder_;
-    QGroupBox* frmGameChoice_ = nullptr;
+    CaptionedFrame* frmGameChoice_ = nullptr;
     QPushButton* cmdLaunchBrowser_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     std::array<QLabel*, 8> imgSplashImage_{};

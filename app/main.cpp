@@ -1,5 +1,6 @@
 #include "app/StartupProbe.h"
 #include "app/frmSelect.h"
+#include "platform/StylePictures.h"
 #include "services/SharedState.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName("Parlovex");
     app.setQuitOnLastWindowClosed(false);
     Shared().CommandLine = app.arguments().mid(1).join(QLatin1Char(' '));
+    platform::PreloadGroupBoxFramePicture();
     frmSelect launcher;
     InstallStartupProbe(&launcher);
     launcher.show();

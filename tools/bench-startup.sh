@@ -4,14 +4,14 @@
 # with their ratio, the launcher's peak memory and the shared libraries each has loaded by
 # then; then, for every game the launcher offers, the time from a click on its button to the
 # game window's first paint.
-# Usage: tools/bench-startup.sh [runs]   (default 10)
+# Usage: tools/bench-startup.sh [pairs]   (default 30)
 #   BENCH_PLATFORM  offscreen: no X server; xvfb: always a private Xvfb; display: the current
 #                   one. By default the current display, else Xvfb, else offscreen.
 #   BENCH_BUILD     a Release build folder already built, measured as it is (default:
 #                   configure and build build-release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
+runs=${1:-30}
 
 platform=${BENCH_PLATFORM:-}
 if [ -z "$platform" ]; then
@@ -42,22 +42,26 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$build"/bin/. "$work/" # a private program folder: User.ini is written there
 
-# One start of program $1: ms to its first paint, processor ms used by then, peak kB, shared
-# libraries loaded by then.
+# One start of program $1: microseconds to its first paint, processor microseconds used by
+# then, peak kB, shared libraries loaded by then. The start is read from the shell's own clock
+# (the one the probe reports by), not from a `date` started for it, whose own start would fall
+# into both programs' times alike and blur their ratio.
 one_run() {
     local start out
-    start=$(date +%s%3N)
+    start=${EPOCHREALTIME/./}
     out=$(PARLOVEX_STARTUP_PROBE=1 "$work/$1")
-    awk -v start="$start" '/first-paint-ms/ {ms = $2 - start} /cpu-ms/ {cpu = $2}
+    awk -v start="$start" '/first-paint-us/ {us = $2 - start} /cpu-us/ {cpu = $2}
         /peak-kb/ {kb = $2} /libraries-loaded/ {libs = $2}
-        END {if (ms == "") exit 1; print ms, cpu, kb, libs}' <<<"$out" ||
+        END {if (us == "") exit 1; print us, cpu, kb, libs}' <<<"$out" ||
         { echo "$1 reported no first paint" >&2; return 1; }
 }
 
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# The median of column $1 of the runs so far.
+column() { cut -d' ' -f"$1" "$work/runs.txt" | median; }
 
 start_runs() {
-    local i launcher bare ms cpu kb libs bms bcpu bkb blibs
+    local i launcher bare us cpu kb libs bus bcpu bkb blibs
     # A start of each first, so neither pays for reading the libraries from disk (a single
     # run, as in CI, only checks that the measuring works).
     if [ "$runs" -gt 1 ]; then
@@ -74,21 +78,25 @@ start_runs() {
             bare=$(one_run parlovex_bare_window)
             launcher=$(one_run parlovex)
         fi
-        read -r ms cpu kb libs <<<"$launcher"
-        read -r bms bcpu bkb blibs <<<"$bare"
-        echo "$ms $bms $cpu $bcpu $kb" >>"$work/runs.txt"
-        awk -v i="$i" -v ms="$ms" -v b="$bms" -v cpu="$cpu" -v bcpu="$bcpu" -v kb="$kb" \
-            -v libs="$libs" -v blibs="$blibs" 'BEGIN {printf "%3d  %11d  %7d  %5.2f  %15d  %11d  %11.1f  %s, %s\n",
-                i, ms, b, ms / (b > 0 ? b : 1), cpu, bcpu, kb / 1024, libs, blibs}'
+        read -r us cpu kb libs <<<"$launcher"
+        read -r bus bcpu bkb blibs <<<"$bare"
+        awk -v us="$us" -v b="$bus" -v cpu="$cpu" -v bcpu="$bcpu" -v kb="$kb" \
+            'BEGIN {print us, b, cpu, bcpu, kb, us / (b > 0 ? b : 1), cpu / (bcpu > 0 ? bcpu : 1)}' \
+            >>"$work/runs.txt"
+        awk -v i="$i" -v us="$us" -v b="$bus" -v cpu="$cpu" -v bcpu="$bcpu" -v kb="$kb" \
+            -v libs="$libs" -v blibs="$blibs" 'BEGIN {printf "%3d  %11.1f  %7.1f  %5.2f  %15.1f  %11.1f  %11.1f  %s, %s\n",
+                i, us / 1000, b / 1000, us / (b > 0 ? b : 1), cpu / 1000, bcpu / 1000, kb / 1024, libs, blibs}'
     done
-    ms=$(cut -d' ' -f1 "$work/runs.txt" | median) bms=$(cut -d' ' -f2 "$work/runs.txt" | median)
-    cpu=$(cut -d' ' -f3 "$work/runs.txt" | median) bcpu=$(cut -d' ' -f4 "$work/runs.txt" | median)
     kb=$(cut -d' ' -f5 "$work/runs.txt" | sort -n | tail -n 1)
-    awk -v ms="$ms" -v b="$bms" -v cpu="$cpu" -v bcpu="$bcpu" -v kb="$kb" 'BEGIN {
-        printf "median to first paint: launcher %s ms, bare window %s ms, ratio %.2f (goal 1.15)\n",
-            ms, b, ms / (b > 0 ? b : 1)
-        printf "median processor time: launcher %s ms, bare window %s ms, ratio %.2f\n",
-            cpu, bcpu, cpu / (bcpu > 0 ? bcpu : 1)
+    # The ratio is the median of the pairs' ratios: the two of a pair start one after the other,
+    # so a change in the machine's load between pairs falls on both, and it varies less from one
+    # bench to the next than the ratio of the two medians, which is shown beside it.
+    awk -v us="$(column 1)" -v b="$(column 2)" -v cpu="$(column 3)" -v bcpu="$(column 4)" \
+        -v pair="$(column 6)" -v cpupair="$(column 7)" -v kb="$kb" 'BEGIN {
+        printf "median to first paint: launcher %.1f ms, bare window %.1f ms, ratio %.2f (goal 1.15; ratio of the medians %.2f)\n",
+            us / 1000, b / 1000, pair, us / (b > 0 ? b : 1)
+        printf "median processor time: launcher %.1f ms, bare window %.1f ms, ratio %.2f (ratio of the medians %.2f)\n",
+            cpu / 1000, bcpu / 1000, cpupair, cpu / (bcpu > 0 ? bcpu : 1)
         printf "launcher peak %.1f MB\n", kb / 1024}'
 }
 
