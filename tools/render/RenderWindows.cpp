@@ -15,6 +15,7 @@
 #include "services/PictureList.h"
 #include "services/Random.h"
 #include "services/SharedState.h"
+#include "tools/render/ScriptedPlayers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +24,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -64,88 +63,6 @@ void copyDataFiles(const QString& to) {
     const QDir from(QCoreApplication::applicationDirPath());
     for (const QFileInfo& f : from.entryInfoList(QDir::Files))
         if (!f.isExecutable()) QFile::copy(f.filePath(), to + "/" + f.fileName());
-}
-
-// A left-button press, as the player's click reaches a control.
-void press(QWidget* target) {
-    if (!target || !target->isVisible()) return;
-    const QPointF at(10, 10);
-    QMouseEvent e(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
-                  Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
-}
-
-// Crestal: round one takes cards until a tower is completed, then the score with seconds
-// left (the speed, tower and run bonuses); round two takes the score with no tower ("Sorry").
-void playCrestalSecond(GameWindow& w) {
-    if (w.state() != GameWindow::State::Running || !w.cmdTakeScore()->isEnabled()) return;
-    if (Shared().Round != 1) {
-        if (Shared().ElapsedSeconds >= 3) w.cmdTakeScore()->click();
-        return;
-    }
-    for (int t = 1; t <= 3; ++t)
-        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible())
-            return w.cmdTakeScore()->click();
-    for (int move = 0; move < 3; ++move) {
-        bool took = false;
-        for (int k = 27; k >= 0 && !took; --k) {
-            const int32_t before = Shared().Score;
-            press(w.findChild<QWidget*>(QString("UpCardImage_%1").arg(k)));
-            took = Shared().Score != before;
-        }
-        if (!took) press(w.findChild<QWidget*>("CardStackPicture"));
-    }
-}
-
-// Sumbry: its clock waits for the first card, so each round is ended by Take Score at once
-// (its bonuses for the seconds and the cards left).
-void playElevensSecond(GameWindow& w) {
-    if (w.state() == GameWindow::State::Running && w.cmdTakeScore()->isEnabled())
-        w.cmdTakeScore()->click();
-}
-
-// Tressel: each round taken early, so its time bonus is shown.
-void playTripSecond(GameWindow& w) {
-    if (w.state() == GameWindow::State::Running && Shared().ElapsedSeconds == 5 &&
-        w.cmdTakeScore()->isEnabled())
-        w.cmdTakeScore()->click();
-}
-
-// Marvane: each grid filled early, so its hands and its time bonus are shown.
-void playScrambleSecond(GameWindow& w) {
-    if (Shared().ElapsedSeconds != 5) return;
-    for (int i = 0; i < 25 && w.state() == GameWindow::State::Running; ++i)
-        press(w.findChild<QWidget*>(QString("PlayCards_%1").arg(i)));
-}
-
-// Wildrow: from the third second, a few moves each second (the first lower card that some
-// upper spot takes), so a round ends early with no move left, or a used-up deck, and its
-// bonuses are shown.
-void playEightsSecond(GameWindow& w) {
-    if (Shared().ElapsedSeconds < 3) return;
-    auto spot = [&w](const char* row, int i) {
-        return w.findChild<QWidget*>(QString("%1(%2)").arg(row).arg(i));
-    };
-    for (int move = 0; move < 3 && w.state() == GameWindow::State::Running; ++move) {
-        bool took = false;
-        for (int l = 1; l <= 5 && !took; ++l)
-            for (int u = 1; u <= 3 && !took && w.state() == GameWindow::State::Running; ++u) {
-                const int32_t before = Shared().Score;
-                press(spot("imgPlayCard", l));
-                press(spot("imgUpperCard", u));
-                took = Shared().Score != before;
-            }
-        if (!took) return;
-    }
-}
-
-// Moves a game's own scripted player makes each second, so its bonus stages are drawn too.
-void playScriptedSecond(GameWindow& w) {
-    if (w.objectName() == "frmCrestal") playCrestalSecond(w);
-    if (w.objectName() == "frmElevens") playElevensSecond(w);
-    if (w.objectName() == "frmTrip") playTripSecond(w);
-    if (w.objectName() == "frmScramble") playScrambleSecond(w);
-    if (w.objectName() == "frmEights") playEightsSecond(w);
 }
 
 // Plays one game to its end on the clock and its scripted moves, saving the window at each
@@ -205,10 +122,10 @@ int main(int argc, char** argv) {
     SeedRandom(7);
 
     bool ok = true;
-    frmSelect launcher(folder.path() + "/");
+    auto launcher = std::make_unique<frmSelect>(folder.path() + "/");
     for (int tick = 0; tick < 20; ++tick)
-        launcher.Timer1_Timer();
-    ok &= save(launcher.grab().toImage(), out + "/launcher.png");
+        launcher->Timer1_Timer();
+    ok &= save(launcher->grab().toImage(), out + "/launcher.png");
 
     for (const GameDescriptor* game : AllGames()) {
         if (!game->createWindow) continue;
@@ -234,9 +151,18 @@ int main(int argc, char** argv) {
             ok &= save(window->grab().toImage(), out + "/" + game->window + "-playing.png");
         }
         if (auto* frame = qobject_cast<GameWindow*>(window.get()); frame && frame->cmdPlay()) {
+            // Each whole game is played as in a program just started: a new launcher (whose
+            // splash runs on under the game windows, draws random card faces and lets input
+            // through again), a new window looked at for a second, and its own seed, so its
+            // play is the same whatever the games before it.
+            window.reset();
+            launcher = std::make_unique<frmSelect>(folder.path() + "/");
             window.reset(game->createWindow());
             window->show();
             app.processEvents();
+            platform::ProgramTime::advance(1000);
+            app.processEvents();
+            SeedRandom(DealSeed(game->window));
             ok &= renderWholeGame(app, *qobject_cast<GameWindow*>(window.get()),
                                   out + "/" + game->window);
         }

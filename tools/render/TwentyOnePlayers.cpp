@@ -1,0 +1,184 @@
+// The scripted players of the two windows of twenty-one columns, Brisko and Quintel. Both
+// read the columns' totals, "Soft" marks and cards off the window, count the cards seen this
+// round, and put the shown card where the rest of the deck is likeliest to go on fitting.
+#include "tools/render/ScriptedPlayers.h"
+
+#include "frame/CardPictures.h"
+#include "frame/GameWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+struct Column {
+    int total = 0;
+    bool soft = false; // an ace counts 11 and can still give back 10
+    int cards = 0;
+    bool open = true; // takes a card
+};
+
+// A card on a column, counted the twenty-one way: up to 10 for its rank, an ace 11 while that
+// keeps the column at 21 or less, and a soft ace giving back 10 rather than going over.
+Column withCard(Column c, int rank) {
+    int value = std::min(rank, 10);
+    if (value == 1 && c.total + 11 <= 21) {
+        value = 11;
+        c.soft = true;
+    } else if (c.total + value > 21 && c.soft) {
+        value -= 10;
+        c.soft = false;
+    }
+    c.total += value;
+    ++c.cards;
+    return c;
+}
+
+std::vector<Column> readColumns(const GameWindow& w, int count) {
+    std::vector<Column> columns(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Column& c = columns[size_t(i)];
+        c.total = w.label(QString("ColumnTotal_%1").arg(i))->text().toInt();
+        c.soft = w.label(QString("ColumnSoft_%1").arg(i))->isVisible();
+        for (int row = 0; row < 5; ++row) {
+            const auto* card =
+                w.findChild<CardPicture*>(QString("Column%1_%2").arg(i + 1).arg(row));
+            if (card && card->isVisible() && RankOfKey(card->pictureKey()) > 0) ++c.cards;
+        }
+        c.open = w.button(QString("cmdHit_%1").arg(i))->isEnabled();
+    }
+    return columns;
+}
+
+// The cards of a deck not seen this round, by rank.
+class DeckCount {
+  public:
+    // A new round (its caption changed) forgets the cards seen before.
+    void see(const QString& round, const QString& card) {
+        if (round != round_) {
+            round_ = round;
+            seen_.clear();
+        }
+        seen_.insert(card);
+    }
+    std::array<int, 14> left() const {
+        std::array<int, 14> left{};
+        std::fill(left.begin() + 1, left.end(), 4);
+        for (const QString& card : seen_)
+            --left[size_t(RankOfKey(card))];
+        return left;
+    }
+
+  private:
+    QString round_;
+    QSet<QString> seen_;
+};
+
+struct Outlook {
+    double missCost = 0; // a next card no column takes
+    double hitWorth = 0; // a next card some column takes to 21
+};
+
+// How well the columns stand to take the next card, over the ranks still to come.
+double outlook(const std::vector<Column>& columns, const std::array<int, 14>& left,
+               Outlook weights) {
+    int cards = 0;
+    for (int rank = 1; rank <= 13; ++rank)
+        cards += left[size_t(rank)];
+    if (cards == 0) return 0;
+    double sum = 0;
+    for (int rank = 1; rank <= 13; ++rank) {
+        bool fits = false, twentyOne = false;
+        for (const Column& c : columns) {
+            if (!c.open) continue;
+            const int total = withCard(c, rank).total;
+            fits |= total <= 21;
+            twentyOne |= total == 21;
+        }
+        sum += left[size_t(rank)] *
+               ((fits ? 1.0 : -weights.missCost) + (twentyOne ? weights.hitWorth : 0.0));
+    }
+    return sum / cards;
+}
+
+int shownRank(const GameWindow& w) {
+    return RankOfKey(w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
+}
+} // namespace
+
+// Brisko: three cards a second, each placed where a 21 or a fifth card (both clear the
+// column) counts most and the columns stay readiest for what is left of the deck; a card no
+// column takes is passed while passes last, after which the round is scored. Its round ends show
+// the columns of 21 paid in the tally, and a deck used up pays its bonus.
+void playBriskoSecond(GameWindow& w) {
+    static DeckCount deck;
+    for (int move = 0; move < 3; ++move) {
+        if (w.state() != GameWindow::State::Running || !w.button("cmdHit_0")->isEnabled()) return;
+        const int rank = shownRank(w);
+        if (rank == 0) return;
+        const QString round = w.label("lblRound")->text();
+        deck.see(round, w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
+        const std::vector<Column> columns = readColumns(w, 4);
+        int best = -1;
+        double bestWorth = 0;
+        for (int i = 0; i < 4; ++i) {
+            std::vector<Column> after = columns;
+            Column& c = after[size_t(i)];
+            c = withCard(c, rank);
+            if (c.total > 21) continue;
+            // A 21 and a fifth card both clear the column.
+            double worth = c.total == 21 ? 2.0 : c.cards == 5 ? 1.0 : 0.0;
+            if (c.total == 21 || c.cards == 5) c = Column{};
+            worth += outlook(after, deck.left(), {3.0, 0.5});
+            if (best < 0 || worth > bestWorth) best = i, bestWorth = worth;
+        }
+        if (best >= 0)
+            w.button(QString("cmdHit_%1").arg(best))->click();
+        else if (w.button("cmdPass")->isEnabled())
+            w.button("cmdPass")->click();
+        else
+            w.cmdTakeScore()->click();
+        if (w.label("lblRound")->text() != round) return;
+    }
+}
+
+// Quintel: three cards a second, each placed where the sum of the columns grows most, a 21
+// counting extra, while the columns stay ready for the rest of the deck; a card no column takes is
+// passed while the pass lasts, after which the round is taken (or given up). Its round ends show
+// the round score with the card total value and the time bonus that made it.
+void playQuintelSecond(GameWindow& w) {
+    static DeckCount deck;
+    for (int move = 0; move < 3; ++move) {
+        if (w.state() != GameWindow::State::Running || !w.button("cmdGiveUp")->isVisible()) return;
+        const int rank = shownRank(w);
+        if (rank == 0) return;
+        const QString round = w.label("lblRound")->text();
+        deck.see(round, w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
+        const std::vector<Column> columns = readColumns(w, 5);
+        int best = -1;
+        double bestWorth = 0;
+        for (int i = 0; i < 5; ++i) {
+            if (!columns[size_t(i)].open) continue;
+            std::vector<Column> after = columns;
+            Column& c = after[size_t(i)];
+            c = withCard(c, rank);
+            if (c.total > 21) continue;
+            if (c.cards == 5) c.open = false;
+            double worth = c.total == 21 ? 5.0 : 0.0;
+            for (const Column& each : after)
+                worth += each.total;
+            worth += 10 * outlook(after, deck.left(), {0.0, 1.0});
+            if (best < 0 || worth > bestWorth) best = i, bestWorth = worth;
+        }
+        if (best >= 0)
+            w.button(QString("cmdHit_%1").arg(best))->click();
+        else if (w.button("cmdPass")->isEnabled())
+            w.button("cmdPass")->click();
+        else
+            w.button("cmdGiveUp")->click();
+        if (w.label("lblRound")->text() != round) return;
+    }
+}
