@@ -11,6 +11,7 @@
 #include <QSet>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -52,6 +53,8 @@ std::vector<Column> readColumns(const GameWindow& w, int count) {
     }
     return columns;
 }
+
+using DeckLeft = std::array<int, 14>;
 
 // The cards of a deck not seen this round, by rank.
 class DeckCount {
@@ -107,70 +110,30 @@ double outlook(const std::vector<Column>& columns, const std::array<int, 14>& le
 int shownRank(const GameWindow& w) {
     return RankOfKey(w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
 }
-} // namespace
 
-// Brisko: three cards a second, each placed where a 21 or a fifth card (both clear the
-// column) counts most and the columns stay readiest for what is left of the deck; a card no
-// column takes is passed while passes last, after which the round is scored. Its round ends show
-// the columns of 21 paid in the tally, and a deck used up pays its bonus.
-void playBriskoSecond(GameWindow& w) {
-    static DeckCount deck;
+// Three cards a second while `inPlay` holds: each goes to the column `worthOf` rates highest
+// for it (a column it would bust is never offered); a card no column takes is passed while
+// passes last, after which `last` ends the round.
+void placeCards(
+    GameWindow& w, DeckCount& deck, int columnCount, const std::function<bool()>& inPlay,
+    QPushButton* last,
+    const std::function<double(std::vector<Column>&, Column&, const DeckLeft&)>& worthOf) {
     for (int move = 0; move < 3; ++move) {
-        if (w.state() != GameWindow::State::Running || !w.button("cmdHit_0")->isEnabled()) return;
+        if (w.state() != GameWindow::State::Running || !inPlay()) return;
         const int rank = shownRank(w);
         if (rank == 0) return;
         const QString round = w.label("lblRound")->text();
         deck.see(round, w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
-        const std::vector<Column> columns = readColumns(w, 4);
+        const std::vector<Column> columns = readColumns(w, columnCount);
         int best = -1;
         double bestWorth = 0;
-        for (int i = 0; i < 4; ++i) {
-            std::vector<Column> after = columns;
-            Column& c = after[size_t(i)];
-            c = withCard(c, rank);
-            if (c.total > 21) continue;
-            // A 21 and a fifth card both clear the column.
-            double worth = c.total == 21 ? 2.0 : c.cards == 5 ? 1.0 : 0.0;
-            if (c.total == 21 || c.cards == 5) c = Column{};
-            worth += outlook(after, deck.left(), {3.0, 0.5});
-            if (best < 0 || worth > bestWorth) best = i, bestWorth = worth;
-        }
-        if (best >= 0)
-            w.button(QString("cmdHit_%1").arg(best))->click();
-        else if (w.button("cmdPass")->isEnabled())
-            w.button("cmdPass")->click();
-        else
-            w.cmdTakeScore()->click();
-        if (w.label("lblRound")->text() != round) return;
-    }
-}
-
-// Quintel: three cards a second, each placed where the sum of the columns grows most, a 21
-// counting extra, while the columns stay ready for the rest of the deck; a card no column takes is
-// passed while the pass lasts, after which the round is taken (or given up). Its round ends show
-// the round score with the card total value and the time bonus that made it.
-void playQuintelSecond(GameWindow& w) {
-    static DeckCount deck;
-    for (int move = 0; move < 3; ++move) {
-        if (w.state() != GameWindow::State::Running || !w.button("cmdGiveUp")->isVisible()) return;
-        const int rank = shownRank(w);
-        if (rank == 0) return;
-        const QString round = w.label("lblRound")->text();
-        deck.see(round, w.findChild<CardPicture*>("NextCardPicture")->pictureKey());
-        const std::vector<Column> columns = readColumns(w, 5);
-        int best = -1;
-        double bestWorth = 0;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < columnCount; ++i) {
             if (!columns[size_t(i)].open) continue;
             std::vector<Column> after = columns;
             Column& c = after[size_t(i)];
             c = withCard(c, rank);
             if (c.total > 21) continue;
-            if (c.cards == 5) c.open = false;
-            double worth = c.total == 21 ? 5.0 : 0.0;
-            for (const Column& each : after)
-                worth += each.total;
-            worth += 10 * outlook(after, deck.left(), {0.0, 1.0});
+            const double worth = worthOf(after, c, deck.left());
             if (best < 0 || worth > bestWorth) best = i, bestWorth = worth;
         }
         if (best >= 0)
@@ -178,7 +141,40 @@ void playQuintelSecond(GameWindow& w) {
         else if (w.button("cmdPass")->isEnabled())
             w.button("cmdPass")->click();
         else
-            w.button("cmdGiveUp")->click();
+            last->click();
         if (w.label("lblRound")->text() != round) return;
     }
+}
+} // namespace
+
+// Brisko: each card placed where a 21 or a fifth card (both clear the column) counts most and
+// the columns stay readiest for what is left of the deck; a card no column takes is passed
+// while passes last, after which the round is scored. Its round ends show the columns of 21
+// paid in the tally, and a deck used up pays its bonus.
+void playBriskoSecond(GameWindow& w) {
+    static DeckCount deck;
+    placeCards(
+        w, deck, 4, [&w] { return w.button("cmdHit_0")->isEnabled(); }, w.cmdTakeScore(),
+        [](std::vector<Column>& after, Column& c, const DeckLeft& left) {
+            double worth = c.total == 21 ? 2.0 : c.cards == 5 ? 1.0 : 0.0;
+            if (c.total == 21 || c.cards == 5) c = Column{};
+            return worth + outlook(after, left, {3.0, 0.5});
+        });
+}
+
+// Quintel: each card placed where the sum of the columns grows most, a 21 counting extra,
+// while the columns stay ready for the rest of the deck; a card no column takes is passed while
+// the pass lasts, after which the round is taken (or given up). Its round ends show the round
+// score with the card total value and the time bonus that made it.
+void playQuintelSecond(GameWindow& w) {
+    static DeckCount deck;
+    placeCards(
+        w, deck, 5, [&w] { return w.button("cmdGiveUp")->isVisible(); }, w.button("cmdGiveUp"),
+        [](std::vector<Column>& after, Column& c, const DeckLeft& left) {
+            if (c.cards == 5) c.open = false;
+            double worth = c.total == 21 ? 5.0 : 0.0;
+            for (const Column& each : after)
+                worth += each.total;
+            return worth + 10 * outlook(after, left, {0.0, 1.0});
+        });
 }
