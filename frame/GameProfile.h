@@ -48,6 +48,8 @@ enum InputGate : unsigned {
     GateQuitMenu = 32,
 };
 
+class SettingsTable;
+
 struct MenuEntry {
     const char* name;
     const char* caption;
@@ -150,6 +152,9 @@ struct GameProfile {
     const char* welcomeBlanks = "  ";      // after "Welcome to " and the title in panel 1
     bool datePanel = false;                // a fourth status-bar panel shows the date
     std::array<int, 4> statusPanelTwips{}; // designed panel widths; 0: as wide as the text
+
+    // The game's settings file, described once.
+    const SettingsTable& (*settings)() = nullptr;
 
     const TimeItem* timeItem(int seconds) const;
     int designIndexOf(int number) const; // -1 when no design has that number

@@ -14,6 +14,7 @@
 #include "frame/PlayModel.h"
 #include "frame/PlayState.h"
 #include "frame/RoundClock.h"
+#include "frame/SettingsTable.h"
 #include "platform/MessageBox.h"
 #include "services/GameRegistry.h"
 
@@ -175,12 +176,19 @@ class GameWindow : public QMainWindow {
     // The one-second game clock.
     virtual void Timer1_Timer() {}
     virtual void ReadSettingsINI() {}
-    virtual void WriteSettingsINI() = 0;
-    virtual void CheckForCustom() {}
+    // By default the profile's settings table, written with the window as it is.
+    virtual void WriteSettingsINI();
+    // By default whether the profile's settings table holds other than its defaults.
+    virtual void CheckForCustom();
     virtual void ShowCustomScoring() {}
     // Shows the game's custom-scoring form modally over the window; without a mark of its own
     // the form's custom mark is CheckForCustom.
     void ShowScoringForm(ScoringForm form);
+    // Reads the profile's settings table: its rows (with `hooks` run for their values), then
+    // what `more` adds, then the window's blocks; a missing file is first written with the
+    // defaults and the window as it is. False when the file could not be read.
+    bool LoadSettingsFile(const SettingsHooks& hooks = {},
+                          const std::function<void(SettingsReader&)>& more = {});
     // Called by the shared end of game.
     virtual void ShowCards(bool visible) { (void)visible; }
     virtual void ShowControls(bool visible, bool scoresVisible) {

@@ -46,6 +46,7 @@ const GameProfile kProfile{
     .welcomeBlanks = "!      ",
     .datePanel = true,
     .statusPanelTwips = {1440, 3500, 2310, 2310},
+    .settings = CombinationsSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

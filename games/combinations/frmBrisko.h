@@ -51,8 +51,6 @@ class frmBrisko : public GameWindow {
     void TakeScore() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     void RefreshPlayCard() override;
     void HoldGameTimers(bool hold) override;

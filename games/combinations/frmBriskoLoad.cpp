@@ -42,27 +42,16 @@ void frmBrisko::ReadSettingsINI() {
         {kBriskoMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
         {kBriskoSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
     };
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
     // A counter speed the game does not offer is the one value the player is told about.
-    reader.text(kBriskoSpeed, [&t](const QString& value) {
-        if (SettingsTextIndex(value, t.row(kBriskoSpeed).choices) < 0)
-            platform::MsgBox(kTimerSpeedMessage);
+    LoadSettingsFile(hooks, [&t](SettingsReader& reader) {
+        reader.text(kBriskoSpeed, [&t](const QString& value) {
+            if (SettingsTextIndex(value, t.row(kBriskoSpeed).choices) < 0)
+                platform::MsgBox(kTimerSpeedMessage);
+        });
     });
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
     timer3_->setInterval(CombinationsOptions().TimerSpeed);
     // The load always ends with one time item checked and its top score shown.
     if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kBriskoTime));
-}
-
-void frmBrisko::WriteSettingsINI() {
-    const SettingsTable& t = CombinationsSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmBrisko::CheckForCustom() {
-    Shared().CustomScoring = CombinationsSettingsTable().isCustom();
 }
 
 RulesValues frmBrisko::RulesValuesNow() const {

@@ -39,6 +39,7 @@ const GameProfile kProfile{
     .viewCreatesTable = true,
     .quit = QuitStyle::Pausing,
     .welcomeBlanks = "   ",
+    .settings = EightsSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

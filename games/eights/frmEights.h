@@ -62,8 +62,6 @@ class frmEights : public GameWindow {
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     void ShowCards(bool visible) override;
     RulesValues RulesValuesNow() const override;

@@ -226,19 +226,7 @@ void frmEights::ReadSettingsINI() {
         {kEightsMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
         {kEightsSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
     };
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
-}
-
-void frmEights::WriteSettingsINI() {
-    const SettingsTable& t = EightsSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmEights::CheckForCustom() {
-    Shared().CustomScoring = EightsSettingsTable().isCustom();
+    LoadSettingsFile(hooks);
 }
 
 RulesValues frmEights::RulesValuesNow() const {

@@ -46,6 +46,7 @@ const GameProfile kProfile{
     .splashInterval = 250,
     .splashOnAtDesign = true,
     .splashFaceKey = "SMBY",
+    .settings = ElevensSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

@@ -89,8 +89,6 @@ class frmElevens : public GameWindow {
     void TakeScoreWhileIdle() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
     void AddOwnMenuEntry(const QString& token, QMenu* menu) override;

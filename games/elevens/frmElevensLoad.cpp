@@ -72,21 +72,7 @@ SettingsHooks frmElevens::settingsHooks() {
 }
 
 void frmElevens::ReadSettingsINI() {
-    const SettingsTable& t = ElevensSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader, settingsHooks());
-    ReadWindowBlocks(reader, *this);
-    // A missing file is written first with the defaults and the window as it is.
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
-}
-
-void frmElevens::WriteSettingsINI() {
-    const SettingsTable& t = ElevensSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmElevens::CheckForCustom() {
-    Shared().CustomScoring = ElevensSettingsTable().isCustom();
+    LoadSettingsFile(settingsHooks());
 }
 
 RulesValues frmElevens::RulesValuesNow() const {

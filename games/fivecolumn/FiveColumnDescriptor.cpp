@@ -42,6 +42,7 @@ const GameProfile kProfile{
     .quit = QuitStyle::Pausing,
     .welcomeBlanks = "   ",
     .datePanel = true,
+    .settings = FiveColumnSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

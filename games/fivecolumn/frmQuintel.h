@@ -56,8 +56,6 @@ class frmQuintel : public GameWindow {
     void PauseGame(bool pause) override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
 

@@ -44,28 +44,13 @@ void frmQuintel::Form_Load() {
 }
 
 void frmQuintel::ReadSettingsINI() {
-    const SettingsTable& t = FiveColumnSettingsTable();
-    SettingsReader r;
-    t.addKeys(r);
-    ReadWindowBlocks(r, *this);
-    // A missing file is written first with the defaults and the window as it is.
-    if (!r.load(t.path(), t.defaultsFile(GeometryOf(*this))))
-        return; // unreadable: the defaults stay
+    if (!LoadSettingsFile()) return; // unreadable: the defaults stay
     CheckTimeBonusEnds();
     const SharedState& s = Shared();
     ApplyStoredTimeLimit(s.TimeLimit);
     SetSoundsSwitch(s.SoundsOn);
     SetMusicSwitch(s.MusicOn);
     ApplyStoredDeckDesign(s.DeckDesign);
-}
-
-void frmQuintel::WriteSettingsINI() {
-    const SettingsTable& t = FiveColumnSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmQuintel::CheckForCustom() {
-    Shared().CustomScoring = FiveColumnSettingsTable().isCustom();
 }
 
 RulesValues frmQuintel::RulesValuesNow() const {

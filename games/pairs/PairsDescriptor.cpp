@@ -23,6 +23,7 @@ const GameProfile kProfile{
     .refreshPlayCard = true, // the stack keeps its height under a new card back
     .quit = QuitStyle::Pausing,
     .datePanel = true,
+    .settings = PairsSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

@@ -45,8 +45,6 @@ class frmTwindle : public GameWindow {
     void Timer1_Timer() override;
     void RefreshPlayCard() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
 

@@ -46,22 +46,10 @@ void frmTwindle::ReadSettingsINI() {
         {kTwindleSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
     };
     const SettingsTable& t = PairsSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    LoadSettingsFile(hooks);
     // Without a stored limit the default one is applied through its item, so that its check
     // mark and its table's top score show.
     if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kTwindleTime));
-}
-
-void frmTwindle::WriteSettingsINI() {
-    const SettingsTable& t = PairsSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmTwindle::CheckForCustom() {
-    Shared().CustomScoring = PairsSettingsTable().isCustom();
 }
 
 void frmTwindle::updateHeadings() {

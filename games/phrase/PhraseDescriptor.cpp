@@ -25,6 +25,7 @@ const GameProfile kProfile{
                   {120, "1&20 seconds"}},
     .hasCardBacks = false,
     .deckMenuCaption = nullptr,
+    .settings = PhraseSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

@@ -57,7 +57,6 @@ class frmPhrase : public GameWindow {
     void TakeScore() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void CheckForCustom() override;
     void WriteSettingsINI() override;
     void ShowCustomScoring() override;
     void ShowControls(bool visible, bool scoresVisible) override;

@@ -58,12 +58,7 @@ void frmPhrase::Form_Load() {
 }
 
 void frmPhrase::ReadSettingsINI() {
-    const SettingsTable& t = PhraseSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader);
-    ReadWindowBlocks(reader, *this);
-    // A missing file is written first with the defaults and the window as it is.
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    LoadSettingsFile();
     // Through the menu items, so that the check marks and the table's top score show; a time
     // limit or topic the file does not offer leaves the one in force.
     const SharedState& s = Shared();
@@ -73,13 +68,8 @@ void frmPhrase::ReadSettingsINI() {
     SetMusicSwitch(s.MusicOn);
 }
 
-void frmPhrase::CheckForCustom() {
-    Shared().CustomScoring = PhraseSettingsTable().isCustom();
-}
-
 void frmPhrase::WriteSettingsINI() {
-    const SettingsTable& t = PhraseSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
+    GameWindow::WriteSettingsINI();
     Timer1()->setEnabled(false);
     timer5_->setEnabled(false);
     Shared().GameInProgress = false;

@@ -33,6 +33,7 @@ const GameProfile kProfile{
     .stockControl = "CardStackPicture",
     .timer2OnAtDesign = true,
     .welcomeBlanks = "   ",
+    .settings = PokerGridSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

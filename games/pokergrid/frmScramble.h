@@ -50,8 +50,6 @@ class frmScramble : public GameWindow {
     int32_t RoundPoints() const override { return game_.roundPoints(); }
     // frmScrambleLoad.cpp
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     RulesValues RulesValuesNow() const override;
 

@@ -51,22 +51,10 @@ void frmScramble::ReadSettingsINI() {
         {kMarvaneSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
     };
     const SettingsTable& t = PokerGridSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    LoadSettingsFile(hooks);
     // Without a stored limit the default one is applied through its item, so that its check
     // mark and its table's top score show.
     if (!timeRead) ApplyStoredTimeLimit(t.defaultOf(kMarvaneTime));
-}
-
-void frmScramble::WriteSettingsINI() {
-    const SettingsTable& t = PokerGridSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmScramble::CheckForCustom() {
-    Shared().CustomScoring = PokerGridSettingsTable().isCustom();
 }
 
 RulesValues frmScramble::RulesValuesNow() const {

@@ -27,6 +27,7 @@ const GameProfile kProfile{
     // The quit question holds the game like every other question.
     .quit = QuitStyle::Pausing,
     .datePanel = true,
+    .settings = TowersSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

@@ -43,8 +43,6 @@ class frmCrestal : public GameWindow {
     void TakeScore() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     void ShowCards(bool visible) override;
     void ShowControls(bool visible, bool scoresVisible) override;

@@ -48,22 +48,10 @@ void frmCrestal::ReadSettingsINI() {
          }},
     };
     const SettingsTable& t = TowersSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    LoadSettingsFile(hooks);
     // Without a stored limit the default one is applied through its item, so that its check
     // mark and its table's top score show.
     if (!timeApplied_) ApplyStoredTimeLimit(t.defaultOf(kCrestalTime));
-}
-
-void frmCrestal::WriteSettingsINI() {
-    const SettingsTable& t = TowersSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmCrestal::CheckForCustom() {
-    Shared().CustomScoring = TowersSettingsTable().isCustom();
 }
 
 RulesValues frmCrestal::RulesValuesNow() const {

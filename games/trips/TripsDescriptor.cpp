@@ -34,6 +34,7 @@ const GameProfile kProfile{
     .stockControl = "CardStackPicture",
     .timer2OnAtDesign = true,
     .welcomeBlanks = "   ",
+    .settings = TripsSettingsTable,
 };
 
 void rulesDefaults(RulesValues& v) {

@@ -47,8 +47,6 @@ class frmTrip : public GameWindow {
     void TakeScore() override;
     void Timer1_Timer() override;
     void ReadSettingsINI() override;
-    void WriteSettingsINI() override;
-    void CheckForCustom() override;
     void ShowCustomScoring() override;
     void ShowCards(bool visible) override;
     void ShowControls(bool visible, bool scoresVisible) override;

@@ -43,20 +43,7 @@ void frmTrip::ReadSettingsINI() {
         {kTresselMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
         {kTresselSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
     };
-    const SettingsTable& t = TripsSettingsTable();
-    SettingsReader reader;
-    t.addKeys(reader, hooks);
-    ReadWindowBlocks(reader, *this);
-    reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
-}
-
-void frmTrip::WriteSettingsINI() {
-    const SettingsTable& t = TripsSettingsTable();
-    t.file(GeometryOf(*this)).write(t.path());
-}
-
-void frmTrip::CheckForCustom() {
-    Shared().CustomScoring = TripsSettingsTable().isCustom();
+    LoadSettingsFile(hooks);
 }
 
 RulesValues frmTrip::RulesValuesNow() const {

@@ -1,0 +1,26 @@
+// The game window's settings file, through the table its profile names.
+#include "frame/GameWindow.h"
+#include "frame/SettingsTable.h"
+#include "frame/WindowSettings.h"
+#include "services/SharedState.h"
+
+bool GameWindow::LoadSettingsFile(const SettingsHooks& hooks,
+                                  const std::function<void(SettingsReader&)>& more) {
+    if (!profile_.settings) return false;
+    const SettingsTable& t = profile_.settings();
+    SettingsReader reader;
+    t.addKeys(reader, hooks);
+    if (more) more(reader);
+    ReadWindowBlocks(reader, *this);
+    return reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+}
+
+void GameWindow::WriteSettingsINI() {
+    if (!profile_.settings) return;
+    const SettingsTable& t = profile_.settings();
+    t.file(GeometryOf(*this)).write(t.path());
+}
+
+void GameWindow::CheckForCustom() {
+    if (profile_.settings) Shared().CustomScoring = profile_.settings().isCustom();
+}
