@@ -24,3 +24,19 @@ void GameWindow::WriteSettingsINI() {
 void GameWindow::CheckForCustom() {
     if (profile_.settings) Shared().CustomScoring = profile_.settings().isCustom();
 }
+
+SettingsHooks GameWindow::MenuSettingsHooks(const QString& time, const QString& deck,
+                                            const QString& music, const QString& sounds,
+                                            bool* timeApplied) {
+    SettingsHooks hooks{
+        {time,
+         [this, timeApplied](int32_t seconds) {
+             if (timeApplied) *timeApplied = true;
+             ApplyStoredTimeLimit(seconds);
+         }},
+        {music, [this](int32_t on) { SetMusicSwitch(on != 0); }},
+        {sounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
+    };
+    if (!deck.isEmpty()) hooks[deck] = [this](int32_t design) { ApplyStoredDeckDesign(design); };
+    return hooks;
+}

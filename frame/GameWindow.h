@@ -189,6 +189,10 @@ class GameWindow : public QMainWindow {
     // defaults and the window as it is. False when the file could not be read.
     bool LoadSettingsFile(const SettingsHooks& hooks = {},
                           const std::function<void(SettingsReader&)>& more = {});
+    // Hooks that apply a stored time limit, card back (unless `deck` is empty), music and
+    // sounds through their menu items; `timeApplied`, where given, is set when a time is read.
+    SettingsHooks MenuSettingsHooks(const QString& time, const QString& deck, const QString& music,
+                                    const QString& sounds, bool* timeApplied = nullptr);
     // Called by the shared end of game.
     virtual void ShowCards(bool visible) { (void)visible; }
     virtual void ShowControls(bool visible, bool scoresVisible) {

@@ -32,16 +32,8 @@ void frmBrisko::Form_Load() {
 void frmBrisko::ReadSettingsINI() {
     const SettingsTable& t = CombinationsSettingsTable();
     bool timeApplied = false;
-    const SettingsHooks hooks{
-        {kBriskoTime,
-         [this, &timeApplied](int32_t seconds) {
-             timeApplied = true;
-             ApplyStoredTimeLimit(seconds);
-         }},
-        {kBriskoDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kBriskoMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kBriskoSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
+    const SettingsHooks hooks =
+        MenuSettingsHooks(kBriskoTime, kBriskoDeck, kBriskoMusic, kBriskoSounds, &timeApplied);
     // A counter speed the game does not offer is the one value the player is told about.
     LoadSettingsFile(hooks, [&t](SettingsReader& reader) {
         reader.text(kBriskoSpeed, [&t](const QString& value) {

@@ -220,12 +220,8 @@ void frmEights::ReadSettingsINI() {
     // A file that names no time limit or design gets the defaults' items.
     ApplyStoredTimeLimit(t.defaultOf(kEightsTime));
     ApplyStoredDeckDesign(t.defaultOf(kEightsDeck));
-    const SettingsHooks hooks{
-        {kEightsTime, [this](int32_t seconds) { ApplyStoredTimeLimit(seconds); }},
-        {kEightsDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kEightsMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kEightsSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
+    const SettingsHooks hooks =
+        MenuSettingsHooks(kEightsTime, kEightsDeck, kEightsMusic, kEightsSounds);
     LoadSettingsFile(hooks);
 }
 

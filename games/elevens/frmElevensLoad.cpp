@@ -49,26 +49,21 @@ void frmElevens::Form_Load() {
 }
 
 SettingsHooks frmElevens::settingsHooks() {
-    return {
-        {kElevensColor, [this](int32_t index) { ColourItem_Click(index); }},
-        {kElevensMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kElevensTime, [this](int32_t seconds) { ApplyStoredTimeLimit(seconds); }},
-        {kElevensDrawTimer,
-         [this](int32_t on) {
-             if (QAction* a = action("mnuDrawTimer")) a->setChecked(on != 0);
-         }},
-        {kElevensSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-        {kElevensCardGoal,
-         [this](int32_t goal) {
-             setGoalChecks(goal);
-             const QString caption = GoalCaption(goal);
-             if (caption.isEmpty()) return;
-             label("lblElevens")->setText(caption);
-             label("lblElevens")->adjustSize();
-             Form_Resize();
-         }},
-        {kElevensDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
+    SettingsHooks hooks =
+        MenuSettingsHooks(kElevensTime, kElevensDeck, kElevensMusic, kElevensSounds);
+    hooks[kElevensColor] = [this](int32_t index) { ColourItem_Click(index); };
+    hooks[kElevensDrawTimer] = [this](int32_t on) {
+        if (QAction* a = action("mnuDrawTimer")) a->setChecked(on != 0);
     };
+    hooks[kElevensCardGoal] = [this](int32_t goal) {
+        setGoalChecks(goal);
+        const QString caption = GoalCaption(goal);
+        if (caption.isEmpty()) return;
+        label("lblElevens")->setText(caption);
+        label("lblElevens")->adjustSize();
+        Form_Resize();
+    };
+    return hooks;
 }
 
 void frmElevens::ReadSettingsINI() {

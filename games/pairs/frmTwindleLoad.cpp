@@ -35,16 +35,8 @@ void frmTwindle::Form_Load() {
 
 void frmTwindle::ReadSettingsINI() {
     bool timeApplied = false;
-    const SettingsHooks hooks{
-        {kTwindleTime,
-         [this, &timeApplied](int32_t seconds) {
-             timeApplied = true;
-             ApplyStoredTimeLimit(seconds);
-         }},
-        {kTwindleDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kTwindleMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kTwindleSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
+    const SettingsHooks hooks =
+        MenuSettingsHooks(kTwindleTime, kTwindleDeck, kTwindleMusic, kTwindleSounds, &timeApplied);
     const SettingsTable& t = PairsSettingsTable();
     LoadSettingsFile(hooks);
     // Without a stored limit the default one is applied through its item, so that its check

@@ -40,16 +40,8 @@ void frmScramble::Form_Load() {
 
 void frmScramble::ReadSettingsINI() {
     bool timeRead = false;
-    const SettingsHooks hooks{
-        {kMarvaneTime,
-         [this, &timeRead](int32_t seconds) {
-             timeRead = true;
-             ApplyStoredTimeLimit(seconds);
-         }},
-        {kMarvaneDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kMarvaneMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kMarvaneSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
+    const SettingsHooks hooks =
+        MenuSettingsHooks(kMarvaneTime, kMarvaneDeck, kMarvaneMusic, kMarvaneSounds, &timeRead);
     const SettingsTable& t = PokerGridSettingsTable();
     LoadSettingsFile(hooks);
     // Without a stored limit the default one is applied through its item, so that its check

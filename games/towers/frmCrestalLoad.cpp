@@ -32,20 +32,11 @@ void frmCrestal::Form_Load() {
 
 void frmCrestal::ReadSettingsINI() {
     timeApplied_ = false;
-    const SettingsHooks hooks{
-        {kCrestalTime,
-         [this](int32_t seconds) {
-             timeApplied_ = true;
-             ApplyStoredTimeLimit(seconds);
-         }},
-        {kCrestalDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kCrestalMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kCrestalSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-        {kCrestalHiRun,
-         [this](int32_t run) {
-             label("lblHighRun")->setText(HighRunCaption(run));
-             label("lblHighRun")->adjustSize();
-         }},
+    SettingsHooks hooks =
+        MenuSettingsHooks(kCrestalTime, kCrestalDeck, kCrestalMusic, kCrestalSounds, &timeApplied_);
+    hooks[kCrestalHiRun] = [this](int32_t run) {
+        label("lblHighRun")->setText(HighRunCaption(run));
+        label("lblHighRun")->adjustSize();
     };
     const SettingsTable& t = TowersSettingsTable();
     LoadSettingsFile(hooks);

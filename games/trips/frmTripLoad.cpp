@@ -37,12 +37,8 @@ void frmTrip::Form_Load() {
 }
 
 void frmTrip::ReadSettingsINI() {
-    const SettingsHooks hooks{
-        {kTresselTime, [this](int32_t seconds) { ApplyStoredTimeLimit(seconds); }},
-        {kTresselDeck, [this](int32_t design) { ApplyStoredDeckDesign(design); }},
-        {kTresselMusic, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {kTresselSounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
+    const SettingsHooks hooks =
+        MenuSettingsHooks(kTresselTime, kTresselDeck, kTresselMusic, kTresselSounds);
     LoadSettingsFile(hooks);
 }
 
