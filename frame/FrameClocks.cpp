@@ -95,7 +95,7 @@ void GameWindow::LoadFrameDefaults() {
     play_->settle(State::Idle);
     s.MusicOn = false;
     s.TimeLimit = game_.defaultTime;
-    if (profile_.loadDeckDesign) s.DeckDesign = profile_.loadDeckDesign;
+    s.DeckDesign = profile_.loadDeckDesign;
     setStatusText(1, WelcomeText());
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();

@@ -129,7 +129,7 @@ struct GameProfile {
     const char* deckMenuCaption = "Dec&k";
     std::array<int, 4> designNumbers{1, 2, 3, 4}; // this game's number of each design
     std::array<CardBack, 4> deckItemOrder{PalmTree, MagicHands, NightCastle, HotCards};
-    int loadDeckDesign = 1; // DeckDesign set at load, 0: left as it was
+    int loadDeckDesign = 1; // DeckDesign set at load: the game's own number of its default design
     bool palmCheckedAtDesign = false;
     const char* stockControl = nullptr; // redrawn with the new full stock directly, or nullptr
     bool refreshPlayCard = false;       // the game redraws its stock itself

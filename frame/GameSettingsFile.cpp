@@ -12,7 +12,20 @@ bool GameWindow::LoadSettingsFile(const SettingsHooks& hooks,
     t.addKeys(reader, hooks);
     if (more) more(reader);
     ReadWindowBlocks(reader, *this);
-    return reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    const bool read = reader.load(t.path(), t.defaultsFile(GeometryOf(*this)));
+    ShowStoredMenuMarks();
+    return read;
+}
+
+void GameWindow::ShowStoredMenuMarks() {
+    // Once the whole file is in (or was refused, leaving the defaults): a mark set on the way
+    // would miss a key the file lacks, and a time limit applied before its table's name is
+    // known would make a table for a limit or goal the file does not hold.
+    const SharedState& s = Shared();
+    SetMusicSwitch(s.MusicOn);
+    SetSoundsSwitch(s.SoundsOn);
+    ApplyStoredDeckDesign(s.DeckDesign);
+    ApplyStoredTimeLimit(s.TimeLimit);
 }
 
 void GameWindow::WriteSettingsINI() {
@@ -23,20 +36,4 @@ void GameWindow::WriteSettingsINI() {
 
 void GameWindow::CheckForCustom() {
     if (profile_.settings) Shared().CustomScoring = profile_.settings().isCustom();
-}
-
-SettingsHooks GameWindow::MenuSettingsHooks(const QString& time, const QString& deck,
-                                            const QString& music, const QString& sounds,
-                                            bool* timeApplied) {
-    SettingsHooks hooks{
-        {time,
-         [this, timeApplied](int32_t seconds) {
-             if (timeApplied) *timeApplied = true;
-             ApplyStoredTimeLimit(seconds);
-         }},
-        {music, [this](int32_t on) { SetMusicSwitch(on != 0); }},
-        {sounds, [this](int32_t on) { SetSoundsSwitch(on != 0); }},
-    };
-    if (!deck.isEmpty()) hooks[deck] = [this](int32_t design) { ApplyStoredDeckDesign(design); };
-    return hooks;
 }

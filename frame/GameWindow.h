@@ -186,13 +186,13 @@ class GameWindow : public QMainWindow {
     void ShowScoringForm(ScoringForm form);
     // Reads the profile's settings table: its rows (with `hooks` run for their values), then
     // what `more` adds, then the window's blocks; a missing file is first written with the
-    // defaults and the window as it is. False when the file could not be read.
+    // defaults and the window as it is. Then, read or refused, the time limit, card back, music
+    // and sounds are applied from their variables through their menu items. False when the
+    // file could not be read.
     bool LoadSettingsFile(const SettingsHooks& hooks = {},
                           const std::function<void(SettingsReader&)>& more = {});
-    // Hooks that apply a stored time limit, card back (unless `deck` is empty), music and
-    // sounds through their menu items; `timeApplied`, where given, is set when a time is read.
-    SettingsHooks MenuSettingsHooks(const QString& time, const QString& deck, const QString& music,
-                                    const QString& sounds, bool* timeApplied = nullptr);
+    // The time-limit, card-back, music and sound items set from their variables.
+    void ShowStoredMenuMarks();
     // Called by the shared end of game.
     virtual void ShowCards(bool visible) { (void)visible; }
     virtual void ShowControls(bool visible, bool scoresVisible) {

@@ -36,7 +36,7 @@ const GameProfile kProfile{
                   {120, "&120 Seconds"}},
     .deckMenuCaption = "&Deck",
     .designNumbers = {4, 2, 3, 1},
-    .loadDeckDesign = 0,
+    .loadDeckDesign = 3, // Night Castle
     .refreshPlayCard = true,
     .clearPause = PauseAround::None,
     .rulesPause = PauseAround::None,

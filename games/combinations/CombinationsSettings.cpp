@@ -35,10 +35,6 @@ const SettingsTable& CombinationsSettingsTable() {
 
 void ResetCombinationsDefaults() {
     SharedState& s = Shared();
-    const bool sounds = s.SoundsOn;
-    const int design = s.DeckDesign;
     CombinationsSettingsTable().resetDefaults();
-    s.SoundsOn = sounds;
-    s.DeckDesign = design;
     s.CustomScoring = false;
 }

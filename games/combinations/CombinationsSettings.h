@@ -49,6 +49,6 @@ inline const QString kTimerSpeedMessage =
     QStringLiteral("Someone has been monkeying around with the INI file...tsk tsk! Timer speed "
                    "is set to default!");
 
-// Every setting at its default: the load's starting point before the file is read. The
-// sounds and the card backs stay as the frame's load chose them.
+// Every setting at its default: the load's starting point before the file is read, so that
+// a missing key or a refused file leaves the game's own default.
 void ResetCombinationsDefaults();

@@ -31,19 +31,14 @@ void frmBrisko::Form_Load() {
 
 void frmBrisko::ReadSettingsINI() {
     const SettingsTable& t = CombinationsSettingsTable();
-    bool timeApplied = false;
-    const SettingsHooks hooks =
-        MenuSettingsHooks(kBriskoTime, kBriskoDeck, kBriskoMusic, kBriskoSounds, &timeApplied);
     // A counter speed the game does not offer is the one value the player is told about.
-    LoadSettingsFile(hooks, [&t](SettingsReader& reader) {
+    LoadSettingsFile({}, [&t](SettingsReader& reader) {
         reader.text(kBriskoSpeed, [&t](const QString& value) {
             if (SettingsTextIndex(value, t.row(kBriskoSpeed).choices) < 0)
                 platform::MsgBox(kTimerSpeedMessage);
         });
     });
     timer3_->setInterval(CombinationsOptions().TimerSpeed);
-    // The load always ends with one time item checked and its top score shown.
-    if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kBriskoTime));
 }
 
 RulesValues frmBrisko::RulesValuesNow() const {

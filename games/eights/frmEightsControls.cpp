@@ -216,13 +216,7 @@ void frmEights::Form_Load() {
 }
 
 void frmEights::ReadSettingsINI() {
-    const SettingsTable& t = EightsSettingsTable();
-    // A file that names no time limit or design gets the defaults' items.
-    ApplyStoredTimeLimit(t.defaultOf(kEightsTime));
-    ApplyStoredDeckDesign(t.defaultOf(kEightsDeck));
-    const SettingsHooks hooks =
-        MenuSettingsHooks(kEightsTime, kEightsDeck, kEightsMusic, kEightsSounds);
-    LoadSettingsFile(hooks);
+    LoadSettingsFile();
 }
 
 RulesValues frmEights::RulesValuesNow() const {

@@ -35,7 +35,6 @@ const GameProfile kProfile{
                   {150, "1&50 Seconds"},
                   {180, "1&80 Seconds"}},
     .timeCheckedAtDesign = 90,
-    .loadDeckDesign = 0,
     .palmCheckedAtDesign = true,
     .refreshPlayCard = true,
     .refreshFieldCards = FieldRedraw::WhenPaused,

@@ -94,11 +94,7 @@ const SettingsTable& ElevensScoringTable() {
 
 void ResetElevensLoadDefaults() {
     SharedState& s = Shared();
-    const bool sounds = s.SoundsOn;
-    const int design = s.DeckDesign;
     ElevensSettingsTable().resetDefaults();
-    s.SoundsOn = sounds;
-    s.DeckDesign = design;
     ElevensOptions().CardBonus = ElevensScoringTable().defaultOf(kElevensCardBonus);
     s.CustomScoring = false;
     LastElevensGame().ReplayMode = false;

@@ -73,9 +73,8 @@ ElevensLastGame& LastElevensGame();
 // opens with the first elevens window of the run only, however often the window is opened.
 bool& ElevensCommandLineHandled();
 
-// The window's load defaults before the settings file is read: every setting at its default
-// but the sounds and the card backs (the frame's load chose them), the card bonus, and the
-// custom-scoring mark and replay flag cleared.
+// The window's load defaults before the settings file is read: every setting at its default,
+// the card bonus too, and the custom-scoring mark and replay flag cleared.
 void ResetElevensLoadDefaults();
 
 // Points per combination in the current scoring mode.

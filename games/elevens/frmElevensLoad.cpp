@@ -49,8 +49,7 @@ void frmElevens::Form_Load() {
 }
 
 SettingsHooks frmElevens::settingsHooks() {
-    SettingsHooks hooks =
-        MenuSettingsHooks(kElevensTime, kElevensDeck, kElevensMusic, kElevensSounds);
+    SettingsHooks hooks;
     hooks[kElevensColor] = [this](int32_t index) { ColourItem_Click(index); };
     hooks[kElevensDrawTimer] = [this](int32_t on) {
         if (QAction* a = action("mnuDrawTimer")) a->setChecked(on != 0);

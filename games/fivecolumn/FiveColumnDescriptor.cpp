@@ -34,7 +34,7 @@ const GameProfile kProfile{
     .deckMenuCaption = "&Deck",
     .designNumbers = {4, 2, 3, 1},
     .deckItemOrder = {PalmTree, NightCastle, MagicHands, HotCards},
-    .loadDeckDesign = 0,
+    .loadDeckDesign = 4, // Palm Tree
     .stockControl = "PlayCardPicture",
     .viewPause = PauseAround::Button,
     .clearPause = PauseAround::Button,

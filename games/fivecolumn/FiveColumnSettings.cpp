@@ -32,12 +32,7 @@ const SettingsTable& FiveColumnSettingsTable() {
 
 void ResetFiveColumnDefaults() {
     SharedState& s = Shared();
-    // The frame's load chose the sounds and the card backs; only the file changes them.
-    const bool sounds = s.SoundsOn;
-    const int design = s.DeckDesign;
     FiveColumnSettingsTable().resetDefaults();
-    s.SoundsOn = sounds;
-    s.DeckDesign = design;
     s.TimeBonus = FiveColumnOptions().TimeBonusMax;
     s.CustomScoring = false;
 }

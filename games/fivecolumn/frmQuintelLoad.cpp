@@ -28,7 +28,6 @@ void frmQuintel::Form_Load() {
     FillSplashTexts(AddSplashTexts(frmSplash()), s.GameTitle);
     LoadFrameDefaults(); // idle, music off, the 60-second limit, status bar, splash
     ResetFiveColumnDefaults();
-    ApplyStoredTimeLimit(Shared().TimeLimit);
     Surface()->hide();
     resize(Tw(9540), Tw(7305));
     InitClock();
@@ -44,13 +43,8 @@ void frmQuintel::Form_Load() {
 }
 
 void frmQuintel::ReadSettingsINI() {
-    if (!LoadSettingsFile()) return; // unreadable: the defaults stay
+    LoadSettingsFile(); // unreadable: the defaults stay, and their items are marked
     CheckTimeBonusEnds();
-    const SharedState& s = Shared();
-    ApplyStoredTimeLimit(s.TimeLimit);
-    SetSoundsSwitch(s.SoundsOn);
-    SetMusicSwitch(s.MusicOn);
-    ApplyStoredDeckDesign(s.DeckDesign);
 }
 
 RulesValues frmQuintel::RulesValuesNow() const {

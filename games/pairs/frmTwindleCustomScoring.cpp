@@ -1,7 +1,8 @@
 // frmTwindleCustomScoring: the pairs-and-runs game's custom-scoring dialog as data for the
 // frame's engine, in its design's client size and places. Each box is tested and stored on
-// its own, a value outside its range as the bound it passed; a time bonus in range stores the
-// count-down switch and brings the headings and the status bar up to date.
+// its own, a value outside its range as the bound it passed, and the headings follow what was
+// stored; a time bonus in range stores the count-down switch and brings the status bar up to
+// date.
 #include "games/pairs/frmTwindle.h"
 
 #include "frame/CustomScoringDialog.h"
@@ -72,9 +73,11 @@ ScoringForm TwindleForm() {
 
 void frmTwindle::ShowCustomScoring() {
     ScoringForm f = TwindleForm();
-    f.followUp = [this] {
+    // The headings show what every OK stored, also one that refused the time bonus.
+    f.customMark = [this] {
+        CheckForCustom();
         updateHeadings();
-        setStatusText(1, PairsCustomStatusText());
     };
+    f.followUp = [this] { setStatusText(1, PairsCustomStatusText()); };
     ShowScoringForm(std::move(f));
 }

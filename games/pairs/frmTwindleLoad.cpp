@@ -34,14 +34,7 @@ void frmTwindle::Form_Load() {
 }
 
 void frmTwindle::ReadSettingsINI() {
-    bool timeApplied = false;
-    const SettingsHooks hooks =
-        MenuSettingsHooks(kTwindleTime, kTwindleDeck, kTwindleMusic, kTwindleSounds, &timeApplied);
-    const SettingsTable& t = PairsSettingsTable();
-    LoadSettingsFile(hooks);
-    // Without a stored limit the default one is applied through its item, so that its check
-    // mark and its table's top score show.
-    if (!timeApplied) ApplyStoredTimeLimit(t.defaultOf(kTwindleTime));
+    LoadSettingsFile();
 }
 
 void frmTwindle::updateHeadings() {

@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 
@@ -36,11 +35,8 @@ void frmPhrase::Form_Load() {
     resize(Tw(kPhraseDesignWidth), Tw(kPhraseDesignHeight));
     Form_Resize();
 
-    const QString table = HighScoreTableName();
-    if (!QFileInfo::exists(HighScoreFilePath(table)))
-        CreateHighScoreFile(table, this, descriptor().defaultTop);
     // A missing file is written with the defaults first; the stored time limit and topic are
-    // applied through their menu items, which also show the table's top score.
+    // applied through their menu items, which also make and show the stored limit's table.
     ReadSettingsINI();
     Form_Resize();
     CheckForCustom();
@@ -59,13 +55,9 @@ void frmPhrase::Form_Load() {
 
 void frmPhrase::ReadSettingsINI() {
     LoadSettingsFile();
-    // Through the menu items, so that the check marks and the table's top score show; a time
-    // limit or topic the file does not offer leaves the one in force.
-    const SharedState& s = Shared();
-    ApplyStoredTimeLimit(s.TimeLimit);
+    // Through its menu item, so that its check mark shows; a topic the file does not offer
+    // leaves the one in force.
     TopicItem_Click(PhraseOptions().Topic);
-    SetSoundsSwitch(s.SoundsOn);
-    SetMusicSwitch(s.MusicOn);
 }
 
 void frmPhrase::WriteSettingsINI() {

@@ -39,14 +39,7 @@ void frmScramble::Form_Load() {
 }
 
 void frmScramble::ReadSettingsINI() {
-    bool timeRead = false;
-    const SettingsHooks hooks =
-        MenuSettingsHooks(kMarvaneTime, kMarvaneDeck, kMarvaneMusic, kMarvaneSounds, &timeRead);
-    const SettingsTable& t = PokerGridSettingsTable();
-    LoadSettingsFile(hooks);
-    // Without a stored limit the default one is applied through its item, so that its check
-    // mark and its table's top score show.
-    if (!timeRead) ApplyStoredTimeLimit(t.defaultOf(kMarvaneTime));
+    LoadSettingsFile();
 }
 
 RulesValues frmScramble::RulesValuesNow() const {

@@ -86,7 +86,4 @@ class frmCrestal : public GameWindow {
     CardPicture* upPicture_ = nullptr;
     std::array<double, kTowersFieldCards> cardLeft_{}; // twips; halves stay exact
     SplashTexts splashTexts_;
-
-    // The settings file named an offered time limit.
-    bool timeApplied_ = false;
 };

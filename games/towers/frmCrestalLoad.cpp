@@ -31,18 +31,12 @@ void frmCrestal::Form_Load() {
 }
 
 void frmCrestal::ReadSettingsINI() {
-    timeApplied_ = false;
-    SettingsHooks hooks =
-        MenuSettingsHooks(kCrestalTime, kCrestalDeck, kCrestalMusic, kCrestalSounds, &timeApplied_);
+    SettingsHooks hooks;
     hooks[kCrestalHiRun] = [this](int32_t run) {
         label("lblHighRun")->setText(HighRunCaption(run));
         label("lblHighRun")->adjustSize();
     };
-    const SettingsTable& t = TowersSettingsTable();
     LoadSettingsFile(hooks);
-    // Without a stored limit the default one is applied through its item, so that its check
-    // mark and its table's top score show.
-    if (!timeApplied_) ApplyStoredTimeLimit(t.defaultOf(kCrestalTime));
 }
 
 RulesValues frmCrestal::RulesValuesNow() const {

@@ -37,9 +37,7 @@ void frmTrip::Form_Load() {
 }
 
 void frmTrip::ReadSettingsINI() {
-    const SettingsHooks hooks =
-        MenuSettingsHooks(kTresselTime, kTresselDeck, kTresselMusic, kTresselSounds);
-    LoadSettingsFile(hooks);
+    LoadSettingsFile();
 }
 
 RulesValues frmTrip::RulesValuesNow() const {

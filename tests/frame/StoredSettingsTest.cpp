@@ -1,7 +1,11 @@
 // Every game window against a settings file it cannot use as stored: a size the screen cannot
-// hold, and a settings file that is a pipe.
+// hold, a settings file that is a pipe or too large, and one that lacks a key.
 #include "GameWindowTestSupport.h"
+#include "frame/SettingsTable.h"
 #include "platform/MessageBox.h"
+#include "platform/SafeFile.h"
+
+#include <QAction>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -40,7 +44,77 @@ class StoredSettings : public testsupport::GameWindowTest {
                                        "\\r\\n)[^\\r]*(\\r\\n)");
         return QString::fromLatin1(ini).replace(block, "\\1" + v + "\\2").toLatin1();
     }
+    // Every block of `key` taken out.
+    static QByteArray without(const QByteArray& ini, const QString& key) {
+        const QRegularExpression block(QRegularExpression::escape(key) +
+                                       "\\r\\n[^\\r]*\\r\\n(\\r\\n)?");
+        return QString::fromLatin1(ini).remove(block).toLatin1();
+    }
+    void removeTables() const {
+        for (const QString& name : QDir(dir.path()).entryList({"*.Txt"}, QDir::Files))
+            QFile::remove(sandbox.path(name));
+    }
+    QStringList tables() const { return QDir(dir.path()).entryList({"*.Txt"}, QDir::Files); }
 };
+
+// What each window's first-run file holds for the switches every window shares.
+struct SharedDefaults {
+    const char* window;
+    const char* timeKey;
+    int time;      // the load default
+    int otherTime; // an offered limit that is not the default
+    int deck;      // the design's number in this game; 0: no card backs
+    const char* deckItem;
+    QStringList keptKeys{}; // keys whose value outlives the window, so a missing one keeps it
+};
+const SharedDefaults kSharedDefaults[] = {
+    {"frmElevens", "[Time]", 90, 60, 1, "mnuPalm"},
+    {"frmQuintel", "[Time]", 60, 30, 4, "mnuPalm"},
+    {"frmBrisko", "[Time Limit]", 90, 60, 3, "mnuNight"},
+    {"frmCrestal", "[Time]", 45, 60, 1, "mnuPalm"},
+    {"frmTwindle", "[Time]", 45, 60, 1, "mnuPalm"},
+    {"frmScramble", "[Time]", 75, 60, 1, "mnuPalm"},
+    {"frmTrip", "[Time]", 120, 90, 1, "mnuPalm"},
+    {"frmPhrase", "[Time]", 45, 60, 0, nullptr, {"[Topic]"}},
+    {"frmEights", "[Time]", 90, 60, 1, "mnuPalm"},
+};
+
+// What the previous window could have left in every value the table keeps.
+void LeaveOtherValues(const SettingsTable& t, const QStringList& kept) {
+    for (const SettingRow& r : t.rows())
+        if (r.set && !kept.contains(r.key))
+            r.set(r.kind == SettingRow::Kind::Flag ? 1 - r.defaultValue : r.defaultValue + 1);
+    Shared().DeckDesign = 0;
+}
+
+// Every value of the table at its default but `time` under the time key; the sounds, music,
+// card-back and time items marked as their variables say.
+void ExpectDefaultsAndMarks(const GameWindow& w, const SharedDefaults& d, int time) {
+    const SettingsTable& t = w.profile().settings();
+    for (const SettingRow& r : t.rows()) {
+        if (!r.get || d.keptKeys.contains(r.key)) continue;
+        EXPECT_EQ(r.get(), r.key == d.timeKey ? time : r.defaultValue) << qPrintable(r.key);
+    }
+    const SharedState& s = Shared();
+    EXPECT_EQ(s.TimeLimit, time);
+    EXPECT_TRUE(s.SoundsOn);
+    EXPECT_FALSE(s.MusicOn);
+    EXPECT_EQ(w.item("mnuSounds")->isChecked(), s.SoundsOn);
+    EXPECT_EQ(w.item("mnuMusic")->isChecked(), s.MusicOn);
+    for (const TimeItem& item : w.profile().timeItems)
+        EXPECT_EQ(w.item(QString("mnu%1").arg(item.seconds))->isChecked(), item.seconds == time)
+            << item.seconds;
+    if (!d.deck) return;
+    EXPECT_EQ(s.DeckDesign, d.deck);
+    for (const char* name : kCardBackItems)
+        EXPECT_EQ(w.item(name)->isChecked(), QByteArray(name) == d.deckItem) << name;
+}
+
+const SharedDefaults* SharedDefaultsOf(const GameDescriptor& g) {
+    for (const SharedDefaults& d : kSharedDefaults)
+        if (QByteArray(d.window) == g.window) return &d;
+    return nullptr;
+}
 
 } // namespace
 
@@ -111,5 +185,75 @@ TEST_F(StoredSettings, ASettingsFileThatIsAPipeIsNamedOnceAtTheLoadAndLeftAtTheQ
         ASSERT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0);
         EXPECT_TRUE(S_ISFIFO(st.st_mode));
         QFile::remove(path);
+    }
+}
+
+TEST_F(StoredSettings, AMissingKeyGivesTheWindowsOwnDefaultAndOnlyTheStoredLimitsTableIsMade) {
+    int windows = 0;
+    for (const GameDescriptor* g : AllGames()) {
+        if (!g->createWindow) continue;
+        SCOPED_TRACE(g->window);
+        const SharedDefaults* d = SharedDefaultsOf(*g);
+        ASSERT_NE(d, nullptr);
+        ++windows;
+        removeSettingsFiles();
+        openWindow(*g);
+        const QString name = settingsFile();
+        ASSERT_FALSE(name.isEmpty());
+        const QByteArray stored = withValue(file(name), d->timeKey, QString::number(d->otherTime));
+        const SettingsTable& t = g->profile->settings();
+        QStringList keys;
+        for (const SettingRow& r : t.rows())
+            if (r.kind != SettingRow::Kind::WindowBlocks && !keys.contains(r.key)) keys << r.key;
+        for (const QString& key : keys) {
+            SCOPED_TRACE(key.toStdString());
+            sandbox.write(name, without(stored, key));
+            removeTables();
+            LeaveOtherValues(t, d->keptKeys);
+            auto w = openWindow(*g);
+            const int time = key == d->timeKey ? d->time : d->otherTime;
+            ExpectDefaultsAndMarks(*qobject_cast<GameWindow*>(w.get()), *d, time);
+            const QStringList made = tables();
+            EXPECT_EQ(made.size(), 1);
+            for (const QString& table : made)
+                EXPECT_TRUE(table.endsWith(QString(" %1.Txt").arg(time)) ||
+                            table.endsWith(QString("_%1.Txt").arg(time)))
+                    << table.toStdString();
+        }
+    }
+    EXPECT_EQ(windows, 9);
+}
+
+TEST_F(StoredSettings, ARefusedSettingsFileGivesTheWindowsOwnDefaultsAndTheQuitStoresThem) {
+    for (const GameDescriptor* g : AllGames()) {
+        if (!g->createWindow) continue;
+        SCOPED_TRACE(g->window);
+        const SharedDefaults* d = SharedDefaultsOf(*g);
+        ASSERT_NE(d, nullptr);
+        removeSettingsFiles();
+        openWindow(*g);
+        const QString name = settingsFile();
+        ASSERT_FALSE(name.isEmpty());
+        {
+            QFile big(sandbox.path(name)); // larger than any settings file is read
+            ASSERT_TRUE(big.resize(platform::kMaxReadSize + 1));
+        }
+        removeTables();
+        LeaveOtherValues(g->profile->settings(), d->keptKeys);
+        platform::MessageScript answers;
+        answers.setFallback(platform::Answer::Yes);
+        auto w = openWindow(*g);
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_TRUE(answers.asked()[0].text.contains("The default settings are used instead"));
+        ExpectDefaultsAndMarks(*qobject_cast<GameWindow*>(w.get()), *d, d->time);
+        EXPECT_EQ(tables().size(), 1);
+
+        EXPECT_TRUE(w->close());
+        const QByteArray written = file(name);
+        EXPECT_EQ(value(written, "[Play Sounds]"), "True");
+        EXPECT_EQ(value(written, "[Play Music]"), "False");
+        if (d->deck) {
+            EXPECT_EQ(value(written, "[Deck]"), QString::number(d->deck));
+        }
     }
 }
