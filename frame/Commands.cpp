@@ -54,29 +54,6 @@ void GameWindow::cmdTakeScore_Click() {
 void GameWindow::mnuTakeScore_Click() {
     takeScoreCommand(false, false, {}, {});
 }
-void GameWindow::TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after) {
-    if (questionsOpen_ > 0) {
-        // The round's time is spent, but a player who is still reading a question or a window
-        // sees the round end once it is gone.
-        SetClockRunning(false);
-        dueTimeUp_ = DueTimeUp{leadIn, after};
-        return;
-    }
-    takeScoreCommand(true, true, leadIn, after);
-}
-
-void GameWindow::askOverRound(const std::function<void()>& ask) {
-    ++questionsOpen_;
-    ask();
-    --questionsOpen_;
-}
-
-void GameWindow::runDueTimeUp() {
-    if (questionsOpen_ > 0 || !dueTimeUp_) return;
-    const DueTimeUp due = *dueTimeUp_;
-    dueTimeUp_.reset();
-    TimeUp(due.leadIn, due.after);
-}
 void GameWindow::cmdExit_Click() {
     if (!gated(GateQuitButton) && !playing_) close();
 }
@@ -104,18 +81,18 @@ void GameWindow::playCommand(bool fromMenu) {
                                   Shared().GameTitle, this);
     });
     if (answer == platform::Answer::Yes) {
-        dueTimeUp_.reset(); // the game it belonged to has been given up
-        abandonGame();
+        abandonGame(); // a round end that waited goes with the game
         return;
     }
     resumeAfterQuestion(pausedHere);
-    runDueTimeUp();
+    runDueRoundEnd();
 }
 
 void GameWindow::startNewGame(bool fromMenu) {
     SharedState& s = Shared();
     const bool resultShown = state() == State::GameOver;
     s.GameAbandoned = false; // an abandon belongs to the game it ended
+    dropDueRoundEnd();       // and so does a round end that waited
     ShowSplash(false);
     // A game with rules of its own starts its round when Play deals it.
     if (play_ == &framePlay_) framePlay_.roundDealt();
@@ -177,6 +154,8 @@ void GameWindow::resetCommands(State to) {
     s.GameInProgress = false;
     ++commandResets_;
     play_->settle(to);
+    // Given up or over: a round end still waiting has no round left to end.
+    dropDueRoundEnd();
     offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
@@ -264,50 +243,6 @@ void GameWindow::resumeAfterQuestion(bool pausedHere) {
     if (pausedHere && state() == State::Paused) setPaused(false);
 }
 
-void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,
-                                  const std::function<void()>& after) {
-    SharedState& s = Shared();
-    if (playing_) return;
-    const CommandEffect effect = EffectOf(Command::TakeScore, commandState());
-    if (effect == CommandEffect::TakeScoreIdle) {
-        if (!timeUp) TakeScoreWhileIdle();
-        return;
-    }
-    if (effect != CommandEffect::ScoreRound || s.InputBlocked) return;
-    RunRoundEnd([&] {
-        if (leadIn) leadIn();
-        s.InputBlocked = true;
-        TakeScore();
-        if (after) after();
-    });
-    if (fromButton && profile_.takeScoreButtonRestartsMusic && state() == State::Running &&
-        s.MusicOn)
-        PlayMusic();
-}
-
-void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
-    ++roundEndDepth_;
-    // A game with rules of its own moves into its round end and out of it as it scores.
-    const bool frameMoves = play_ == &framePlay_;
-    if (frameMoves) framePlay_.startRoundEnd();
-    timer1_->setEnabled(false);
-    timer2_->setEnabled(false);
-    scoring();
-    if (roundEndDepth_ == 1) {
-        // Clicks and keys that queued up while the round was scored belong to no round.
-        draining_ = true;
-        platform::DoEvents();
-        draining_ = false;
-    }
-    --roundEndDepth_;
-    // The scoring did not end the game: the next round runs.
-    if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
-    if (roundEndDepth_ == 0 && closePending_) {
-        closePending_ = false;
-        close();
-    }
-}
-
 QString GameWindow::quitQuestion() const {
     if (gameRunning()) return "You have a game in progress. Are you sure you want to quit now?";
     if (platform::MinutesBetween(Shared().WindowLoadTime, platform::ProgramTime::now()) < 5)
@@ -331,10 +266,10 @@ void GameWindow::Form_Unload(bool& cancel) {
     if (answer != platform::Answer::Yes) {
         cancel = true;
         resumeAfterQuestion(pausedHere);
-        runDueTimeUp();
+        runDueRoundEnd();
         return;
     }
-    dueTimeUp_.reset(); // the window closes: its round ends with it
+    dropDueRoundEnd(false); // the window closes: its round ends with it, nothing runs again
     if (profile_.quit == QuitStyle::Plain) setCursor(Qt::WaitCursor);
     WriteSettingsINI();
     cancel = false;
@@ -396,7 +331,8 @@ void GameWindow::changeEvent(QEvent* event) {
         minimised_ = false;
         if (state() == State::Running) {
             if (clockBeforeMinimise_) SetClockRunning(true);
-            HoldGameTimers(false);
+            // A round end still waiting for a question keeps the round's timers until it runs.
+            if (!dueRoundEnd_) HoldGameTimers(false);
             if (musicBeforeMinimise_ && Shared().MusicOn) PlayMusic();
         }
         clockBeforeMinimise_ = musicBeforeMinimise_ = false;

@@ -123,7 +123,7 @@ void GameWindow::withPause(PauseAround form, const std::function<void()>& show) 
         resumeAfterQuestion(true);
         if (form == PauseAround::Flag) SetCaption(label(profile_.messageLabel), QString());
     }
-    runDueTimeUp();
+    runDueRoundEnd();
 }
 
 void GameWindow::mnuView_Click() {
@@ -148,7 +148,7 @@ void GameWindow::mnuClear_Click() {
 }
 
 void GameWindow::mnuCustom_Click() {
-    ShowCustomScoring();
+    withPause(PauseAround::None, [this] { ShowCustomScoring(); });
 }
 void GameWindow::mnuRules_Click() {
     withPause(profile_.rulesPause, [this] { ShowRulesWindow(RulesValuesNow(), this); });

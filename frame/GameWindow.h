@@ -131,9 +131,14 @@ class GameWindow : public QMainWindow {
     // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
     // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
+    // A round end that a timer causes (the clock at the limit, a game's own timer). Under a
+    // question or window that left the round running it waits, with the clock and the game's
+    // timers held, and runs once after the answer; it is dropped when the round ends another
+    // way, a new round is dealt, or the game ends or is given up.
+    void TimerEndsRound(const std::function<void()>& roundEnd);
     // The clock reached the limit: the lead-in ("Times Up!" and what the game shows) and the
-    // round end as one, as if Take Score had been pressed; `after` still belongs to it. Under
-    // a question or window that left the round running, all of it waits for the answer.
+    // round end as one, as if Take Score had been pressed; `after` still belongs to it. It
+    // ends the round through TimerEndsRound.
     void TimeUp(const std::function<void()>& leadIn, const std::function<void()>& after = {});
     // Play could not start the game: the message, then the window is idle again with its
     // clocks stopped.
@@ -214,8 +219,10 @@ class GameWindow : public QMainWindow {
     // The round clock as the game runs it (a game may start it later than the deal).
     virtual bool ClockRunning() const;
     virtual void SetClockRunning(bool on);
-    // The game's own timers besides Timer1 and Timer2, stopped while a question or window is
-    // open or the window is minimised, and started again when the round runs on.
+    // The game's own timers besides Timer1 and Timer2, stopped while the window is minimised
+    // or a round end waits for a question or window. Each hold is given back once, when the
+    // round runs on or the end runs or is dropped: a game starts again only what its state
+    // still runs.
     virtual void HoldGameTimers(bool hold) { (void)hold; }
     // The points of the round, multiplied into the time bonus where the profile says so.
     virtual int32_t RoundPoints() const { return 0; }
@@ -236,12 +243,13 @@ class GameWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct DueTimeUp {
-        std::function<void()> leadIn, after;
-    };
-    // Runs a question or modal window; a time-up meanwhile becomes due and waits.
+    // Runs a question or modal window; a round end a timer causes meanwhile waits for it.
     void askOverRound(const std::function<void()>& ask);
-    void runDueTimeUp();
+    // Once no question or window is open: the round end that waited, as if it came now.
+    void runDueRoundEnd();
+    // The waiting round end no longer belongs to a round in play; `release` gives the game its
+    // timers back, for it to run them as its state says.
+    void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
     // The state the commands act on: a round end under way, whatever the game reports.
     State commandState() const;
@@ -274,7 +282,7 @@ class GameWindow : public QMainWindow {
     int roundEndDepth_ = 0;
     bool closePending_ = false;
     int questionsOpen_ = 0;
-    std::optional<DueTimeUp> dueTimeUp_;
+    std::function<void()> dueRoundEnd_;    // empty while no round end waits
     std::vector<QObject*> offWhilePaused_; // commands the pause switched off
     bool unloaded_ = false;
     bool playing_ = false;  // Play is dealing

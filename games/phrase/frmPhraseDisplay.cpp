@@ -205,5 +205,7 @@ void frmPhrase::Timer5_Timer() {
         SetCaption(label("lblMessage"), QString());
         label("lblMessage")->hide();
     }
-    handleEnding(r.ending);
+    // A full bar ends the round as the clock does: not behind a question or window.
+    if (r.ending != RoundEnding::None)
+        TimerEndsRound([this, ending = r.ending] { handleEnding(ending); });
 }

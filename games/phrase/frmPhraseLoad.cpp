@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <utility>
 
 void frmPhrase::Form_Load() {
     SharedState& s = Shared();
@@ -98,13 +99,12 @@ void frmPhrase::TopicItem_Click(int topic) {
 }
 
 void frmPhrase::HoldGameTimers(bool hold) {
-    // The letter bar stops with the clock under a question and while minimised, and runs on
-    // only when it ran before.
+    // The letter bar stops with the clock while minimised or while a round end waits, and
+    // runs on only when it ran before and the round is still in play.
     if (hold) {
         if (timer5_->isEnabled()) barHeld_ = true;
         timer5_->setEnabled(false);
-    } else if (barHeld_) {
-        barHeld_ = false;
+    } else if (std::exchange(barHeld_, false) && acceptsPlay()) {
         timer5_->setEnabled(true);
     }
 }

@@ -66,15 +66,18 @@ TEST_F(FrameTest, WhereTheRoundRunsOnUnderAQuestionItsTimeUpWaitsForTheAnswer) {
     EXPECT_TRUE(w->Timer1()->isEnabled());
     EXPECT_TRUE(w->holds.empty()); // nothing of the round was held
 
-    // The limit passes under the question: the round end runs once, after the No.
+    // The limit passes under the question: the round end runs once, after the No, and the
+    // game's own timers stand still until then.
     Shared().TimeLimit = 10;
     script.then(Answer::No, [&] {
         platform::ProgramTime::advance(20000);
         EXPECT_EQ(Shared().ElapsedSeconds, 10);
         EXPECT_EQ(w->count("TakeScore"), 0);
+        EXPECT_EQ(w->holds, std::vector<bool>{true});
     });
     EXPECT_FALSE(w->close());
     EXPECT_EQ(w->count("TakeScore"), 1);
+    EXPECT_EQ(w->holds, (std::vector<bool>{true, false}));
 
     // Its rules window lets the game run on: the clock too.
     bool clockDuringRules = false;

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -256,23 +257,137 @@ TEST_F(PhraseWindowTest, PauseHidesTheBoardAndKeepsTheLetters) {
     EXPECT_TRUE(w->Timer1()->isEnabled() && w->Timer5()->isEnabled());
 }
 
+// A question or window the player leaves open while the round runs on behind it (Exit asks
+// without a pause; Solve It switches the pause off): what ends the round meanwhile, the bar
+// or the clock, waits with the round held and runs once after the answer; a waiting end
+// whose round ended another way is dropped.
 TEST_F(PhraseWindowTest, QuestionsHoldTheClockAndTheBarAndSolveItStaysStopped) {
-    writeTopics();
-    platform::MessageScript answers;
-    answers.setFallback(platform::Answer::No);
-    auto w = open();
-    w->show();
-    w->cmdPlay()->click();
-    w->cmdSolve()->click();
-    // The quit question in solve mode: no round ends under it, and the clock stays stopped.
-    w->close();
-    EXPECT_EQ(answers.texts().back(),
-              "You have a game in progress. Are you sure you want to quit now?");
-    platform::ProgramTime::advance(5000);
-    EXPECT_EQ(Shared().ElapsedSeconds, 0);
-    EXPECT_FALSE(w->cmdSolve()->isEnabled());
-    EXPECT_TRUE(w->game().round().solveMode());
-    EXPECT_EQ(Shared().Round, 1);
+    enum class Before { Nothing, SevenWrongLetters, SolveIt, BonusPicks };
+    enum class Open { Exit, Rules, About, Clear };
+    const std::vector<int> reveal{5000};
+    const std::vector<int> timesUp = repeat(10, 250);
+    const std::vector<int> roundTwo = repeat(11, 250);
+    const std::vector<int> gameOver{2000};
+    const std::vector<int> nothing;
+    struct Row {
+        const char* name;
+        Before before; // the round as the question finds it
+        Open open;
+        int openMs;           // virtual time with it open
+        int elapsedWhileOpen; // the clock held where the round's end came
+        bool endsWhileOpen;   // the bar or the clock ends the round meanwhile
+        // Then the letters solve the round under the question, and round 2 runs 17 s.
+        bool solvedWhileOpen;
+        std::vector<int> afterAnswer; // the pauses of the round end once it is answered
+        int roundAfter;
+    };
+    const Row rows[] = {
+        {"ordinary play: the time-up", Before::Nothing, Open::Exit, 60000, 45, true, false,
+         reveal + timesUp + roundTwo, 2},
+        {"ordinary play: the bar takes the last face", Before::SevenWrongLetters, Open::Exit, 20000,
+         9, true, false, reveal + roundTwo, 2},
+        {"solve mode: the bar under Rules", Before::SolveIt, Open::Rules, 20000, 0, true, false,
+         reveal + roundTwo, 2},
+        {"solve mode: the bar under About", Before::SolveIt, Open::About, 20000, 0, true, false,
+         reveal + roundTwo, 2},
+        {"solve mode: the bar under Clear High Scores", Before::SolveIt, Open::Clear, 20000, 0,
+         true, false, reveal + roundTwo, 2},
+        {"solve mode: the quit question, the clock stays stopped", Before::SolveIt, Open::Exit,
+         5000, 0, false, false, nothing, 1},
+        {"the bonus picks: the bar ends the game", Before::BonusPicks, Open::Exit, 20000, 0, true,
+         false, reveal + gameOver, 4},
+        // Round 2 must not then be ended, revealed and paid by round 1's time-up.
+        {"a waiting time-up whose round ended another way", Before::Nothing, Open::Exit, 45000, 45,
+         true, true, nothing, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeTopics();
+        sandbox.write("Glyphon.Ini", "[Bonus Score]\r\n1000\r\n");
+        Phrases().reset();
+        std::vector<QString> windows; // opened besides the one the row leaves open
+        std::function<void()> whileOpen;
+        platform::ModalDriver driver([&](QDialog& d) {
+            if (d.objectName() == "frmRules" || d.objectName() == "frmAbout") {
+                whileOpen();
+                return;
+            }
+            windows.push_back(d.objectName());
+            if (d.objectName() == "frmHiScoreName") d.findChild<QPushButton*>("cmdOK")->click();
+            if (d.objectName() == "frmHighScores") d.findChild<QPushButton*>("cmdDone")->click();
+        });
+        platform::MessageScript answers;
+        auto w = open();
+        w->show();
+        w->cmdPlay()->click();
+        switch (row.before) {
+        case Before::Nothing:
+            break;
+        case Before::SevenWrongLetters:
+            for (int i = 0; i < 7; ++i)
+                w->cmdLetter(wrongLetter(*w))->click();
+            break;
+        case Before::SolveIt:
+            w->cmdSolve()->click();
+            break;
+        case Before::BonusPicks:
+            solve(*w);
+            solve(*w);
+            ASSERT_TRUE(w->game().round().collectingPicks());
+            break;
+        }
+        pauses();
+        windows.clear();
+        const int round = Shared().Round;
+        int32_t scoreAtAnswer = 0;
+        whileOpen = [&] {
+            platform::ProgramTime::advance(row.openMs);
+            EXPECT_EQ(Shared().Round, round);
+            EXPECT_EQ(Shared().ElapsedSeconds, row.elapsedWhileOpen);
+            EXPECT_TRUE(pauses().empty()); // no reveal, no announcement, no game over
+            EXPECT_TRUE(windows.empty());
+            EXPECT_EQ(w->state(), GameWindow::State::Running);
+            EXPECT_FALSE(w->Timer1()->isEnabled());
+            if (row.endsWhileOpen) {
+                EXPECT_FALSE(w->Timer5()->isEnabled());
+            }
+            if (row.solvedWhileOpen) {
+                solve(*w);
+                ASSERT_EQ(Shared().Round, 2);
+                platform::ProgramTime::advance(17000);
+                pauses();
+            }
+            scoreAtAnswer = Shared().Score;
+        };
+        switch (row.open) {
+        case Open::Exit:
+            answers.then(platform::Answer::No, whileOpen);
+            w->close();
+            EXPECT_EQ(answers.texts().back(),
+                      "You have a game in progress. Are you sure you want to quit now?");
+            break;
+        case Open::Rules:
+            w->item("mnuRules")->trigger();
+            break;
+        case Open::About:
+            w->item("mnuAbout")->trigger();
+            break;
+        case Open::Clear:
+            answers.then(platform::Answer::No, whileOpen);
+            w->item("mnuClear")->trigger();
+            break;
+        }
+        EXPECT_EQ(pauses(), row.afterAnswer);
+        EXPECT_EQ(Shared().Round, row.roundAfter);
+        EXPECT_EQ(Shared().Score, scoreAtAnswer); // a round lost behind a window pays nothing
+        if (row.roundAfter == 4) {
+            EXPECT_EQ(windows, (std::vector<QString>{"frmHiScoreName", "frmHighScores"}));
+        }
+        if (row.afterAnswer.empty()) { // nothing waited, or it was dropped
+            EXPECT_EQ(w->state(), GameWindow::State::Running);
+            EXPECT_NE(w->game().round().colour(), BoardColour::Lost);
+        }
+    }
 }
 
 TEST_F(PhraseWindowTest, RulesAndAboutKeepSolveModesCommandsOff) {
