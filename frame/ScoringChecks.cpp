@@ -25,6 +25,10 @@ const ScoringBox& CustomScoringDialog::boxRow(const char* name) const {
 void CustomScoringDialog::fail(QLineEdit* b, const QString& message, const QString& text) {
     platform::MsgBox(message, platform::Buttons::OK, form_.icon, Shared().GameTitle, this);
     b->setText(text);
+    // The focus moves while the dialog is not yet active again, so the box that had it gets
+    // no focus-out to clear its selection: only the focused box may look selected.
+    for (QLineEdit* other : boxes_)
+        if (other != b) other->deselect();
     b->setFocus();
     b->selectAll();
 }
