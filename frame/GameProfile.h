@@ -72,6 +72,7 @@ struct GameProfile {
     const char* quitButton = "cmdExit";
     const char* quitCaption = "E&xit";
     const char* quitTip = "Exits the game";
+    bool playIsDefault = false;          // Return presses Play when no other button has the focus
     const char* pauseCaption = "Pau&se"; // the caption that pauses
     const char* pauseTip = "Pauses the current game";
     bool takeScoreButton = true;

@@ -1,5 +1,6 @@
 #include "frame/GameWindow.h"
 
+#include "frame/ReturnKey.h"
 #include "frame/StatusPanels.h"
 #include "frame/TextBoxShortcuts.h"
 #include "platform/GameTimer.h"
@@ -99,7 +100,8 @@ void GameWindow::createControls() {
         return b;
     };
     cmdPlay_ = command("cmdPlay", "&Play", "Starts a new game", 105);
-    cmdPlay_->setDefault(true);
+    if (profile_.playIsDefault) cmdPlay_->setDefault(true);
+    UseReturnKey(this, profile_.playIsDefault ? cmdPlay_ : nullptr);
     connect(cmdPlay_, &QPushButton::clicked, this, &GameWindow::cmdPlay_Click);
     int top = 585;
     if (profile_.takeScoreButton) {

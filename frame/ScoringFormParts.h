@@ -1,6 +1,6 @@
 #pragma once
 // A column of rows spaced evenly in a custom-scoring form's frame; the steps most forms
-// check with are in CustomScoringDialog.h.
+// check with are in ScoringForm.h.
 
 #include "frame/CustomScoringDialog.h"
 

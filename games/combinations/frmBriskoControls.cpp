@@ -54,10 +54,6 @@ QLabel* frmBrisko::makeLabel(QWidget* parent, const QString& name, const QString
 
 void frmBrisko::createControls() {
     QWidget* area = centralWidget();
-    area->setAutoFillBackground(true);
-    QPalette back = area->palette();
-    back.setColor(QPalette::Window, VbColour(0x406000)); // deep green baize
-    area->setPalette(back);
 
     for (int c = 0; c < 4; ++c) {
         columns_[size_t(c)].create(area, c, kColumnLeft[c], c == 0 ? kFirstColumnRowTop : kRowTop,

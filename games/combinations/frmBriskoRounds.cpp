@@ -68,10 +68,7 @@ void frmBrisko::syncCounter() {
     if (run != timer3_->isEnabled()) timer3_->setEnabled(run);
     const bool blink = c.blinking() && !timersHeld_;
     if (blink != timer5_->isEnabled()) timer5_->setEnabled(blink);
-    if (!c.blinking())
-        SetForeColour(label("lblTwentyoneTime") ? label("lblTwentyoneTime")
-                                                : label("lblTwentyoneTime"),
-                      kVbBlue);
+    if (!c.blinking()) SetForeColour(label("lblTwentyoneTime"), kVbBlue);
 }
 
 void frmBrisko::HoldGameTimers(bool hold) {
@@ -402,6 +399,8 @@ void frmBrisko::nextRound(const CombinationsRoundEnd& end) {
     for (TwentyOneColumnView& column : columns_)
         column.clear();
     bar_->setValue(0);
+    // A counter stopped while blinking shows its caption blue again before the message.
+    SetForeColour(label("lblTwentyoneTime"), kVbBlue);
     setStatusText(2, "Create columns of 21 to increase bonus score!   ");
     if (end.next == CombinationsNext::GameOver) {
         gameOver(true);

@@ -38,6 +38,9 @@ void setBackColour(QWidget* w, uint32_t bgr) {
     w->setPalette(p);
 }
 
+// The round box: its caption, frame and number.
+const char* const kRoundBox[] = {"lblRound", "RoundRectangle", "RoundBevelBottom", "RoundBevelSide",
+                                 "lblCurrentRound"};
 // The labels the layout centres by their size.
 const char* const kPlacedLabels[] = {"lblTime",       "lblScore",           "lblRound",
                                      "lblTotalScore", "lblCurrentRound",    "lblMessage",
@@ -209,6 +212,9 @@ void frmEights::Form_Load() {
     ShowSplash(true);
     ShowCards(false);
     ResetBoardLabels(false);
+    // The round box stands as designed until a game's end hides it.
+    for (const char* name : kRoundBox)
+        findChild<QWidget*>(name)->show();
     layoutControls(PxToTw(width()), PxToTw(height()));
     registerCaptionRules();
     CentreOnScreen(this);
@@ -338,8 +344,9 @@ void frmEights::CenterMessage() {
 }
 
 void frmEights::ResetBoardLabels(bool visible) {
-    for (const char* name : {"lblRound", "RoundRectangle", "RoundBevelBottom", "RoundBevelSide",
-                             "lblCurrentRound", "lblCurrentGameTime", "lblCardCount"})
+    for (const char* name : kRoundBox)
+        findChild<QWidget*>(name)->setVisible(visible);
+    for (const char* name : {"lblCurrentGameTime", "lblCardCount"})
         findChild<QWidget*>(name)->setVisible(visible);
     for (int i = 1; i <= kUpperSpots; ++i)
         label(indexed("lbl100", i))->setVisible(visible);

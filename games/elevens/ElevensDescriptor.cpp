@@ -13,6 +13,7 @@ namespace {
 const GameProfile kProfile{
     .quitCaption = "&Exit",
     .quitTip = "Ends Sumbry!",
+    .playIsDefault = true,
     .takeScoreTip = "Ends current round and awards time bonus",
     .takeScoreItem = true,
     .playQuestion = "You have a game in progress, are you sure you want to quit now?",

@@ -63,7 +63,9 @@ void frmQuintel::ShowScoringLabel(bool visible) {
 }
 
 void frmQuintel::HighlightScoreTable() {
-    const int row = ScoreRowIndex(game_.board().currentTotal());
+    // The table follows the total as shown: the round's end clears the label to "0" while the
+    // board still holds the last round's cards.
+    const int row = ScoreRowIndex(label("lblCurrentTotal")->text().toInt());
     for (size_t i = 0; i < scoreRows_.size(); ++i)
         for (QLabel* l : {scoreRows_[i].first, scoreRows_[i].second}) {
             QFont f = l->font();

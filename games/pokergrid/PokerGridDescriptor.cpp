@@ -12,6 +12,7 @@ namespace {
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
     .quitTip = "Closes Marvane",
+    .playIsDefault = true,
     .takeScoreButton = false,
     .takeScoreButtonShown = false,
     .takeScoreTip = "",

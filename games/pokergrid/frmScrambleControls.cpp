@@ -149,7 +149,6 @@ void frmScramble::createControls() {
     // The commands keep their design size.
     for (QPushButton* b : {cmdPlay(), cmdPause(), quitButton()})
         b->resize(Tw(1140), Tw(350));
-    cmdPlay()->setDefault(true);
 
     // The splash panel's texts. The panel is opaque: it covers the idle board.
     QFrame* splash = frmSplash();

@@ -12,6 +12,7 @@ namespace {
 const GameProfile kProfile{
     .quitButton = "cmdQuit",
     .quitTip = "Closes Tressel",
+    .playIsDefault = true,
     .takeScoreTip = "Ends the round and awards points",
     .exitShortcut = "",
     .inputGates = GatePlayButton | GatePlayMenu | GatePauseButton | GatePauseMenu | GateQuitButton |

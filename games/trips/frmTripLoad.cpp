@@ -11,6 +11,8 @@
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 
+#include <QLabel>
+
 void frmTrip::Form_Load() {
     SharedState& s = Shared();
     LoadFrameDefaults(); // idle, music off, default time limit, welcome text, splash
@@ -31,6 +33,8 @@ void frmTrip::Form_Load() {
     Form_Resize();
     CentreOnScreen(this);
     ShowControls(false, false);
+    // Until the first game the window shows the top score it has just read.
+    label("lblHighScore")->show();
     ShowCards(false);
     ShowSplash(true);
     unsetCursor();

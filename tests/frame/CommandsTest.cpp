@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 using State = GameWindow::State;
@@ -155,4 +157,42 @@ TEST_F(FrameTest, InputBlockedGatesTheCommandsTheWindowSaysItGates) {
         w->mnuPlay_Click();
         EXPECT_EQ(w->state(), State::Running);
     }
+}
+
+TEST_F(FrameTest, ReturnPressesTheFocusedButtonOrElsePlayWhereItIsTheDefaultButton) {
+    platform::MessageScript script;
+    script.setFallback(Answer::No);
+    const QStringList playIsDefault{"frmElevens", "frmScramble", "frmTrip"};
+    auto press = [](QWidget* to) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(to, &key);
+    };
+    for (const GameDescriptor* g : AllGames()) {
+        SCOPED_TRACE(g->window);
+        TestGameWindow w(*g);
+        w.show();
+        if (QWidget* focus = w.focusWidget()) focus->clearFocus();
+        press(&w);
+        EXPECT_EQ(w.count("Play"), playIsDefault.contains(g->window) ? 1 : 0);
+    }
+
+    TestGameWindow w(game("frmTrip"));
+    w.show();
+    // A text box keeps its Return; a disabled Play takes none.
+    auto* box = new QLineEdit(w.Surface());
+    box->show();
+    box->setFocus();
+    press(box);
+    w.cmdPlay()->setEnabled(false);
+    box->clearFocus();
+    press(&w);
+    EXPECT_EQ(w.count("Play"), 0);
+    w.cmdPlay()->setEnabled(true);
+    press(&w);
+    ASSERT_EQ(w.state(), State::Running);
+    // The focused button is the one pressed, not End Game.
+    w.cmdPause()->setFocus();
+    press(w.cmdPause());
+    EXPECT_EQ(w.count("Pause"), 1);
+    EXPECT_TRUE(script.asked().empty());
 }

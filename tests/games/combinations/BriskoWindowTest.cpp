@@ -3,6 +3,7 @@
 #include "GameWindowTestSupport.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
+#include "frame/VbColour.h"
 #include "games/combinations/CombinationsSettings.h"
 #include "games/combinations/frmBrisko.h"
 #include "platform/GameTimer.h"
@@ -152,9 +153,23 @@ TEST_F(BriskoWindowTest, AWholeGameWithBustsTwentyOnesTheCounterTheTallyAndTheBo
     EXPECT_EQ(pauses(), joined(repeated({}, 250, 10), {2000}));
     EXPECT_EQ(w->game().round(), 3);
 
-    // Round 3 with enough score for the bonus round.
+    // Round 3 with enough score for the bonus round, ended while the counter blinks: the
+    // counter's caption is blue again before the next round is announced.
+    hits(*w, {0, 0});
+    platform::ProgramTime::advance(50 * 90 + 250);
+    QLabel* counter = w->findChild<QLabel*>("lblTwentyoneTime");
+    ASSERT_NE(ForeColour(counter), VbColour(kVbBlue));
     Shared().Score = 250001;
+    std::vector<QColor> announced;
+    const auto previous = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (text(*w, "ScoringLabelInfo") == "Prepare for Bonus Round")
+            announced.push_back(ForeColour(counter));
+        if (previous) previous(ms);
+    });
     w->cmdTakeScore()->click();
+    platform::ProgramTime::setPauseObserver(previous);
+    EXPECT_EQ(announced, std::vector<QColor>{VbColour(kVbBlue)});
     EXPECT_EQ(w->game().round(), 4);
     EXPECT_TRUE(waves().contains("HighScore.wav"));
 

@@ -33,6 +33,8 @@ TEST_F(EightsWindowTest, FirstRunWritesTheDefaultsAndShowsTheIdleWindow) {
     EXPECT_FALSE(w->item("mnuMusic")->isChecked());
     EXPECT_TRUE(shown(*w, "frmSplash"));
     EXPECT_FALSE(shown(*w, "imgPlayCard(1)"));
+    for (const char* name : {"lblRound", "RoundRectangle", "lblCurrentRound"})
+        EXPECT_TRUE(shown(*w, name)) << name;
     EXPECT_FALSE(Shared().CustomScoring);
 
     // Quitting writes the values in force; a maximised window its design size.

@@ -129,6 +129,9 @@ TEST_F(QuintelCustomScoringTest, FailedBoxesGetTheirTextAndTheLaterChecksStillRu
         passes = d.box("txtNumberOfCardsToPass")->text();
         wait = d.box("txtWaitPeriod")->text();
         EXPECT_EQ(d.focusWidget(), d.box("txtWaitPeriod"));
+        // Only the focused box looks selected.
+        EXPECT_EQ(d.box("txtWaitPeriod")->selectedText(), "30");
+        EXPECT_FALSE(d.box("txtNumberOfCardsToPass")->hasSelectedText());
         EXPECT_NE(d.result(), QDialog::Accepted);
     });
     w->mnuCustom_Click();

@@ -1,5 +1,8 @@
 #include "QuintelWindowTestSupport.h"
+#include "frame/VbColour.h"
 #include "services/HighScores.h"
+
+#include <QLabel>
 
 TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     int dialogs = 0;
@@ -30,7 +33,18 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     EXPECT_EQ(text(*w, "lblCurrentTotal"), "95");
     pauses();
     waves();
+    // While the next round is announced the cleared total marks "< 97", not 105.
+    QStringList marked;
+    const auto previous = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (text(*w, "ScoringLabel") == "Prepare for Round 2")
+            for (const char* row : {"lblNothing", "lbl105"})
+                if (ForeColour(w->findChild<QLabel*>(row)) == VbColour(kVbRed)) marked << row;
+        if (previous) previous(ms);
+    });
     w->cmdHit(4)->click(); // 105: taken at once, 1000 x 300
+    platform::ProgramTime::setPauseObserver(previous);
+    EXPECT_EQ(marked, QStringList{"lblNothing"});
     EXPECT_EQ(pauses(), joined(repeated({2000, 2000, 2000}, 10, 500), {50, 2000}));
     EXPECT_EQ(Shared().Score, 300000);
     EXPECT_EQ(text(*w, "lblTotalScore"), "300,000");

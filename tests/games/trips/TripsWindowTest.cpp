@@ -81,6 +81,7 @@ TEST_F(TripsWindowTest, AFirstRunWritesTheSettingsAndTheTable) {
     EXPECT_TRUE(file("Tressel Hi Score Table 120.Txt").contains("50000"));
     EXPECT_EQ(w->statusText(1), "Welcome to Tressel!   ");
     EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 50,000");
+    EXPECT_TRUE(shown(*w, "lblHighScore"));
     EXPECT_EQ(ForeColour(w->findChild<QLabel*>("lblCardCount")), VbColour(kVbBlue));
     EXPECT_TRUE(shown(*w, "frmSplash"));
     EXPECT_FALSE(Shared().CustomScoring);

@@ -1,0 +1,57 @@
+#include "frame/ReturnKey.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+bool takesText(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+bool pressable(const QPushButton* b) {
+    return b && b->isEnabled() && b->isVisible();
+}
+
+// Sees the Return keys that no control of the window took: a key the focused control
+// ignores travels up to the window.
+class ReturnKey : public QObject {
+  public:
+    ReturnKey(QWidget* window, QPushButton* defaultButton)
+        : QObject(window), window_(window), default_(defaultButton) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_ || event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        QWidget* focus = window_->focusWidget();
+        if (takesText(focus)) return false;
+        auto* focused = qobject_cast<QPushButton*>(focus);
+        QPushButton* button = pressable(focused) ? focused : default_.data();
+        if (!pressable(button)) return false;
+        // A held key presses once: a repeat must not start a game and then ask to end it.
+        if (!key->isAutoRepeat()) button->click();
+        return true;
+    }
+
+  private:
+    QWidget* window_;
+    QPointer<QPushButton> default_;
+};
+
+} // namespace
+
+void UseReturnKey(QWidget* window, QPushButton* defaultButton) {
+    window->installEventFilter(new ReturnKey(window, defaultButton));
+}
