@@ -2,7 +2,6 @@
 
 #include "dialogs/frmHiScoreName.h"
 #include "dialogs/frmHighScores.h"
-#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
 #include "services/GameRegistry.h"
@@ -18,48 +17,39 @@
 
 namespace {
 
-void reportError(const QString& description) {
-    platform::MsgBox(description);
-}
-
 // Reads the table; on failure reports it and returns nothing. Unless `strict`, the rows
 // before a damaged one are good enough.
 std::optional<std::vector<HighScoreRow>> readTable(const QString& path, bool strict) {
     HighScoreTable table = LoadHighScoreFile(path);
     if (!table.ok() && (strict || table.rows.empty())) {
-        reportError(table.error);
+        ReportFileProblem(table.error);
         return std::nullopt;
     }
     return std::move(table.rows);
-}
-
-// A window shows its best score several times while it loads (the time item, then the load
-// itself): a damaged file is reported the first time only, until the file changes.
-bool firstReportOf(const QString& path, const QString& error) {
-    static QString last;
-    const QFileInfo info(path);
-    const QString key = path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
-                        QString::number(info.lastModified().toMSecsSinceEpoch()) +
-                        QLatin1Char('|') + error;
-    if (key == last) return false;
-    last = key;
-    return true;
 }
 
 } // namespace
 
 void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore) {
     const QString path = HighScoreFilePath(tableName);
-    if (!QFileInfo::exists(path)) CreateHighScoreFile(tableName, gameWindow, defaultTopScore);
+    if (!QFileInfo::exists(path)) {
+        // A table that cannot be made is the one thing to tell: reading it would only add
+        // that it is not there.
+        QString error;
+        if (!WriteFreshHighScoreFile(tableName, defaultTopScore, &error)) {
+            ReportTableProblem(path, error, false);
+            return;
+        }
+    }
     // Only the best row is needed here; damage further down is reported at the next insert.
     const HighScoreTable table = LoadHighScoreFile(path);
-    if (!table.ok() && table.rows.empty()) {
-        if (firstReportOf(path, table.error)) reportError(table.error);
-        return;
-    }
     const std::vector<HighScoreRow>& rows = table.rows;
     if (rows.empty()) {
-        reportError(QStringLiteral("The high-score table ") + path + QStringLiteral(" is empty."));
+        ReportTableProblem(path,
+                           table.ok() ? QStringLiteral("The high-score table ") + path +
+                                            QStringLiteral(" is empty.")
+                                      : table.error,
+                           false);
         return;
     }
     if (!gameWindow) return;

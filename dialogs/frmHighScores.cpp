@@ -12,6 +12,7 @@
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 #include "services/Sound.h"
+#include "services/TextFile.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
@@ -176,9 +177,7 @@ void frmHighScores::ReadHighScoreTable(const QString& tableName) {
         dateLabel(row)->setVisible(r.date != kPlaceholderDate);
     }
     widenScoreColumn(lacking);
-    if (!table.ok())
-        platform::MsgBox(table.error, platform::Buttons::OK, platform::Icon::None,
-                         platform::kDefaultTitle, this);
+    if (!table.ok()) ReportFileProblem(table.error, this);
 }
 
 void frmHighScores::Timer1_Timer() {

@@ -24,6 +24,8 @@ constexpr int kDesignHeight = 7200;
 GameWindow::GameWindow(const GameDescriptor& game, QWidget* parent)
     : QMainWindow(parent), game_(game), profile_(*game.profile) {
     setObjectName(game.window);
+    // What the load has to report shows over this window once it is up, not over the launcher.
+    platform::HoldMessagesUntilShown(this);
     InstallTextBoxShortcutGuard();
     // Sees every click and key on the window's controls, to drop those of a round end.
     if (qApp) qApp->installEventFilter(this);

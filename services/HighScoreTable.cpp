@@ -84,7 +84,7 @@ std::vector<HighScoreRow> FreshHighScoreRows(const QString& defaultTopScore) {
 int HighScorePlace(const std::vector<HighScoreRow>& rows, int64_t score) {
     for (size_t i = 0; i < rows.size() && i < size_t(kHighScoreRows); ++i)
         if (rows[i].score < score) return int(i);
-    return -1;
+    return rows.size() < size_t(kHighScoreRows) ? int(rows.size()) : -1;
 }
 
 void InsertHighScoreRow(std::vector<HighScoreRow>& rows, int place, HighScoreRow row) {

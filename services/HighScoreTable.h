@@ -42,7 +42,8 @@ QByteArray SerialiseHighScoreTable(const std::vector<HighScoreRow>& rows);
 std::vector<HighScoreRow> FreshHighScoreRows(const QString& defaultTopScore);
 
 // Where a score belongs: before the first row it beats strictly (so a tie goes below the
-// older row); -1 when it beats none. A short table is never padded.
+// older row); below the last row when the table has fewer than ten, since a missing row is a
+// free place; -1 when it beats none of ten.
 int HighScorePlace(const std::vector<HighScoreRow>& rows, int64_t score);
 // Inserts the row at `place` and drops whatever falls below the tenth row.
 void InsertHighScoreRow(std::vector<HighScoreRow>& rows, int place, HighScoreRow row);

@@ -30,7 +30,26 @@ std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle
                               game->hallOfFameInfo ? game->hallOfFameInfo() : QString()};
 }
 
+bool WriteFreshHighScoreFile(const QString& tableName, const QString& defaultTopScore,
+                             QString* error) {
+    return platform::WriteFileWhole(HighScoreFilePath(tableName),
+                                    SerialiseHighScoreTable(FreshHighScoreRows(defaultTopScore)),
+                                    error);
+}
+
 void CreateHighScoreFile(const QString& tableName, QWidget*, const QString& defaultTopScore) {
-    WriteProgramFile(HighScoreFilePath(tableName),
-                     SerialiseHighScoreTable(FreshHighScoreRows(defaultTopScore)));
+    QString error;
+    if (!WriteFreshHighScoreFile(tableName, defaultTopScore, &error))
+        ReportTableProblem(HighScoreFilePath(tableName), error, true);
+}
+
+void ReportTableProblem(const QString& path, const QString& problem, bool always) {
+    static QString last;
+    const QFileInfo info(path);
+    const QString key = path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
+                        QString::number(info.lastModified().toMSecsSinceEpoch()) +
+                        QLatin1Char('|') + problem;
+    if (key == last && !always) return;
+    last = key;
+    ReportFileProblem(problem);
 }

@@ -27,6 +27,15 @@ std::optional<GameHighScoreTable> HighScoreTableForGame(const QString& gameTitle
 struct HighScoreTable;
 HighScoreTable LoadHighScoreFile(const QString& path);
 
-// Writes a fresh table of ten placeholder rows.
+// Writes a fresh table of ten placeholder rows; a failure is reported.
 void CreateHighScoreFile(const QString& tableName, QWidget* gameWindow,
                          const QString& defaultTopScore);
+// The same without a report: false, with why (the file named) in `error`.
+bool WriteFreshHighScoreFile(const QString& tableName, const QString& defaultTopScore,
+                             QString* error);
+
+// Tells the player what is wrong with a table. A window shows its best score several times
+// while it loads (the time item, a topic, the load itself), so unless `always` the same
+// problem with an unchanged file is told only once; making a table (at a load, or on Clear)
+// always tells, and counts as the telling.
+void ReportTableProblem(const QString& path, const QString& problem, bool always);

@@ -1,6 +1,5 @@
 #include "services/SettingsFile.h"
 
-#include "platform/MessageBox.h"
 #include "platform/SafeFile.h"
 #include "services/ItemReader.h"
 #include "services/TextFile.h"
@@ -69,7 +68,7 @@ bool LoadSettingsFile(const QString& path, const SettingsFile& defaults, const Q
         // that is there but cannot be read (a device, a pipe, a folder) would otherwise
         // leave the player wondering where the settings went.
         if (QFileInfo::exists(path))
-            platform::MsgBox(error + QStringLiteral("\nThe default settings are used instead."));
+            ReportFileProblem(error + QStringLiteral("\nThe default settings are used instead."));
         return false;
     }
     ReadSettingsText(data, keys, onValue);

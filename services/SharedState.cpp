@@ -1,10 +1,19 @@
 #include "services/SharedState.h"
 
+#include "platform/MessageBox.h"
+
 #include <algorithm>
 #include <limits>
 
 SharedState& Shared() {
     static SharedState state;
+    // Boxes that name no title carry the open game's; installed with the state it reads, so
+    // no box can ask before it is there.
+    static const bool titled = [] {
+        platform::SetDefaultTitleSource([] { return state.GameTitle; });
+        return true;
+    }();
+    (void)titled;
     return state;
 }
 

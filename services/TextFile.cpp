@@ -16,6 +16,10 @@ QByteArray JoinFileLines(const QStringList& lines) {
 bool WriteProgramFile(const QString& path, const QByteArray& data) {
     QString error;
     if (platform::WriteFileWhole(path, data, &error)) return true;
-    platform::MsgBox(error);
+    ReportFileProblem(error);
     return false;
+}
+
+void ReportFileProblem(const QString& description, QWidget* over) {
+    platform::MsgBox(description, platform::Buttons::OK, platform::Icon::Critical, QString(), over);
 }

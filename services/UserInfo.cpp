@@ -11,12 +11,22 @@ QString CleanUserDetail(QString value) {
     return value.trimmed();
 }
 
+namespace {
+// The reader ends an item at a comma, so "Springfield, IL" would come back as "Springfield"
+// and the next save would lose the rest; in double quotes (which a cleaned value never
+// holds) the reader takes it whole.
+QString storedDetail(const QString& value) {
+    const QString clean = CleanUserDetail(value);
+    return clean.contains(QLatin1Char(',')) ? QLatin1Char('"') + clean + QLatin1Char('"') : clean;
+}
+} // namespace
+
 void SaveUserInfo(const QString& name, const QString& homeTown, const QString& state,
                   const QString& country) {
-    const QStringList lines{QStringLiteral("[User Name]"), CleanUserDetail(name),     QString(),
-                            QStringLiteral("[Hometown]"),  CleanUserDetail(homeTown), QString(),
-                            QStringLiteral("[State]"),     CleanUserDetail(state),    QString(),
-                            QStringLiteral("[Country]"),   CleanUserDetail(country)};
+    const QStringList lines{QStringLiteral("[User Name]"), storedDetail(name),     QString(),
+                            QStringLiteral("[Hometown]"),  storedDetail(homeTown), QString(),
+                            QStringLiteral("[State]"),     storedDetail(state),    QString(),
+                            QStringLiteral("[Country]"),   storedDetail(country)};
     WriteProgramFile(Shared().ProgramFolder + kUserInfoFileName, JoinFileLines(lines));
 }
 

@@ -35,7 +35,9 @@ void frmBrisko::ReadSettingsINI() {
     LoadSettingsFile({}, [&t](SettingsReader& reader) {
         reader.text(kBriskoSpeed, [&t](const QString& value) {
             if (SettingsTextIndex(value, t.row(kBriskoSpeed).choices) < 0)
-                platform::MsgBox(kTimerSpeedMessage);
+                // The one box of a game that carries the program's name, not the game's.
+                platform::MsgBox(kTimerSpeedMessage, platform::Buttons::OK, platform::Icon::None,
+                                 platform::kDefaultTitle);
         });
     });
     timer3_->setInterval(CombinationsOptions().TimerSpeed);

@@ -1,6 +1,7 @@
 #include "games/phrase/PhraseTopics.h"
 
 #include "games/phrase/PhraseLayout.h"
+#include "platform/SafeFile.h"
 #include "services/HighScoreMail.h"
 #include "services/Random.h"
 
@@ -29,17 +30,18 @@ const std::array<int, kTopicCount>& TopicWriteOrder() {
     return order;
 }
 
-QStringList SplitPhraseLines(const QByteArray& text) {
+QStringList SplitPhraseLines(const QByteArray& bytes) {
+    const QString text = platform::DecodeFileText(bytes);
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines << QString::fromLatin1(text.constData() + start, i - start);
-        if (text[i] == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+        if (text[i] != u'\r' && text[i] != u'\n') continue;
+        lines << text.mid(start, i - start);
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < n) lines << QString::fromLatin1(text.constData() + start, n - start);
+    if (start < n) lines << text.mid(start);
     return lines;
 }
 
@@ -90,7 +92,8 @@ QByteArray TopicWriteBackText(const TopicRecord& record) {
         const QString& p = record.phrases[i];
         if (TrimBlanks(p).isEmpty()) continue;
         if (usedUp || i < record.current) ++before;
-        body += p.toLower().toLatin1() + "\r\n";
+        // Written in the encoding the file is read in, so that lower case keeps "é" an "é".
+        body += p.toLower().toUtf8() + "\r\n";
     }
     QByteArray out = QByteArray(kPhraseHeader) + "=" + QByteArray::number(before + 1) + "\r\n";
     return out + body + "\r\n";

@@ -37,7 +37,7 @@ struct TopicRecord {
 };
 
 // Lines of a text file: CR LF, LF or CR end a line; nothing after the last line end makes no
-// line. Single-byte text.
+// line. The text is UTF-8, as the game writes it; an older 8-bit file is read as Latin-1.
 QStringList SplitPhraseLines(const QByteArray& text);
 
 // Maps a file's text onto a record (not yet marked loaded or usable). A header's number

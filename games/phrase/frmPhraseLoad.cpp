@@ -67,10 +67,12 @@ void frmPhrase::WriteSettingsINI() {
     timer5_->setEnabled(false);
     Shared().GameInProgress = false;
     // Every topic read in this run goes back with the place reached, each file on its own;
-    // one message covers all that could not be written.
-    if (!Phrases().writeBack().isEmpty())
+    // one message covers, and names, all that could not be written.
+    const QStringList failed = Phrases().writeBack();
+    if (!failed.isEmpty())
         platform::MsgBox("An error occured when attmpting to access the Glyphon Data files. "
-                         "Check to see if these files have been marked Read Only.",
+                         "Check to see if these files have been marked Read Only.\n" +
+                             Shared().ProgramFolder + failed.join("\n" + Shared().ProgramFolder),
                          platform::Buttons::OK, platform::Icon::Critical, Shared().GameTitle, this);
 }
 

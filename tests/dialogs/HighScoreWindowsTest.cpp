@@ -167,16 +167,22 @@ TEST_F(HighScoreWindows, InsertTopScoreWithCustomScoringAndAQuotedName) {
     EXPECT_TRUE(audio_->waves.empty());
 }
 
-TEST_F(HighScoreWindows, ShortTablesAndLowScoresOpenNothing) {
-    writeTable(tenRows(9)); // lowest row 10000
-    Shared().Score = 10000;
-    {
+TEST_F(HighScoreWindows, ShortTablesFillTheirFreeRowsAndLowScoresOpenNothing) {
+    // An empty file and a short table: the missing rows are free places.
+    for (const int rows : {0, 9}) {
+        writeTable(rows == 0 ? QByteArray() : tenRows(rows)); // lowest row 10000
+        Shared().Score = 10000;
         platform::ModalDriver driver(typeNameThen("Ada"));
-        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr));
-        EXPECT_EQ(driver.shown(), 0);
-        EXPECT_EQ(Shared().NewHighScoreIndex, -1);
-        EXPECT_EQ(readTable(), tenRows(9)); // not padded
+        platform::MessageScript boxes;
+        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr)) << rows;
+        EXPECT_EQ(driver.shown(), 2) << rows; // the name, then the Hall of Fame
+        EXPECT_TRUE(boxes.asked().empty()) << rows;
+        EXPECT_EQ(Shared().NewHighScoreIndex, rows) << rows;
+        const QByteArray after = readTable();
+        EXPECT_EQ(after.count('\n'), rows + 2) << rows;
+        EXPECT_EQ(line(after, rows), "Ada, 10000, Mar 05 2024 02:07 pm") << rows; // below a tie
     }
+    writeTable(tenRows(9));
     Shared().Score = 10001;
     {
         platform::ModalDriver driver(typeNameThen("Ada"));
@@ -212,8 +218,8 @@ TEST_F(HighScoreWindows, DamagedOrMissingTableAsksNothingAndKeepsTheFile) {
     ASSERT_EQ(boxes.asked().size(), 1u);
     EXPECT_EQ(boxes.asked()[0].text,
               "The high-score table " + path() + " is damaged: row 4 has no valid score.");
-    EXPECT_EQ(boxes.asked()[0].title, platform::kDefaultTitle);
-    EXPECT_EQ(boxes.asked()[0].icon, platform::Icon::None);
+    EXPECT_EQ(boxes.asked()[0].title, "Sumbry!");
+    EXPECT_EQ(boxes.asked()[0].icon, platform::Icon::Critical);
     EXPECT_EQ(boxes.asked()[0].buttons, platform::Buttons::OK);
 
     QFile::remove(path());

@@ -89,7 +89,8 @@ TEST_F(FrameTest, AFailedHighScoreStepIsReportedOnceAndTheWindowStillResets) {
     w->calls.clear();
     w->EndGame("Tressel Hi Score Table ", "30000");
     ASSERT_EQ(script.asked().size(), 1u);
-    EXPECT_EQ(script.asked()[0].title, platform::kDefaultTitle);
+    EXPECT_EQ(script.asked()[0].title, Shared().GameTitle);
+    EXPECT_EQ(script.asked()[0].icon, platform::Icon::Critical);
     EXPECT_EQ(w->calls, (std::vector<QString>{"ShowCards(0)", "ShowControls(0,1)"}));
     EXPECT_EQ(w->statusText(2), "Game Over");
     // The trips-and-runs window has the button only.

@@ -110,15 +110,17 @@ TEST(HighScoreTablePlace, TiesGoBelowAndTheTenthRowDropsOut) {
     EXPECT_EQ(last.size(), 10u);
 }
 
-TEST(HighScoreTablePlace, AShortTableIsNeverPadded) {
+TEST(HighScoreTablePlace, MissingRowsOfAShortTableAreFreePlaces) {
     auto nine = descending(9, 90000); // lowest 10000
-    EXPECT_EQ(HighScorePlace(nine, 5000), -1);
-    EXPECT_EQ(HighScorePlace(nine, 10000), -1);
+    EXPECT_EQ(HighScorePlace(nine, 5000), 9);
+    EXPECT_EQ(HighScorePlace(nine, 10000), 9); // a tie still goes below
     EXPECT_EQ(HighScorePlace(nine, 10001), 8);
     InsertHighScoreRow(nine, 8, row("New", 10001));
     EXPECT_EQ(scores(nine), (std::vector<int64_t>{90000, 80000, 70000, 60000, 50000, 40000, 30000,
                                                   20000, 10001, 10000}));
-    EXPECT_EQ(HighScorePlace({}, 100), -1);
+    // An empty table takes any score, as its first row.
+    EXPECT_EQ(HighScorePlace({}, 0), 0);
+    EXPECT_EQ(HighScorePlace({}, 100), 0);
 }
 
 TEST(HighScoreFormats, FixedEnglishWhateverTheLocale) {

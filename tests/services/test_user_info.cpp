@@ -32,6 +32,17 @@ TEST(UserInfoTest, ReadsBlocksInAnyOrderAndKeepsWhatIsMissing) {
     ReadUserInfo(box.path("User.ini"));
     EXPECT_EQ(Shared().UserName, "");
     EXPECT_EQ(Shared().UserCountry, "Canada");
+
+    // A value that holds a comma comes back whole, and so does the next save of it.
+    SaveUserInfo("Ann", "Springfield, IL", "None", "Bosnia, Herzegovina");
+    const QByteArray first = box.read("User.ini");
+    Shared().UserHomeTown = Shared().UserCountry = "";
+    ReadUserInfo(box.path("User.ini"));
+    EXPECT_EQ(Shared().UserHomeTown, "Springfield, IL");
+    EXPECT_EQ(Shared().UserCountry, "Bosnia, Herzegovina");
+    SaveUserInfo(Shared().UserName, Shared().UserHomeTown, Shared().UserState,
+                 Shared().UserCountry);
+    EXPECT_EQ(box.read("User.ini"), first);
 }
 
 TEST(UserInfoTest, UnreadableOrMalformedFilesNeverStopAnything) {
@@ -51,10 +62,12 @@ TEST(UserInfoTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     testsupport::ProgramSandbox box;
     platform::MessageScript script;
     Shared().ProgramFolder = box.path("no-such-folder/");
+    Shared().GameTitle = "Crestal!";
     SaveUserInfo("A", "B", "C", "D");
+    Shared().GameTitle.clear();
     ASSERT_EQ(script.asked().size(), 1u);
-    EXPECT_EQ(script.asked()[0].title, platform::kDefaultTitle);
-    EXPECT_EQ(script.asked()[0].icon, platform::Icon::None);
+    EXPECT_EQ(script.asked()[0].title, "Crestal!");
+    EXPECT_EQ(script.asked()[0].icon, platform::Icon::Critical);
     EXPECT_FALSE(script.asked()[0].text.isEmpty());
 
     // A target that cannot be replaced keeps its old contents.

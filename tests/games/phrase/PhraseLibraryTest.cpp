@@ -73,6 +73,14 @@ TEST(PhraseTopicText, WriteBackNamesTheNextPhraseOfTheWrittenFile) {
     r.current = 5;
     const TopicRecord done = ParseTopicText(TopicWriteBackText(r));
     EXPECT_EQ(done.current, done.count);
+    // Lower case keeps every character, in the encoding the file is read in; an old 8-bit
+    // file is read as such and written back in that one encoding.
+    for (const QByteArray& file : {QByteArray("Caf\xc3\xa9 Soci\xc3\x89t\xc3\xa9\r\n"),
+                                   QByteArray("Caf\xe9 Soci\xc9t\xe9\r\n")}) {
+        const QByteArray written = TopicWriteBackText(ParseTopicText(file));
+        EXPECT_TRUE(written.contains("\r\ncaf\xc3\xa9 soci\xc3\xa9t\xc3\xa9\r\n"))
+            << written.toStdString();
+    }
 }
 
 TEST_F(PhraseLibraryTest, HandsOutEveryPhraseOncePerPassThenReshuffles) {

@@ -127,7 +127,12 @@ TEST_F(PhraseWindowTest, ConfirmedQuitWritesSettingsAndTopicFilesBack) {
     EXPECT_TRUE(w->close());
     int told = 0;
     for (const QString& t : answers.texts())
-        told += t.startsWith("An error occured when attmpting to access the Glyphon Data files.");
+        if (t.startsWith("An error occured when attmpting to access the Glyphon Data files.")) {
+            ++told;
+            // The message names the file that could not be written, and only that one.
+            EXPECT_TRUE(t.contains(sandbox.path(read[0]))) << qPrintable(t);
+            EXPECT_FALSE(t.contains(read[1])) << qPrintable(t);
+        }
     EXPECT_EQ(told, 1);
     EXPECT_TRUE(sandbox.read(read[1]).startsWith("CURRENT_PHRASE_NUMBER="));
 }
