@@ -118,7 +118,6 @@ void frmElevens::ShowCustomScoring() {
         setStatusText(1, BonusRoundStatusText());
         const QString table = HighScoreTableName();
         const QString top = descriptor().defaultTop;
-        if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
         ShowHighScore(table, this, top);
     };
     ShowScoringForm(std::move(f));

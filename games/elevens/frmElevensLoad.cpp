@@ -39,7 +39,6 @@ void frmElevens::Form_Load() {
 
     const QString table = HighScoreTableName();
     const QString top = descriptor().defaultTop;
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
     ShowHighScore(table, this, top);
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();

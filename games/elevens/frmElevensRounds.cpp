@@ -339,7 +339,6 @@ void frmElevens::showGameOverMessage() {
 void frmElevens::highScoreStep() {
     const QString table = HighScoreTableName();
     const QString top = descriptor().defaultTop;
-    if (!QFileInfo::exists(HighScoreFilePath(table))) CreateHighScoreFile(table, this, top);
     InsertHighScore(table, this);
     ShowHighScore(table, this, top);
 }
