@@ -97,6 +97,12 @@ void ApplyCaptionRule(QLabel* label) {
     label->setGeometry(ruleGeometry(label, ruleFor(label)));
 }
 
+void ApplyRegisteredRule(QWidget* window, const QString& name) {
+    CaptionRules* r = rulesOf(window, false);
+    if (!r || !r->rules.count(name)) return;
+    ApplyCaptionRule(window->findChild<QLabel*>(name));
+}
+
 void SetCaption(QLabel* label, const QString& text) {
     if (!label) return;
     designRect(label); // the first caption change keeps the design geometry

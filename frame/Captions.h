@@ -37,6 +37,9 @@ void SetCaptionRule(QWidget* window, const QString& name, CaptionRule rule);
 void SetCaption(QLabel* label, const QString& text);
 // Sizes and places the label for the caption it has (after a layout moved what it follows).
 void ApplyCaptionRule(QLabel* label);
+// After a caption written below the frame (the high-score line the table service fills):
+// the window's registered rule for the child label `name`, if it has one; else nothing.
+void ApplyRegisteredRule(QWidget* window, const QString& name);
 // The shown registered labels of the window that are not the size their rule gives them for
 // the caption they show: each "name: x,y wxh, rule gives x,y wxh".
 QStringList CaptionsOutOfRule(QWidget* window);

@@ -144,6 +144,7 @@ void GameWindow::mnuClear_Click() {
         const QString table = HighScoreTableName();
         CreateHighScoreFile(table, this, game_.defaultTop);
         ShowHighScore(table, this, game_.defaultTop);
+        ApplyRegisteredRule(this, "lblHighScore");
     });
 }
 
@@ -178,6 +179,7 @@ void GameWindow::TimeItem_Click(int seconds) {
         SetCaption(label("lblTime"), "Time: " + QString::number(seconds));
     TimeLimitChanged();
     ShowHighScore(HighScoreTableName(), this, game_.defaultTop);
+    ApplyRegisteredRule(this, "lblHighScore");
 }
 
 void GameWindow::ApplyStoredTimeLimit(int seconds) {

@@ -1,24 +1,34 @@
 #pragma once
 // Whether every caption a window shows can be read whole: each visible label, button, check
-// box and status-bar panel whose text does not fit its own rectangle (measured in its own
-// font, word wrap, alignment, margins and indent honoured), lies partly outside the window or
-// a parent that clips it, or is partly covered by a sibling painted over it. A control wholly
+// box, status-bar panel and text box whose text does not fit its own rectangle (measured in
+// its own font, word wrap, alignment, margins and indent honoured; a box's text shows whole
+// without scrolling), lies partly outside the window or a parent that clips it, or is partly
+// covered by a sibling painted over it. A label's text is also faulted where its glyphs are
+// drawn across a picture (a card, the clock), a shape's border (a gauge rectangle, a bevel
+// line, a boxed label) or a button, whichever of the two lies on top. A control wholly
 // covered is hidden, as the idle splash hides what lies under it.
+
+#include "frame/CardPictures.h"
+#include "frame/RoundClock.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace testsupport {
 namespace captionfit {
@@ -75,6 +85,24 @@ inline QRect labelInkRect(const QLabel& l, const QRect& textRect) {
                  QPoint(textRect.left() + tight.right(), baseline + tight.bottom()));
 }
 
+// The same ink glyph by glyph: what a label's text may not be drawn across is judged by the
+// glyphs themselves, not by the box round the whole line (a descender under the gap between
+// two pictures crosses neither).
+inline std::vector<QRect> labelGlyphRects(const QLabel& l, const QRect& textRect) {
+    if (l.wordWrap() || l.text().contains('\n')) return {textRect};
+    const QFontMetrics fm(l.font());
+    const int baseline = textRect.top() + fm.ascent();
+    std::vector<QRect> out;
+    const QString text = l.text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace()) continue;
+        const QRect g = fm.tightBoundingRect(QString(text[i]));
+        if (g.isEmpty()) continue;
+        out.push_back(g.translated(textRect.left() + fm.horizontalAdvance(text.left(i)), baseline));
+    }
+    return out;
+}
+
 inline QRect buttonTextRect(const QAbstractButton& b, QString& why) {
     QSize need;
     if (qobject_cast<const QPushButton*>(&b)) {
@@ -99,6 +127,78 @@ inline QRect buttonTextRect(const QAbstractButton& b, QString& why) {
         return QStyle::alignedRect(b.layoutDirection(), Qt::AlignCenter, need, b.rect());
     return QStyle::alignedRect(b.layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter, need,
                                b.rect());
+}
+
+// Where a text box draws its whole text, in its own coordinates; empty when the text is wider
+// than the box shows without scrolling (or the line taller than the box).
+inline QRect boxTextRect(const QLineEdit& e, QString& why) {
+    QStyleOptionFrame panel;
+    panel.initFrom(&e);
+    panel.rect = e.rect();
+    panel.lineWidth =
+        e.hasFrame() ? e.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &e) : 0;
+    QRect area = e.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &e);
+    area = area.marginsRemoved(e.textMargins());
+    constexpr int kTextMargin = 2; // the box's own space left and right of its text
+    area.adjust(kTextMargin, 0, -kTextMargin, 0);
+    const QFontMetrics fm(e.font());
+    // The box keeps a pixel for the cursor after the text; wider text scrolls.
+    const QSize need(fm.horizontalAdvance(e.displayText()) + 1, fm.height());
+    if (need.width() > area.width() || need.height() - 1 > area.height()) {
+        why = QString("needs %1x%2, has %3x%4")
+                  .arg(need.width())
+                  .arg(need.height())
+                  .arg(area.width())
+                  .arg(area.height());
+        return QRect();
+    }
+    return QStyle::alignedRect(e.layoutDirection(),
+                               QStyle::visualAlignment(e.layoutDirection(), e.alignment()),
+                               QSize(need.width() - 1, need.height() - 1), area);
+}
+
+// What a label's glyphs may not be drawn across, whichever lies on top: a picture, the border
+// of a shape (a boxed frame's ring, a bevel line), a button (check boxes and options by what
+// they draw). Empty when the sibling is none of these or `ink` (in the parent's coordinates)
+// stays clear of it.
+inline QString drawnAcross(const QWidget& s, const std::vector<QRect>& glyphs) {
+    const QRect g = s.geometry();
+    QRect ink;
+    for (const QRect& r : glyphs)
+        ink |= r;
+    if (!g.intersects(ink)) return QString();
+    auto across = [&glyphs](const QRect& r) {
+        for (const QRect& glyph : glyphs)
+            if (!(r & glyph).isEmpty()) return true;
+        return false;
+    };
+    if (auto* c = qobject_cast<const CardPicture*>(&s)) {
+        if (c->picture().isNull() && !c->hasBorder()) return QString();
+        return across(g) ? "drawn over the picture " + s.objectName() : QString();
+    }
+    if (qobject_cast<const ClockSurface*>(&s))
+        return across(g) ? "drawn over the picture " + s.objectName() : QString();
+    if (auto* b = qobject_cast<const QAbstractButton*>(&s)) {
+        QRect drawn = g;
+        if (!qobject_cast<const QPushButton*>(b)) drawn.setSize(b->sizeHint().boundedTo(g.size()));
+        return across(drawn) ? "drawn over the button " + s.objectName() : QString();
+    }
+    if (auto* l = qobject_cast<const QLabel*>(&s); l && !l->pixmap().isNull())
+        return across(g) ? "drawn over the picture " + s.objectName() : QString();
+    if (auto* f = qobject_cast<const QFrame*>(&s)) {
+        // A bevel line is a filled strip; a shape is its border ring.
+        const bool line = f->frameShape() == QFrame::NoFrame && f->autoFillBackground() &&
+                          std::min(g.width(), g.height()) <= 3;
+        if (line) return across(g) ? "drawn over the line " + s.objectName() : QString();
+        const int border = f->frameShape() == QFrame::NoFrame ? 0 : f->frameWidth();
+        if (border <= 0) return QString();
+        const QRect inner = g.adjusted(border, border, -border, -border);
+        for (const QRect& glyph : glyphs)
+            if (!(glyph & g).isEmpty() && !inner.contains(glyph))
+                return "drawn over the border of " + s.objectName();
+        return QString();
+    }
+    return QString();
 }
 
 // A sibling stacked above `w` that paints its own background over `text`, or draws its own
@@ -149,29 +249,63 @@ inline QStringList CaptionFitFailures(QWidget& window) {
         if (!w->isVisibleTo(&window) || w->window() != &window) continue;
         auto* l = qobject_cast<QLabel*>(w);
         auto* b = qobject_cast<QAbstractButton*>(w);
-        if ((!l && !b) || (l && !l->pixmap().isNull())) continue;
-        const QString text = l ? l->text() : b->text();
+        auto* e = qobject_cast<QLineEdit*>(w);
+        if ((!l && !b && !e) || (l && !l->pixmap().isNull())) continue;
+        const QString text = l ? l->text() : b ? b->text() : e->displayText();
         if (text.trimmed().isEmpty()) continue;
         const QString who = QString("%1 \"%2\"").arg(w->objectName(), shown(text));
         QString why;
-        QRect r = l ? labelTextRect(*l, why) : buttonTextRect(*b, why);
+        QRect r = l ? labelTextRect(*l, why) : b ? buttonTextRect(*b, why) : boxTextRect(*e, why);
         if (r.isNull()) {
             out << who + ": " + why;
             continue;
         }
-        // Clipped by any widget on the way up, the window's own edge last; covered by a
-        // sibling painted above it at any level.
         QRect ink = l ? labelInkRect(*l, r) : r;
+        std::vector<QRect> glyphs = l ? labelGlyphRects(*l, r) : std::vector<QRect>{r};
         r.translate(w->pos());
         ink.translate(w->pos());
+        for (QRect& g : glyphs)
+            g.translate(w->pos());
+        // Wholly under a sibling painted above it at some level: not shown at all.
         bool hidden = false;
-        for (const QWidget* c = w; c != &window && !hidden; c = c->parentWidget()) {
+        {
+            QRect up = r, upInk = ink;
+            for (const QWidget* c = w; c != &window && !hidden; c = c->parentWidget()) {
+                const QWidget* by = nullptr;
+                if (coveredBy(*c, up, upInk, by) == 2) hidden = true;
+                if (c->parentWidget() != &window) {
+                    up.translate(c->parentWidget()->pos());
+                    upInk.translate(c->parentWidget()->pos());
+                }
+            }
+        }
+        if (hidden) continue;
+        // Clipped by any widget on the way up, the window's own edge last; covered by a
+        // sibling painted above it at any level; drawn across a picture, shape or button.
+        // What lies under a control that paints its own background is not seen through it.
+        bool backed = w->autoFillBackground() || !l;
+        for (const QWidget* c = w; c != &window; c = c->parentWidget()) {
             const QWidget* by = nullptr;
-            const int cover = coveredBy(*c, r, ink, by);
-            if (cover == 2) hidden = true;
-            if (cover == 1) {
+            if (coveredBy(*c, r, ink, by) == 1) {
                 out << who + ": partly under " + by->objectName();
-                hidden = true;
+                break;
+            }
+            QString across;
+            if (const QWidget* parent = c->parentWidget(); parent && (l || e || b)) {
+                const QObjectList& kids = parent->children();
+                const int at = int(kids.indexOf(const_cast<QWidget*>(c)));
+                for (int i = 0; i < kids.size() && across.isEmpty(); ++i) {
+                    auto* s = qobject_cast<const QWidget*>(kids[i]);
+                    if (!s || s == c || s->isWindow() || s->isHidden()) continue;
+                    if (i < at && backed) continue;
+                    // Only a label's glyphs lie bare; a button or box paints its own panel,
+                    // and is only ever hurt by a button over or under it.
+                    if (!l && !qobject_cast<const QAbstractButton*>(s)) continue;
+                    across = drawnAcross(*s, glyphs);
+                }
+            }
+            if (!across.isEmpty()) {
+                out << who + ": " + across;
                 break;
             }
             const QWidget* parent = c->parentWidget();
@@ -185,12 +319,14 @@ inline QStringList CaptionFitFailures(QWidget& window) {
                                  .arg(parent->objectName())
                                  .arg(inside.width())
                                  .arg(inside.height());
-                hidden = true;
                 break;
             }
+            backed = backed || parent->autoFillBackground();
             if (parent != &window) {
                 r.translate(parent->pos());
                 ink.translate(parent->pos());
+                for (QRect& g : glyphs)
+                    g.translate(parent->pos());
             }
         }
     }

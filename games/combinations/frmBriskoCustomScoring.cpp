@@ -27,7 +27,7 @@ ScoringBox frameRow(const char* label, const char* caption, const char* box, int
             QString::fromLatin1(caption),
             box,
             QRect(240, top + 45, 3840, 240),
-            QRect(4200, top, 1200, 315),
+            QRect(4200, top, 1290, 315), // wide enough for the ten digits the bonus takes
             row,
             key,
             maxLength};

@@ -27,7 +27,8 @@ ScoringForm EightsForm() {
             {"lblEightsCompleteBonus", "Deck completion Bonus:", "txtEightsCompleteBonus",
              kEightsCompleteBonus},
         },
-        QRect(240, 405, 2985, 240), QRect(3360, 360, 1005, 285), 450);
+        // The boxes are wide enough for the nine digits of the largest bonus-round score.
+        QRect(240, 405, 2985, 240), QRect(3270, 360, 1215, 285), 450);
     f.switches = {{"chkCountScore", "Count down &when taking score", QRect(360, 2850, 3120, 255), 3,
                    kEightsCountDown}};
     f.ok = {QRect(240, 3450, 1275, 345), 4};

@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -158,6 +159,15 @@ void frmElevens::placeMessage(bool resizing) {
                         (resizing && messagePlace_ == MessagePlace::UnderFieldThenPile);
     const int top = atPile ? pileTop_ : slotTop_[0] + 1905;
     MoveTw(m, TwLeft(total) + TwWidth(total) / 2.0 - TwWidth(m) / 2.0, top);
+    if (!atPile) return;
+    // The fifth tier reaches below the pile's top: a message level with the pile drops under
+    // the field cards it would otherwise be written across (the pause shows their backs).
+    int below = m->y();
+    for (const CardPicture* card : fieldPictures_)
+        if (card->isVisibleTo(this) && card->x() < m->geometry().right() &&
+            card->geometry().right() > m->x())
+            below = std::max(below, card->geometry().bottom() + 1);
+    m->move(m->x(), below);
 }
 
 void frmElevens::placeTimeLabel() {

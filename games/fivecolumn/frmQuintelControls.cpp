@@ -3,6 +3,7 @@
 // labels, and the splash panel's texts.
 #include "games/fivecolumn/frmQuintel.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
@@ -156,6 +157,16 @@ void frmQuintel::createControls() {
     timeBonus->setGeometry(TwRect(390, 420, 375, 240));
     makeLabel("lblTime", "Time Bonus:", 8.25, true, kVbBlack);
     makeLabel("lblHighScore", "High Score:", 8.25, false, kVbBlue)->move(Tw(6540), Tw(1320));
+    // The top score is centred over the score gauge whenever it changes, but never reaches
+    // back across the clock gauge's frame beside it.
+    SetCaptionRule(this, "lblHighScore",
+                   {CaptionSize::AutoSize, [this](QLabel& l) {
+                        const QWidget* box = findChild<QWidget*>("ScoreRectangle");
+                        const QWidget* clock = findChild<QWidget*>("TimerRectangle");
+                        centreOver(&l, box);
+                        if (clock && l.x() <= clock->geometry().right() + Tw(30))
+                            l.move(clock->geometry().right() + Tw(30) + 1, l.y());
+                    }});
     for (const char* name : {"lblScore", "ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom",
                              "lblTotalScore", "lblHighScore", "lblTime"})
         findChild<QWidget*>(name)->hide();

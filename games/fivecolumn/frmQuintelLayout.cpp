@@ -3,6 +3,7 @@
 // references.
 #include "games/fivecolumn/frmQuintel.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -102,8 +103,7 @@ void frmQuintel::layoutControls(int w, int h) {
     QLabel* heading = label("lblCurrentRoundScore");
     heading->setGeometry(frmScore_->x(), heading->y(), frmScore_->width(), heading->height());
     centreOver(cmdGiveUp_, frmScore_);
-    label("lblHighScore")->adjustSize(); // its caption is the table's top score
-    centreOver(label("lblHighScore"), box);
+    ApplyCaptionRule(label("lblHighScore"));
     centreOver(label("lblRound"), cmdPass_);
     MoveTw(frmSplash(), w / 2.0 - TwWidth(frmSplash()) / 2.0,
            h / 2.0 - TwHeight(frmSplash()) / 2.0);

@@ -4,6 +4,7 @@
 #include "games/fivecolumn/frmQuintel.h"
 
 #include "dialogs/HighScoreEntry.h"
+#include "frame/Captions.h"
 #include "frame/SplashTexts.h"
 #include "frame/WindowSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
@@ -35,6 +36,7 @@ void frmQuintel::Form_Load() {
     ReadSettingsINI();
     CheckForCustom();
     ShowHighScore(kTable, this, kDefaultTop);
+    ApplyRegisteredRule(this, "lblHighScore");
     s.GameInProgress = false;
     cmdPause()->setEnabled(false);
     CentreOnScreen(this);

@@ -383,6 +383,7 @@ void frmQuintel::gameOver() {
     SharedState& s = Shared();
     InsertHighScore(kTable, this);
     ShowHighScore(kTable, this, kDefaultTop);
+    ApplyRegisteredRule(this, "lblHighScore");
     QLabel* l = label("ScoringLabel");
     setScoringText("Game Over", kVbRed);
     l->show();

@@ -82,7 +82,10 @@ void frmTrip::createControls() {
     makeLabel("lblRuns", "Runs:", 8.25, true, kVbWhite);
     makeLabel("lblScoreTrips", "0", 12, true, kVbBlue);
     makeLabel("lblScoreRuns", "0", 12, true, kVbBlue);
-    makeLabel("lblFlush", "Flush!", 8, true, kVbRed)->hide();
+    // The flush notice sits on the column's top card on a back of its own.
+    QLabel* flush = makeLabel("lblFlush", "Flush!", 8, true, kVbRed);
+    flush->setAutoFillBackground(true);
+    flush->hide();
     makeLabel("lblCardCount", "Cards remaining:", 9.75, true, kVbBlue);
     makeLabel("lblScore", "Score:", 8.25, true, kVbWhite)
         ->setToolTip("Displays your Current Score");

@@ -186,7 +186,9 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
     platform::Sleep(1000);
 
     // The flush notice marks each card as its penalty is taken.
+    // Above the cards the marker needs no back of its own.
     QLabel* marker = label("lblFlush");
+    marker->setAutoFillBackground(false);
     QFont f = marker->font();
     f.setPointSize(10);
     marker->setFont(f);
@@ -216,6 +218,7 @@ void frmTrip::removeLeftOvers(const TripsTally& tally) {
     f.setPointSize(8);
     marker->setFont(f);
     SetCaption(marker, "Flush!");
+    marker->setAutoFillBackground(true);
     marker->hide();
     message->hide();
 }

@@ -13,6 +13,9 @@ class TestGameWindow : public GameWindow {
     explicit TestGameWindow(const GameDescriptor& game) : GameWindow(game) {
         setProperty("captionFitName", "TestGameWindow"); // not the game it borrows
         Surface()->resize(150, 100);                     // 2250 x 1500 twips
+        // The larger clock would lie under the score: the score moves right of it.
+        if (QWidget* score = findChild<QWidget*>(profile().scoreLabel))
+            score->move(Surface()->geometry().right() + 10, score->y());
         BuildMenus();
         LoadFrameDefaults();
     }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -37,16 +38,25 @@ struct OkOutcome {
 };
 
 // Opens the dialog from the window, lets `fill` set the boxes, presses OK once.
+// A number the box takes shows whole as typed (`typedTaken`), and so does whatever text a
+// refusal puts in it.
 inline OkOutcome PressOk(GameWindow& w, const std::function<void(CustomScoringDialog&)>& fill,
-                         const char* box = nullptr) {
+                         const char* box = nullptr, bool typedTaken = false) {
     OkOutcome out;
     platform::MessageScript script;
     platform::ModalDriver driver([&](QDialog& d) {
         auto& dlg = static_cast<CustomScoringDialog&>(d);
         fill(dlg);
+        static const QRegularExpression number(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+        if (box && typedTaken && number.match(dlg.box(box)->text()).hasMatch()) {
+            EXPECT_TRUE(testsupport::CaptionsFit(dlg)) << "typed into " << box;
+        }
         dlg.cmdOK()->click();
         out.closed = dlg.result() == QDialog::Accepted;
         if (box) out.boxText = dlg.box(box)->text();
+        if (box && !out.closed) {
+            EXPECT_TRUE(testsupport::CaptionsFit(dlg)) << "after OK in " << box;
+        }
     });
     w.mnuCustom_Click();
     out.messages = script.texts();
@@ -60,7 +70,8 @@ inline void RunBoxCases(GameWindow& w, const std::vector<BoxCase>& cases,
     for (const BoxCase& c : cases) {
         reset();
         const OkOutcome out = PressOk(
-            w, [&c](CustomScoringDialog& d) { d.box(c.box)->setText(c.text); }, c.box);
+            w, [&c](CustomScoringDialog& d) { d.box(c.box)->setText(c.text); }, c.box,
+            c.message == nullptr);
         EXPECT_EQ(stored(c.box), c.stored) << c.box << " \"" << c.text << "\"";
         QStringList expected;
         for (const char* m : {c.message, c.second})
