@@ -87,8 +87,9 @@ QPushButton* letterButton(const GameWindow& w, QChar letter) {
 }
 
 // The open letter in most of the phrases that may be on the board, consonants before vowels
-// (the vowels open only after the first right letter); nothing when no letter is open.
-QChar bestLetter(const GameWindow& w) {
+// (the vowels open only after the first right letter) unless `vowelFirst`; nothing when no
+// letter is open.
+QChar bestLetter(const GameWindow& w, bool vowelFirst) {
     const Board board = readBoard(w);
     QList<int> inPhrases(26, 0);
     for (const QString& phrase : knownPhrases()) {
@@ -96,7 +97,7 @@ QChar bestLetter(const GameWindow& w) {
         for (QChar c = 'A'; c <= 'Z'; c = QChar(c.unicode() + 1))
             if (phrase.contains(c) && !board.uncovered.contains(c)) ++inPhrases[c.unicode() - 'A'];
     }
-    for (const bool vowels : {false, true}) {
+    for (const bool vowels : {vowelFirst, !vowelFirst}) {
         QChar best;
         int most = 0;
         for (const QChar c : kByFrequency) {
@@ -114,11 +115,14 @@ QChar bestLetter(const GameWindow& w) {
 } // namespace
 
 // Glyphon: two letters a second, each the one most phrases that may be on the board share,
-// so that rounds are solved with seconds and faces left (the completion and time bonuses),
-// and the bonus round's picks are made from the phrase.
+// so that rounds are solved with seconds and faces left (the faces paid out, the completion
+// and time bonuses), and the bonus round's picks are made from the phrase, its vowel first
+// (so that both of the picks' prompts show).
 void playPhraseSecond(GameWindow& w) {
     for (int letter = 0; letter < 2 && w.state() == GameWindow::State::Running; ++letter) {
-        const QChar best = bestLetter(w);
+        const QLabel* prompt = w.label("lblMessage");
+        const bool picking = prompt->isVisible() && prompt->text().startsWith("Select");
+        const QChar best = bestLetter(w, picking && prompt->text().endsWith("1 vowel"));
         if (best == QChar()) return;
         letterButton(w, best)->click();
     }

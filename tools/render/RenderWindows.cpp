@@ -1,7 +1,7 @@
 // Looking aid: renders the card pictures, the launcher and every built game window (idle,
-// its user options dialog, then a few seconds into a game, then every round-end stage of a
-// whole game left to run out on the clock, "Game Paused" after a round end, and the idle
-// window after the game) offscreen into PNG files.
+// its user options dialog, then a few seconds into a game, then every stage of a whole game
+// played by its scripted player, "Game Paused" after a round end, and the idle window after
+// the game) offscreen into PNG files.
 //   build/bin/parlovex_render OUTDIR
 // Runs in virtual time with every question answered and every dialog closed unseen, in a
 // scratch program folder holding copies of the program's data files.
@@ -16,6 +16,7 @@
 #include "services/Random.h"
 #include "services/SharedState.h"
 #include "tools/render/ScriptedPlayers.h"
+#include "tools/render/StageShots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,40 +66,32 @@ void copyDataFiles(const QString& to) {
         if (!f.isExecutable()) QFile::copy(f.filePath(), to + "/" + f.fileName());
 }
 
-// Plays one game to its end on the clock and its scripted moves, saving the window at each
-// pause long enough for the player to read it (the count-ups' steps are not), once in "Game
-// Paused" after the first round end, and idle after the game.
-bool renderWholeGame(QApplication& app, GameWindow& window, const QString& stem) {
-    bool ok = true;
-    int shots = 0;
-    auto previous = platform::ProgramTime::setPauseObserver([&](int ms) {
-        if (ms < 500 || shots >= 60) return;
-        app.processEvents();
-        ok &= save(window.grab().toImage(),
-                   QString("%1-stage-%2.png").arg(stem).arg(++shots, 2, 10, QChar('0')));
-    });
+// Plays one game to its end on the clock and its scripted moves, in quarter seconds, saving
+// the window at each new message state and long pause, once in "Game Paused" after the first
+// round end, and idle after the game.
+bool renderWholeGame(GameWindow& window, const QString& stem) {
+    StageShots shots(window, stem);
+    auto previous = platform::ProgramTime::setPauseObserver([&shots](int ms) { shots.look(ms); });
     window.cmdPlay()->click();
-    const int firstRound = Shared().Round;
+    constexpr int kStepMs = 250;
     bool pausedShot = false;
     // An hour of play is more than any game's rounds take.
-    for (int second = 0; second < 3600 && window.gameRunning(); ++second) {
-        platform::ProgramTime::advance(1000);
-        app.processEvents();
-        if (!pausedShot && Shared().Round != firstRound &&
+    for (int ms = kStepMs; ms <= 3600 * 1000 && window.gameRunning(); ms += kStepMs) {
+        platform::ProgramTime::advance(kStepMs);
+        shots.look(0);
+        if (!pausedShot && shots.sawRoundEnd() && !window.inRoundEnd() &&
             window.state() == GameWindow::State::Running && window.cmdPause()->isEnabled()) {
             pausedShot = true;
             window.cmdPause()->click();
-            app.processEvents();
-            ok &= save(window.grab().toImage(), stem + "-paused-after-round.png");
+            shots.saveAs("-paused-after-round.png");
             window.cmdPause()->click();
         }
-        playScriptedSecond(window);
+        if (ms % 1000 == 0) playScriptedSecond(window);
     }
     platform::ProgramTime::setPauseObserver(std::move(previous));
     platform::ProgramTime::advance(3000);
-    app.processEvents();
-    ok &= save(window.grab().toImage(), stem + "-after-game.png");
-    return ok;
+    shots.saveAs("-after-game.png");
+    return shots.ok();
 }
 
 } // namespace
@@ -163,8 +156,8 @@ int main(int argc, char** argv) {
             platform::ProgramTime::advance(1000);
             app.processEvents();
             SeedRandom(DealSeed(game->window));
-            ok &= renderWholeGame(app, *qobject_cast<GameWindow*>(window.get()),
-                                  out + "/" + game->window);
+            ok &=
+                renderWholeGame(*qobject_cast<GameWindow*>(window.get()), out + "/" + game->window);
         }
         window->hide();
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <array>
 #include <cstdlib>
 
 void press(QWidget* target) {
@@ -25,17 +26,21 @@ int RankOfKey(const QString& key) {
     return key.chopped(1).toInt();
 }
 
-// Crestal: round one takes cards until a tower is completed, then the score with seconds
-// left (the speed, tower and run bonuses); round two takes the score with no tower ("Sorry").
+// Crestal: round one takes cards until a tower is completed, then waits for the clock
+// ("Times Up!", then the tower and run bonuses); round two takes the score with no tower
+// ("Sorry"); a bonus round takes cards until a tower is completed, then the score with
+// seconds left (the speed bonus).
 void playCrestalSecond(GameWindow& w) {
     if (w.state() != GameWindow::State::Running || !w.cmdTakeScore()->isEnabled()) return;
-    if (Shared().Round != 1) {
+    if (Shared().Round == 2) {
         if (Shared().ElapsedSeconds >= 3) w.cmdTakeScore()->click();
         return;
     }
     for (int t = 1; t <= 3; ++t)
-        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible())
-            return w.cmdTakeScore()->click();
+        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible()) {
+            if (Shared().Round > 2) w.cmdTakeScore()->click();
+            return;
+        }
     for (int move = 0; move < 3; ++move) {
         bool took = false;
         for (int k = 27; k >= 0 && !took; --k) {
@@ -47,45 +52,94 @@ void playCrestalSecond(GameWindow& w) {
     }
 }
 
-// Sumbry: its clock waits for the first card, so each round is ended by Take Score at once
-// (its bonuses for the seconds and the cards left).
+namespace {
+// Sumbry: presses two cards that may make a combination, and takes back what stays selected.
+bool tryElevensPair(GameWindow& w, QWidget* a, QWidget* b) {
+    const int32_t before = Shared().Score;
+    press(a);
+    press(b);
+    if (Shared().Score != before) return true;
+    for (int i = 0; i < 22; ++i)
+        if (w.findChild<QWidget*>(QString("FieldSelectionRectangle_%1").arg(i))->isVisible())
+            press(w.findChild<QWidget*>(QString("FieldCardPicture_%1").arg(i)));
+    if (w.findChild<QWidget*>("UpCardSelectionRectangle")->isVisible())
+        press(w.findChild<QWidget*>("UpCardPicture"));
+    return false;
+}
+} // namespace
+
+// Sumbry: its clock waits for the first combination, so round one is ended by Take Score at
+// once (its bonuses for the seconds and the cards left); in round two the first two cards
+// that make a combination start the clock, which then runs out ("Times Up!").
 void playElevensSecond(GameWindow& w) {
-    if (w.state() == GameWindow::State::Running && w.cmdTakeScore()->isEnabled())
-        w.cmdTakeScore()->click();
+    if (w.state() != GameWindow::State::Running) return;
+    if (w.label("lblCurrentRound")->text() == "1") {
+        if (w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
+        return;
+    }
+    if (Shared().ElapsedSeconds > 0) return;
+    QList<QWidget*> cards;
+    for (int i = 0; i < 22; ++i)
+        if (auto* card = w.findChild<CardPicture*>(QString("FieldCardPicture_%1").arg(i));
+            card->isVisible() && RankOfKey(card->pictureKey()) > 0)
+            cards << card;
+    cards << w.findChild<QWidget*>("UpCardPicture");
+    for (qsizetype a = 0; a < cards.size(); ++a)
+        for (qsizetype b = a + 1; b < cards.size(); ++b)
+            if (tryElevensPair(w, cards[a], cards[b])) return;
+    press(w.findChild<QWidget*>("PlayCardPicture"));
 }
 
-// Tressel: each round taken early, so its time bonus is shown.
-void playTripSecond(GameWindow& w) {
-    if (w.state() == GameWindow::State::Running && Shared().ElapsedSeconds == 5 &&
-        w.cmdTakeScore()->isEnabled())
-        w.cmdTakeScore()->click();
+namespace {
+// A Wildrow card as the player reads it: its rank (8 is wild) and suit; rank 0 is no card.
+struct EightsCard {
+    int rank = 0;
+    QChar suit;
+};
+
+EightsCard eightsCard(const GameWindow& w, const char* row, int spot) {
+    const auto* p = w.findChild<CardPicture*>(QString("%1(%2)").arg(row).arg(spot));
+    const QString key = p && p->isVisible() ? p->pictureKey() : QString();
+    const int rank = RankOfKey(key);
+    return rank > 0 ? EightsCard{rank, key.back()} : EightsCard{};
 }
 
-// Marvane: each grid filled early, so its hands and its time bonus are shown.
-void playScrambleSecond(GameWindow& w) {
-    if (Shared().ElapsedSeconds != 5) return;
-    for (int i = 0; i < 25 && w.state() == GameWindow::State::Running; ++i)
-        press(w.findChild<QWidget*>(QString("PlayCards_%1").arg(i)));
+bool goesOn(EightsCard lower, EightsCard upper) {
+    return lower.rank != 0 && (lower.rank == 8 || upper.rank == 8 || upper.rank == 0 ||
+                               lower.rank == upper.rank || lower.suit == upper.suit);
 }
+} // namespace
 
-// Wildrow: from the third second, a few moves each second (the first lower card that some
-// upper spot takes), so a round ends early with no move left, or a used-up deck, and its
-// bonuses are shown.
+// Wildrow: from the third second, three moves a second, each the one that leaves the other
+// lower cards the most moves (an eight kept for when nothing else goes, a match of value
+// preferred), so that the whole deck is played and the deck completion bonus shown; the
+// bonus round is left to run out on the clock ("Times Up!").
 void playEightsSecond(GameWindow& w) {
-    if (Shared().ElapsedSeconds < 3) return;
-    auto spot = [&w](const char* row, int i) {
-        return w.findChild<QWidget*>(QString("%1(%2)").arg(row).arg(i));
-    };
+    if (Shared().ElapsedSeconds < 3 || w.label("lblCurrentRound")->text() == "Bonus") return;
     for (int move = 0; move < 3 && w.state() == GameWindow::State::Running; ++move) {
-        bool took = false;
-        for (int l = 1; l <= 5 && !took; ++l)
-            for (int u = 1; u <= 3 && !took && w.state() == GameWindow::State::Running; ++u) {
-                const int32_t before = Shared().Score;
-                press(spot("imgPlayCard", l));
-                press(spot("imgUpperCard", u));
-                took = Shared().Score != before;
+        std::array<EightsCard, 6> lower;
+        std::array<EightsCard, 4> upper;
+        for (int l = 1; l <= 5; ++l)
+            lower[size_t(l)] = eightsCard(w, "imgPlayCard", l);
+        for (int u = 1; u <= 3; ++u)
+            upper[size_t(u)] = eightsCard(w, "imgUpperCard", u);
+        int bestL = 0, bestU = 0, bestWorth = 0;
+        for (int l = 1; l <= 5; ++l)
+            for (int u = 1; u <= 3; ++u) {
+                if (!goesOn(lower[size_t(l)], upper[size_t(u)])) continue;
+                std::array<EightsCard, 4> after = upper;
+                after[size_t(u)] = lower[size_t(l)];
+                int worth = 1000;
+                for (int other = 1; other <= 5; ++other)
+                    for (int v = 1; v <= 3 && other != l; ++v)
+                        worth += goesOn(lower[size_t(other)], after[size_t(v)]) ? 10 : 0;
+                if (lower[size_t(l)].rank == 8) worth -= 100;
+                if (lower[size_t(l)].rank == upper[size_t(u)].rank) worth += 5;
+                if (worth > bestWorth) bestL = l, bestU = u, bestWorth = worth;
             }
-        if (!took) return;
+        if (bestL == 0) return;
+        press(w.findChild<QWidget*>(QString("imgPlayCard(%1)").arg(bestL)));
+        press(w.findChild<QWidget*>(QString("imgUpperCard(%1)").arg(bestU)));
     }
 }
 
@@ -115,7 +169,8 @@ bool covered(const GameWindow& w, int place, int places) {
 
 // Twindle: three moves a second, each the first two uncovered cards of one rank or of
 // neighbouring ranks (king and ace too) found from the top row down, else a card from the
-// stack; with neither left, Take Score. Its round ends show the pairs and runs bonuses.
+// stack; with neither left, Take Score in round one, while later rounds run out on the clock
+// ("Times Up!"). Its round ends show the pairs and runs bonuses.
 void playTwindleSecond(GameWindow& w) {
     constexpr int places = 24; // the five rows and the up card
     const int round = Shared().Round;
@@ -144,14 +199,16 @@ void playTwindleSecond(GameWindow& w) {
             press(w.findChild<QWidget*>("CardStackPicture"));
             continue;
         }
-        if (w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
+        if (Shared().Round == 1 && w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
         return;
     }
 }
 
 uint32_t DealSeed(const QString& window) {
-    // Quintel's player reaches the bonus round on about one deal in five, not on 7's.
-    return window == "frmQuintel" ? 14 : 7;
+    // Quintel's player reaches the bonus round on about one deal in five, not on 7's; Tressel's
+    // completes round one's deck on about one in ten, and 6's reach its bonus round too.
+    if (window == "frmQuintel") return 14;
+    return window == "frmTrip" ? 6 : 7;
 }
 
 void playScriptedSecond(GameWindow& w) {

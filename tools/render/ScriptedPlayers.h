@@ -25,8 +25,8 @@ void playScriptedSecond(GameWindow& w);
 // One window's second of play.
 void playCrestalSecond(GameWindow& w);
 void playElevensSecond(GameWindow& w);
-void playTripSecond(GameWindow& w);
-void playScrambleSecond(GameWindow& w);
+void playTripSecond(GameWindow& w);     // TripPlayer.cpp
+void playScrambleSecond(GameWindow& w); // PokerGridPlayer.cpp
 void playEightsSecond(GameWindow& w);
 void playTwindleSecond(GameWindow& w); // ScriptedPlayers.cpp
 void playPhraseSecond(GameWindow& w);  // PhrasePlayer.cpp

@@ -56,6 +56,9 @@ std::vector<Column> readColumns(const GameWindow& w, int count) {
 
 using DeckLeft = std::array<int, 14>;
 
+// Both windows' caption of their fourth round, the bonus round.
+const QString kBonusRound = QStringLiteral("Round: 4");
+
 // The cards of a deck not seen this round, by rank.
 class DeckCount {
   public:
@@ -150,9 +153,11 @@ void placeCards(
 // Brisko: each card placed where a 21 or a fifth card (both clear the column) counts most and
 // the columns stay readiest for what is left of the deck; a card no column takes is passed
 // while passes last, after which the round is scored. Its round ends show the columns of 21
-// paid in the tally, and a deck used up pays its bonus.
+// paid in the tally, and a deck used up pays its bonus. The bonus round is left to run out on
+// the clock ("Times Up!").
 void playBriskoSecond(GameWindow& w) {
     static DeckCount deck;
+    if (w.label("lblRound")->text() == kBonusRound) return;
     placeCards(
         w, deck, 4, [&w] { return w.button("cmdHit_0")->isEnabled(); }, w.cmdTakeScore(),
         [](std::vector<Column>& after, Column& c, const DeckLeft& left) {
@@ -165,9 +170,11 @@ void playBriskoSecond(GameWindow& w) {
 // Quintel: each card placed where the sum of the columns grows most, a 21 counting extra,
 // while the columns stay ready for the rest of the deck; a card no column takes is passed while
 // the pass lasts, after which the round is taken (or given up). Its round ends show the round
-// score with the card total value and the time bonus that made it.
+// score with the card total value and the time bonus that made it; the bonus round is left to
+// run out on the clock.
 void playQuintelSecond(GameWindow& w) {
     static DeckCount deck;
+    if (w.label("lblRound")->text() == kBonusRound) return;
     placeCards(
         w, deck, 5, [&w] { return w.button("cmdGiveUp")->isVisible(); }, w.button("cmdGiveUp"),
         [](std::vector<Column>& after, Column& c, const DeckLeft& left) {

@@ -1,0 +1,37 @@
+#pragma once
+// What the render tool saves of a whole game: the window at the first frame of every new
+// message state (whatever the length of the pause it shows in, the quarter-second flashes
+// included) and at every pause long enough to read. A message state is what the window's
+// message labels say, their amounts left out so that a count-up is one state, and whether the
+// score is being paid (it shows in cyan), so that a payout without a message is one too.
+
+#include <QString>
+#include <QStringList>
+
+class GameWindow;
+
+class StageShots {
+  public:
+    StageShots(GameWindow& window, QString stem);
+
+    // Looks at the window as it is now: during a blocking pause of `pauseMs`, or between
+    // steps of play (0).
+    void look(int pauseMs);
+    // Saves the window under a name of its own (after the stem), whatever its state.
+    void saveAs(const QString& suffix);
+
+    bool ok() const { return ok_; }
+    // A round end has been seen under way.
+    bool sawRoundEnd() const { return sawRoundEnd_; }
+
+  private:
+    QStringList messageState() const; // what each message label says, then "paying"
+    void save(const QString& path);
+
+    GameWindow& window_;
+    QString stem_;
+    QStringList last_;
+    int shots_ = 0;
+    bool ok_ = true;
+    bool sawRoundEnd_ = false;
+};
