@@ -99,7 +99,8 @@ void GameWindow::startNewGame(bool fromMenu) {
     s.GameInProgress = true;
     cmdPlay_->setText(kEndGameCaption);
     cmdPlay_->setToolTip("Ends the game in progress");
-    if (QAction* a = item("mnuPlay")) a->setText(kEndGameCaption);
+    if (QAction* a = item("mnuPlay"); a && profile_.playItemShowsEndGame)
+        a->setText(kEndGameCaption);
     cmdPause_->setText(profile_.pauseCaption);
     cmdPause_->setToolTip(profile_.pauseTip);
     cmdPause_->setEnabled(true);

@@ -12,6 +12,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 
@@ -148,7 +149,13 @@ void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QStrin
 
 void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     SharedState& s = Shared();
+    const bool playOn = cmdPlay_->isEnabled();
+    const bool quitOn = quitButton_ && quitButton_->isEnabled();
     resetCommands(State::GameOver);
+    if (!profile_.endGameEnablesPlayAndQuit) {
+        cmdPlay_->setEnabled(playOn);
+        if (quitButton_) quitButton_->setEnabled(quitOn);
+    }
     if (s.GameAbandoned) {
         s.GameAbandoned = false;
     } else {

@@ -10,6 +10,8 @@
 namespace {
 
 const GameProfile kProfile{
+    .playItemShowsEndGame = false,
+    .endGameEnablesPlayAndQuit = false,
     .takeScoreItem = true,
     .gameMenu = "mnuGame",
     .gameMenuCaption = "&Game",

@@ -10,7 +10,7 @@ using State = GameWindow::State;
 using platform::Answer;
 
 TEST_F(FrameTest, PlayStartsAGameWithTheCommandsOfARunningGame) {
-    auto w = window("frmCrestal");
+    auto w = window("frmTwindle");
     Shared().MusicOn = true;
     ASSERT_TRUE(w->Timer4()->isEnabled());
     w->cmdPlay_Click();

@@ -38,6 +38,7 @@ TEST_F(CrestalWindowTest, AWholeGameWithBonusRoundAndHighScore) {
     EXPECT_EQ(text(*w, "lblCurrentRun"), "Current Run: 0");
     EXPECT_EQ(text(*w, "lblNextCard"), "Next card worth: 100 points");
     EXPECT_EQ(w->cmdPlay()->text(), "&End Game");
+    EXPECT_EQ(w->item("mnuPlay")->text(), "&Play"); // the button alone shows the running game
     EXPECT_EQ(w->CardStackPicture()->pictureKey(), "FULL");
     EXPECT_EQ(w->UpCardPicture()->pictureKey(), "1S");
     EXPECT_EQ(w->UpCardImage(0)->pictureKey(), "BACK");
@@ -115,8 +116,19 @@ TEST_F(CrestalWindowTest, OnePointShortOfTheBonusRoundEndsTheGame) {
     takeCards(*w, 28);
     pauses();
     Shared().BonusRoundScore = Shared().Score + 1;
+    // Under the "Game Over" wait Play and Exit are still off; they come back after it.
+    bool playOrExitUnderGameOver = false;
+    platform::ProgramTime::PauseObserver previous;
+    previous = platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (ms == 2000)
+            playOrExitUnderGameOver = w->cmdPlay()->isEnabled() || w->quitButton()->isEnabled();
+        if (previous) previous(ms);
+    });
     platform::ProgramTime::advance(45000);
+    platform::ProgramTime::setPauseObserver(previous);
     EXPECT_EQ(pauses(), join({repeated({}, 250, 10), {2000}}));
+    EXPECT_FALSE(playOrExitUnderGameOver);
+    EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
     EXPECT_EQ(w->state(), GameWindow::State::GameOver);
     EXPECT_EQ(text(*w, "lblMessage"), "Game Over");
 }
