@@ -68,6 +68,7 @@ class frmScramble : public GameWindow {
     void setHandLabel(int line, PokerHand hand);
     void setOverWritesText(int left);
     void placeOverWrites();
+    void placeRowLabel(int row);
     void setScoreText(int32_t score);
     void setRoundText(const QString& text);
     void setTimeBonusText(int seconds);

@@ -58,7 +58,10 @@ void frmScramble::setHandLabel(int line, PokerHand hand) {
         setNeutral(l);
     else
         SetForeColour(l, kVbBlue);
-    if (line >= 5) centreOn(l, PlayCards(20 + line - 5));
+    if (line >= 5)
+        centreOn(l, PlayCards(20 + line - 5));
+    else
+        placeRowLabel(line);
 }
 
 void frmScramble::setOverWritesText(int left) {

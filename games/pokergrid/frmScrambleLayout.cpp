@@ -56,14 +56,12 @@ void frmScramble::Form_Resize() {
         col->move(0, px(l.columnLabelsTop));
         centreOn(col, PlayCards(20 + c));
     }
-    for (int r = 0; r < 5; ++r) {
-        QLabel* row = lblRow(r + 1);
-        const CardPicture* last = PlayCards(5 * r + 4);
-        row->move(px(l.rowLabelsLeft), last->y() + (last->height() - lblRow(1)->height()) / 2);
-    }
-
     CardStackPicture()->move(px(l.deckLeft), px(l.cardsTop));
     HoleCard()->move(px(l.holeLeft), px(l.cardsTop));
+    for (int r = 0; r < 5; ++r) {
+        lblRow(r + 1)->move(px(l.rowLabelsLeft), 0);
+        placeRowLabel(r);
+    }
 
     // The clock panel.
     ClockSurface* surface = Surface();
@@ -113,6 +111,22 @@ void frmScramble::Form_Resize() {
         outline->move(px(twipsOf(score->x()) / 2.0 - OutlineWidth / 2.0), px(l.splashTop));
     CenterScoringLabel();
     resizing_ = false;
+}
+
+// A row's hand name sits right of the grid, centred on its row. At the narrower widths the
+// room before the deck is less than the longest names need; such a name breaks onto a second
+// line rather than run over the deck picture.
+void frmScramble::placeRowLabel(int row) {
+    QLabel* l = lblRow(row + 1);
+    const int room = CardStackPicture()->x() - l->x() - Tw(45);
+    l->setWordWrap(false);
+    l->adjustSize();
+    if (l->width() > room) {
+        l->setWordWrap(true);
+        l->resize(room, l->heightForWidth(room));
+    }
+    const CardPicture* last = PlayCards(5 * row + 4);
+    l->move(l->x(), last->y() + (last->height() - l->height()) / 2);
 }
 
 void frmScramble::CenterScoringLabel() {

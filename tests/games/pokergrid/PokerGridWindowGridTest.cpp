@@ -33,6 +33,22 @@ TEST_F(PokerGridWindowTest, ACardInTwoNewHandsSoundsTwiceAndNoClick) {
     EXPECT_EQ(waves(), QStringList{"Click.wav"});
 }
 
+TEST_F(PokerGridWindowTest, TheLongestHandNamesStayClearOfTheDeckAtTheMinimumWidth) {
+    // Bottom row: a royal flush; the row above: three of a kind.
+    arrange({"10S 11S 12S 13S 1S 4H 4D 4C 2C 7D"});
+    auto w = openWindow();
+    w->show();
+    w->cmdPlay()->click();
+    for (int c : {20, 21, 22, 23, 24, 15, 16, 17, 18, 19})
+        press(w->PlayCards(c));
+    EXPECT_EQ(text(*w, "lblRow_5"), "Royal Flush");
+    EXPECT_EQ(text(*w, "lblRow_4"), "3 of a kind");
+    EXPECT_LE(w->lblRow(5)->geometry().right(), w->CardStackPicture()->x());
+    const QLabel* row = w->lblRow(5);
+    EXPECT_NEAR(row->geometry().center().y(), w->PlayCards(24)->geometry().center().y(), 1.5);
+    EXPECT_TRUE(testsupport::CaptionsFit(*w));
+}
+
 TEST_F(PokerGridWindowTest, OverwritesRunOutRedAndAreRefusedWithAChord) {
     auto w = openWindow();
     w->show();
