@@ -77,6 +77,7 @@ class frmPhrase : public GameWindow {
     void layoutControls(int w, int h);
     void registerCaptionRules();
     void placeCaptionLabel(QLabel* l);
+    void fitBesideCommands(QLabel* l, int W);
 
     // The display of the model.
     void showBoard();

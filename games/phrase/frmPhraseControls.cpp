@@ -222,6 +222,7 @@ void frmPhrase::createControls() {
     label("lblCurrentScore")->setToolTip("Displays your Current Score");
     QLabel* message = makeOwnLabel("lblMessage", "Message", 20.25, true);
     styleFont(message, 20.25, true, QStringLiteral("Arial"));
+    message->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter); // a prompt of two lines
     SetForeColour(message, kVbRed);
     message->hide();
     QLabel* scoring = makeOwnLabel("lblScoring", "Scoring", 20.25, true);

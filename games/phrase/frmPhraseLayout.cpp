@@ -117,6 +117,7 @@ void frmPhrase::layoutControls(int W, int H) {
     QFrame* splash = frmSplash();
     put(splash, W / 2 - splash->width() * 15 / 2 - 600, H / 2 - splash->height() * 15 / 2);
     QLabel* message = label("lblMessage");
+    fitBesideCommands(message, W);
     const int messageTop = Shared().Round >= 3 && Shared().GameInProgress
                                ? guess.top
                                : H / 2 - message->height() * 15 - 500;
@@ -147,9 +148,31 @@ void frmPhrase::placeCaptionLabel(QLabel* l) {
             tw(findChild<QWidget*>(n == "lblCurrentRound" ? "RoundRectangle" : "ScoreRectangle"));
         put(l, r.left + (r.width - own) / 2, r.top + (r.height - l->height() * 15) / 2);
     } else if (n == "lblMessage") {
-        put(l, W / 2 - own / 2 - 500, H / 2 - l->height() * 15 - 500);
+        fitBesideCommands(l, W);
+        put(l, W / 2 - l->width() * 15 / 2 - 500, H / 2 - l->height() * 15 - 500);
     } else if (n == "lblScoring") {
         const T m = tw(label("lblMessage"));
         put(l, W / 2 - own / 2 - 500, m.top + m.height + 100);
     }
+}
+
+// The message is centred left of the window's middle, and the command column is as far right
+// of the middle whatever the width, so a long prompt would run under the buttons: it breaks
+// onto a second line within the room it has instead.
+void frmPhrase::fitBesideCommands(QLabel* l, int W) {
+    const int centre = W / 2 - 500;
+    const int commands = tw(cmdPlay()).left;
+    const int room = Tw(2 * std::min(centre - 120, commands - 120 - centre));
+    l->setWordWrap(false);
+    l->resize(l->sizeHint());
+    if (l->width() <= room) return;
+    l->setWordWrap(true);
+    // The narrowest width that keeps as few lines gives lines of even length.
+    const int height = l->heightForWidth(room);
+    int narrow = room / 2, wide = room;
+    while (wide - narrow > 1) {
+        const int mid = (narrow + wide) / 2;
+        (l->heightForWidth(mid) > height ? narrow : wide) = mid;
+    }
+    l->resize(wide, height);
 }

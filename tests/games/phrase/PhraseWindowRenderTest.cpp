@@ -76,11 +76,16 @@ TEST_F(PhraseWindowTest, RendersTheBonusPicksAndTheGameOver) {
     ASSERT_EQ(Shared().Round, 3);
     w->cmdLetter('S' - 'A')->click();
     w->cmdLetter('T' - 'A')->click();
+    w->cmdLetter('A' - 'A')->click();
+    // The longest prompt stays clear of the commands at the design size and larger.
+    EXPECT_EQ(text(*w, "lblMessage"), "Select 3 consonants and no vowels");
+    EXPECT_TRUE(testsupport::CaptionsFit(*w));
     save(*w, "phrase_bonus_picks");
     w->resize(1024, 740);
+    EXPECT_TRUE(testsupport::CaptionsFit(*w));
     save(*w, "phrase_bonus_picks_large");
     w->resize(638, 480);
-    for (char c : {'D', 'N', 'L', 'A'})
+    for (char c : {'D', 'N', 'L'})
         w->cmdLetter(c - 'A')->click();
     save(*w, "phrase_bonus_solving");
     w->cmdLetter(wrongLetter(*w))->click();
