@@ -157,3 +157,20 @@ std::function<void(QLabel&)> CentreOn(const QString& name, bool down) {
                down ? r.y() + r.height() / 2 - l.height() / 2 : l.y());
     };
 }
+
+void FitCaptionWithin(QLabel* label, int widthPixels) {
+    label->setWordWrap(false);
+    label->resize(label->sizeHint());
+    if (label->width() <= widthPixels) return;
+    label->setWordWrap(true);
+    // The narrowest width that keeps as few lines gives lines of even length; a word is
+    // never broken, so no line is narrower than the longest word.
+    const int height = label->heightForWidth(widthPixels);
+    int narrow = std::max(widthPixels / 2, label->minimumSizeHint().width() - 1);
+    int wide = std::max(widthPixels, narrow + 1);
+    while (wide - narrow > 1) {
+        const int mid = (narrow + wide) / 2;
+        (label->heightForWidth(mid) > height ? narrow : wide) = mid;
+    }
+    label->resize(wide, height);
+}

@@ -46,6 +46,10 @@ QStringList CaptionsOutOfRule(QWidget* window);
 // The names with a registered rule in the window.
 QStringList CaptionRuleNames(QWidget* window);
 
+// Sizes the label to its caption on one line; a caption wider than `widthPixels` breaks onto
+// further lines, as few as fit that width and as even as they can be.
+void FitCaptionWithin(QLabel* label, int widthPixels);
+
 // Place helpers for rules, in twips as the designs give them.
 // Centres the label horizontally on x (its top kept).
 std::function<void(QLabel&)> CentreOnX(std::function<double()> xTwips);

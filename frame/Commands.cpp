@@ -160,12 +160,14 @@ void GameWindow::resetCommands(State to) {
     offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
-    cmdPlay_->setEnabled(true);
+    if (to != State::GameOver || profile_.endGameEnablesPlayAndQuit) {
+        cmdPlay_->setEnabled(true);
+        enable(quitButton_, true);
+    }
     if (QAction* a = item("mnuPlay")) {
         a->setText(kPlayCaption);
         a->setEnabled(true);
     }
-    enable(quitButton_, true);
     enable(item("mnuExit"), true);
     enable(item(profile_.custom.name), true);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(true);

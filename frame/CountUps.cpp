@@ -12,7 +12,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 
@@ -149,13 +148,7 @@ void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QStrin
 
 void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     SharedState& s = Shared();
-    const bool playOn = cmdPlay_->isEnabled();
-    const bool quitOn = quitButton_ && quitButton_->isEnabled();
     resetCommands(State::GameOver);
-    if (!profile_.endGameEnablesPlayAndQuit) {
-        cmdPlay_->setEnabled(playOn);
-        if (quitButton_) quitButton_->setEnabled(quitOn);
-    }
     if (s.GameAbandoned) {
         s.GameAbandoned = false;
     } else {
@@ -163,7 +156,7 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
         // reset, and nothing else reports it a second time.
         highScoreInsert() ? highScoreInsert()(tableName, this) : InsertHighScore(tableName, this);
     }
-    ShowHighScore(tableName, this, defaultTop);
+    ShowTopScore(tableName, defaultTop);
     ShowCards(false);
     ShowControls(false, true);
     setStatusText(2, "Game Over");

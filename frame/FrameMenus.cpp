@@ -115,6 +115,11 @@ QString GameWindow::HighScoreTableName() const {
     return game_.currentTable();
 }
 
+void GameWindow::ShowTopScore(const QString& tableName, const QString& defaultTop) {
+    ShowHighScore(tableName, this, defaultTop);
+    ApplyRegisteredRule(this, "lblHighScore");
+}
+
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
     // Where the round is not paused it runs on in view, and a time-up waits for the window.
     const bool pausedHere = form != PauseAround::None && pauseForQuestion();
@@ -143,8 +148,7 @@ void GameWindow::mnuClear_Click() {
             return;
         const QString table = HighScoreTableName();
         CreateHighScoreFile(table, this, game_.defaultTop);
-        ShowHighScore(table, this, game_.defaultTop);
-        ApplyRegisteredRule(this, "lblHighScore");
+        ShowTopScore(table, game_.defaultTop);
     });
 }
 
@@ -178,8 +182,7 @@ void GameWindow::TimeItem_Click(int seconds) {
     if (profile_.timeItemSetsTimeLabel)
         SetCaption(label("lblTime"), "Time: " + QString::number(seconds));
     TimeLimitChanged();
-    ShowHighScore(HighScoreTableName(), this, game_.defaultTop);
-    ApplyRegisteredRule(this, "lblHighScore");
+    ShowTopScore(HighScoreTableName(), game_.defaultTop);
 }
 
 void GameWindow::ApplyStoredTimeLimit(int seconds) {

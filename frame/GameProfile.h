@@ -74,8 +74,8 @@ struct GameProfile {
     const char* quitTip = "Exits the game";
     bool playIsDefault = false;       // Return presses Play when no other button has the focus
     bool playItemShowsEndGame = true; // the Play item's caption follows the button's
-    // The end of game gives Play and the quit button back at once; a game that leaves them
-    // off until its own "Game Over" wait is done enables them itself.
+    // A game over gives Play and the quit button back at once; a game that leaves them off
+    // until its own "Game Over" wait is done enables them itself.
     bool endGameEnablesPlayAndQuit = true;
     const char* pauseCaption = "Pau&se"; // the caption that pauses
     const char* pauseTip = "Pauses the current game";

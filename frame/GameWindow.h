@@ -125,6 +125,9 @@ class GameWindow : public QMainWindow {
     void EndGame(const QString& tableName, const QString& defaultTop);
     // The same with the game's table and its end-of-game top score.
     void EndGame();
+    // The table's top score in lblHighScore, placed by the label's rule where the window
+    // registered one.
+    void ShowTopScore(const QString& tableName, const QString& defaultTop);
     // For games that end in their own code: the frame's commands back to idle, and a game
     // still under way ends in `to` (Idle where it was given up or could not go on).
     void GameFinished(State to = State::GameOver);

@@ -76,7 +76,7 @@ class frmQuintel : public GameWindow {
     void setTotalScore(int32_t score);
     void setTimeBonus(int32_t bonus);
     void setScoringText(const QString& text, uint32_t colour);
-    void HighlightScoreTable();
+    void HighlightScoreTable(int total);
 
     // The board's display.
     void showRound();

@@ -144,7 +144,7 @@ void frmQuintel::CenterScoringLabel() {
 void frmQuintel::setCurrentTotal(int total) {
     QLabel* l = label("lblCurrentTotal");
     l->setText(QString::number(total));
-    HighlightScoreTable();
+    HighlightScoreTable(total);
     centreOver(l, frmScore_);
 }
 

@@ -3,8 +3,6 @@
 // values the rules text quotes.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "dialogs/HighScoreEntry.h"
-#include "frame/Captions.h"
 #include "frame/SplashTexts.h"
 #include "frame/WindowSettings.h"
 #include "games/fivecolumn/FiveColumnSettings.h"
@@ -35,8 +33,7 @@ void frmQuintel::Form_Load() {
     Timer1()->setEnabled(false);
     ReadSettingsINI();
     CheckForCustom();
-    ShowHighScore(kTable, this, kDefaultTop);
-    ApplyRegisteredRule(this, "lblHighScore");
+    ShowTopScore(kTable, kDefaultTop);
     s.GameInProgress = false;
     cmdPause()->setEnabled(false);
     CentreOnScreen(this);

@@ -62,10 +62,8 @@ void frmQuintel::ShowScoringLabel(bool visible) {
         label(name)->setVisible(visible);
 }
 
-void frmQuintel::HighlightScoreTable() {
-    // The table follows the total as shown: the round's end clears the label to "0" while the
-    // board still holds the last round's cards.
-    const int row = ScoreRowIndex(label("lblCurrentTotal")->text().toInt());
+void frmQuintel::HighlightScoreTable(int total) {
+    const int row = ScoreRowIndex(total);
     for (size_t i = 0; i < scoreRows_.size(); ++i)
         for (QLabel* l : {scoreRows_[i].first, scoreRows_[i].second}) {
             QFont f = l->font();
@@ -143,8 +141,9 @@ void frmQuintel::clearBoard() {
         columns_[size_t(c)].clear();
         hits_[size_t(c)]->setText("Hit");
     }
+    // The board still holds the last round's cards; the table marks the cleared total.
     label("lblCurrentTotal")->setText("0");
-    HighlightScoreTable();
+    HighlightScoreTable(0);
     cmdGiveUp_->setText("&Give Up");
     ShowHitButtons(false);
 }
@@ -382,8 +381,7 @@ void frmQuintel::nextRound(const FiveColumnRoundEnd& end) {
 void frmQuintel::gameOver() {
     SharedState& s = Shared();
     InsertHighScore(kTable, this);
-    ShowHighScore(kTable, this, kDefaultTop);
-    ApplyRegisteredRule(this, "lblHighScore");
+    ShowTopScore(kTable, kDefaultTop);
     QLabel* l = label("ScoringLabel");
     setScoringText("Game Over", kVbRed);
     l->show();

@@ -162,17 +162,5 @@ void frmPhrase::placeCaptionLabel(QLabel* l) {
 void frmPhrase::fitBesideCommands(QLabel* l, int W) {
     const int centre = W / 2 - 500;
     const int commands = tw(cmdPlay()).left;
-    const int room = Tw(2 * std::min(centre - 120, commands - 120 - centre));
-    l->setWordWrap(false);
-    l->resize(l->sizeHint());
-    if (l->width() <= room) return;
-    l->setWordWrap(true);
-    // The narrowest width that keeps as few lines gives lines of even length.
-    const int height = l->heightForWidth(room);
-    int narrow = room / 2, wide = room;
-    while (wide - narrow > 1) {
-        const int mid = (narrow + wide) / 2;
-        (l->heightForWidth(mid) > height ? narrow : wide) = mid;
-    }
-    l->resize(wide, height);
+    FitCaptionWithin(l, Tw(2 * std::min(centre - 120, commands - 120 - centre)));
 }

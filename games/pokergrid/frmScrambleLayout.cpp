@@ -2,6 +2,7 @@
 // message and of the seconds over the clock.
 #include "games/pokergrid/frmScramble.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "games/pokergrid/PokerGridLayout.h"
 #include "platform/Twips.h"
@@ -118,13 +119,7 @@ void frmScramble::Form_Resize() {
 // line rather than run over the deck picture.
 void frmScramble::placeRowLabel(int row) {
     QLabel* l = lblRow(row + 1);
-    const int room = CardStackPicture()->x() - l->x() - Tw(45);
-    l->setWordWrap(false);
-    l->adjustSize();
-    if (l->width() > room) {
-        l->setWordWrap(true);
-        l->resize(room, l->heightForWidth(room));
-    }
+    FitCaptionWithin(l, CardStackPicture()->x() - l->x() - Tw(45));
     const CardPicture* last = PlayCards(5 * row + 4);
     l->move(l->x(), last->y() + (last->height() - l->height()) / 2);
 }
