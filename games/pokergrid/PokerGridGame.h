@@ -28,9 +28,8 @@ struct PokerGridTick {
 
 struct PokerRoundEnd {
     bool timeUp = false; // the clock ran out: the round pays nothing
-    int secondsLeft = 0;
+    int secondsLeft = 0; // 0 when nothing is paid; the window's count-up pays the rest
     int32_t roundPoints = 0;
-    int64_t bonus = 0;  // roundPoints x secondsLeft x TimeBonus, 0 when nothing is paid
     QString pointsText; // "350 X 42 =", shown above the count-up
 };
 
