@@ -150,7 +150,6 @@ std::optional<EightsRoundEnd> EightsGame::endRound(bool deckCompleted) {
     EightsRoundEnd end;
     end.round = round_;
     end.secondsLeft = std::max(0, s.TimeLimit - s.ElapsedSeconds);
-    end.timeBonus = int64_t(end.secondsLeft) * s.TimeBonus;
     end.deckCompleted = deckCompleted;
     end.deckBonus = deckCompleted ? EightsOptions().EightsCompleteBonus : 0;
     // The bonus round is earned by the score before round 2's bonuses; a player who misses it

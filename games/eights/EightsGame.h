@@ -62,9 +62,8 @@ enum class EightsNext { RoundTwo, BonusRound, GameOver };
 
 struct EightsRoundEnd {
     int round = 1; // the round that ended
-    // Paid in this order; a zero amount is not paid.
-    int secondsLeft = 0; // time bonus: secondsLeft x TimeBonus, counted up by the frame
-    int64_t timeBonus = 0;
+    // Paid in this order by the window's count-ups; nothing is paid for none.
+    int secondsLeft = 0; // the time bonus, TimeBonus each
     bool deckCompleted = false;
     int32_t deckBonus = 0;
     EightsNext next = EightsNext::RoundTwo;

@@ -84,7 +84,6 @@ std::optional<PokerRoundEnd> PokerGridGame::endRound(bool timeUp) {
     end.timeUp = timeUp;
     end.roundPoints = roundPoints();
     end.secondsLeft = timeUp ? 0 : std::max(0, s.TimeLimit - s.ElapsedSeconds);
-    end.bonus = int64_t(end.roundPoints) * end.secondsLeft * s.TimeBonus;
     end.pointsText = QString::number(end.roundPoints) + QStringLiteral(" X ") +
                      QString::number(end.secondsLeft) + QStringLiteral(" =");
     return end;

@@ -1,8 +1,9 @@
 #pragma once
 // One poker grid game: three rounds against the clock and a bonus round when the score after
 // round three reaches the bonus-round score. A round ends when its 25th cell is filled or its
-// clock runs out; only a filled grid pays, its points times the seconds left times the time
-// bonus. The window shows what this class holds and plays the sounds it names.
+// clock runs out; only a filled grid pays, and the window's time-bonus count-up pays it: its
+// points times the seconds left times the time bonus. The window shows what this class holds
+// and plays the sounds it names.
 //
 // Program-wide values used: Shared().Deck (shuffled through ShuffleDeck), Round, Score,
 // TimeLimit, ElapsedSeconds, GaugeElapsed, TimeBonus, BonusRoundScore, InputBlocked,
@@ -28,9 +29,8 @@ struct PokerGridTick {
 
 struct PokerRoundEnd {
     bool timeUp = false; // the clock ran out: the round pays nothing
-    int secondsLeft = 0;
+    int secondsLeft = 0; // 0 when nothing is paid; the window's count-up pays the rest
     int32_t roundPoints = 0;
-    int64_t bonus = 0;  // roundPoints x secondsLeft x TimeBonus, 0 when nothing is paid
     QString pointsText; // "350 X 42 =", shown above the count-up
 };
 

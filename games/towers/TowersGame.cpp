@@ -228,14 +228,11 @@ std::optional<TowersRoundEnd> TowersGame::takeScore() {
     if (end.secondsLeft > 0) {
         end.speedBonus = towersCompleted_ > 0;
         end.sorry = !end.speedBonus;
-        if (end.speedBonus) end.speedAmount = int64_t(end.secondsLeft) * s.TimeBonus;
     }
     end.towers = towersCompleted_;
-    end.towerAmount = int64_t(end.towers) * o.TowerBonus;
     towersCompleted_ = 0;
     end.highRunBonus = newHighRun_;
     end.highRun = o.HighRun;
-    if (end.highRunBonus) end.highRunAmount = int64_t(o.HighRun) * o.HighRunBonus;
     newHighRun_ = false;
     return end;
 }

@@ -57,18 +57,14 @@ struct TowersTick {
     bool timeUp = false; // the clock has stopped: "Times Up!", then the Take Score command
 };
 
-// The bonuses of a round end, in the order they are counted onto the score.
+// The bonuses a round end earns, in the order the window counts them onto the score.
 struct TowersRoundEnd {
     int secondsLeft = 0;
     bool speedBonus = false;   // seconds left and a tower completed: CountTimeBonus
-    int64_t speedAmount = 0;   // seconds left x the time bonus
     bool sorry = false;        // seconds left but no tower: the two-line "Sorry" message
     int towers = 0;            // towers completed in the round: the tower bonus when > 0
-    int64_t towerAmount = 0;   // towers x the tower bonus
     bool highRunBonus = false; // a new high run was made in the round
     int highRun = 0;
-    int64_t highRunAmount = 0; // high run x the high-run bonus
-    int64_t total() const { return speedAmount + towerAmount + highRunAmount; }
 };
 
 enum class TowersNext {

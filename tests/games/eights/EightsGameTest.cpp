@@ -192,7 +192,7 @@ TEST_F(EightsGameTest, RoundClockWarnsAtHalfAndQuarter) {
     EXPECT_EQ(g.tick().degrees, 180);
 }
 
-TEST_F(EightsGameTest, RoundEndsPayTheirBonusesAndLeadOn) {
+TEST_F(EightsGameTest, RoundEndsEarnTheirBonusesAndLeadOn) {
     dealEveryRound(dealOrder(kWorked));
     EightsGame g;
     EXPECT_FALSE(g.endRound(false).has_value());
@@ -204,7 +204,7 @@ TEST_F(EightsGameTest, RoundEndsPayTheirBonusesAndLeadOn) {
     std::optional<EightsRoundEnd> end = g.endRound(true);
     ASSERT_TRUE(end);
     EXPECT_EQ(end->secondsLeft, 30);
-    EXPECT_EQ(end->timeBonus, 3000);
+    EXPECT_TRUE(end->deckCompleted);
     EXPECT_EQ(end->deckBonus, 50000);
     EXPECT_EQ(end->next, EightsNext::RoundTwo);
     EXPECT_EQ(g.round(), 2);
@@ -219,8 +219,8 @@ TEST_F(EightsGameTest, RoundEndsPayTheirBonusesAndLeadOn) {
     end = g.endRound(false);
     ASSERT_TRUE(end);
     EXPECT_EQ(end->next, EightsNext::BonusRound);
-    EXPECT_EQ(end->timeBonus, 0);
-    EXPECT_EQ(end->deckBonus, 0);
+    EXPECT_EQ(end->secondsLeft, 0);
+    EXPECT_FALSE(end->deckCompleted);
     ASSERT_TRUE(g.startRound());
     EXPECT_EQ(g.roundCaption(), "Bonus");
 
@@ -233,7 +233,7 @@ TEST_F(EightsGameTest, RoundEndsPayTheirBonusesAndLeadOn) {
     EXPECT_FALSE(Shared().GameInProgress);
 }
 
-TEST_F(EightsGameTest, OnePointShortEndsTheGameButRoundTwoIsStillPaid) {
+TEST_F(EightsGameTest, OnePointShortEndsTheGameButRoundTwoStillEarnsItsBonuses) {
     dealEveryRound(dealOrder(kWorked));
     EightsGame g;
     ASSERT_TRUE(g.newGame());
@@ -244,7 +244,7 @@ TEST_F(EightsGameTest, OnePointShortEndsTheGameButRoundTwoIsStillPaid) {
     const std::optional<EightsRoundEnd> end = g.endRound(true);
     ASSERT_TRUE(end);
     EXPECT_EQ(end->next, EightsNext::GameOver);
-    EXPECT_EQ(end->timeBonus, 1000);
+    EXPECT_EQ(end->secondsLeft, 10);
     EXPECT_EQ(end->deckBonus, 50000);
 }
 

@@ -87,29 +87,40 @@ TEST_F(EightsWindowTest, RoundsEndedByTheClockWithoutAMove) {
 }
 
 TEST_F(EightsWindowTest, ACompletedDeckPaysTimeAndDeckBonusesThenRoundTwo) {
-    platform::MessageScript answers;
-    dealEveryRound(dealOrder(kHearts));
-    auto w = open<frmEights>();
-    w->show();
-    w->cmdPlay()->click();
-    waves();
-    pauses();
-    clearHearts(*w);
-    // 90 seconds left: 9,000 and the 50,000 for the deck.
-    EXPECT_EQ(pauses(), timeBonus(90) + kDeckBonus + kAnnouncement);
-    EXPECT_EQ(Shared().Score, kHeartsPoints + 9000 + 50000);
-    EXPECT_EQ(text(*w, "lblTotalScore"), FormatScore(kHeartsPoints + 9000 + 50000));
-    const QStringList played = waves();
-    QStringList moves;
-    for (int i = 0; i < 6; ++i)
-        moves << "Markq.wav"
-              << "Click.wav";
-    EXPECT_EQ(played.mid(0, 13), moves << "Applause.wav");
-    EXPECT_EQ(played.count("Snap.wav"), 90 + 20);
-    EXPECT_EQ(played.back(), "HighScore.wav");
-    EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
-    EXPECT_EQ(text(*w, "lbl100(1)"), "500");
-    EXPECT_TRUE(answers.asked().empty()); // no message for a completed deck
+    struct Row {
+        int waitMs; // before the first move
+        int32_t movePoints;
+        int secondsLeft;
+    };
+    // 90 seconds left: 9,000 and the 50,000 for the deck. After a minute's wait the move
+    // timer has run down to 5: 30 seconds left pay 3,000.
+    for (const Row& r : {Row{0, kHeartsPoints, 90}, Row{60000, 6 * 500 * 5, 30}}) {
+        SCOPED_TRACE(r.secondsLeft);
+        platform::MessageScript answers;
+        dealEveryRound(dealOrder(kHearts));
+        auto w = open<frmEights>();
+        w->show();
+        w->cmdPlay()->click();
+        advance(r.waitMs);
+        waves();
+        pauses();
+        clearHearts(*w);
+        const int32_t score = r.movePoints + r.secondsLeft * 100 + 50000;
+        EXPECT_EQ(pauses(), timeBonus(r.secondsLeft) + kDeckBonus + kAnnouncement);
+        EXPECT_EQ(Shared().Score, score);
+        EXPECT_EQ(text(*w, "lblTotalScore"), FormatScore(score));
+        const QStringList played = waves();
+        QStringList moves;
+        for (int i = 0; i < 6; ++i)
+            moves << "Markq.wav"
+                  << "Click.wav";
+        EXPECT_EQ(played.mid(0, 13), moves << "Applause.wav");
+        EXPECT_EQ(played.count("Snap.wav"), r.secondsLeft + 20);
+        EXPECT_EQ(played.back(), "HighScore.wav");
+        EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
+        EXPECT_EQ(text(*w, "lbl100(1)"), "500");
+        EXPECT_TRUE(answers.asked().empty()); // no message for a completed deck
+    }
 }
 
 TEST_F(EightsWindowTest, NoLegalMovesAsksOnceAndEndsTheRound) {

@@ -145,6 +145,23 @@ TEST_F(PokerGridWindowTest, AWholeGameFromTheLauncherAndBack) {
     platform::SetAudioBackend(std::move(previousAudio));
 }
 
+TEST_F(PokerGridWindowTest, AFilledGridPaysItsPointsTimesTheSecondsLeftTimesTheTimeBonus) {
+    // Row 1 a royal flush (500), row 2 a straight flush (400), row 3 an ace-low straight
+    // (90), row 4 a pair (50), column 5 a full house (200): 1240 points.
+    arrange({"1H 13H 12H 11H 10H 9S 8S 7S 6S 5S 3C 2H 1C 4S 5C "
+             "11D 5D 2D 7C 5H 6H 12C 9H 13C 10C"});
+    auto w = openWindow();
+    w->show();
+    Shared().TimeBonus = 2;
+    w->cmdPlay()->click();
+    seconds(45); // 30 of 75 seconds left
+    pauses();
+    fillGrid(*w);
+    EXPECT_EQ(pauses(), repeated(repeated({2000}, 75, 30), 250, 10));
+    EXPECT_EQ(Shared().Score, 74400); // 1240 x 30 x 2
+    EXPECT_EQ(text(*w, "lblCurrentScore"), "74,400");
+}
+
 TEST_F(PokerGridWindowTest, JustBelowTheBonusRoundScoreEndsTheGame) {
     platform::MessageScript script;
     GameWindow::SetHighScoreInsertForTests([](const QString&, QWidget*) { return true; });

@@ -108,6 +108,51 @@ TEST_F(CrestalWindowTest, AWholeGameWithBonusRoundAndHighScore) {
     EXPECT_EQ(text(*w, "lblCurrentRound"), "1");
 }
 
+TEST_F(CrestalWindowTest, RoundEndsPayTheirBonusesOntoTheScore) {
+    constexpr int kStock = -1; // a click on the stock instead of a field card
+    struct Row {
+        const char* name;
+        QStringList deck;
+        int16_t highRun; // before the round
+        int elapsedMs;   // before the first click
+        std::vector<int> clicks;
+        bool takeScore; // else the third tower ends the round
+        int32_t score;  // after the round's bonuses
+        std::vector<int> countUps;
+    };
+    std::vector<int> oneTower = towerstest::TowerOneOrder();
+    oneTower.insert(oneTower.begin() + 7, kStock);
+    const Row rows[] = {
+        // A run of 7 (2,800), a draw and 3 more (600); 20 s left: 2,000, one tower 5,000 and
+        // the new high run of 7 at 1,000 each.
+        {"one tower and a new high run",
+         towerstest::RunDeck(towerstest::TowerOneOrder(), {{28, "8C"}}), 0, 25000, oneTower, true,
+         3400 + 2000 + 5000 + 7000,
+         join({countUp(2000, 20), countUp(1000, 20), countUp(1000, 20)})},
+        // The field as one run; 33 s left: 3,300 and three towers 15,000; a run that only
+        // equals the high run pays nothing for it.
+        {"three towers, no new high run", towerstest::ClearingDeck(), 28, 12000,
+         towerstest::ClearingOrder(), false, kFieldRun + 3300 + 15000,
+         join({countUp(2000, 33), countUp(1000, 20)})},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        towerstest::FixedDeck deck(r.deck);
+        auto w = openShown();
+        TowersOptions().HighRun = r.highRun;
+        w->cmdPlay()->click();
+        platform::ProgramTime::advance(r.elapsedMs);
+        pauses();
+        for (int c : r.clicks)
+            press(c == kStock ? w->CardStackPicture() : w->UpCardImage(c));
+        if (r.takeScore) w->cmdTakeScore()->click();
+        EXPECT_EQ(pauses(), join({r.countUps, repeated({}, 250, 11)}));
+        EXPECT_EQ(Shared().Score, r.score);
+        EXPECT_EQ(text(*w, "lblCurrentScore"), FormatScore(r.score));
+        EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
+    }
+}
+
 TEST_F(CrestalWindowTest, OnePointShortOfTheBonusRoundEndsTheGame) {
     platform::ModalDriver driver([](QDialog& d) { d.reject(); });
     auto w = openShown();
