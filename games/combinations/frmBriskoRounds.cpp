@@ -407,6 +407,8 @@ void frmBrisko::nextRound(const CombinationsRoundEnd& end) {
         return;
     }
     if (s.MusicOn) PlayMusic();
+    // The deck is whole again before the message, though the new round deals after it.
+    pile_->showPicture(QStringLiteral("FULL"), false);
     const bool bonus = end.next == CombinationsNext::BonusRound;
     if (bonus) PlaySound("HighScore.wav");
     ShowScoringMessage(bonus ? QString("Prepare for Bonus Round")
