@@ -50,6 +50,9 @@ void frmPhrase::Form_Load() {
     showFaces();
     // Idle: the splash stands where the board will be; only the score shows beside it.
     ShowControls(false, true, false, false);
+    // Until the first game the window shows the top score it has just read, so a new time
+    // limit shows its own table's.
+    label("lblHighScore")->show();
     if (!isMaximized()) CentreOnScreen(this);
     unsetCursor();
 }
