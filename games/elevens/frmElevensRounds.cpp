@@ -338,7 +338,6 @@ void frmElevens::showGameOverMessage() {
 
 void frmElevens::highScoreStep() {
     const QString table = HighScoreTableName();
-    const QString top = descriptor().defaultTop;
     InsertHighScore(table, this);
-    ShowHighScore(table, this, top);
+    ShowTopScore(table, descriptor().defaultTop);
 }

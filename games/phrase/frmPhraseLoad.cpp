@@ -3,7 +3,6 @@
 // confirmed quit; the custom-scoring dialog and the values the rules quote.
 #include "games/phrase/frmPhrase.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/Captions.h"
 #include "frame/WindowSettings.h"
 #include "games/phrase/PhraseSettings.h"
@@ -100,7 +99,7 @@ void frmPhrase::TopicItem_Click(int topic) {
     PhraseOptions().Topic = topic;
     ClearTopicCheck();
     if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
-    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
 }
 
 void frmPhrase::HoldGameTimers(bool hold) {
