@@ -217,7 +217,7 @@ TEST_F(PokerGridWindowTest, EndGameAsksAndYesGivesUpWithoutAHighScore) {
     script.then(platform::Answer::Yes);
     w->cmdPlay()->click();
     EXPECT_EQ(w->state(), GameWindow::State::Idle);
-    EXPECT_FALSE(w->GameRunning());
+    EXPECT_FALSE(w->gameRunning());
     EXPECT_FALSE(inserted);
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");
     EXPECT_FALSE(w->Timer1()->isEnabled());
