@@ -137,6 +137,8 @@ void GameWindow::mnuView_Click() {
         if (profile_.viewCreatesTable && !QFileInfo::exists(HighScoreFilePath(table)))
             CreateHighScoreFile(table, this, game_.defaultTop);
         ShowHallOfFame(this);
+        // Its Clear writes the top score from below the frame.
+        ApplyRegisteredRule(this, "lblHighScore");
     });
 }
 

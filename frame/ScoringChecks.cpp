@@ -63,8 +63,7 @@ CustomScoringDialog::Verdict CustomScoringDialog::judge(const ScoringCheck& c) {
     const bool low = c.lowExclusive ? v <= c.low : v < c.low;
     if (low || v > c.high) {
         const double bound = c.outOfRange.value_or(low ? c.low : c.high);
-        const QString& text = low ? c.lowText : c.highText;
-        return {false, low ? c.lowMessage : c.highMessage, text.isEmpty() ? BoxText(bound) : text,
+        return {false, low ? c.lowMessage : c.highMessage, BoxText(bound),
                 c.storeBound ? std::optional(bound) : std::nullopt};
     }
     return {true, {}, {}, v};

@@ -112,8 +112,6 @@ struct ScoringCheck {
     QString highMessage{};
     bool lowExclusive = false; // the low bound itself fails
     bool storeBound = true;    // a value out of range stores the bound it passed
-    QString lowText{};         // the box's text after that failure; empty: the bound
-    QString highText{};
     // A value out of range stores this, and the box shows it, in place of the bound passed.
     std::optional<double> outOfRange{};
     const char* above = nullptr; // another box this one must exceed

@@ -24,11 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace {
-const QString kTable = QStringLiteral("Brisko Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("50000");
-} // namespace
-
 void frmBrisko::setValue(const char* name, const QString& text) {
     SetCaption(findChild<QLabel*>(name), text);
 }
@@ -407,6 +402,8 @@ void frmBrisko::nextRound(const CombinationsRoundEnd& end) {
         return;
     }
     if (s.MusicOn) PlayMusic();
+    // The deck is whole again before the message, though the new round deals after it.
+    pile_->showPicture(QStringLiteral("FULL"), false);
     const bool bonus = end.next == CombinationsNext::BonusRound;
     if (bonus) PlaySound("HighScore.wav");
     ShowScoringMessage(bonus ? QString("Prepare for Bonus Round")
@@ -434,8 +431,8 @@ void frmBrisko::gameOver(bool record) {
     for (platform::GameTimer* t : {Timer1(), timer3_, timer5_})
         t->setEnabled(false);
     if (record) {
-        InsertHighScore(kTable, this);
-        ShowHighScore(kTable, this, kDefaultTop);
+        InsertHighScore(HighScoreTableName(), this);
+        ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
         QLabel* message = label("ScoringLabelInfo");
         SetForeColour(message, kVbRed);
         setCursor(Qt::WaitCursor);

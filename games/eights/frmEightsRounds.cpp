@@ -23,8 +23,6 @@
 #include <QPushButton>
 
 namespace {
-const QString kTable = QStringLiteral("Eights Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("50000");
 // Where a failed deal asks the player to write.
 const QString kSupportAddress = QStringLiteral("support@corvell.example");
 
@@ -257,8 +255,8 @@ void frmEights::EndRound(bool deckCompleted) {
 
 void frmEights::EndOfGame() {
     SharedState& s = Shared();
-    InsertHighScore(kTable, this);
-    ShowHighScore(kTable, this, kDefaultTop);
+    InsertHighScore(HighScoreTableName(), this);
+    ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
     label("lblHighScore")->hide();
     game_.finishGame();
     GameFinished();

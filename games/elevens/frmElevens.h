@@ -77,9 +77,6 @@ class frmElevens : public GameWindow {
     // The first activation in the run opens the saved game named on the command line.
     void Form_Activate();
 
-    // The window's own state behind the "Game Paused" and "Game Over" captions.
-    bool GameRunning() const { return game_.gameRunning(); }
-
   protected:
     // --- the frame's hooks (frmElevensRounds.cpp) ------------------------------------------
     void Play() override;
@@ -116,7 +113,7 @@ class frmElevens : public GameWindow {
     void placeGaugeBevels(const char* rectangle, const char* side, const char* bottom,
                           int bottomInset);
     // Where lblMessage stands, chosen by whoever writes it.
-    enum class MessagePlace {
+    enum class MessageSpot {
         AtPile,             // level with the pile: the time-up and the pause messages
         UnderField,         // under the field: the bonuses and the announcements
         UnderFieldThenPile, // the game's result: under the field, level with the pile after
@@ -126,7 +123,7 @@ class frmElevens : public GameWindow {
     void placeTimeLabel();
 
     // Labels whose text changes move and colour themselves.
-    void setMessage(const QString& text, MessagePlace place = MessagePlace::UnderField);
+    void setMessage(const QString& text, MessageSpot place = MessageSpot::UnderField);
     void setScoreText(int32_t score);
     void setValueText(const char* name, const QString& text);
 
@@ -156,7 +153,7 @@ class frmElevens : public GameWindow {
     QAction* action(const QString& name) const;
 
     ElevensGame game_;
-    MessagePlace messagePlace_ = MessagePlace::UnderField;
+    MessageSpot messageSpot_ = MessageSpot::UnderField;
     std::array<CardPicture*, 22> fieldPictures_{};
     std::array<SelectionFrame*, 22> fieldFrames_{};
     CardPicture* pilePicture_ = nullptr;

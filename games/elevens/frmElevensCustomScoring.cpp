@@ -4,7 +4,6 @@
 // points per combination go to the mode chosen, then brings the game window up to date.
 #include "games/elevens/frmElevens.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/CustomScoringDialog.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
@@ -116,9 +115,7 @@ void frmElevens::ShowCustomScoring() {
         SetCardValues(Shared().EnhancedScoring);
         setWindowTitle(ElevensWindowCaption());
         setStatusText(1, BonusRoundStatusText());
-        const QString table = HighScoreTableName();
-        const QString top = descriptor().defaultTop;
-        ShowHighScore(table, this, top);
+        ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
     };
     ShowScoringForm(std::move(f));
 }

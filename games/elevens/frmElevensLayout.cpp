@@ -155,8 +155,8 @@ void frmElevens::placeMessage(bool resizing) {
     QLabel* m = label("lblMessage");
     QLabel* total = label("lblTotal");
     m->adjustSize(); // the frame writes "Game Paused" without sizing the label
-    const bool atPile = messagePlace_ == MessagePlace::AtPile ||
-                        (resizing && messagePlace_ == MessagePlace::UnderFieldThenPile);
+    const bool atPile = messageSpot_ == MessageSpot::AtPile ||
+                        (resizing && messageSpot_ == MessageSpot::UnderFieldThenPile);
     const int top = atPile ? pileTop_ : slotTop_[0] + 1905;
     MoveTw(m, TwLeft(total) + TwWidth(total) / 2.0 - TwWidth(m) / 2.0, top);
     if (!atPile) return;
@@ -174,10 +174,10 @@ void frmElevens::placeTimeLabel() {
     centreOnColumn(label("lblTime"), 1);
 }
 
-void frmElevens::setMessage(const QString& text, MessagePlace place) {
+void frmElevens::setMessage(const QString& text, MessageSpot place) {
     QLabel* m = label("lblMessage");
     m->setText(text);
-    messagePlace_ = place;
+    messageSpot_ = place;
     placeMessage();
 }
 

@@ -3,7 +3,6 @@
 #include "games/elevens/frmElevens.h"
 #include "platform/CentreOnScreen.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/SplashTexts.h"
 #include "games/elevens/ElevensSettings.h"
 #include "platform/Modal.h"
@@ -37,9 +36,7 @@ void frmElevens::Form_Load() {
     setWindowTitle(ElevensWindowCaption());
     CentreOnScreen(this);
 
-    const QString table = HighScoreTableName();
-    const QString top = descriptor().defaultTop;
-    ShowHighScore(table, this, top);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     CheckForCustom();

@@ -1,7 +1,6 @@
 // The elevens Options entries: card goal, selection colour and the count-up switch.
 #include "games/elevens/frmElevens.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/CardPictures.h"
 #include "games/elevens/ElevensSettings.h"
 #include "services/HighScores.h"
@@ -27,7 +26,7 @@ void frmElevens::GoalItem_Click(int goal) {
     caption->adjustSize();
     centreOnColumn(caption, 2);
     Shared().CardGoal = goal;
-    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
     setStatusText(2, GoalStatusText(goal));
 }
 

@@ -123,16 +123,16 @@ void frmElevens::PauseGame(bool pause) {
         ShowLowerCards(false);
         SelRectangle(false);
         // The frame has written "Game Paused"; it stands by the pile.
-        messagePlace_ = MessagePlace::AtPile;
+        messageSpot_ = MessageSpot::AtPile;
         placeMessage();
         return;
     }
-    messagePlace_ = MessagePlace::UnderField; // the frame has emptied it
+    messageSpot_ = MessageSpot::UnderField; // the frame has emptied it
     const ElevensField& field = game_.field();
     for (int i = 0; i < kFieldPlaces; ++i)
         if (FieldCardPicture(i)->isVisibleTo(this))
             FieldCardPicture(i)->showPicture(field.card(i).trimmed(), true);
-    if (GameRunning()) {
+    if (gameRunning()) {
         CardTotalVisible(true);
         setValueText("lblCurrentTotal", "0");
         ShowLowerCards(true);
@@ -157,7 +157,7 @@ void frmElevens::Timer1_Timer() {
             ShowLowerCards(false);
             SelRectangle(false);
             DisableCommandButtons(true);
-            setMessage("Times Up!", MessagePlace::AtPile);
+            setMessage("Times Up!", MessageSpot::AtPile);
             label("lblMessage")->show();
             setStatusText(2, tick.status);
             blinkMessage(10);
@@ -326,7 +326,7 @@ void frmElevens::gameOver(bool afterBonus) {
 
 void frmElevens::showGameOverMessage() {
     QLabel* message = label("lblMessage");
-    setMessage("Game Over", MessagePlace::UnderFieldThenPile);
+    setMessage("Game Over", MessageSpot::UnderFieldThenPile);
     SetForeColour(message, kVbRed);
     setCursor(Qt::WaitCursor);
     message->show();
@@ -338,7 +338,6 @@ void frmElevens::showGameOverMessage() {
 
 void frmElevens::highScoreStep() {
     const QString table = HighScoreTableName();
-    const QString top = descriptor().defaultTop;
     InsertHighScore(table, this);
-    ShowHighScore(table, this, top);
+    ShowTopScore(table, descriptor().defaultTop);
 }

@@ -51,8 +51,12 @@ float TimeBonusStep(int timeBonusMax, int timeBonusMin, int timeLimit) {
 }
 
 int32_t TimeBonusAt(int timeBonusMax, float step, int elapsed) {
-    // The default rounding mode sends halves to the even neighbour.
-    return int32_t(std::nearbyint(double(timeBonusMax) - double(elapsed) * double(step)));
+    // Every step in single precision, as the bonus was first paid: in double precision a
+    // step of 0.1 makes 15 s fall a hair short of a half and round the other way. The
+    // default rounding mode sends halves to the even neighbour.
+    const float lost = float(elapsed) * step;
+    const float bonus = float(timeBonusMax) - lost;
+    return int32_t(std::nearbyint(bonus));
 }
 
 float CurrentTimeBonusStep() {

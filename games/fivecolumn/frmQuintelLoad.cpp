@@ -15,11 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-const QString kTable = QStringLiteral("Quintel Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("50000");
-} // namespace
-
 void frmQuintel::Form_Load() {
     SharedState& s = Shared();
     setCursor(Qt::WaitCursor);
@@ -33,7 +28,7 @@ void frmQuintel::Form_Load() {
     Timer1()->setEnabled(false);
     ReadSettingsINI();
     CheckForCustom();
-    ShowTopScore(kTable, kDefaultTop);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
     s.GameInProgress = false;
     cmdPause()->setEnabled(false);
     CentreOnScreen(this);

@@ -26,8 +26,6 @@
 
 namespace {
 constexpr uint32_t kGreen = 0x00C000;
-const QString kTable = QStringLiteral("Quintel Hi Score Table ");
-const QString kDefaultTop = QStringLiteral("50000");
 } // namespace
 
 // --- the board -------------------------------------------------------------------------
@@ -380,8 +378,8 @@ void frmQuintel::nextRound(const FiveColumnRoundEnd& end) {
 
 void frmQuintel::gameOver() {
     SharedState& s = Shared();
-    InsertHighScore(kTable, this);
-    ShowTopScore(kTable, kDefaultTop);
+    InsertHighScore(HighScoreTableName(), this);
+    ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
     QLabel* l = label("ScoringLabel");
     setScoringText("Game Over", kVbRed);
     l->show();

@@ -3,7 +3,6 @@
 // confirmed quit; the custom-scoring dialog and the values the rules quote.
 #include "games/phrase/frmPhrase.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/Captions.h"
 #include "frame/WindowSettings.h"
 #include "games/phrase/PhraseSettings.h"
@@ -50,6 +49,9 @@ void frmPhrase::Form_Load() {
     showFaces();
     // Idle: the splash stands where the board will be; only the score shows beside it.
     ShowControls(false, true, false, false);
+    // Until the first game the window shows the top score it has just read, so a new time
+    // limit shows its own table's.
+    label("lblHighScore")->show();
     if (!isMaximized()) CentreOnScreen(this);
     unsetCursor();
 }
@@ -97,7 +99,7 @@ void frmPhrase::TopicItem_Click(int topic) {
     PhraseOptions().Topic = topic;
     ClearTopicCheck();
     if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
-    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
 }
 
 void frmPhrase::HoldGameTimers(bool hold) {

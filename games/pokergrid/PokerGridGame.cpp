@@ -45,7 +45,8 @@ bool PokerGridGame::play() {
 }
 
 bool PokerGridGame::deal() {
-    if (cards_.deal(Shared().Deck)) return true;
+    dealSounds_.clear();
+    if (cards_.deal(Shared().Deck, &dealSounds_)) return true;
     error_ = QStringLiteral("Unable to deal the cards.");
     return false;
 }

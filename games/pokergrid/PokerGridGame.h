@@ -62,6 +62,8 @@ class PokerGridGame : public PlayModel {
     void finishGame();
 
     const PokerGridRound& cards() const { return cards_; }
+    // What the last deal played: the click of the round's first card.
+    const QStringList& dealSounds() const { return dealSounds_; }
     int32_t roundPoints() const { return cards_.roundPoints(); }
     int overWritesLeft() const;
 
@@ -73,6 +75,7 @@ class PokerGridGame : public PlayModel {
     bool deal();
 
     PokerGridRound cards_;
+    QStringList dealSounds_;
     QString error_;
 };
 

@@ -20,7 +20,6 @@ class frmScramble : public GameWindow {
     ~frmScramble() override;
 
     const PokerGridGame& game() const { return game_; }
-    bool GameRunning() const { return game_.gameRunning(); }
 
     // --- load and layout (frmScrambleLoad.cpp, frmScrambleLayout.cpp) ----------------------
     void Form_Load();

@@ -114,6 +114,7 @@ void frmScramble::showDeckAndHole() {
 
 void frmScramble::showDeal() {
     showDeckAndHole();
+    playSounds(game_.dealSounds());
     for (int line = 0; line < kGridLines; ++line)
         setHandLabel(line, PokerHand::Nothing);
 }

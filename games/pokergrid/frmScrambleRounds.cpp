@@ -98,7 +98,7 @@ void frmScramble::PauseGame(bool pause) {
     outline->hide();
     big->clear();
     big->hide();
-    if (GameRunning()) {
+    if (gameRunning()) {
         ShowCards(true);
         ShowControls(true, true);
     }

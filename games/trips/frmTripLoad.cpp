@@ -3,7 +3,6 @@
 // rules quote.
 #include "games/trips/frmTrip.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "games/trips/TripsSettings.h"
 #include "platform/CentreOnScreen.h"
 #include "platform/GameTimer.h"
@@ -29,7 +28,7 @@ void frmTrip::Form_Load() {
 
     setWindowTitle(s.GameTitle);
     FillSplashTexts(splashTexts_, s.GameTitle);
-    ShowHighScore(HighScoreTableName(), this, descriptor().defaultTop);
+    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
     Form_Resize();
     CentreOnScreen(this);
     ShowControls(false, false);

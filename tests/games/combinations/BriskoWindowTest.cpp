@@ -153,23 +153,29 @@ TEST_F(BriskoWindowTest, AWholeGameWithBustsTwentyOnesTheCounterTheTallyAndTheBo
     EXPECT_EQ(pauses(), joined(repeated({}, 250, 10), {2000}));
     EXPECT_EQ(w->game().round(), 3);
 
-    // Round 3 with enough score for the bonus round, ended while the counter blinks: the
-    // counter's caption is blue again before the next round is announced.
-    hits(*w, {0, 0});
+    // Round 3 with enough score for the bonus round, ended past card 17 while the counter
+    // blinks: the counter's caption is blue and the pile whole again before the next round
+    // is announced.
+    hits(*w, {1, 1, 2, 2, 3, 3, 1, 1, 2, 2, 3, 3, 1, 1, 2, 2, 3, 3, 0, 0});
+    ASSERT_EQ(w->findChild<CardPicture*>("PlayCardPicture")->pictureKey(), "HALF");
     platform::ProgramTime::advance(50 * 90 + 250);
     QLabel* counter = w->findChild<QLabel*>("lblTwentyoneTime");
     ASSERT_NE(ForeColour(counter), VbColour(kVbBlue));
     Shared().Score = 250001;
     std::vector<QColor> announced;
+    QStringList pileAnnounced;
     const auto previous = platform::ProgramTime::setPauseObserver({});
     platform::ProgramTime::setPauseObserver([&](int ms) {
-        if (text(*w, "ScoringLabelInfo") == "Prepare for Bonus Round")
+        if (text(*w, "ScoringLabelInfo") == "Prepare for Bonus Round") {
             announced.push_back(ForeColour(counter));
+            pileAnnounced << w->findChild<CardPicture*>("PlayCardPicture")->pictureKey();
+        }
         if (previous) previous(ms);
     });
     w->cmdTakeScore()->click();
     platform::ProgramTime::setPauseObserver(previous);
     EXPECT_EQ(announced, std::vector<QColor>{VbColour(kVbBlue)});
+    EXPECT_EQ(pileAnnounced, QStringList{"FULL"});
     EXPECT_EQ(w->game().round(), 4);
     EXPECT_TRUE(waves().contains("HighScore.wav"));
 

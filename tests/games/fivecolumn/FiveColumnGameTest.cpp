@@ -27,6 +27,8 @@ TEST_F(FiveColumnGameTest, TimeBonusFallsEverySecondRoundedHalfToEven) {
     EXPECT_EQ(half[1], 114);
     EXPECT_EQ(half[3], 114);
     EXPECT_EQ(half[5], 112);
+    // 103 to 100 in 30 s: in single precision 15 s is exactly 101.5, so 102.
+    EXPECT_EQ(bonuses(103, 100, 30, 15)[15], 102);
     EXPECT_EQ(TimeBonusStep(300, 100, 0), 0.0f);
 }
 

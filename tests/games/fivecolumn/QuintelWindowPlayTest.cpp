@@ -1,5 +1,7 @@
 #include "QuintelWindowTestSupport.h"
+#include "frame/Captions.h"
 #include "frame/VbColour.h"
+#include "platform/MessageBox.h"
 #include "services/HighScores.h"
 
 #include <QLabel>
@@ -94,6 +96,19 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     w->cmdPlay()->click();
     EXPECT_EQ(Shared().Score, 0);
     EXPECT_EQ(w->windowTitle(), "Quintel!: Round 1");
+    // Cleared from the Hall of Fame during the game: the shorter top score is placed by its
+    // rule again.
+    {
+        platform::MessageScript yes;
+        yes.then(platform::Answer::Yes);
+        platform::ModalDriver clear([](QDialog& d) {
+            d.findChild<QPushButton*>("cmdClear")->click();
+            d.findChild<QPushButton*>("cmdDone")->click();
+        });
+        w->item("mnuViewHighScores")->trigger();
+    }
+    EXPECT_EQ(text(*w, "lblHighScore").right(7), " 50,000");
+    EXPECT_EQ(CaptionsOutOfRule(w.get()), QStringList{});
 }
 
 TEST_F(QuintelWindowTest, EndGameAskedAndPauseHidesTheBoard) {

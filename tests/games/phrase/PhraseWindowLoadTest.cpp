@@ -16,6 +16,7 @@ TEST_F(PhraseWindowTest, FirstRunWritesTheDefaultsAndShowsTheSplash) {
     EXPECT_TRUE(action(*w, "mnuRandom")->isChecked());
     EXPECT_TRUE(action(*w, "mnuSounds")->isChecked());
     EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 30,000");
+    EXPECT_TRUE(shown(*w, "lblHighScore"));
     EXPECT_TRUE(QFile::exists(sandbox.path("Glyphon Hi Score Table 45.Txt")));
     EXPECT_EQ(text(*w, "lblProductName"), "Glyphon!");
     EXPECT_EQ(text(*w, "lblCompanyProduct"), "Corvell Presents");

@@ -48,8 +48,18 @@ TEST_F(PokerGridWindowTest, AWholeGameFromTheLauncherAndBack) {
     EXPECT_FALSE(launcher.isVisible());
     EXPECT_EQ(w->statusText(1), "Welcome to Marvane!   ");
 
-    // Round 1, filled with 42 seconds left.
+    const auto played = [&] {
+        QStringList names;
+        for (const QString& path : sounds->waves)
+            names << path.mid(path.lastIndexOf('/') + 1);
+        sounds->waves.clear();
+        return names;
+    };
+
+    // Round 1, filled with 42 seconds left. The first card turns up with its click.
+    sounds->waves.clear();
     w->cmdPlay()->click();
+    EXPECT_EQ(played(), QStringList{"Click.wav"});
     EXPECT_EQ(w->statusText(1), "Make 100,000 for bonus round.  ");
     EXPECT_EQ(w->statusText(2), "Click on cards to get the best Poker hand!   ");
     EXPECT_EQ(text(*w, "lblRound"), "Round: 1");
@@ -60,12 +70,9 @@ TEST_F(PokerGridWindowTest, AWholeGameFromTheLauncherAndBack) {
     EXPECT_FALSE(shown(*w, "frmSplash"));
     seconds(33);
     EXPECT_EQ(text(*w, "lblTimeBonus"), "42");
-    sounds->waves.clear();
+    played();
     fillGrid(*w, 0, 1); // a pair in row 1
-    QStringList played;
-    for (const QString& path : sounds->waves)
-        played << path.mid(path.lastIndexOf('/') + 1);
-    EXPECT_EQ(played, (QStringList{"Click.wav", "TwentyOne.wav"}));
+    EXPECT_EQ(played(), (QStringList{"Click.wav", "TwentyOne.wav"}));
     EXPECT_EQ(text(*w, "lblRow_1"), "1 Pair");
     EXPECT_EQ(text(*w, "lblPointsEarned"), "Points Earned: 50");
     EXPECT_EQ(text(*w, "lblCards"), "Cards remaining: 49");
@@ -227,7 +234,7 @@ TEST_F(PokerGridWindowTest, EndGameAsksAndYesGivesUpWithoutAHighScore) {
     script.then(platform::Answer::Yes);
     w->cmdPlay()->click();
     EXPECT_EQ(w->state(), GameWindow::State::Idle);
-    EXPECT_FALSE(w->GameRunning());
+    EXPECT_FALSE(w->gameRunning());
     EXPECT_FALSE(inserted);
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");
     EXPECT_FALSE(w->Timer1()->isEnabled());
