@@ -182,13 +182,16 @@ void playTwindleSecond(GameWindow& w) {
 }
 
 uint32_t DealSeed(const QString& window) {
-    // Quintel's player reaches the bonus round on about one deal in five, not on 7's; Tressel's
-    // completes round one's deck on about one in ten, and 6's reach its bonus round too.
-    // Crestal's reaches the bonus round on about one deal in three with round one run out on
-    // the clock, 3's among them; Twindle's on about one in six with a cleared top row, 12's.
-    if (window == "frmQuintel") return 14;
+    // Where 7's deals keep a player from a stage: Quintel's reaches the bonus round with round
+    // two busted on about one deal in ten, 3's among them; Tressel's completes round one's deck
+    // on about one in ten, and 6's reach its bonus round too; Crestal's reaches the bonus round
+    // with round one run out on the clock on about one in three, 3's among them; Twindle's on
+    // about one in six with a cleared top row, 12's; Glyphon's has a bonus-round phrase with
+    // letters enough left after the picks to outlast the clock on about one in twelve, 10's.
+    if (window == "frmQuintel") return 3;
     if (window == "frmCrestal") return 3;
     if (window == "frmTwindle") return 12;
+    if (window == "frmPhrase") return 10;
     return window == "frmTrip" ? 6 : 7;
 }
 
