@@ -112,17 +112,52 @@ QChar bestLetter(const GameWindow& w, bool vowelFirst) {
         if (const QPushButton* button = letterButton(w, c); button && button->isEnabled()) return c;
     return QChar();
 }
+
+// The open letter that every phrase that may be on the board holds, while another is left
+// after it (so that the phrase is not solved by it); nothing when there is none.
+QChar surelyRightLetter(const GameWindow& w) {
+    const Board board = readBoard(w);
+    QString inEvery, inAny;
+    bool first = true;
+    for (const QString& phrase : knownPhrases()) {
+        if (!mayBeOn(phrase, board)) continue;
+        QString open;
+        for (const QChar c : phrase)
+            if (c >= 'A' && c <= 'Z' && !board.uncovered.contains(c) && !open.contains(c))
+                open += c;
+        if (first) inEvery = open;
+        for (const QChar c : QString(inEvery))
+            if (!open.contains(c)) inEvery.remove(c);
+        for (const QChar c : open)
+            if (!inAny.contains(c)) inAny += c;
+        first = false;
+    }
+    if (inAny.size() < 2) return QChar();
+    for (const QChar c : inEvery)
+        if (const QPushButton* b = letterButton(w, c); b && b->isEnabled()) return c;
+    return QChar();
+}
 } // namespace
 
 // Glyphon: two letters a second, each the one most phrases that may be on the board share,
 // so that rounds are solved with seconds and faces left (the faces paid out, the completion
 // and time bonuses), and the bonus round's picks are made from the phrase, its vowel first
-// (so that both of the picks' prompts show).
+// (so that both of the picks' prompts show). After the picks the bonus round is kept going
+// with a right letter every seven seconds, before the letter bar fills, until its clock runs
+// out ("Times Up!").
 void playPhraseSecond(GameWindow& w) {
+    const QLabel* prompt = w.label("lblMessage");
+    const bool picking = prompt->isVisible() && prompt->text().startsWith("Select");
+    if (Shared().Round == 3 && !picking) {
+        if (Shared().ElapsedSeconds == 0 || Shared().ElapsedSeconds % 7 != 0) return;
+        if (const QChar letter = surelyRightLetter(w); letter != QChar())
+            letterButton(w, letter)->click();
+        return;
+    }
     for (int letter = 0; letter < 2 && w.state() == GameWindow::State::Running; ++letter) {
-        const QLabel* prompt = w.label("lblMessage");
-        const bool picking = prompt->isVisible() && prompt->text().startsWith("Select");
-        const QChar best = bestLetter(w, picking && prompt->text().endsWith("1 vowel"));
+        const bool vowelFirst = prompt->isVisible() && prompt->text().startsWith("Select") &&
+                                prompt->text().endsWith("1 vowel");
+        const QChar best = bestLetter(w, vowelFirst);
         if (best == QChar()) return;
         letterButton(w, best)->click();
     }

@@ -34,12 +34,6 @@
 
 namespace {
 
-bool save(const QImage& image, const QString& path) {
-    const bool ok = image.save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
-
 bool renderSheet(const QString& path) {
     const PictureList& pictures = CardPictureList();
     const int columns = 13, cellW = 90, cellH = 124;
@@ -56,7 +50,7 @@ bool renderSheet(const QString& path) {
         g.drawPixmap(at, pictures.picture(i + 1));
     }
     g.end();
-    return save(sheet, path);
+    return SavePicture(sheet, path);
 }
 
 // The program's data files (sounds, music, phrase lists) beside a scratch settings folder.
@@ -118,7 +112,7 @@ int main(int argc, char** argv) {
     auto launcher = std::make_unique<frmSelect>(folder.path() + "/");
     for (int tick = 0; tick < 20; ++tick)
         launcher->Timer1_Timer();
-    ok &= save(launcher->grab().toImage(), out + "/launcher.png");
+    ok &= SavePicture(launcher->grab().toImage(), out + "/launcher.png");
 
     for (const GameDescriptor* game : AllGames()) {
         if (!game->createWindow) continue;
@@ -126,13 +120,13 @@ int main(int argc, char** argv) {
         std::unique_ptr<QWidget> window(game->createWindow());
         window->show();
         app.processEvents();
-        ok &= save(window->grab().toImage(), out + "/" + game->window + "-idle.png");
+        ok &= SavePicture(window->grab().toImage(), out + "/" + game->window + "-idle.png");
         const char* custom = game->profile ? game->profile->custom.name : "mnuCustom";
         if (auto* options = window->findChild<QAction*>(custom)) {
             const QString path = out + "/" + game->window + "-options.png";
             platform::ModalDriver drawn([&ok, &path](QDialog& dialog) {
                 dialog.show();
-                ok &= save(dialog.grab().toImage(), path);
+                ok &= SavePicture(dialog.grab().toImage(), path);
                 dialog.hide();
             });
             options->trigger();
@@ -141,7 +135,7 @@ int main(int argc, char** argv) {
             play->click();
             platform::ProgramTime::advance(5000);
             app.processEvents();
-            ok &= save(window->grab().toImage(), out + "/" + game->window + "-playing.png");
+            ok &= SavePicture(window->grab().toImage(), out + "/" + game->window + "-playing.png");
         }
         if (auto* frame = qobject_cast<GameWindow*>(window.get()); frame && frame->cmdPlay()) {
             // Each whole game is played as in a program just started: a new launcher (whose

@@ -26,68 +26,33 @@ int RankOfKey(const QString& key) {
     return key.chopped(1).toInt();
 }
 
-// Crestal: round one takes cards until a tower is completed, then waits for the clock
-// ("Times Up!", then the tower and run bonuses); round two takes the score with no tower
-// ("Sorry"); a bonus round takes cards until a tower is completed, then the score with
-// seconds left (the speed bonus).
+// Crestal: rounds one and two take a field card where one goes (the highest place first, so
+// the towers' tops come free) and else draw, three moves a second. Round one then waits for
+// the clock ("Times Up!", then the tower and run bonuses); round two, ended by its third tower
+// or by Take Score once no move is left, has seconds left (the speed bonus), and its seed's
+// two rounds reach the bonus round; the bonus round takes the score with no tower ("Sorry").
 void playCrestalSecond(GameWindow& w) {
     if (w.state() != GameWindow::State::Running || !w.cmdTakeScore()->isEnabled()) return;
-    if (Shared().Round == 2) {
+    if (Shared().Round == 3) {
         if (Shared().ElapsedSeconds >= 3) w.cmdTakeScore()->click();
         return;
     }
-    for (int t = 1; t <= 3; ++t)
-        if (w.findChild<QWidget*>(QString("lblTower%1").arg(t))->isVisible()) {
-            if (Shared().Round > 2) w.cmdTakeScore()->click();
-            return;
-        }
-    for (int move = 0; move < 3; ++move) {
+    const int round = Shared().Round;
+    for (int move = 0; move < 3 && Shared().Round == round; ++move) {
         bool took = false;
         for (int k = 27; k >= 0 && !took; --k) {
             const int32_t before = Shared().Score;
             press(w.findChild<QWidget*>(QString("UpCardImage_%1").arg(k)));
             took = Shared().Score != before;
         }
-        if (!took) press(w.findChild<QWidget*>("CardStackPicture"));
-    }
-}
-
-namespace {
-// Sumbry: presses two cards that may make a combination, and takes back what stays selected.
-bool tryElevensPair(GameWindow& w, QWidget* a, QWidget* b) {
-    const int32_t before = Shared().Score;
-    press(a);
-    press(b);
-    if (Shared().Score != before) return true;
-    for (int i = 0; i < 22; ++i)
-        if (w.findChild<QWidget*>(QString("FieldSelectionRectangle_%1").arg(i))->isVisible())
-            press(w.findChild<QWidget*>(QString("FieldCardPicture_%1").arg(i)));
-    if (w.findChild<QWidget*>("UpCardSelectionRectangle")->isVisible())
-        press(w.findChild<QWidget*>("UpCardPicture"));
-    return false;
-}
-} // namespace
-
-// Sumbry: its clock waits for the first combination, so round one is ended by Take Score at
-// once (its bonuses for the seconds and the cards left); in round two the first two cards
-// that make a combination start the clock, which then runs out ("Times Up!").
-void playElevensSecond(GameWindow& w) {
-    if (w.state() != GameWindow::State::Running) return;
-    if (w.label("lblCurrentRound")->text() == "1") {
-        if (w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
+        if (took) continue;
+        if (w.label("lblCards")->text().toInt() > 0) {
+            press(w.findChild<QWidget*>("CardStackPicture"));
+            continue;
+        }
+        if (Shared().Round == 2) w.cmdTakeScore()->click();
         return;
     }
-    if (Shared().ElapsedSeconds > 0) return;
-    QList<QWidget*> cards;
-    for (int i = 0; i < 22; ++i)
-        if (auto* card = w.findChild<CardPicture*>(QString("FieldCardPicture_%1").arg(i));
-            card->isVisible() && RankOfKey(card->pictureKey()) > 0)
-            cards << card;
-    cards << w.findChild<QWidget*>("UpCardPicture");
-    for (qsizetype a = 0; a < cards.size(); ++a)
-        for (qsizetype b = a + 1; b < cards.size(); ++b)
-            if (tryElevensPair(w, cards[a], cards[b])) return;
-    press(w.findChild<QWidget*>("PlayCardPicture"));
 }
 
 namespace {
@@ -167,25 +132,37 @@ bool covered(const GameWindow& w, int place, int places) {
 }
 } // namespace
 
-// Twindle: three moves a second, each the first two uncovered cards of one rank or of
-// neighbouring ranks (king and ace too) found from the top row down, else a card from the
-// stack; with neither left, Take Score in round one, while later rounds run out on the clock
-// ("Times Up!"). Its round ends show the pairs and runs bonuses.
+namespace {
+// Twindle: the first two uncovered cards, from the top row down, that make a pair (one rank)
+// or, with `run`, a run (neighbouring ranks, king and ace too); false when there are none.
+bool findTwindleMatch(const GameWindow& w, int places, bool run, int& first, int& second) {
+    for (int a = 0; a < places; ++a) {
+        if (!showsCard(twindleCard(w, a)) || covered(w, a, places)) continue;
+        const int rank = RankOfKey(twindleCard(w, a)->pictureKey());
+        for (int b = a + 1; b < places; ++b) {
+            if (!showsCard(twindleCard(w, b)) || covered(w, b, places)) continue;
+            const int apart = std::abs(rank - RankOfKey(twindleCard(w, b)->pictureKey()));
+            if (run ? apart == 1 || apart == 12 : apart == 0) {
+                first = a, second = b;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+} // namespace
+
+// Twindle: three moves a second, each a pair (worth more than a run) or else a run of two
+// uncovered cards found from the top row down, else a card from the stack; with neither left,
+// Take Score in rounds one and two, which its seed brings to the bonus round, while the bonus
+// round runs out on the clock ("Times Up!"). Its round ends show the pairs and runs bonuses.
 void playTwindleSecond(GameWindow& w) {
     constexpr int places = 24; // the five rows and the up card
     const int round = Shared().Round;
     for (int move = 0; move < 3 && w.state() == GameWindow::State::Running; ++move) {
         int first = -1, second = -1;
-        for (int a = 0; a < places && first < 0; ++a) {
-            if (!showsCard(twindleCard(w, a)) || covered(w, a, places)) continue;
-            const int rank = RankOfKey(twindleCard(w, a)->pictureKey());
-            for (int b = a + 1; b < places && first < 0; ++b) {
-                if (!showsCard(twindleCard(w, b)) || covered(w, b, places)) continue;
-                const int apart = std::abs(rank - RankOfKey(twindleCard(w, b)->pictureKey()));
-                if (apart <= 1 || apart == 12) first = a, second = b;
-            }
-        }
-        if (first >= 0) {
+        if (findTwindleMatch(w, places, false, first, second) ||
+            findTwindleMatch(w, places, true, first, second)) {
             press(twindleCard(w, first));
             press(twindleCard(w, second));
             if (Shared().Round != round) return; // the top row was cleared
@@ -199,15 +176,22 @@ void playTwindleSecond(GameWindow& w) {
             press(w.findChild<QWidget*>("CardStackPicture"));
             continue;
         }
-        if (Shared().Round == 1 && w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
+        if (Shared().Round < 3 && w.cmdTakeScore()->isEnabled()) w.cmdTakeScore()->click();
         return;
     }
 }
 
 uint32_t DealSeed(const QString& window) {
-    // Quintel's player reaches the bonus round on about one deal in five, not on 7's; Tressel's
-    // completes round one's deck on about one in ten, and 6's reach its bonus round too.
-    if (window == "frmQuintel") return 14;
+    // Where 7's deals keep a player from a stage: Quintel's reaches the bonus round with round
+    // two busted on about one deal in ten, 3's among them; Tressel's completes round one's deck
+    // on about one in ten, and 6's reach its bonus round too; Crestal's reaches the bonus round
+    // with round one run out on the clock on about one in three, 3's among them; Twindle's on
+    // about one in six with a cleared top row, 12's; Glyphon's has a bonus-round phrase with
+    // letters enough left after the picks to outlast the clock on about one in twelve, 10's.
+    if (window == "frmQuintel") return 3;
+    if (window == "frmCrestal") return 3;
+    if (window == "frmTwindle") return 12;
+    if (window == "frmPhrase") return 10;
     return window == "frmTrip" ? 6 : 7;
 }
 

@@ -24,7 +24,7 @@ void playScriptedSecond(GameWindow& w);
 
 // One window's second of play.
 void playCrestalSecond(GameWindow& w);
-void playElevensSecond(GameWindow& w);
+void playElevensSecond(GameWindow& w);  // ElevensPlayer.cpp
 void playTripSecond(GameWindow& w);     // TripPlayer.cpp
 void playScrambleSecond(GameWindow& w); // PokerGridPlayer.cpp
 void playEightsSecond(GameWindow& w);

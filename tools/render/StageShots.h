@@ -1,14 +1,19 @@
 #pragma once
 // What the render tool saves of a whole game: the window at the first frame of every new
 // message state (whatever the length of the pause it shows in, the quarter-second flashes
-// included) and at every pause long enough to read. A message state is what the window's
-// message labels say, their amounts left out so that a count-up is one state, and whether the
-// score is being paid (it shows in cyan), so that a payout without a message is one too.
+// included) and at every pause long enough to read, unless it shows what the last shot shows.
+// A message state is what the window's message labels say, their amounts left out so that a
+// count-up is one state, and whether the score is being paid (it shows in cyan), so that a
+// payout without a message is one too.
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
 class GameWindow;
+
+// Writes a picture as PNG, lightly packed, and says so on standard output.
+bool SavePicture(const QImage& picture, const QString& path);
 
 class StageShots {
   public:
@@ -26,11 +31,12 @@ class StageShots {
 
   private:
     QStringList messageState() const; // what each message label says, then "paying"
-    void save(const QString& path);
+    void save(const QString& path, const QImage& shot);
 
     GameWindow& window_;
     QString stem_;
     QStringList last_;
+    QImage lastShot_;
     int shots_ = 0;
     bool ok_ = true;
     bool sawRoundEnd_ = false;

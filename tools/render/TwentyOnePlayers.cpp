@@ -58,6 +58,8 @@ using DeckLeft = std::array<int, 14>;
 
 // Both windows' caption of their fourth round, the bonus round.
 const QString kBonusRound = QStringLiteral("Round: 4");
+// The round Quintel's player throws away.
+const QString kBustedRound = QStringLiteral("Round: 2");
 
 // The cards of a deck not seen this round, by rank.
 class DeckCount {
@@ -167,14 +169,41 @@ void playBriskoSecond(GameWindow& w) {
         });
 }
 
+namespace {
+// Quintel: round two is thrown away on a bust ("Busted!"): each card goes on the fullest
+// column, and on one it carries over 21 as soon as there is one.
+void bustQuintelRound(GameWindow& w) {
+    const QString round = w.label("lblRound")->text();
+    for (int move = 0; move < 3; ++move) {
+        if (w.state() != GameWindow::State::Running || w.label("lblRound")->text() != round) return;
+        const int rank = shownRank(w);
+        if (rank == 0) return;
+        const std::vector<Column> columns = readColumns(w, 5);
+        int pick = -1;
+        bool busts = false;
+        for (int i = 0; i < 5; ++i) {
+            const Column& c = columns[size_t(i)];
+            if (!c.open) continue;
+            const bool over = withCard(c, rank).total > 21;
+            if (pick < 0 || (over && !busts) ||
+                (over == busts && c.total > columns[size_t(pick)].total))
+                pick = i, busts = over;
+        }
+        if (pick < 0) return;
+        w.button(QString("cmdHit_%1").arg(pick))->click();
+    }
+}
+} // namespace
+
 // Quintel: each card placed where the sum of the columns grows most, a 21 counting extra,
 // while the columns stay ready for the rest of the deck; a card no column takes is passed while
 // the pass lasts, after which the round is taken (or given up). Its round ends show the round
-// score with the card total value and the time bonus that made it; the bonus round is left to
-// run out on the clock.
+// score with the card total value and the time bonus that made it; round two is busted, and
+// the bonus round, which its seed's other two rounds reach, is left to run out on the clock.
 void playQuintelSecond(GameWindow& w) {
     static DeckCount deck;
     if (w.label("lblRound")->text() == kBonusRound) return;
+    if (w.label("lblRound")->text() == kBustedRound) return bustQuintelRound(w);
     placeCards(
         w, deck, 5, [&w] { return w.button("cmdGiveUp")->isVisible(); }, w.button("cmdGiveUp"),
         [](std::vector<Column>& after, Column& c, const DeckLeft& left) {
