@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <limits>
 
 namespace {
 
@@ -48,8 +49,8 @@ TEST_F(FreshWindow, AWindowOpenedAfterAnotherGameShowsNoneOfItsScore) {
 // The highest score each game can reach, with the largest values its user options allow,
 // shows whole inside the gauge it is centred in, clear of its border and bevel.
 TEST_F(FreshWindow, TheHighestScoreAGameCanReachShowsWholeInItsScoreGauge) {
-    // The other five games are held to a ceiling far above what their largest values pay.
-    constexpr int64_t kCeiling = 999999999;
+    // The other five are held to the largest score the program keeps: none can show more.
+    constexpr int64_t kCeiling = std::numeric_limits<int32_t>::max();
     const std::map<QString, int64_t> highest = {
         {"frmBrisko", 1051650},   {"frmCrestal", 2964496},   {"frmTwindle", 11665052},
         {"frmPhrase", 1196500},   {"frmEights", kCeiling},   {"frmElevens", kCeiling},
