@@ -1,7 +1,10 @@
 #include "frame/Captions.h"
 
+#include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
 
+#include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QStyle>
@@ -67,6 +70,41 @@ QRect anchored(const QRect& now, QSize size, Qt::Alignment a) {
     return r;
 }
 
+const char* const kInsideBox = "captionInsideBox";
+const char* const kOwnFont = "captionOwnFont";
+const char* const kFittedFont = "captionFittedFont";
+// The width of a gauge's bevel line, drawn inside the frame's right edge; kept clear on both
+// sides so that the caption stays centred.
+constexpr int kBevelPixels = 3;
+constexpr double kLeastPoints = 6.0;
+constexpr double kPointStep = 0.5;
+
+// The font a label kept inside a box shows its caption in: its own where the caption fits,
+// else the condensed face, stepping down in size until it fits.
+void fitInsideBox(QLabel* label) {
+    const QString boxName = label->property(kInsideBox).toString();
+    const QWidget* parent = label->parentWidget();
+    const auto* box = parent ? parent->findChild<QFrame*>(boxName) : nullptr;
+    if (boxName.isEmpty() || !box) return;
+    // A font set by anyone but this rule is the label's own from then on.
+    const QVariant fitted = label->property(kFittedFont);
+    if (!fitted.isValid() || fitted.value<QFont>() != label->font())
+        label->setProperty(kOwnFont, label->font());
+    const QFont own = label->property(kOwnFont).value<QFont>();
+    const int room = box->width() - 2 * (box->frameWidth() + kBevelPixels);
+    auto fits = [&](const QFont& f) {
+        return QFontMetrics(f).boundingRect(label->text()).width() <= room;
+    };
+    QFont font = own;
+    if (!fits(font))
+        for (double points = own.pointSizeF(); points >= kLeastPoints; points -= kPointStep) {
+            font = CondensedFace(own, points);
+            if (fits(font)) break;
+        }
+    label->setFont(font);
+    label->setProperty(kFittedFont, font);
+}
+
 QRect ruleGeometry(QLabel* label, const CaptionRule* rule) {
     const QRect design = designRect(label);
     const CaptionSize mode = rule ? rule->size : CaptionSize::Grow;
@@ -94,7 +132,12 @@ void SetCaptionRule(QWidget* window, const QString& name, CaptionRule rule) {
 
 void ApplyCaptionRule(QLabel* label) {
     if (!label) return;
+    fitInsideBox(label);
     label->setGeometry(ruleGeometry(label, ruleFor(label)));
+}
+
+void KeepCaptionInside(QLabel* label, const QString& box) {
+    if (label) label->setProperty(kInsideBox, box);
 }
 
 void ApplyRegisteredRule(QWidget* window, const QString& name) {

@@ -46,6 +46,12 @@ QStringList CaptionsOutOfRule(QWidget* window);
 // The names with a registered rule in the window.
 QStringList CaptionRuleNames(QWidget* window);
 
+// Keeps the glyphs of the label's captions inside the border and bevel of its sibling `box`,
+// the frame the label is centred in (a score in its gauge): where the label's own font would
+// cross them, SetCaption shows the caption in the condensed face of the same family, then in
+// smaller sizes; a caption that fits goes back to the label's own font.
+void KeepCaptionInside(QLabel* label, const QString& box);
+
 // Sizes the label to its caption on one line; a caption wider than `widthPixels` breaks onto
 // further lines, as few as fit that width and as even as they can be.
 void FitCaptionWithin(QLabel* label, int widthPixels);

@@ -1,5 +1,6 @@
 #include "frame/DesignLabel.h"
 
+#include <QFontInfo>
 #include <QLabel>
 
 QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,
@@ -17,4 +18,11 @@ QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption
     l->setFont(f);
     l->adjustSize();
     return l;
+}
+
+QFont CondensedFace(const QFont& base, double points) {
+    QFont f = base;
+    f.setFamilies({QFontInfo(base).family() + QStringLiteral(" Condensed"), base.family()});
+    f.setPointSizeF(points);
+    return f;
 }

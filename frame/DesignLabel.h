@@ -1,6 +1,7 @@
 #pragma once
 // A label as the window designs give them: a name, a caption and a font, sized to its text.
 
+#include <QFont>
 #include <QString>
 
 class QLabel;
@@ -13,3 +14,7 @@ inline const QString kDesignSans = QStringLiteral("MS Sans Serif");
 // sized to the caption.
 QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,
                     bool bold, const QString& family = QString());
+
+// The condensed face of the family `base` shows in, at `points`: for text that must fit less
+// room than the designs' face needs. Where the family has no condensed face, the family itself.
+QFont CondensedFace(const QFont& base, double points);

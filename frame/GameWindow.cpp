@@ -1,5 +1,6 @@
 #include "frame/GameWindow.h"
 
+#include "frame/Captions.h"
 #include "frame/ReturnKey.h"
 #include "frame/StatusPanels.h"
 #include "frame/TextBoxShortcuts.h"
@@ -71,7 +72,10 @@ void GameWindow::createControls() {
 
     // Labels the frame writes into.
     makeLabel("lblHighScore", "Current High Score:")->setGeometry(TwRect(135, 5850, 4000, 285));
-    makeLabel(profile_.scoreLabel, "0")->setGeometry(TwRect(2100, 465, 1065, 285));
+    QLabel* score = makeLabel(profile_.scoreLabel, "0");
+    score->setGeometry(TwRect(2100, 465, 1065, 285));
+    // Every window centres its score in this gauge; the highest score must show whole in it.
+    KeepCaptionInside(score, "ScoreRectangle");
     QLabel* state = makeLabel(profile_.stateLabel);
     state->setGeometry(TwRect(2400, 3600, 4800, 480));
     state->hide();

@@ -1,5 +1,6 @@
 #include "frame/StatusPanels.h"
 
+#include "frame/DesignLabel.h"
 #include "platform/Twips.h"
 
 #include <QEvent>
@@ -19,13 +20,6 @@ constexpr int kPanelGap = 6;
 constexpr double kPanelPoints = 8.0;
 constexpr double kLeastPoints = 6.5;
 constexpr double kPointStep = 0.5;
-
-QFont PanelFont(const QFont& base, double points) {
-    QFont f = base;
-    f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), base.family()});
-    f.setPointSizeF(points);
-    return f;
-}
 
 // The width a panel needs for its text in `font`: blanks at the end of a hint only space it
 // from the next panel, so a panel may cut them.
@@ -88,7 +82,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, std::vector<QLabel*> panels,
     // The hints of panel 2 are the longest texts: without given widths it takes the rest.
     stretch_ = !given && panels_.size() > 1;
     for (size_t i = 0; i < panels_.size(); ++i) {
-        panels_[i]->setFont(PanelFont(bar_->font(), kPanelPoints));
+        panels_[i]->setFont(CondensedFace(bar_->font(), kPanelPoints));
         bar_->addWidget(panels_[i], stretch_ && i == 1 ? 1 : 0);
     }
     bar_->installEventFilter(this);
@@ -99,7 +93,7 @@ void StatusPanels::relayout() {
     std::vector<int> need;
     QFont font;
     for (double points = kPanelPoints; points >= kLeastPoints; points -= kPointStep) {
-        font = PanelFont(bar_->font(), points);
+        font = CondensedFace(bar_->font(), points);
         need.clear();
         for (QLabel* p : panels_)
             need.push_back(NeedOf(*p, font));

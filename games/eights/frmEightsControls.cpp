@@ -150,10 +150,12 @@ void frmEights::createControls() {
 
     x1_ = new CrossLine("X1", true, area);
     x2_ = new CrossLine("X2", false, area);
+    // The notice is centred on the eight's card, so it has a back of its own over the pips.
     QLabel* wild = makeLabel("lblWild", "Wild!", 13.5);
     SetForeColour(wild, 0x800080);
     wild->setGeometry(TwRect(1440, 1920, 720, 360));
     wild->setAlignment(Qt::AlignCenter);
+    wild->setAutoFillBackground(true);
     wild->setAttribute(Qt::WA_TransparentForMouseEvents);
     wild->hide();
 
@@ -331,6 +333,8 @@ void frmEights::registerCaptionRules() {
                    {CaptionSize::AutoSize, centreOver([this] { return Surface(); })});
     SetCaptionRule(this, "lblCurrentRound", {CaptionSize::AutoSize, centreIn("RoundRectangle")});
     SetCaptionRule(this, "lblTotalScore", {CaptionSize::AutoSize, centreIn("ScoreRectangle")});
+    // Placed on the eight's spot by the move that shows it.
+    SetCaptionRule(this, "lblWild", {CaptionSize::Grow, {}});
     SetCaptionRule(this, "lblMessage", {CaptionSize::AutoSize, centreInWindow});
     SetCaptionRule(this, "lblScoring", {CaptionSize::AutoSize, centreInWindow});
 }

@@ -5,6 +5,7 @@
 
 #include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -132,6 +133,7 @@ void frmEights::imgUpperCard_Click(int spot) {
     playSound(m.sounds.front());
     if (m.check == MoveCheck::WildEight) {
         QLabel* wild = label("lblWild");
+        ApplyCaptionRule(wild);
         MoveTw(wild, CentredOver(TwLeft(target), TwWidth(target), TwWidth(wild)),
                CentredOver(TwTop(target), TwHeight(target), TwHeight(wild)));
         wild->show();

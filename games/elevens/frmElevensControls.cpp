@@ -2,6 +2,7 @@
 // message and value labels, the splash panel's texts, and the game's own menu entries.
 #include "games/elevens/frmElevens.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/DesignLabel.h"
 #include "frame/SplashTexts.h"
@@ -89,6 +90,9 @@ void frmElevens::createControls() {
         l->setPalette(p);
     }
     label("lblCurrentScore")->setToolTip("Displays your Current Score");
+    SetCaptionRule(this, "lblCurrentScore", {CaptionSize::AutoSize, [this](QLabel& l) {
+                                                 centreIn(&l, "ScoreRectangle", true);
+                                             }});
     label("lblCurrentTotal")->setToolTip("Total of currently selected cards");
 
     QLabel* message = makeLabel("lblMessage", "Message", 20.25, true, "Arial");

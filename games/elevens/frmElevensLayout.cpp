@@ -2,6 +2,7 @@
 // ratios, the gauges on the field's columns, and labels that move with their text.
 #include "games/elevens/frmElevens.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
@@ -183,9 +184,7 @@ void frmElevens::setMessage(const QString& text, MessageSpot place) {
 
 void frmElevens::setScoreText(int32_t score) {
     QLabel* l = label("lblCurrentScore");
-    l->setText(FormatScore(score));
-    l->adjustSize();
-    centreIn(l, "ScoreRectangle", true);
+    SetCaption(l, FormatScore(score));
     SetForeColour(l, score >= 0 ? kVbBlue : kVbRed);
 }
 

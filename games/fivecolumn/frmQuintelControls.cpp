@@ -150,6 +150,8 @@ void frmQuintel::createControls() {
     QPalette grey = score->palette();
     grey.setColor(QPalette::Window, VbColour(0xC0C0C0));
     score->setPalette(grey);
+    SetCaptionRule(this, "lblTotalScore",
+                   {CaptionSize::AutoSize, CentreOn("ScoreRectangle", true)});
     for (const char* name : {"TimerBevelSide", "TimerBevelBottom"})
         if (auto* line = findChild<QFrame*>(name)) StyleBevelLine(line);
     QLabel* timeBonus = makeLabel("lblTimeBonus", "300", 9.75, true, kVbBlue);

@@ -149,11 +149,7 @@ void frmQuintel::setCurrentTotal(int total) {
 }
 
 void frmQuintel::setTotalScore(int32_t score) {
-    QLabel* l = label("lblTotalScore");
-    l->setText(FormatScore(score));
-    l->adjustSize();
-    const QWidget* box = findChild<QWidget*>("ScoreRectangle");
-    MoveTw(l, centreLeft(box, l), TwTop(box) + (TwHeight(box) - TwHeight(l)) / 2.0);
+    SetCaption(label("lblTotalScore"), FormatScore(score));
 }
 
 void frmQuintel::setTimeBonus(int32_t bonus) {

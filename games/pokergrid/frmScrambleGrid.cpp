@@ -2,6 +2,7 @@
 // points follow, the next card comes up, and the 25th card ends the round.
 #include "games/pokergrid/frmScramble.h"
 
+#include "frame/Captions.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
@@ -80,8 +81,7 @@ void frmScramble::placeOverWrites() {
 }
 
 void frmScramble::setScoreText(int32_t score) {
-    QLabel* l = label("lblCurrentScore");
-    l->setText(FormatScore(score));
+    SetCaption(label("lblCurrentScore"), FormatScore(score));
 }
 
 void frmScramble::setRoundText(const QString& text) {

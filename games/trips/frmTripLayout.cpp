@@ -45,10 +45,6 @@ QLabel* frmTrip::makeLabel(const QString& name, const QString& caption, double p
 
 void frmTrip::createControls() {
     QWidget* area = centralWidget();
-    area->setAutoFillBackground(true);
-    QPalette back = area->palette();
-    back.setColor(QPalette::Window, VbColour(0x008000)); // the green of a card table
-    area->setPalette(back);
 
     for (const char* name : {"TimerBevelSide", "TimerBevelBottom"})
         if (auto* line = findChild<QFrame*>(name)) StyleBevelLine(line);
@@ -66,10 +62,6 @@ void frmTrip::createControls() {
           std::tuple{"ScoreRectangle", "ScoreBevelSide", "ScoreBevelBottom"}}) {
         QFrame* r = MakeGaugeRectangle(rect, area);
         r->setGeometry(TwRect(kGaugeLeft, 0, 1455, 495));
-        r->setAutoFillBackground(true);
-        QPalette p = r->palette();
-        p.setColor(QPalette::Window, VbColour(0xC0C0C0));
-        r->setPalette(p);
         MakeBevelLine(side, area);
         MakeBevelLine(bottom, area);
     }
@@ -78,8 +70,8 @@ void frmTrip::createControls() {
     makeLabel("lblFieldCards", "   Playing Field   ", 9.75, true, kVbBlue)
         ->setAutoFillBackground(true);
     makeLabel("lblHighScore", "Current High Score:", 9.75, true, kVbBlue);
-    makeLabel("lblTrips", "Trips:", 8.25, true, kVbWhite);
-    makeLabel("lblRuns", "Runs:", 8.25, true, kVbWhite);
+    makeLabel("lblTrips", "Trips:", 8.25, true, kVbBlack);
+    makeLabel("lblRuns", "Runs:", 8.25, true, kVbBlack);
     makeLabel("lblScoreTrips", "0", 12, true, kVbBlue);
     makeLabel("lblScoreRuns", "0", 12, true, kVbBlue);
     // The flush notice sits on the column's top card on a back of its own.
@@ -87,11 +79,11 @@ void frmTrip::createControls() {
     flush->setAutoFillBackground(true);
     flush->hide();
     makeLabel("lblCardCount", "Cards remaining:", 9.75, true, kVbBlue);
-    makeLabel("lblScore", "Score:", 8.25, true, kVbWhite)
+    makeLabel("lblScore", "Score:", 8.25, true, kVbBlack)
         ->setToolTip("Displays your Current Score");
     QLabel* score = makeLabel("lblCurrentScore", "0", 12, true, kVbBlue);
     score->setToolTip("Displays your Current Score");
-    makeLabel("lblTime", "Time:", 8.25, true, kVbWhite);
+    makeLabel("lblTime", "Time:", 8.25, true, kVbBlack);
     makeLabel("lblRound", "Round: 1", 9.75, true, kVbBlue);
     makeLabel("lblMessage", "Message", 13.5, true, kVbRed)->hide();
     QLabel* scoring = makeLabel("lblScoring", "Scoring", 18, true, kVbBlue);

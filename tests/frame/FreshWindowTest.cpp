@@ -2,7 +2,11 @@
 // that game's result, which the new window must not show as its own), and over what its load
 // has to report.
 #include "GameWindowTestSupport.h"
+#include "frame/Captions.h"
+#include "frame/GameProfile.h"
+#include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
+#include "services/HighScores.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <limits>
 
 namespace {
 
@@ -39,6 +44,35 @@ TEST_F(FreshWindow, AWindowOpenedAfterAnotherGameShowsNoneOfItsScore) {
         platform::ProgramTime::takePauseLog();
     }
     EXPECT_EQ(windows, 9);
+}
+
+// The highest score each game can reach, with the largest values its user options allow,
+// shows whole inside the gauge it is centred in, clear of its border and bevel.
+TEST_F(FreshWindow, TheHighestScoreAGameCanReachShowsWholeInItsScoreGauge) {
+    // The other five are held to the largest score the program keeps: none can show more.
+    constexpr int64_t kCeiling = std::numeric_limits<int32_t>::max();
+    const std::map<QString, int64_t> highest = {
+        {"frmBrisko", 1051650},   {"frmCrestal", 2964496},   {"frmTwindle", 11665052},
+        {"frmPhrase", 1196500},   {"frmEights", kCeiling},   {"frmElevens", kCeiling},
+        {"frmQuintel", kCeiling}, {"frmScramble", kCeiling}, {"frmTrip", kCeiling},
+    };
+    for (const auto& [window, score] : highest) {
+        const GameDescriptor* g = FindGameByWindow(window);
+        ASSERT_TRUE(g && g->createWindow) << qPrintable(window);
+        SCOPED_TRACE(window.toStdString());
+        platform::MessageScript quiet;
+        Shared().GameTitle = g->title;
+        std::unique_ptr<QWidget> w(g->createWindow());
+        auto* gw = qobject_cast<GameWindow*>(w.get());
+        ASSERT_NE(gw, nullptr);
+        w->show();
+        gw->cmdPlay()->click();
+        const QString name = g->profile->scoreLabel;
+        SetCaption(w->findChild<QLabel*>(name), FormatScore(score));
+        for (const QString& fault : testsupport::CaptionFitFailures(*w))
+            EXPECT_FALSE(fault.startsWith(name + " ")) << qPrintable(fault);
+        platform::ProgramTime::takePauseLog();
+    }
 }
 
 // A table the load cannot use, an empty one or one that cannot be made (a program folder that

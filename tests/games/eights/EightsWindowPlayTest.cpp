@@ -242,6 +242,7 @@ TEST_F(EightsWindowTest, CrossAndWildShowForAQuarterSecond) {
 
     move(*w, 1, 1); // the eight: wild
     EXPECT_TRUE(shown(*w, "lblWild"));
+    EXPECT_TRUE(testsupport::CaptionsFit(*w)); // read whole over the card it is centred on
     EXPECT_EQ(text(*w, "lbl100(1)"), "1000");
     EXPECT_EQ(Shared().Score, 39000);
     advance(250);
