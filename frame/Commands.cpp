@@ -142,11 +142,25 @@ void GameWindow::abandonGame() {
     AbandonGame();
     // Unless the game's own end already set them, the commands go back to idle.
     if (commandResets_ == resetsBefore) resetCommands(State::Idle);
+    givePlayBack(false);
     if (Shared().MusicOn) StopMusic();
 }
 
 void GameWindow::GameFinished(State to) {
     resetCommands(to);
+    givePlayBack(false);
+}
+
+void GameWindow::givePlayBack(bool splashBack) {
+    if (gameRunning()) return;
+    // A game that ended by itself may keep the player from a new one until its result has
+    // been shown; one that was given up never does.
+    if (state() == State::GameOver && profile_.playBack == PlayBack::AfterGameOver && !splashBack)
+        return;
+    enable(cmdPlay_, true);
+    enable(quitButton_, true);
+    enable(item("mnuPlay"), true);
+    enable(item("mnuExit"), true);
 }
 
 void GameWindow::resetCommands(State to) {
@@ -160,15 +174,7 @@ void GameWindow::resetCommands(State to) {
     offWhilePaused_.clear();
     cmdPlay_->setText(kPlayCaption);
     cmdPlay_->setToolTip("Starts a new game");
-    if (to != State::GameOver || profile_.endGameEnablesPlayAndQuit) {
-        cmdPlay_->setEnabled(true);
-        enable(quitButton_, true);
-    }
-    if (QAction* a = item("mnuPlay")) {
-        a->setText(kPlayCaption);
-        a->setEnabled(true);
-    }
-    enable(item("mnuExit"), true);
+    if (QAction* a = item("mnuPlay")) a->setText(kPlayCaption);
     enable(item(profile_.custom.name), true);
     if (QMenu* m = menu(profile_.timeMenu)) m->menuAction()->setEnabled(true);
     cmdPause_->setText(profile_.pauseCaption);

@@ -160,6 +160,7 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     ShowCards(false);
     ShowControls(false, true);
     setStatusText(2, "Game Over");
+    givePlayBack(false);
 }
 
 void GameWindow::EndGame() {

@@ -84,6 +84,7 @@ void GameWindow::Timer4_Timer() {
 void GameWindow::ShowSplash(bool visible) {
     frmSplash_->setVisible(visible);
     timer4_->setEnabled(visible);
+    if (visible) givePlayBack(true); // the idle window comes back whole
 }
 
 QString GameWindow::WelcomeText() const {

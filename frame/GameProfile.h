@@ -38,6 +38,13 @@ enum class MessagePlace {
     LeftOfAmount, // 100 twips left of the amount
 };
 
+// When a game that ended by itself gives Play, the quit button and their menu items back. A
+// game the player gave up, or that could not go on, gives them back at once.
+enum class PlayBack {
+    AtGameEnd,     // with the end of the game, after the shared end's high-score check
+    AfterGameOver, // once the window has shown its "Game Over" and its splash is back
+};
+
 // Commands that do nothing while a round end blocks input.
 enum InputGate : unsigned {
     GatePlayButton = 1,
@@ -74,9 +81,7 @@ struct GameProfile {
     const char* quitTip = "Exits the game";
     bool playIsDefault = false;       // Return presses Play when no other button has the focus
     bool playItemShowsEndGame = true; // the Play item's caption follows the button's
-    // A game over gives Play and the quit button back at once; a game that leaves them off
-    // until its own "Game Over" wait is done enables them itself.
-    bool endGameEnablesPlayAndQuit = true;
+    PlayBack playBack = PlayBack::AtGameEnd;
     const char* pauseCaption = "Pau&se"; // the caption that pauses
     const char* pauseTip = "Pauses the current game";
     bool takeScoreButton = true;

@@ -121,7 +121,8 @@ class GameWindow : public QMainWindow {
     // on) and a pause of `pauseMs` after each step.
     void CountUp(int64_t amount, int64_t step, int pauseMs = 75,
                  const QString& sound = QStringLiteral("Snap.wav"));
-    // The shared end of a game: back to idle, then the high-score check.
+    // The shared end of a game: back to idle, then the high-score check; Play and the quit
+    // button come back after it or, where the profile says so, with the splash.
     void EndGame(const QString& tableName, const QString& defaultTop);
     // The same with the game's table and its end-of-game top score.
     void EndGame();
@@ -129,7 +130,8 @@ class GameWindow : public QMainWindow {
     // registered one.
     void ShowTopScore(const QString& tableName, const QString& defaultTop);
     // For games that end in their own code: the frame's commands back to idle, and a game
-    // still under way ends in `to` (Idle where it was given up or could not go on).
+    // still under way ends in `to` (Idle where it was given up or could not go on). Play and
+    // the quit button come back here or, where the profile says so, with the splash.
     void GameFinished(State to = State::GameOver);
     // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
     // that queued up meanwhile), a close request waits until the end.
@@ -146,7 +148,8 @@ class GameWindow : public QMainWindow {
     // Play could not start the game: the message, then the window is idle again with its
     // clocks stopped.
     void FailPlay(const QString& message, platform::Buttons buttons = platform::Buttons::OK);
-    // Splash panel shown and animated, or hidden and still.
+    // Splash panel shown and animated, or hidden and still. Shown once no game is under way,
+    // it brings Play and the quit button back with it.
     void ShowSplash(bool visible);
     // "Welcome to " and the title, with the window's own blanks: status-bar panel 1.
     QString WelcomeText() const;
@@ -267,7 +270,11 @@ class GameWindow : public QMainWindow {
     void pauseCommand(unsigned gate);
     void startNewGame(bool fromMenu);
     void abandonGame();
+    // Back to idle or to the game's result, all but Play and the quit button.
     void resetCommands(State to);
+    // Play, the quit button and their items, once no game is under way and the window's
+    // profile lets them come back; `splashBack`: the idle splash is shown again.
+    void givePlayBack(bool splashBack);
     // False when the game's rules refused: nothing changed.
     bool setPaused(bool pause);
     bool pauseForQuestion();

@@ -1,6 +1,7 @@
 #include "frame/ReturnKey.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -27,7 +28,9 @@ bool pressable(const QPushButton* b) {
 class ReturnKey : public QObject {
   public:
     ReturnKey(QWidget* window, QPushButton* defaultButton)
-        : QObject(window), window_(window), default_(defaultButton) {}
+        : QObject(window), window_(window), default_(defaultButton) {
+        connect(qApp, &QApplication::focusChanged, this, &ReturnKey::focusMoved);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -46,6 +49,19 @@ class ReturnKey : public QObject {
     }
 
   private:
+    // A button switched off while it had the focus hands it on to the next one in the tab
+    // order, where a Return would press a button the player never chose (Exit, say). The
+    // focus goes back to the default button instead, or to none.
+    void focusMoved(QWidget* from, QWidget* to) {
+        auto* left = qobject_cast<QPushButton*>(from);
+        if (!left || left->isEnabled() || left->window() != window_) return;
+        if (pressable(default_)) {
+            if (to != default_) default_->setFocus(Qt::OtherFocusReason);
+        } else if (to && to->window() == window_) {
+            to->clearFocus();
+        }
+    }
+
     QWidget* window_;
     QPointer<QPushButton> default_;
 };

@@ -12,6 +12,7 @@ namespace {
 
 const GameProfile kProfile{
     .quitTip = "Closes Brisko ",
+    .playBack = PlayBack::AfterGameOver,
     .pauseCaption = "P&ause",
     .pauseTip = "Pauses the game in progress",
     .takeScoreButtonShown = false,

@@ -14,6 +14,7 @@ const GameProfile kProfile{
     .quitCaption = "&Exit",
     .quitTip = "Ends Sumbry!",
     .playIsDefault = true,
+    .playBack = PlayBack::AfterGameOver,
     .takeScoreTip = "Ends current round and awards time bonus",
     .takeScoreItem = true,
     .playQuestion = "You have a game in progress, are you sure you want to quit now?",

@@ -106,8 +106,6 @@ void frmElevens::offerReplay(const QString& tip) {
     enableItem(action("mnuScoring"), true);
     enableItem(action("mnuSave"), dealt);
     enableItem(action("mnuOpen"), true);
-    enableItem(action("mnuPause"), false);
-    cmdPause()->setEnabled(false);
 }
 
 void frmElevens::TakeScoreWhileIdle() {

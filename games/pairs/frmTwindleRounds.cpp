@@ -186,7 +186,6 @@ void frmTwindle::gameOver() {
     EndGame();
     setCursor(Qt::WaitCursor);
     SetForeColour(message, kVbRed);
-    enable(cmdTakeScore(), false);
     setMessage("Game Over");
     message->show();
     message->repaint();

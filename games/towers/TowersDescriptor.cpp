@@ -11,7 +11,8 @@ namespace {
 
 const GameProfile kProfile{
     .playItemShowsEndGame = false,
-    .endGameEnablesPlayAndQuit = false,
+    // Play and Exit stay off through the "Game Over" wait of a game that ended by itself.
+    .playBack = PlayBack::AfterGameOver,
     .takeScoreItem = true,
     .gameMenu = "mnuGame",
     .gameMenuCaption = "&Game",

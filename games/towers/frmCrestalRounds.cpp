@@ -200,8 +200,6 @@ void frmCrestal::gameOver() {
     message->show();
     message->repaint();
     platform::Sleep(2000);
-    ShowSplash(true);
+    ShowSplash(true); // Play and Exit come back with it
     unsetCursor();
-    enable(button("cmdPlay"), true);
-    enable(button("cmdExit"), true);
 }

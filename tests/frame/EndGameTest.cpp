@@ -1,8 +1,11 @@
 #include "FrameTestSupport.h"
 
+#include "app/frmSelect.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "services/HighScores.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 
@@ -96,4 +99,135 @@ TEST_F(FrameTest, AFailedHighScoreStepIsReportedOnceAndTheWindowStillResets) {
     // The trips-and-runs window has the button only.
     EXPECT_FALSE(w->cmdTakeScore()->isEnabled());
     EXPECT_EQ(w->item("mnuTakeScore"), nullptr);
+}
+
+namespace {
+// What the player sees of the frame's commands: captions, tips, and whether each can be used.
+std::map<std::string, std::string> commandsOf(GameWindow& w) {
+    std::map<std::string, std::string> out;
+    for (QPushButton* b : {w.cmdPlay(), w.cmdPause(), w.cmdTakeScore(), w.quitButton()})
+        if (b)
+            out[b->objectName().toStdString()] =
+                ("\"" + b->text() + "\" tip \"" + b->toolTip() + "\"" +
+                 (b->isEnabled() ? "" : " off") + (b->isVisibleTo(&w) ? "" : " hidden"))
+                    .toStdString();
+    for (const char* name : {"mnuPlay", "mnuPause", "mnuTakeScore", "mnuExit"})
+        if (const QAction* a = w.item(name))
+            out[name] = ("\"" + a->text() + "\"" + (a->isEnabled() ? "" : " off")).toStdString();
+    return out;
+}
+
+// A mouse click as the player makes it: the button takes the focus.
+void clickAsPlayer(QPushButton* b) {
+    const QPointF at = QRectF(b->rect()).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(b, &e);
+    }
+}
+
+// Return where the window's focus is.
+void pressReturn(GameWindow& w) {
+    QWidget* to = w.focusWidget() ? w.focusWidget() : &w;
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(to, &down);
+}
+} // namespace
+
+// Every way a game ends gives the window back as idle, Play and Exit usable, and Return does
+// what it does in a window just opened; a question answered No leaves the game as it ran.
+TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
+    struct Row {
+        const char* window;
+        bool returnPlays; // Play is the default button
+        bool replay;      // Take Score offers the last game's replay once a game was dealt
+        bool playWaits;   // Play and Exit stay off while the game's result is shown
+    };
+    const Row rows[] = {
+        {"frmElevens", true, true, true},    {"frmQuintel", false, false, false},
+        {"frmBrisko", false, false, true},   {"frmCrestal", false, false, true},
+        {"frmTwindle", false, false, false}, {"frmScramble", true, false, false},
+        {"frmTrip", true, false, false},     {"frmPhrase", false, false, false},
+        {"frmEights", false, false, false},
+    };
+    // The phrase lists and the other data files of the program.
+    const QDir data(QCoreApplication::applicationDirPath());
+    for (const QFileInfo& f : data.entryInfoList(QDir::Files))
+        if (!f.isExecutable()) QFile::copy(f.filePath(), dir.path() + "/" + f.fileName());
+    platform::MessageScript script;
+    platform::ModalDriver unseen([](QDialog&) {});
+    frmSelect launcher(dir.path()); // its splash lets input through again after a round end
+    launcher.hide();
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window);
+        Shared().GameTitle = game(row.window).title;
+        std::unique_ptr<QWidget> real(game(row.window).createWindow());
+        auto& w = *qobject_cast<GameWindow*>(real.get());
+        w.show();
+        w.activateWindow();
+        QCoreApplication::processEvents();
+        auto idle = commandsOf(w);
+        auto asIdle = [&] {
+            EXPECT_FALSE(w.gameRunning());
+            EXPECT_EQ(commandsOf(w), idle);
+            EXPECT_TRUE(w.cmdPlay()->isEnabled() && w.quitButton()->isEnabled());
+        };
+        // The player looks at the window for a second, presses Return, and clicks Play when
+        // Return did not start a game. No button the player did not choose has the focus.
+        auto returnThenPlay = [&] {
+            platform::ProgramTime::advance(1000);
+            script.clearAsked();
+            const QWidget* focus = w.focusWidget();
+            EXPECT_TRUE(!focus || focus == w.cmdPlay()) << qPrintable(focus->objectName());
+            pressReturn(w);
+            EXPECT_TRUE(script.asked().empty());
+            EXPECT_EQ(w.state() == GameWindow::State::Running, row.returnPlays || focus);
+            if (!w.gameRunning()) clickAsPlayer(w.cmdPlay());
+            ASSERT_EQ(w.state(), GameWindow::State::Running);
+        };
+
+        returnThenPlay();
+        // Played to its end as a player who makes no move: each round ends on the clock or
+        // by Take Score.
+        bool offUnderResult = false, onUnderResult = false;
+        platform::ProgramTime::PauseObserver previous;
+        previous = platform::ProgramTime::setPauseObserver([&](int ms) {
+            if (w.state() == GameWindow::State::GameOver) {
+                offUnderResult |= !w.cmdPlay()->isEnabled() || !w.quitButton()->isEnabled();
+                onUnderResult |= w.cmdPlay()->isEnabled() || w.quitButton()->isEnabled();
+            }
+            if (previous) previous(ms);
+        });
+        for (int ms = 0; w.gameRunning() && ms < 3600 * 1000; ms += 250) {
+            QPushButton* take = w.cmdTakeScore();
+            if (take && take->isEnabled() && take->isVisibleTo(&w)) clickAsPlayer(take);
+            platform::ProgramTime::advance(250);
+        }
+        platform::ProgramTime::setPauseObserver(previous);
+        EXPECT_FALSE(row.playWaits ? onUnderResult : offUnderResult);
+        if (row.replay) {
+            idle["cmdTakeScore"] = "\"&Replay\" tip \"Replays the last game\"";
+            idle["mnuTakeScore"] = "\"&Replay\"";
+        }
+        asIdle();
+        returnThenPlay();
+
+        // End Game and the quit question answered No: the game runs on as it was.
+        const auto running = commandsOf(w);
+        script.then(platform::Answer::No).then(platform::Answer::No);
+        clickAsPlayer(w.cmdPlay());
+        EXPECT_FALSE(w.close());
+        EXPECT_EQ(script.asked().size(), 2u);
+        EXPECT_EQ(w.state(), GameWindow::State::Running);
+        EXPECT_EQ(commandsOf(w), running);
+
+        // End Game from the menu answered Yes.
+        script.then(platform::Answer::Yes);
+        w.item("mnuPlay")->trigger();
+        asIdle();
+        returnThenPlay();
+    }
 }
