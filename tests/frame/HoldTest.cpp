@@ -183,8 +183,9 @@ TEST_F(FrameTest, CommandsOfARoundEndAreDroppedNotCarriedIntoTheNextRound) {
             w->onTakeScore = [&] {
                 row.give(*w); // taken in the round end, where a game's own wait lets events in
                 QCoreApplication::processEvents();
-                row.give(*w); // still queued when the scoring is over
-                if (w->cmdTakeScore()) testsupport::GameWindowTest::press(w->cmdTakeScore());
+                row.give(*w);          // still queued when the scoring is over
+                if (w->cmdTakeScore()) // and a second Take Score
+                    testsupport::GameWindowTest::press(w->cmdTakeScore());
             };
             w->TimeUp({});
             QCoreApplication::processEvents();
@@ -200,7 +201,7 @@ TEST_F(FrameTest, CommandsOfARoundEndAreDroppedNotCarriedIntoTheNextRound) {
             QCoreApplication::processEvents();
             row.give(*w);
             QCoreApplication::processEvents();
-            EXPECT_EQ(w->count("Pause"), 1);
+            EXPECT_EQ(w->count("Pause"), 1); // the button's, or the one around the window
             EXPECT_EQ(statesShown, std::vector<State>(driver.shown(), State::Paused));
         }
 }
