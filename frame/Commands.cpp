@@ -11,6 +11,7 @@
 #include "services/Sound.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +27,23 @@ const QString kGamePaused = QStringLiteral("Game Paused");
 std::function<void()>& returnToLauncher() {
     static std::function<void()> back;
     return back;
+}
+
+// The window whose input an event is: a menu pops up as a window of its own, and a shortcut
+// reaches the menu item, not a control; both belong to the window that opened them. A dialog
+// is a window apart.
+QWidget* windowOf(QObject* target) {
+    for (QObject* o = target; o;) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w) {
+            o = o->parent();
+            continue;
+        }
+        QWidget* top = w->window();
+        if (top->windowType() != Qt::Popup || !top->parentWidget()) return top;
+        o = top->parentWidget();
+    }
+    return nullptr;
 }
 
 void enable(QWidget* w, bool on) {
@@ -318,10 +336,14 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
-    if (!inputDropped()) return false;
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this) return false;
-    return true; // dropped, never delivered to the next round
+    // Dropped, never delivered to the next round.
+    return inputDropped() && windowOf(watched) == this;
+}
+
+void GameWindow::closeOwnPopups() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (windowOf(popup) != this || !popup->close()) return;
+    }
 }
 
 void GameWindow::changeEvent(QEvent* event) {

@@ -257,6 +257,9 @@ class GameWindow : public QMainWindow {
     // timers back, for it to run them as its state says.
     void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
+    // A menu or other pop-up the player left open closes: the round end shows, and takes
+    // nothing from it.
+    void closeOwnPopups();
     // The state the commands act on: a round end under way, whatever the game reports.
     State commandState() const;
     void takeScoreCommand(bool fromButton, bool timeUp, const std::function<void()>& leadIn,

@@ -69,7 +69,7 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
 void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     // The round ends here, whatever end was still waiting for a question.
     dropDueRoundEnd();
-    ++roundEndDepth_;
+    if (++roundEndDepth_ == 1) closeOwnPopups();
     // A game with rules of its own moves into its round end and out of it as it scores.
     const bool frameMoves = play_ == &framePlay_;
     if (frameMoves) framePlay_.startRoundEnd();

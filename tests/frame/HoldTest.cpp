@@ -5,20 +5,37 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
+
+// Qt's own way in for a key that may be a shortcut (the one its test library uses).
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* target, ulong timestamp, int key,
+                                               Qt::KeyboardModifiers modifiers,
+                                               const QString& text = QString(),
+                                               bool autoRepeat = false, ushort count = 1);
 
 using State = GameWindow::State;
 using platform::Answer;
 
 namespace {
-void postClick(QWidget* target) {
-    const QPointF at(5, 5);
+void postClick(QWidget* target, QPointF at = QPointF(5, 5)) {
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(target, new QMouseEvent(type, at, target->mapToGlobal(at),
                                                             Qt::LeftButton, Qt::LeftButton,
                                                             Qt::NoModifier));
+}
+void postKey(QWidget* target, Qt::Key key, const QString& text) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(target, new QKeyEvent(type, key, Qt::NoModifier, text));
+}
+// A key as the keyboard gives it, through the window's shortcuts.
+void shortcut(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    qt_sendShortcutOverrideEvent(window->windowHandle(), 0, key, modifiers);
 }
 } // namespace
 
@@ -122,27 +139,71 @@ TEST_F(FrameTest, APauseForAQuestionGivesBackOnlyTheCommandsItTookAndNeedsPause)
     EXPECT_EQ(w->count("Pause"), 1);
 }
 
-TEST_F(FrameTest, ClicksOfARoundEndAreDroppedNotDeliveredToTheNextRound) {
-    auto w = window("frmTwindle");
-    w->show();
-    w->cmdPlay_Click();
-    int pauseClicks = 0;
-    QObject::connect(w->cmdPause(), &QPushButton::clicked, [&pauseClicks] { ++pauseClicks; });
-    w->onTakeScore = [&] {
-        postClick(w->cmdPause());                              // queued while the round is scored
-        testsupport::GameWindowTest::press(w->cmdTakeScore()); // arrives at once
+// Each kind of command the player gives during a round end: queued while the round is scored
+// or arriving at once, it is dropped, there and in the next round; given once the round end
+// is over it acts, and a window it opens pauses the round as in any other round.
+TEST_F(FrameTest, CommandsOfARoundEndAreDroppedNotCarriedIntoTheNextRound) {
+    using Give = std::function<void(TestGameWindow&)>;
+    const auto help = [](TestGameWindow& w) { return w.menu("mnuHelp"); };
+    const auto openHelp = [help](TestGameWindow& w) {
+        w.menuBar()->setActiveAction(help(w)->menuAction());
     };
-    w->cmdTakeScore_Click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(pauseClicks, 0);
-    EXPECT_EQ(w->state(), State::Running);
-    EXPECT_EQ(w->count("TakeScore"), 1);
+    const struct {
+        const char* kind;
+        Give before; // the player's step before the round ends, when one is needed
+        Give give;
+    } rows[] = {
+        {"a click on a button", {}, [](TestGameWindow& w) { postClick(w.cmdPause()); }},
+        {"a key on a button",
+         {},
+         [](TestGameWindow& w) { postKey(w.cmdPause(), Qt::Key_Space, " "); }},
+        {"a click on an item of a menu left open", openHelp,
+         [help](TestGameWindow& w) {
+             QMenu* m = help(w);
+             postClick(m, m->actionGeometry(w.item("mnuRules")).center());
+         }},
+        {"an item's letter in a menu left open", openHelp,
+         [help](TestGameWindow& w) { postKey(help(w), Qt::Key_R, "r"); }},
+        {"a menu shortcut",
+         {},
+         [](TestGameWindow& w) { shortcut(&w, Qt::Key_R, Qt::ControlModifier); }},
+    };
+    for (const char* game : {"frmTwindle", "frmQuintel"})
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(game) + ", " + row.kind);
+            auto w = window(game);
+            w->show();
+            w->activateWindow();
+            QCoreApplication::processEvents();
+            std::vector<State> statesShown;
+            platform::ModalDriver driver([&](QDialog&) { statesShown.push_back(w->state()); });
+            w->cmdPlay_Click();
+            if (row.before) row.before(*w);
+            QCoreApplication::processEvents();
+            w->onTakeScore = [&] {
+                row.give(*w); // taken in the round end, where a game's own wait lets events in
+                QCoreApplication::processEvents();
+                row.give(*w);          // still queued when the scoring is over
+                if (w->cmdTakeScore()) // and a second Take Score
+                    testsupport::GameWindowTest::press(w->cmdTakeScore());
+            };
+            w->TimeUp({});
+            QCoreApplication::processEvents();
+            EXPECT_EQ(w->count("TakeScore"), 1);
+            EXPECT_EQ(w->count("Pause"), 0);
+            EXPECT_EQ(driver.shown(), 0);
+            EXPECT_EQ(w->state(), State::Running);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr); // nothing left open over it
 
-    // Outside a round end the same click gets through.
-    postClick(w->cmdPause());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(pauseClicks, 1);
-    EXPECT_EQ(w->state(), State::Paused);
+            // After the round end the same command acts, with the pause of its window.
+            w->onTakeScore = nullptr;
+            if (row.before) row.before(*w);
+            QCoreApplication::processEvents();
+            row.give(*w);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(w->count("Pause"), 1); // the button's, or the one around the window
+            EXPECT_EQ(statesShown, std::vector<State>(driver.shown(), State::Paused));
+        }
 }
 
 TEST_F(FrameTest, ATimeUpLeadInBelongsToTheRoundEnd) {
