@@ -169,11 +169,11 @@ void GameWindow::GameFinished(State to) {
     givePlayBack(false);
 }
 
-void GameWindow::givePlayBack(bool splashBack) {
+void GameWindow::givePlayBack(bool resultShown) {
     if (gameRunning()) return;
     // A game that ended by itself may keep the player from a new one until its result has
     // been shown; one that was given up never does.
-    if (state() == State::GameOver && profile_.playBack == PlayBack::AfterGameOver && !splashBack)
+    if (state() == State::GameOver && profile_.playBack == PlayBack::AfterGameOver && !resultShown)
         return;
     enable(cmdPlay_, true);
     enable(quitButton_, true);

@@ -133,6 +133,9 @@ class GameWindow : public QMainWindow {
     // still under way ends in `to` (Idle where it was given up or could not go on). Play and
     // the quit button come back here or, where the profile says so, with the splash.
     void GameFinished(State to = State::GameOver);
+    // Play, the quit button and their items back now, for an ending that gives them back
+    // before its result is shown although the window's profile waits for it.
+    void GivePlayBack() { givePlayBack(true); }
     // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
     // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);
@@ -276,8 +279,9 @@ class GameWindow : public QMainWindow {
     // Back to idle or to the game's result, all but Play and the quit button.
     void resetCommands(State to);
     // Play, the quit button and their items, once no game is under way and the window's
-    // profile lets them come back; `splashBack`: the idle splash is shown again.
-    void givePlayBack(bool splashBack);
+    // profile lets them come back; `resultShown`: the game's result is over, whatever the
+    // profile waits for.
+    void givePlayBack(bool resultShown);
     // False when the game's rules refused: nothing changed.
     bool setPaused(bool pause);
     bool pauseForQuestion();

@@ -302,7 +302,9 @@ void frmElevens::gameOver(bool afterBonus) {
     setValueText("lblCurrentTotal", "0");
     highScoreStep();
     if (afterBonus) {
-        // The gauges stay: the player sees how the bonus round went.
+        // The gauges stay: the player sees how the bonus round went. Play is offered before
+        // "Game Over" shows.
+        GivePlayBack();
         offerReplay("Replays the last game");
         s.ElapsedSeconds = s.TimeLimit;
         DrawClock(0);

@@ -152,7 +152,16 @@ TEST_F(ElevensWindowTest, AWholeGameWithBonusRoundHighScoreAndReplay) {
     const int32_t final = Shared().Score + 2 * 1000 + left * 100;
     ASSERT_GT(final, 50000);
     pauses();
+    // After the bonus round Play and Exit are offered before "Game Over" shows.
+    bool playOffered = false;
+    platform::ProgramTime::PauseObserver previous;
+    previous = platform::ProgramTime::setPauseObserver([&](int ms) {
+        if (ms == 2000) playOffered = w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled();
+        if (previous) previous(ms);
+    });
     w->cmdTakeScore()->click();
+    platform::ProgramTime::setPauseObserver(previous);
+    EXPECT_TRUE(playOffered);
     EXPECT_EQ(pauses(), countUp(2) + countUp(left) + std::vector<int>{2000});
     EXPECT_EQ(Shared().Score, final);
     EXPECT_EQ(dialogs, 2); // the name entry and the Hall of Fame
