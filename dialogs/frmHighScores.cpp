@@ -14,6 +14,7 @@
 #include "services/Sound.h"
 #include "services/TextFile.h"
 
+#include <QFileInfo>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPushButton>
@@ -163,7 +164,8 @@ void frmHighScores::Form_Load() {
 }
 
 void frmHighScores::ReadHighScoreTable(const QString& tableName) {
-    const HighScoreTable table = LoadHighScoreFile(HighScoreFilePath(tableName));
+    const QString path = HighScoreFilePath(tableName);
+    const HighScoreTable table = LoadHighScoreFile(path);
     const QMargins margins = scoreLabel(0)->contentsMargins();
     const int room = Tw(kScoreWidth) - margins.left() - margins.right();
     int lacking = 0;
@@ -177,7 +179,13 @@ void frmHighScores::ReadHighScoreTable(const QString& tableName) {
         dateLabel(row)->setVisible(r.date != kPlaceholderDate);
     }
     widenScoreColumn(lacking);
-    if (!table.ok()) ReportFileProblem(table.error, this);
+    if (table.ok()) return;
+    // A missing table is told once, by whoever met it first: usually the making of it that
+    // failed just before the window opened or on Clear.
+    if (QFileInfo::exists(path))
+        ReportFileProblem(table.error, this);
+    else
+        ReportTableProblem(path, table.error, false, this);
 }
 
 void frmHighScores::Timer1_Timer() {

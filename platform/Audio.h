@@ -12,9 +12,11 @@ namespace platform {
 class AudioBackend {
   public:
     virtual ~AudioBackend() = default;
-    // Starts a wave file at once; a new sound cuts off the one still playing.
+    // Starts a wave file at once; a new sound cuts off the one still playing. A file that is
+    // missing, too large or not a regular file plays nothing.
     virtual void playWave(const QString& path) = 0;
-    // Opens and starts a MIDI file once; 0 on success, else an error code.
+    // Opens and starts a MIDI file once; 0 on success, else an error code (also for a file
+    // that cannot be read).
     virtual int playMidi(const QString& path) = 0;
     // Stops and closes the MIDI file; an error code when none was open.
     virtual int stopMidi() = 0;

@@ -93,10 +93,23 @@ bool ReadFileWhole(const QString& path, QByteArray& data, QString* error, qint64
 }
 
 QString DecodeFileText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return QString::fromLatin1(bytes);
+    // A file edited over the years may hold both kinds of line, so each is read on its own.
+    // Line ends are single bytes below 0x80, which never occur inside a UTF-8 character.
+    QString text;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        while (end < bytes.size() && (bytes[end] == '\r' || bytes[end] == '\n'))
+            ++end;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? QString::fromLatin1(line) : decoded;
+        start = end;
+    }
+    return text;
 }
 
 } // namespace platform

@@ -11,7 +11,7 @@ class QIODevice;
 
 namespace platform {
 
-// The largest file the program reads, unless a caller asks for less.
+// The largest file the program reads, unless a caller sets a limit of its own.
 inline constexpr qint64 kMaxReadSize = 1024 * 1024;
 
 // Returns true on success; on failure `error` (if given) holds a description that names the
@@ -29,6 +29,7 @@ bool ReadFileWhole(const QString& path, QByteArray& data, QString* error = nullp
                    qint64 maxSize = kMaxReadSize);
 
 // The program's texts are UTF-8; files from older versions may hold 8-bit Latin-1 names.
+// Each line is UTF-8 when it is valid UTF-8, else Latin-1.
 QString DecodeFileText(const QByteArray& bytes);
 
 } // namespace platform

@@ -43,13 +43,17 @@ void CreateHighScoreFile(const QString& tableName, QWidget*, const QString& defa
         ReportTableProblem(HighScoreFilePath(tableName), error, true);
 }
 
-void ReportTableProblem(const QString& path, const QString& problem, bool always) {
+void ReportTableProblem(const QString& path, const QString& problem, bool always, QWidget* over) {
     static QString last;
     const QFileInfo info(path);
-    const QString key = path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
-                        QString::number(info.lastModified().toMSecsSinceEpoch()) +
-                        QLatin1Char('|') + problem;
+    // A table that is not there is one problem, whether it was making it or reading it that
+    // failed: a folder that takes no files says why, and the read after it adds nothing.
+    const QString key =
+        !info.exists() ? path + QStringLiteral("|missing")
+                       : path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
+                             QString::number(info.lastModified().toMSecsSinceEpoch()) +
+                             QLatin1Char('|') + problem;
     if (key == last && !always) return;
     last = key;
-    ReportFileProblem(problem);
+    ReportFileProblem(problem, over);
 }

@@ -21,9 +21,11 @@ QString ItemReader::next() {
     QByteArray item;
     if (pos_ < n && text_[pos_] == '"') {
         ++pos_;
-        while (pos_ < n && text_[pos_] != '"')
+        // A quote that is never closed ends with its line: one damaged value in a file edited
+        // by hand must not swallow every value after it.
+        while (pos_ < n && text_[pos_] != '"' && text_[pos_] != '\r' && text_[pos_] != '\n')
             item += text_[pos_++];
-        if (pos_ < n) ++pos_; // closing quote
+        if (pos_ < n && text_[pos_] == '"') ++pos_; // closing quote
         // Whatever stands between the closing quote and the delimiter is dropped.
         while (pos_ < n && text_[pos_] != ',' && text_[pos_] != '\r' && text_[pos_] != '\n')
             ++pos_;

@@ -1,8 +1,8 @@
 #pragma once
 // Reads a text file item by item, the way every file of the program is read: an item ends
 // at a comma or at the end of a line, blanks before it are skipped, an item that begins with
-// a double quote runs to the closing quote (commas inside belong to it), and an empty line
-// gives an empty item.
+// a double quote runs to the closing quote (commas inside belong to it) or, without one, to
+// the end of its line, and an empty line gives an empty item.
 
 #include <QByteArray>
 #include <QString>

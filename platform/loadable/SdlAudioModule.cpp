@@ -5,9 +5,6 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace platform {
 namespace {
 
@@ -17,11 +14,12 @@ constexpr int kNotOpen = 263;
 // The tune sits under the effects: both at full level together would clip.
 constexpr int kMusicVolume = MIX_MAX_VOLUME * 5 / 8;
 
-QByteArray NativePath(const QString& path) {
-    return QFile::encodeName(QFileInfo(path).absoluteFilePath());
+// Reads from bytes the caller keeps alive; nothing when there are none.
+SDL_RWops* FromBytes(const QByteArray& bytes) {
+    return bytes.isEmpty() ? nullptr : SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
 }
 
-class SdlAudio : public AudioBackend {
+class SdlAudio : public SoundPlayer {
   public:
     ~SdlAudio() override {
         if (!opened_) return;
@@ -34,22 +32,23 @@ class SdlAudio : public AudioBackend {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
-    void playWave(const QString& path) override {
+    void playWave(const QByteArray& sound) override {
         if (!open()) return;
         // One channel: the new sound cuts off the one still playing.
         Mix_HaltChannel(0);
         if (chunk_) Mix_FreeChunk(chunk_);
-        chunk_ = Mix_LoadWAV(NativePath(path).constData());
+        chunk_ = nullptr;
+        // The chunk keeps decoded samples of its own: the bytes are not needed afterwards.
+        if (SDL_RWops* source = FromBytes(sound)) chunk_ = Mix_LoadWAV_RW(source, 1);
         if (chunk_) Mix_PlayChannel(0, chunk_, 0);
     }
 
-    int playMidi(const QString& path) override {
+    int playMidi(const QByteArray& tune) override {
         if (!open()) return 1;
         if (music_) {
             // Still open: a tune that is playing goes on; one that has ended starts again.
             if (Mix_PlayingMusic()) return 0;
-            Mix_FreeMusic(music_);
-            music_ = nullptr;
+            freeMusic();
         }
         if (!fontSet_) {
             // Debian's build ignores SDL_SOUNDFONTS, and a missing font shows up as
@@ -58,12 +57,17 @@ class SdlAudio : public AudioBackend {
             Mix_Init(MIX_INIT_MID);
             fontSet_ = true;
         }
-        music_ = Mix_LoadMUS(NativePath(path).constData());
-        if (!music_) return 2;
+        // The tune may read from its bytes while it plays: they live as long as it does.
+        tune_ = tune;
+        SDL_RWops* source = FromBytes(tune_);
+        music_ = source ? Mix_LoadMUS_RW(source, 1) : nullptr;
+        if (!music_) {
+            tune_.clear();
+            return 2;
+        }
         Mix_VolumeMusic(kMusicVolume);
         if (Mix_PlayMusic(music_, 1) != 0) {
-            Mix_FreeMusic(music_);
-            music_ = nullptr;
+            freeMusic();
             return 3;
         }
         return 0;
@@ -72,12 +76,17 @@ class SdlAudio : public AudioBackend {
     int stopMidi() override {
         if (!music_) return kNotOpen;
         Mix_HaltMusic();
-        Mix_FreeMusic(music_);
-        music_ = nullptr;
+        freeMusic();
         return 0;
     }
 
   private:
+    void freeMusic() {
+        Mix_FreeMusic(music_);
+        music_ = nullptr;
+        tune_.clear();
+    }
+
     bool open() {
         if (tried_) return opened_;
         tried_ = true;
@@ -100,11 +109,12 @@ class SdlAudio : public AudioBackend {
     bool fontSet_ = false;
     Mix_Chunk* chunk_ = nullptr;
     Mix_Music* music_ = nullptr;
+    QByteArray tune_;
 };
 
 } // namespace
 } // namespace platform
 
-extern "C" Q_DECL_EXPORT platform::AudioBackend* ParlovexCreateAudioBackend() {
+extern "C" Q_DECL_EXPORT platform::SoundPlayer* ParlovexCreateAudioBackend() {
     return new platform::SdlAudio();
 }

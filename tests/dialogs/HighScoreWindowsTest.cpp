@@ -322,6 +322,19 @@ TEST_F(HighScoreWindows, HallOfFameSurvivesMissingAndDamagedFiles) {
     EXPECT_EQ(driver.shown(), 1);
     EXPECT_EQ(boxes.asked().size(), 2u); // the damage, then the clear question
     EXPECT_TRUE(boxes.asked()[0].text.endsWith("row 3 has no valid score."));
+
+    // A folder that takes no files: Clear says why the table cannot be made, and reading it
+    // back for the window and the game's label adds nothing.
+    Shared().ProgramFolder = dir_.path() + "/gone/";
+    QWidget game;
+    game.setObjectName("frmElevens");
+    (new QLabel(&game))->setObjectName("lblHighScore");
+    frmHighScores hall(nullptr, &game);
+    boxes.clearAsked();
+    boxes.then(Answer::Yes);
+    hall.cmdClear_Click();
+    ASSERT_EQ(boxes.asked().size(), 2u) << qPrintable(boxes.texts().back());
+    EXPECT_TRUE(boxes.asked()[1].text.startsWith(path())) << qPrintable(boxes.texts()[1]);
 }
 
 TEST_F(HighScoreWindows, ClearStopsTheBlinkingAndRewritesOnlyOnYes) {

@@ -6,8 +6,10 @@
 #include "frame/GameProfile.h"
 #include "frame/GameWindow.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "services/HighScores.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -76,7 +78,8 @@ TEST_F(FreshWindow, TheHighestScoreAGameCanReachShowsWholeInItsScoreGauge) {
 }
 
 // A table the load cannot use, an empty one or one that cannot be made (a program folder that
-// takes no files, at a first run): one message about it, over the window being opened.
+// takes no files, at a first run): one message about it, over the window being opened. Viewing
+// the table that cannot be made adds nothing, or, where the view makes it, why it cannot.
 TEST_F(FreshWindow, ATableTheLoadCannotUseIsToldOnceOverTheWindow) {
     for (const GameDescriptor* g : AllGames()) {
         if (!g->createWindow) continue;
@@ -103,6 +106,17 @@ TEST_F(FreshWindow, ATableTheLoadCannotUseIsToldOnceOverTheWindow) {
             EXPECT_EQ(box.title, g->title);
             EXPECT_EQ(box.icon, platform::Icon::Critical);
             EXPECT_EQ(box.parent, w.get());
+            if (unwritable) {
+                auto* game = static_cast<GameWindow*>(w.get());
+                script.clearAsked();
+                platform::ModalDriver hallOfFame([](QDialog&) {});
+                QAction* view = game->item(game->profile().view.name);
+                ASSERT_NE(view, nullptr);
+                view->trigger();
+                EXPECT_EQ(hallOfFame.shown(), 1);
+                EXPECT_EQ(script.asked().size(), game->profile().viewCreatesTable ? 1u : 0u)
+                    << qPrintable(script.texts().empty() ? QString() : script.texts().back());
+            }
             platform::ProgramTime::takePauseLog();
         }
     }

@@ -186,4 +186,8 @@ TEST(SafeFileTest, ReadsOnlyRegularFilesOfBoundedSize) {
 TEST(SafeFileTest, OldEightBitNamesReadAsLatin1) {
     EXPECT_EQ(platform::DecodeFileText("Jos\xe9 M\xfcller"), QString::fromUtf8("José Müller"));
     EXPECT_EQ(platform::DecodeFileText("Jos\xc3\xa9"), QString::fromUtf8("José"));
+    // Each line in its own encoding, whatever its line end.
+    EXPECT_EQ(platform::DecodeFileText("Caf\xc3\xa9\r\nCaf\xe9\rS\xc3\xa9"
+                                       "ance\nNa\xefve"),
+              QString::fromUtf8("Café\r\nCafé\rSéance\nNaïve"));
 }

@@ -1,16 +1,21 @@
 // The program's files where something other than a regular file stands: a pipe or a folder
-// is never replaced, and the player is told which file, once.
+// is never replaced, and the player is told which file, once; a sound is skipped in silence.
 #include "../TestSupport.h"
 #include "platform/MessageBox.h"
 #include "services/HighScores.h"
 #include "services/SettingsFile.h"
+#include "services/Sound.h"
 #include "services/UserInfo.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <functional>
+#include <future>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,7 +29,35 @@ bool isPipe(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 
+// Runs `work` on a thread of its own. Should it block on opening `pipe` after all, a writer
+// comes and goes, so the reader sees an empty file: the test then fails instead of hanging.
+bool finishesWithoutWaitingOn(const QString& pipe, const std::function<void()>& work) {
+    auto done = std::async(std::launch::async, work);
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+    while (done.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    return false;
+}
+
 } // namespace
+
+TEST(NonRegularFiles, ASoundOrTheTuneThatIsAPipeIsSkippedInSilence) {
+    testsupport::ProgramSandbox box;
+    platform::MessageScript script;
+    // The real backend: the audio stack is what would block on the pipe.
+    platform::SetAudioBackend(platform::MakeSdlAudioBackend());
+    Shared().SoundsOn = true;
+    ASSERT_TRUE(makePipe(box.path("Chord.wav")));
+    ASSERT_TRUE(makePipe(box.path("Halvik.MID")));
+    EXPECT_TRUE(finishesWithoutWaitingOn(box.path("Chord.wav"), [] { PlaySound("Chord.wav"); }));
+    int music = 0;
+    EXPECT_TRUE(finishesWithoutWaitingOn(box.path("Halvik.MID"), [&] { music = PlayMusic(); }));
+    EXPECT_NE(music, 0);
+    EXPECT_TRUE(script.asked().empty());
+    EXPECT_TRUE(isPipe(box.path("Chord.wav")));
+}
 
 TEST(NonRegularFiles, UserDetailsAndTablesAreNotWrittenOverAPipeOrAFolder) {
     testsupport::ProgramSandbox box;

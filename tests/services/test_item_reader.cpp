@@ -25,8 +25,12 @@ TEST(ItemReaderTest, BlanksAndQuotes) {
     EXPECT_EQ(readAll("   lead,  trail   \r\n"), (QStringList{"lead", "trail"}));
     EXPECT_EQ(readAll("\"Smith, John\", 7\r\n"), (QStringList{"Smith, John", "7"}));
     EXPECT_EQ(readAll("\"  kept  \"\r\n"), (QStringList{"  kept  "}));
-    // An unterminated quote runs to the end of the text and never hangs.
-    EXPECT_EQ(readAll("\"open, and\r\nmore"), (QStringList{"open, and\r\nmore"}));
+    // A quote never closed ends with its line: the values after it are still read.
+    EXPECT_EQ(readAll("\"open, and\r\nmore"), (QStringList{"open, and", "more"}));
+    EXPECT_EQ(readAll("\"Springfield\r\n[State]\r\nIllinois\r\n"),
+              (QStringList{"Springfield", "[State]", "Illinois"}));
+    EXPECT_EQ(readAll("\"True\n[Play Music]\n\"True"),
+              (QStringList{"True", "[Play Music]", "True"}));
 }
 
 TEST(ItemReaderTest, KeyedItemsAreCaseSensitiveAndLaterKeysWin) {

@@ -74,12 +74,16 @@ TEST(PhraseTopicText, WriteBackNamesTheNextPhraseOfTheWrittenFile) {
     const TopicRecord done = ParseTopicText(TopicWriteBackText(r));
     EXPECT_EQ(done.current, done.count);
     // Lower case keeps every character, in the encoding the file is read in; an old 8-bit
-    // file is read as such and written back in that one encoding.
-    for (const QByteArray& file : {QByteArray("Caf\xc3\xa9 Soci\xc3\x89t\xc3\xa9\r\n"),
-                                   QByteArray("Caf\xe9 Soci\xc9t\xe9\r\n")}) {
+    // line is read as such, beside UTF-8 lines too, and written back in that one encoding.
+    const QByteArray utf8Line("Caf\xc3\xa9 Soci\xc3\x89t\xc3\xa9\r\n");
+    const QByteArray latin1Line("Caf\xe9 Soci\xc9t\xe9\r\n");
+    for (const QByteArray& file : {utf8Line, latin1Line, utf8Line + latin1Line + utf8Line}) {
         const QByteArray written = TopicWriteBackText(ParseTopicText(file));
-        EXPECT_TRUE(written.contains("\r\ncaf\xc3\xa9 soci\xc3\xa9t\xc3\xa9\r\n"))
-            << written.toStdString();
+        EXPECT_EQ(
+            written,
+            "CURRENT_PHRASE_NUMBER=1\r\n" +
+                QByteArray("caf\xc3\xa9 soci\xc3\xa9t\xc3\xa9\r\n").repeated(file.count('\n')) +
+                "\r\n");
     }
 }
 
