@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -37,6 +38,30 @@ inline QString shown(const QString& text) {
     return text.size() > 40 ? text.left(37) + "..." : text;
 }
 
+// What a text measures in a font, measured once for each font and text: the same captions
+// come back at every pause of a whole game.
+template <typename Size, typename Measure>
+const Size& measuredOnce(const QFont& font, const QString& text, Measure measure) {
+    static QHash<QFont, QHash<QString, Size>> measured;
+    QHash<QString, Size>& ofFont = measured[font];
+    auto it = ofFont.find(text);
+    if (it == ofFont.end()) it = ofFont.insert(text, measure(QFontMetrics(font)));
+    return *it;
+}
+
+inline QRect textBounds(const QFont& font, int room, int flags, const QString& text) {
+    const QString key =
+        QString::number(room) + QChar(0x1f) + QString::number(flags) + QChar(0x1f) + text;
+    return measuredOnce<QRect>(font, key, [&](const QFontMetrics& fm) {
+        return fm.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
+    });
+}
+
+inline QRect tightBounds(const QFont& font, const QString& text) {
+    return measuredOnce<QRect>(font, text,
+                               [&](const QFontMetrics& fm) { return fm.tightBoundingRect(text); });
+}
+
 // Where the label's whole text is drawn, in its own coordinates; empty when it needs more
 // room than the label has (`why` says what is short).
 inline QRect labelTextRect(const QLabel& l, QString& why) {
@@ -50,7 +75,6 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
         if (a & Qt::AlignTop) area.setTop(area.top() + indent);
         if (a & Qt::AlignBottom) area.setBottom(area.bottom() - indent);
     }
-    const QFontMetrics fm(l.font());
     int flags = Qt::TextExpandTabs;
     if (l.wordWrap()) flags |= Qt::TextWordWrap;
     const int room = l.wordWrap() ? area.width() : 1 << 20;
@@ -60,7 +84,7 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
     if (a & Qt::AlignLeft)
         while (!text.isEmpty() && text.back().isSpace())
             text.chop(1);
-    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
+    const QRect need = textBounds(l.font(), room, flags, text);
     const int needW = need.width();
     // A pixel of a line's leading may go without any glyph losing ink.
     if (needW > area.width() || need.height() - 1 > area.height()) {
@@ -78,9 +102,8 @@ inline QRect labelTextRect(const QLabel& l, QString& why) {
 // ink: a line's leading and the room above its digits overlap nothing a player can see.
 inline QRect labelInkRect(const QLabel& l, const QRect& textRect) {
     if (l.wordWrap() || l.text().contains('\n')) return textRect;
-    const QFontMetrics fm(l.font());
-    const QRect tight = fm.tightBoundingRect(l.text());
-    const int baseline = textRect.top() + fm.ascent();
+    const QRect tight = tightBounds(l.font(), l.text());
+    const int baseline = textRect.top() + QFontMetrics(l.font()).ascent();
     return QRect(QPoint(textRect.left() + std::max(0, tight.left()), baseline + tight.top()),
                  QPoint(textRect.left() + tight.right(), baseline + tight.bottom()));
 }
@@ -90,16 +113,22 @@ inline QRect labelInkRect(const QLabel& l, const QRect& textRect) {
 // two pictures crosses neither).
 inline std::vector<QRect> labelGlyphRects(const QLabel& l, const QRect& textRect) {
     if (l.wordWrap() || l.text().contains('\n')) return {textRect};
-    const QFontMetrics fm(l.font());
-    const int baseline = textRect.top() + fm.ascent();
-    std::vector<QRect> out;
     const QString text = l.text();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isSpace()) continue;
-        const QRect g = fm.tightBoundingRect(QString(text[i]));
-        if (g.isEmpty()) continue;
-        out.push_back(g.translated(textRect.left() + fm.horizontalAdvance(text.left(i)), baseline));
-    }
+    const auto& glyphs =
+        measuredOnce<std::vector<QRect>>(l.font(), text, [&](const QFontMetrics& fm) {
+            std::vector<QRect> each;
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                if (text[i].isSpace()) continue;
+                const QRect g = fm.tightBoundingRect(QString(text[i]));
+                if (!g.isEmpty())
+                    each.push_back(g.translated(fm.horizontalAdvance(text.left(i)), 0));
+            }
+            return each;
+        });
+    const int baseline = textRect.top() + QFontMetrics(l.font()).ascent();
+    std::vector<QRect> out;
+    for (const QRect& g : glyphs)
+        out.push_back(g.translated(textRect.left(), baseline));
     return out;
 }
 
@@ -107,7 +136,8 @@ inline QRect buttonTextRect(const QAbstractButton& b, QString& why) {
     QSize need;
     if (qobject_cast<const QPushButton*>(&b)) {
         QString plain = b.text();
-        plain.remove(QRegularExpression("&(?!&)"));
+        static const QRegularExpression mnemonic("&(?!&)"); // compiled once: checked at every pause
+        plain.remove(mnemonic);
         const QFontMetrics fm(b.font());
         const int frame = b.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &b);
         need = QSize(fm.horizontalAdvance(plain) + 2 * frame, fm.height());
