@@ -82,10 +82,12 @@ constexpr double kPointStep = 0.5;
 // The font a label kept inside a box shows its caption in: its own where the caption fits,
 // else the condensed face, stepping down in size until it fits.
 void fitInsideBox(QLabel* label) {
+    // Most labels keep no box: every caption written goes through here.
     const QString boxName = label->property(kInsideBox).toString();
     const QWidget* parent = label->parentWidget();
-    const auto* box = parent ? parent->findChild<QFrame*>(boxName) : nullptr;
-    if (boxName.isEmpty() || !box) return;
+    if (boxName.isEmpty() || !parent) return;
+    const auto* box = parent->findChild<QFrame*>(boxName);
+    if (!box) return;
     // A font set by anyone but this rule is the label's own from then on.
     const QVariant fitted = label->property(kFittedFont);
     if (!fitted.isValid() || fitted.value<QFont>() != label->font())

@@ -152,9 +152,7 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     if (s.GameAbandoned) {
         s.GameAbandoned = false;
     } else {
-        // A failure is reported by the table service itself; the window still goes on to
-        // reset, and nothing else reports it a second time.
-        highScoreInsert() ? highScoreInsert()(tableName, this) : InsertHighScore(tableName, this);
+        insertHighScore(tableName);
     }
     ShowTopScore(tableName, defaultTop);
     ShowCards(false);
@@ -165,6 +163,18 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
 
 void GameWindow::EndGame() {
     EndGame(game_.currentTable(), game_.endGameTopScore());
+}
+
+void GameWindow::RecordHighScore() {
+    const QString table = HighScoreTableName();
+    insertHighScore(table);
+    ShowTopScore(table, game_.endGameTopScore());
+}
+
+void GameWindow::insertHighScore(const QString& tableName) {
+    // A failure is reported by the table service itself; the window still goes on to reset,
+    // and nothing else reports it a second time.
+    highScoreInsert() ? highScoreInsert()(tableName, this) : InsertHighScore(tableName, this);
 }
 
 GameWindow::HighScoreInsert GameWindow::SetHighScoreInsertForTests(HighScoreInsert insert) {

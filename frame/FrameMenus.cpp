@@ -120,6 +120,10 @@ void GameWindow::ShowTopScore(const QString& tableName, const QString& defaultTo
     ApplyRegisteredRule(this, "lblHighScore");
 }
 
+void GameWindow::ShowTopScore() {
+    ShowTopScore(HighScoreTableName(), game_.defaultTop);
+}
+
 void GameWindow::withPause(PauseAround form, const std::function<void()>& show) {
     // Where the round is not paused it runs on in view, and a time-up waits for the window.
     const bool pausedHere = form != PauseAround::None && pauseForQuestion();
@@ -184,7 +188,7 @@ void GameWindow::TimeItem_Click(int seconds) {
     if (profile_.timeItemSetsTimeLabel)
         SetCaption(label("lblTime"), "Time: " + QString::number(seconds));
     TimeLimitChanged();
-    ShowTopScore(HighScoreTableName(), game_.defaultTop);
+    ShowTopScore();
 }
 
 void GameWindow::ApplyStoredTimeLimit(int seconds) {

@@ -129,6 +129,11 @@ class GameWindow : public QMainWindow {
     // The table's top score in lblHighScore, placed by the label's rule where the window
     // registered one.
     void ShowTopScore(const QString& tableName, const QString& defaultTop);
+    // The same for the window's table, with the top score a new table gets.
+    void ShowTopScore();
+    // For games that end in their own code: the high-score check against the window's table,
+    // then its top score as the end of a game shows it.
+    void RecordHighScore();
     // For games that end in their own code: the frame's commands back to idle, and a game
     // still under way ends in `to` (Idle where it was given up or could not go on). Play and
     // the quit button come back here or, where the profile says so, with the splash.
@@ -272,6 +277,8 @@ class GameWindow : public QMainWindow {
     QAction* addItem(QMenu* menu, const MenuEntry& entry, void (GameWindow::*handler)());
     void addMenuToken(const QString& token, QMenu* menu);
     bool gated(unsigned gate) const;
+    // The name entry and the table window when the score beats a row of the table.
+    void insertHighScore(const QString& tableName);
     void playCommand(bool fromMenu);
     void pauseCommand(unsigned gate);
     void startNewGame(bool fromMenu);

@@ -10,15 +10,13 @@ namespace {
 // The shipped sounds are a few hundred kilobytes; one the player put in their place may be
 // larger than a text file, but not without end.
 constexpr qint64 kMaxSoundSize = 16 * 1024 * 1024;
-// What a tune that cannot be loaded answers.
-constexpr int kTuneUnreadable = 2;
 
 // Silence, for a run whose audio module cannot be loaded.
 class NoAudio : public SoundPlayer {
   public:
     void playWave(const QByteArray&) override {}
-    int playMidi(const QByteArray&) override { return 1; }
-    int stopMidi() override { return 263; }
+    int playMidi(const QByteArray&) override { return kNoAudioDevice; }
+    int stopMidi() override { return kTuneNotOpen; }
 };
 
 // Reads each file the way every other file is read (a regular file, bounded), then loads the
@@ -39,7 +37,7 @@ class LazyAudio : public AudioBackend {
     }
     int stopMidi() override {
         // Nothing was ever played: no need to load the audio stack to stop it.
-        if (!loaded_) return 263;
+        if (!loaded_) return kTuneNotOpen;
         return player().stopMidi();
     }
 

@@ -3,7 +3,6 @@
 // the next round, the bonus round and the game over.
 #include "games/combinations/frmBrisko.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/Captions.h"
 #include "frame/CardPictures.h"
@@ -431,8 +430,7 @@ void frmBrisko::gameOver(bool record) {
     for (platform::GameTimer* t : {Timer1(), timer3_, timer5_})
         t->setEnabled(false);
     if (record) {
-        InsertHighScore(HighScoreTableName(), this);
-        ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
+        RecordHighScore();
         QLabel* message = label("ScoringLabelInfo");
         SetForeColour(message, kVbRed);
         setCursor(Qt::WaitCursor);

@@ -3,7 +3,6 @@
 // bonuses and announcements, and the end of the game with the high-score check.
 #include "games/eights/frmEights.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/Captions.h"
 #include "frame/CardPictures.h"
@@ -257,8 +256,7 @@ void frmEights::EndRound(bool deckCompleted) {
 
 void frmEights::EndOfGame() {
     SharedState& s = Shared();
-    InsertHighScore(HighScoreTableName(), this);
-    ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
+    RecordHighScore();
     label("lblHighScore")->hide();
     game_.finishGame();
     GameFinished();

@@ -140,7 +140,6 @@ class frmElevens : public GameWindow {
     void showBonus(const RoundBonus& bonus);
     void nextRound(RoundOutcome outcome);
     void gameOver(bool afterBonus);
-    void highScoreStep();
     void showGameOverMessage();
     void offerReplay(const QString& tip);
     void setClock(bool on);

@@ -115,7 +115,7 @@ void frmElevens::ShowCustomScoring() {
         SetCardValues(Shared().EnhancedScoring);
         setWindowTitle(ElevensWindowCaption());
         setStatusText(1, BonusRoundStatusText());
-        ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+        ShowTopScore();
     };
     ShowScoringForm(std::move(f));
 }

@@ -36,7 +36,7 @@ void frmElevens::Form_Load() {
     setWindowTitle(ElevensWindowCaption());
     CentreOnScreen(this);
 
-    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+    ShowTopScore();
     StatusClock_Timer();
     s.WindowLoadTime = platform::ProgramTime::now();
     CheckForCustom();

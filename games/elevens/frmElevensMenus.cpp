@@ -26,7 +26,7 @@ void frmElevens::GoalItem_Click(int goal) {
     caption->adjustSize();
     centreOnColumn(caption, 2);
     Shared().CardGoal = goal;
-    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+    ShowTopScore();
     setStatusText(2, GoalStatusText(goal));
 }
 

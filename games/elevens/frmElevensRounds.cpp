@@ -2,7 +2,6 @@
 // with its paced bonuses, round two, the bonus round, the end of the game and Replay.
 #include "games/elevens/frmElevens.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/CardPictures.h"
 #include "frame/VbColour.h"
@@ -300,7 +299,7 @@ void frmElevens::gameOver(bool afterBonus) {
     ShowLowerCards(false);
     setStatusText(2, "Game over");
     setValueText("lblCurrentTotal", "0");
-    highScoreStep();
+    RecordHighScore();
     if (afterBonus) {
         // The gauges stay: the player sees how the bonus round went. Play is offered before
         // "Game Over" shows.
@@ -334,10 +333,4 @@ void frmElevens::showGameOverMessage() {
     platform::Sleep(2000);
     message->hide();
     unsetCursor();
-}
-
-void frmElevens::highScoreStep() {
-    const QString table = HighScoreTableName();
-    InsertHighScore(table, this);
-    ShowTopScore(table, descriptor().defaultTop);
 }

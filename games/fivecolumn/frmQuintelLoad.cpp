@@ -28,7 +28,7 @@ void frmQuintel::Form_Load() {
     Timer1()->setEnabled(false);
     ReadSettingsINI();
     CheckForCustom();
-    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+    ShowTopScore();
     s.GameInProgress = false;
     cmdPause()->setEnabled(false);
     CentreOnScreen(this);

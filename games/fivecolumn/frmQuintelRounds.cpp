@@ -3,7 +3,6 @@
 // the bonus round and the game over.
 #include "games/fivecolumn/frmQuintel.h"
 
-#include "dialogs/HighScoreEntry.h"
 #include "frame/BlinkingLabel.h"
 #include "frame/Captions.h"
 #include "frame/CardPictures.h"
@@ -378,8 +377,7 @@ void frmQuintel::nextRound(const FiveColumnRoundEnd& end) {
 
 void frmQuintel::gameOver() {
     SharedState& s = Shared();
-    InsertHighScore(HighScoreTableName(), this);
-    ShowTopScore(HighScoreTableName(), descriptor().endGameTopScore());
+    RecordHighScore();
     QLabel* l = label("ScoringLabel");
     setScoringText("Game Over", kVbRed);
     l->show();

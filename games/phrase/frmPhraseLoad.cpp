@@ -99,7 +99,7 @@ void frmPhrase::TopicItem_Click(int topic) {
     PhraseOptions().Topic = topic;
     ClearTopicCheck();
     if (QAction* a = topicItems_[size_t(topic)]) a->setChecked(true);
-    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+    ShowTopScore();
 }
 
 void frmPhrase::HoldGameTimers(bool hold) {

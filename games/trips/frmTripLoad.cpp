@@ -28,7 +28,7 @@ void frmTrip::Form_Load() {
 
     setWindowTitle(s.GameTitle);
     FillSplashTexts(splashTexts_, s.GameTitle);
-    ShowTopScore(HighScoreTableName(), descriptor().defaultTop);
+    ShowTopScore();
     Form_Resize();
     CentreOnScreen(this);
     ShowControls(false, false);

@@ -7,6 +7,12 @@
 
 namespace platform {
 
+// What playMidi and stopMidi answer, on both sides of the module boundary.
+inline constexpr int kNoAudioDevice = 1;  // nothing to play it on: no module, no sound device
+inline constexpr int kTuneUnreadable = 2; // no tune could be read from the file or its bytes
+// Closing music that is not open answers like the old sequencer did: "invalid device name".
+inline constexpr int kTuneNotOpen = 263;
+
 // Plays what the program has already read: the program reads every sound file itself (see
 // Audio.cpp), so the audio stack is never handed a path that could block it.
 class SoundPlayer {

@@ -9,8 +9,6 @@ namespace platform {
 namespace {
 
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-// Closing music that is not open answers like the old sequencer did: "invalid device name".
-constexpr int kNotOpen = 263;
 // The tune sits under the effects: both at full level together would clip.
 constexpr int kMusicVolume = MIX_MAX_VOLUME * 5 / 8;
 
@@ -44,7 +42,7 @@ class SdlAudio : public SoundPlayer {
     }
 
     int playMidi(const QByteArray& tune) override {
-        if (!open()) return 1;
+        if (!open()) return kNoAudioDevice;
         if (music_) {
             // Still open: a tune that is playing goes on; one that has ended starts again.
             if (Mix_PlayingMusic()) return 0;
@@ -63,7 +61,7 @@ class SdlAudio : public SoundPlayer {
         music_ = source ? Mix_LoadMUS_RW(source, 1) : nullptr;
         if (!music_) {
             tune_.clear();
-            return 2;
+            return kTuneUnreadable;
         }
         Mix_VolumeMusic(kMusicVolume);
         if (Mix_PlayMusic(music_, 1) != 0) {
@@ -74,7 +72,7 @@ class SdlAudio : public SoundPlayer {
     }
 
     int stopMidi() override {
-        if (!music_) return kNotOpen;
+        if (!music_) return kTuneNotOpen;
         Mix_HaltMusic();
         freeMusic();
         return 0;
