@@ -10,7 +10,11 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -54,6 +58,83 @@ QByteArray bodyText(const QString& text) {
     body.replace("\r\n", "\n").replace('\r', '\n').remove(QChar(0));
     body.replace('\n', "\r\n");
     return body.toUtf8();
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The module is told to end a moment before our own deadline, so that its account of a
+// stall, in the library's words, reaches the player rather than ours.
+constexpr long kModuleMarginMs = 250;
+// What the program's exit grants a worker past its deadline before leaving it running.
+constexpr auto kExitGrace = std::chrono::seconds(2);
+
+// One exchange, owned jointly by send() and its worker: a worker still talking to a server
+// when send() has stopped waiting keeps everything it reads and writes alive.
+struct Exchange {
+    QByteArray url;
+    QByteArray from;
+    QByteArray to;
+    QByteArray message;
+    ParlovexSmtpRequest request{};
+    ParlovexSmtpSendFn sendFn = nullptr;
+    Clock::time_point deadline;
+    char error[1024] = {};
+    int rc = 0;
+    std::atomic<bool> done{false};
+
+    void run() {
+        rc = sendFn(&request, error, sizeof error);
+        done = true;
+    }
+};
+
+// Workers that send() stopped waiting for. The module ends each soon after its deadline;
+// they are joined once they have, and at exit, so that none is inside the module while the
+// program's statics and the libraries' exit handlers go. Constructed after the module was
+// loaded, so destroyed before anything it uses.
+class Stragglers {
+  public:
+    ~Stragglers() {
+        std::lock_guard lock(mutex_);
+        for (Worker& w : workers_) {
+            while (!w.exchange->done && Clock::now() < w.exchange->deadline + kExitGrace)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            // One the library still holds past all reason is left to the exit.
+            if (w.exchange->done)
+                w.thread.join();
+            else
+                w.thread.detach();
+        }
+    }
+    void keep(std::thread thread, std::shared_ptr<const Exchange> exchange) {
+        std::lock_guard lock(mutex_);
+        joinEnded();
+        workers_.push_back({std::move(thread), std::move(exchange)});
+    }
+
+  private:
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<const Exchange> exchange;
+    };
+    void joinEnded() {
+        for (auto w = workers_.begin(); w != workers_.end();) {
+            if (!w->exchange->done) {
+                ++w;
+                continue;
+            }
+            w->thread.join();
+            w = workers_.erase(w);
+        }
+    }
+
+    std::mutex mutex_;
+    std::vector<Worker> workers_;
+};
+
+Stragglers& stragglers() {
+    static Stragglers s;
+    return s;
 }
 
 } // namespace
@@ -161,38 +242,43 @@ bool MailSession::send() {
     if (!resolved_) return fail(QStringLiteral("The recipient has not been resolved."));
 
     const MailSettings& s = CurrentMailSettings();
-    const QByteArray url = s.serverUrl.toUtf8();
-    const QByteArray from = '<' + OneLine(s.senderAddress).toLatin1() + '>';
-    const QByteArray to = '<' + recipientAddress_.toLatin1() + '>';
-    const QByteArray message = messageText();
-    const ParlovexSmtpRequest request{url.constData(),
-                                      from.constData(),
-                                      to.constData(),
-                                      message.constData(),
-                                      size_t(message.size()),
-                                      long(s.connectTimeoutSeconds),
-                                      long(s.transferTimeoutSeconds)};
-    char error[1024] = {};
-    int rc = 0;
+    const long totalMs = long(s.transferTimeoutSeconds) * 1000;
+    auto exchange = std::make_shared<Exchange>();
+    exchange->url = s.serverUrl.toUtf8();
+    exchange->from = '<' + OneLine(s.senderAddress).toLatin1() + '>';
+    exchange->to = '<' + recipientAddress_.toLatin1() + '>';
+    exchange->message = messageText();
+    exchange->request = {exchange->url.constData(),
+                         exchange->from.constData(),
+                         exchange->to.constData(),
+                         exchange->message.constData(),
+                         size_t(exchange->message.size()),
+                         long(s.connectTimeoutSeconds) * 1000,
+                         totalMs > 2 * kModuleMarginMs ? totalMs - kModuleMarginMs : totalMs / 2};
+    exchange->sendFn = reinterpret_cast<ParlovexSmtpSendFn>(send_);
+    exchange->deadline = Clock::now() + std::chrono::milliseconds(totalMs);
 
     // The server may be slow or silent: talk to it on a worker thread while the windows keep
-    // painting. Input waits until the answer is in, so nothing can be sent twice.
-    std::atomic<bool> done{false};
-    auto sendFn = reinterpret_cast<ParlovexSmtpSendFn>(send_);
-    std::thread worker([&] {
-        rc = sendFn(&request, error, sizeof error);
-        done = true;
-    });
+    // painting. Input waits until the answer is in, so nothing can be sent twice, and never
+    // past the deadline, whatever the library does.
+    std::thread worker([exchange] { exchange->run(); });
     QEventLoop wait;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &wait, [&] {
-        if (done) wait.quit();
+        if (exchange->done || Clock::now() >= exchange->deadline) wait.quit();
     });
     poll.start(20);
-    if (!done) wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!exchange->done) wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!exchange->done) {
+        stragglers().keep(std::move(worker), exchange);
+        // In the words the library uses for its own timeouts.
+        return fail(QStringLiteral("Timeout was reached (code 28): the server had not finished "
+                                   "the exchange after %1 s")
+                        .arg(s.transferTimeoutSeconds));
+    }
     worker.join();
-    if (rc == 0) return true;
-    return fail(QString::fromUtf8(error));
+    if (exchange->rc == 0) return true;
+    return fail(QString::fromUtf8(exchange->error));
 }
 
 void MailSession::signOff() {

@@ -16,7 +16,9 @@ struct MailSettings {
     QString recipientName;    // display name of the one recipient the program writes to
     QString recipientAddress; // also named in error messages
     int connectTimeoutSeconds = 10;
-    int transferTimeoutSeconds = 30; // the whole exchange, so a stalling server cannot hold us
+    // The whole exchange, the closing of the connection included: send() returns by then,
+    // whatever the server or the mail library does.
+    int transferTimeoutSeconds = 30;
 };
 
 MailSettings DefaultMailSettings();
@@ -44,7 +46,8 @@ class MailSession {
     void setSubject(const QString& subject);
     void setNoteText(const QString& text);
     // Hands the message to the server; true once the server has accepted it. The exchange
-    // runs on a worker thread; meanwhile windows repaint and input waits.
+    // runs on a worker thread; meanwhile windows repaint and input waits, at most for
+    // transferTimeoutSeconds.
     bool send();
     void signOff();
 

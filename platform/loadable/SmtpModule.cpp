@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -26,6 +27,39 @@ size_t readUpload(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// How one exchange spends its time. CURLOPT_TIMEOUT bounds the exchange proper but not the
+// QUIT libcurl sends while closing the connection: that wait ends at the server response
+// timeout, or when the progress callback says so, and libcurl asks it about once a second.
+struct Schedule {
+    long exchangeMs;
+    long responseSeconds; // no single answer is awaited longer
+    Clock::time_point closingEnds;
+};
+
+constexpr long kCallbackIntervalMs = 1000;
+
+Schedule planExchange(long totalMs) {
+    // The closing wait ends at the first check after closingEnds, so a check's time is left
+    // after it; and it falls after the exchange's own timeout, so that a stalled exchange is
+    // reported in libcurl's words rather than as our abort.
+    long exchangeMs = totalMs / 2;
+    long closingMs = totalMs * 3 / 4;
+    if (totalMs >= 3 * kCallbackIntervalMs) {
+        exchangeMs = totalMs - 3 * kCallbackIntervalMs / 2;
+        closingMs = totalMs - kCallbackIntervalMs;
+    }
+    exchangeMs = exchangeMs > 0 ? exchangeMs : 1;
+    // Whole seconds only, and 0 would mean the library's own two minutes.
+    const long responseSeconds = exchangeMs / 1000 + 1;
+    return {exchangeMs, responseSeconds, Clock::now() + std::chrono::milliseconds(closingMs)};
+}
+
+int stopLateClosing(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return Clock::now() >= static_cast<const Schedule*>(user)->closingEnds ? 1 : 0;
+}
+
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) int
@@ -46,8 +80,17 @@ ParlovexSmtpSend(const ParlovexSmtpRequest* request, char* error, size_t errorSi
     curl_easy_setopt(curl, CURLOPT_URL, request->url);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, request->connectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, request->totalTimeoutSeconds);
+    const Schedule schedule = planExchange(request->totalTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, request->connectTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, schedule.exchangeMs);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, schedule.responseSeconds);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, stopLateClosing);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &schedule);
+    // Closed inside curl_easy_perform, under the limits above. Kept for reuse, the connection
+    // would be closed by curl_easy_cleanup, which awaits the answer to QUIT with no callback
+    // and the limits fixed when the connection was made.
+    curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(curl, CURLOPT_MAIL_FROM, request->from);
     curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);

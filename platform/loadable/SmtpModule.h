@@ -11,8 +11,8 @@ struct ParlovexSmtpRequest {
     const char* recipient; // "<address>"
     const char* data;      // the whole message, CR LF line ends
     size_t size;
-    long connectTimeoutSeconds;
-    long totalTimeoutSeconds;
+    long connectTimeoutMs;
+    long totalTimeoutMs; // everything, the closing of the connection included, ends by then
 };
 // 0 once the server accepted the message; otherwise curl's code, with a description in `error`.
 using ParlovexSmtpSendFn = int (*)(const ParlovexSmtpRequest* request, char* error,

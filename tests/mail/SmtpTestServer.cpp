@@ -6,11 +6,13 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace mailtest {
@@ -56,17 +58,75 @@ int FreeLocalPort() {
     return port;
 }
 
-SilentServer::SilentServer() {
+StallingServer::StallingServer(StallStage stage) : stage_(stage) {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a = loopback(0);
     socklen_t len = sizeof a;
     if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), len) == 0 && ::listen(fd_, 4) == 0 &&
         ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) == 0)
         port_ = ntohs(a.sin_port);
+    // Never greeting needs no one to talk: the kernel takes the connection on its own.
+    if (port_ && stage_ != StallStage::Greeting && ::pipe(wake_) == 0)
+        thread_ = std::thread([this] { serve(); });
 }
 
-SilentServer::~SilentServer() {
-    if (fd_ >= 0) ::close(fd_);
+StallingServer::~StallingServer() {
+    if (thread_.joinable()) {
+        const char stop = 0;
+        (void)!::write(wake_[1], &stop, 1);
+        thread_.join();
+    }
+    for (int fd : {fd_, wake_[0], wake_[1]})
+        if (fd >= 0) ::close(fd);
+}
+
+void StallingServer::serve() {
+    for (;;) {
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0 || fds[1].revents) return;
+        const int client = ::accept(fd_, nullptr, nullptr);
+        if (client < 0) continue;
+        const bool goOn = converse(client);
+        ::close(client);
+        if (!goOn) return;
+    }
+}
+
+bool StallingServer::converse(int client) {
+    auto say = [client](const char* text) { (void)!::write(client, text, std::strlen(text)); };
+    say("220 127.0.0.1 ESMTP\r\n");
+    QByteArray pending;
+    bool inMessage = false;
+    for (;;) {
+        pollfd fds[2] = {{client, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0 || fds[1].revents) return false;
+        char buffer[4096];
+        const ssize_t n = ::read(client, buffer, sizeof buffer);
+        if (n <= 0) return true; // the client hung up: wait for the next one
+        if (sawMessageEnd_) continue;
+        pending.append(buffer, n);
+        for (qsizetype end; (end = pending.indexOf("\r\n")) >= 0;) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 2);
+            if (inMessage) {
+                if (line == ".") {
+                    sawMessageEnd_ = true;
+                    break;
+                }
+                continue;
+            }
+            const QByteArray verb = line.left(4).toUpper();
+            if (verb == "DATA") {
+                say("354 End data with <CR><LF>.<CR><LF>\r\n");
+                inMessage = true;
+            } else if (verb == "QUIT") {
+                say("221 Bye\r\n");
+                return true;
+            } else {
+                say("250 OK\r\n");
+            }
+        }
+    }
 }
 
 SmtpTestServer::~SmtpTestServer() {

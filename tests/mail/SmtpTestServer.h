@@ -9,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 // Readable QString values in assertion messages.
@@ -25,19 +27,35 @@ bool SmtpServerAvailable();
 // A port on 127.0.0.1 that nothing listens on right now.
 int FreeLocalPort();
 
-// A server on 127.0.0.1 that takes the connection and then says nothing, ever.
-class SilentServer {
+// Where a stalling server goes quiet, for good.
+enum class StallStage {
+    Greeting,   // takes the connection and never greets
+    MessageEnd, // answers up to DATA's 354, reads the message, never answers its final "."
+};
+
+// A server on 127.0.0.1 that goes quiet at one stage of the exchange and says nothing after,
+// not even to QUIT, until it goes out of scope.
+class StallingServer {
   public:
-    SilentServer();
-    ~SilentServer();
-    SilentServer(const SilentServer&) = delete;
-    SilentServer& operator=(const SilentServer&) = delete;
+    explicit StallingServer(StallStage stage);
+    ~StallingServer();
+    StallingServer(const StallingServer&) = delete;
+    StallingServer& operator=(const StallingServer&) = delete;
     int port() const { return port_; } // 0 when no socket could be had
     QString url() const { return QString("smtp://127.0.0.1:%1").arg(port_); }
+    // True once the stage was reached: the row stalled where it says it does.
+    bool stalled() const { return stage_ == StallStage::Greeting || sawMessageEnd_; }
 
   private:
+    void serve();
+    bool converse(int client); // false once asked to stop
+
+    StallStage stage_;
     int fd_ = -1;
     int port_ = 0;
+    int wake_[2] = {-1, -1};
+    std::atomic<bool> sawMessageEnd_{false};
+    std::thread thread_;
 };
 
 class SmtpTestServer {

@@ -238,11 +238,11 @@ TEST_F(ComposeHighScoreTest, SendFailureIsReportedAndTheWindowStaysOpen) {
 }
 
 TEST_F(ComposeHighScoreTest, TheWaitPointerShowsWhileAStalledServerIsAwaitedAndGoesAfter) {
-    SilentServer silent;
+    StallingServer silent(StallStage::Greeting);
     ASSERT_NE(silent.port(), 0);
     platform::MailSettings m = platform::CurrentMailSettings();
     m.serverUrl = silent.url();
-    m.transferTimeoutSeconds = 1;
+    m.transferTimeoutSeconds = 2;
     platform::SetMailSettings(m);
 
     std::optional<Qt::CursorShape> during;
