@@ -75,16 +75,20 @@ void frmBrisko::HoldGameTimers(bool hold) {
     syncCounter();
 }
 
+void frmBrisko::enableBoard(bool on) {
+    for (QPushButton* b : hits_)
+        b->setEnabled(on);
+    cmdPass_->setEnabled(on && game_.board().canPass());
+}
+
 void frmBrisko::enableCommands(bool on) {
     // Play (End game) and Exit go with the board: neither is offered while a round is
-    // paused or tallied.
+    // tallied.
     cmdPlay()->setEnabled(on);
     quitButton()->setEnabled(on);
     for (const char* name : {"mnuPlay", "mnuExit"})
         if (QAction* a = item(name)) a->setEnabled(on);
-    for (QPushButton* b : hits_)
-        b->setEnabled(on);
-    cmdPass_->setEnabled(on && game_.board().canPass());
+    enableBoard(on);
     cmdTakeScore()->setEnabled(on);
 }
 
@@ -234,15 +238,17 @@ void frmBrisko::failedDeal() {
 }
 
 void frmBrisko::PauseGame(bool pause) {
+    // Play, Exit and Take Score are the frame's: its pause takes them and its resume gives
+    // back what it took.
     if (pause) {
-        enableCommands(false);
+        enableBoard(false);
         ShowCards(false);
         ShowPlayControls(false);
         ShowScoringMessage("Game Paused", true);
     } else {
         ShowCards(true);
         ShowPlayControls(true);
-        enableCommands(true);
+        enableBoard(true);
         SetCaption(label("ScoringLabelInfo"), QString());
         label("ScoringLabelInfo")->hide();
         findChild<QWidget*>("ScoringLabelOutline")->hide();

@@ -230,6 +230,21 @@ TEST_F(BriskoWindowTest, PauseStopsTheCounterAndEndGameRecordsNothing) {
     w->cmdPlay()->click();
     platform::ProgramTime::advance(3000);
     EXPECT_FALSE(w->label("ScoringLabelInfo")->isVisible());
+
+    // What the frame holds off stays off through a pause: the resume gives back the board.
+    QAction* exitItem = w->item("mnuExit");
+    for (QPushButton* b : {w->cmdPlay(), w->quitButton(), w->cmdTakeScore()})
+        b->setEnabled(false);
+    exitItem->setEnabled(false);
+    w->cmdPause()->click();
+    w->cmdPause()->click();
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    for (QPushButton* b : {w->cmdPlay(), w->quitButton(), w->cmdTakeScore()})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_FALSE(exitItem->isEnabled());
+    EXPECT_TRUE(w->item("mnuPlay")->isEnabled());
+    for (int c = 0; c < 4; ++c)
+        EXPECT_TRUE(w->cmdHit(c)->isEnabled()) << c;
 }
 
 TEST_F(BriskoWindowTest, TheTimeStaysCentredOverTheLastColumnAndTheStatusPanelsWhole) {
