@@ -114,8 +114,8 @@ void frmBrisko::cmdHit_Click(int index) {
         PlaySound("TwentyOne.wav");
         break;
     case CombinationsMove::Gimme: {
-        // The five cards go and the total reads 0 while the notice shows; the empty place
-        // comes back after it.
+        // The five cards go, the total reads 0 and the counter is back at its start while
+        // the notice shows; the empty place comes back after it.
         TwentyOneColumnView& column = columns_[size_t(index)];
         column.hideCards();
         column.total()->setText("0");
@@ -124,6 +124,10 @@ void frmBrisko::cmdHit_Click(int index) {
         gimme->show();
         gimme->repaint();
         setTotalScore(s.Score);
+        syncCounter();
+        // Drawn at once, as the notice is, not left to whatever the pause paints.
+        bar_->repaint();
+        label("lblTwentyoneTime")->repaint();
         PlaySound("Click.wav");
         platform::Sleep(450);
         gimme->hide();

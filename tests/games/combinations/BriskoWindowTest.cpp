@@ -20,6 +20,23 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+// Runs `onPaint` each time the widget is painted: what the player sees, not only what is set.
+class PaintWatch : public QObject {
+  public:
+    PaintWatch(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) onPaint_();
+        return false;
+    }
+
+  private:
+    std::function<void()> onPaint_;
+};
+
 class BriskoWindowTest : public testsupport::GameWindowTest {
   protected:
     BriskoWindowTest() : GameWindowTest("frmBrisko") { CombinationsOptions() = {}; }
@@ -338,18 +355,37 @@ TEST_F(BriskoWindowTest, TheBoardAtTheDesignSizeMaximisedAndPaused) {
 TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExit) {
     auto w = open();
     w->show();
-    dealDeck(*w, LaidOutDeck({})); // twos: the fifth on a column is a gimme at 10
+    QCoreApplication::processEvents(); // exposed: a repaint reaches the screen
+    // A 21 starts the counter; then twos: the fifth on a column is a gimme at 10.
+    dealDeck(*w, LaidOutDeck({{1, " 1H"}, {2, " 13C"}}));
     w->cmdPlay()->click();
+    hits(*w, {1, 1});
+    platform::ProgramTime::advance(50 * 90 + 250); // the counter's caption blinks red
     hits(*w, {0, 0, 0, 0});
     EXPECT_EQ(text(*w, "ColumnTotal_0"), "8");
+    QProgressBar* bar = w->ProgressBar1();
+    QLabel* counter = w->label("lblTwentyoneTime");
+    ASSERT_GT(bar->value(), 50);
+    ASSERT_EQ(ForeColour(counter), VbColour(kVbRed));
 
-    // During the notice's pause the five cards are gone and the total reads 0.
+    // During the notice's pause the five cards are gone and the total reads 0, and the
+    // counter is drawn back at its start with its caption blue.
     struct Seen {
         bool cardShown = false;
         QString total;
         bool notice = false;
     };
     std::vector<Seen> atClicks;
+    int barDrawn = -1;
+    QColor counterDrawn;
+    PaintWatch barPaints(bar, [&] { barDrawn = bar->value(); });
+    PaintWatch counterPaints(counter, [&] { counterDrawn = ForeColour(counter); });
+    std::vector<std::pair<int, QColor>> drawnAtPauses;
+    const auto previous = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        drawnAtPauses.emplace_back(barDrawn, counterDrawn);
+        if (previous) previous(ms);
+    });
     {
         testsupport::WaveWatch watch([&](const QString& wave) {
             if (wave != "Click.wav") return;
@@ -363,7 +399,9 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
         pauses();
         w->cmdHit(0)->click();
     }
+    platform::ProgramTime::setPauseObserver(previous);
     EXPECT_EQ(pauses(), std::vector<int>{450});
+    EXPECT_EQ(drawnAtPauses, (std::vector<std::pair<int, QColor>>{{0, VbColour(kVbBlue)}}));
     ASSERT_EQ(atClicks.size(), 1u);
     EXPECT_FALSE(atClicks[0].cardShown);
     EXPECT_EQ(atClicks[0].total, "0");
@@ -385,7 +423,7 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
         });
         w->cmdTakeScore()->click();
     }
-    EXPECT_EQ(offered, std::vector<bool>(5, false)); // five cards used, five steps
+    EXPECT_EQ(offered, std::vector<bool>(8, false)); // seven cards used, one 21: eight steps
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
     EXPECT_TRUE(w->item("mnuPlay")->isEnabled() && w->item("mnuExit")->isEnabled());
