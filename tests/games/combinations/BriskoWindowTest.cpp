@@ -138,24 +138,56 @@ TEST_F(BriskoWindowTest, AWholeGameWithBustsTwentyOnesTheCounterTheTallyAndTheBo
     hits(*w, {2, 2});
     EXPECT_EQ(text(*w, "lbl21s"), "3");
 
-    // A bust: the king stays current and 100 points go.
-    hits(*w, {3});    // an ace: 11
-    hits(*w, {3});    // a king: 21 again
-    hits(*w, {3, 3}); // ace 11, king 21: that is five 21s so far
-    EXPECT_EQ(text(*w, "lbl21s"), "5");
-    w->cmdHit(0)->click(); // ace on an empty column
-    w->cmdHit(0)->click(); // king: 21
-    EXPECT_EQ(Shared().Score, 0);
+    // A bust: ace (11, soft), a king on the first column, ace (12), king (the soft ace goes
+    // hard: 12), ace (13) on the last column; the next king would make 23 there. "Bust" shows
+    // through 450 ms with "Slide.wav", 100 points go, below zero and in red, and the king stays
+    // current with the column and the cards used as they were.
+    hits(*w, {3, 0, 3, 3, 3});
+    EXPECT_EQ(text(*w, "ColumnTotal_3"), "13");
+    EXPECT_EQ(text(*w, "lblCardsUsedCount"), "11");
+    struct AtBust {
+        bool bustShown;
+        QString bust, score;
+        QColor scoreColour;
+    };
+    std::vector<AtBust> atPauses;
+    const auto before = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        const QLabel* bust = w->label("lblBust");
+        atPauses.push_back({bust->isVisible(), bust->text(), text(*w, "lblTotalScore"),
+                            ForeColour(w->label("lblTotalScore"))});
+        if (before) before(ms);
+    });
+    waves();
+    pauses();
+    w->cmdHit(3)->click();
+    platform::ProgramTime::setPauseObserver(before);
+    EXPECT_EQ(waves(), QStringList{"Slide.wav"});
+    EXPECT_EQ(pauses(), std::vector<int>{450});
+    ASSERT_EQ(atPauses.size(), 1u);
+    EXPECT_TRUE(atPauses[0].bustShown);
+    EXPECT_EQ(atPauses[0].bust, "Bust");
+    EXPECT_EQ(atPauses[0].score, "-100");
+    EXPECT_EQ(atPauses[0].scoreColour, VbColour(kVbRed));
+    EXPECT_FALSE(w->label("lblBust")->isVisible());
+    EXPECT_EQ(Shared().Score, -100);
+    EXPECT_EQ(w->NextCardPicture()->pictureKey(), "13C");
+    EXPECT_EQ(text(*w, "ColumnTotal_3"), "13");
+    EXPECT_EQ(text(*w, "lblCardsUsedCount"), "11");
+    hits(*w, {1, 1}); // the king elsewhere, and an ace on it: the fourth 21
+    EXPECT_EQ(text(*w, "lbl21s"), "4");
 
-    // Take Score: 12 cards used at 100; the bonus fell to 1000 at the run-out and grew by
-    // 1000 with each of the four 21s since, so six 21s at 5,000 pay 30,000 in steps of 1000.
-    EXPECT_EQ(text(*w, "lblBonus"), "5000");
+    // Take Score: 13 cards used at 100; the bonus fell to 1000 at the run-out and grew by
+    // 1000 with each of the two 21s since, so four 21s at 3,000 pay 12,000 in steps of 1000.
+    EXPECT_EQ(text(*w, "lblBonus"), "3000");
     pauses();
     w->cmdTakeScore()->click();
-    EXPECT_EQ(text(*w, "lblRoundScore"), "6 X 5,000 = 30,000");
+    EXPECT_EQ(text(*w, "lblRoundScore"), "4 X 3,000 = 12,000");
     EXPECT_EQ(pauses(),
-              joined(joined(repeated({}, 75, 12), {750}), joined(repeated({}, 75, 30), {2000})));
-    EXPECT_EQ(Shared().Score, 1200 + 30000);
+              joined(joined(repeated({}, 75, 13), {750}), joined(repeated({}, 75, 12), {2000})));
+    EXPECT_EQ(Shared().Score, -100 + 1300 + 12000);
+    EXPECT_EQ(text(*w, "lblTotalScore"), "13,200");
+    EXPECT_EQ(ForeColour(w->label("lblTotalScore")), VbColour(kVbBlue));
     EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_FALSE(w->Timer3()->isEnabled());
