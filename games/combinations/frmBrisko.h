@@ -73,6 +73,7 @@ class frmBrisko : public GameWindow {
     void setTotalScore(int32_t score);
     void setValue(const char* name, const QString& text);
     void syncCounter();
+    void enableBoard(bool on); // the Hit buttons and Pass
     void enableCommands(bool on);
 
     void tally(const CombinationsRoundEnd& end);

@@ -75,16 +75,20 @@ void frmBrisko::HoldGameTimers(bool hold) {
     syncCounter();
 }
 
+void frmBrisko::enableBoard(bool on) {
+    for (QPushButton* b : hits_)
+        b->setEnabled(on);
+    cmdPass_->setEnabled(on && game_.board().canPass());
+}
+
 void frmBrisko::enableCommands(bool on) {
     // Play (End game) and Exit go with the board: neither is offered while a round is
-    // paused or tallied.
+    // tallied.
     cmdPlay()->setEnabled(on);
     quitButton()->setEnabled(on);
     for (const char* name : {"mnuPlay", "mnuExit"})
         if (QAction* a = item(name)) a->setEnabled(on);
-    for (QPushButton* b : hits_)
-        b->setEnabled(on);
-    cmdPass_->setEnabled(on && game_.board().canPass());
+    enableBoard(on);
     cmdTakeScore()->setEnabled(on);
 }
 
@@ -110,8 +114,8 @@ void frmBrisko::cmdHit_Click(int index) {
         PlaySound("TwentyOne.wav");
         break;
     case CombinationsMove::Gimme: {
-        // The five cards go and the total reads 0 while the notice shows; the empty place
-        // comes back after it.
+        // The five cards go, the total reads 0 and the counter is back at its start while
+        // the notice shows; the empty place comes back after it.
         TwentyOneColumnView& column = columns_[size_t(index)];
         column.hideCards();
         column.total()->setText("0");
@@ -120,6 +124,10 @@ void frmBrisko::cmdHit_Click(int index) {
         gimme->show();
         gimme->repaint();
         setTotalScore(s.Score);
+        syncCounter();
+        // Drawn at once, as the notice is, not left to whatever the pause paints.
+        bar_->repaint();
+        label("lblTwentyoneTime")->repaint();
         PlaySound("Click.wav");
         platform::Sleep(450);
         gimme->hide();
@@ -234,15 +242,17 @@ void frmBrisko::failedDeal() {
 }
 
 void frmBrisko::PauseGame(bool pause) {
+    // Play, Exit and Take Score are the frame's: its pause takes them and its resume gives
+    // back what it took.
     if (pause) {
-        enableCommands(false);
+        enableBoard(false);
         ShowCards(false);
         ShowPlayControls(false);
         ShowScoringMessage("Game Paused", true);
     } else {
         ShowCards(true);
         ShowPlayControls(true);
-        enableCommands(true);
+        enableBoard(true);
         SetCaption(label("ScoringLabelInfo"), QString());
         label("ScoringLabelInfo")->hide();
         findChild<QWidget*>("ScoringLabelOutline")->hide();

@@ -20,6 +20,23 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+// Runs `onPaint` each time the widget is painted: what the player sees, not only what is set.
+class PaintWatch : public QObject {
+  public:
+    PaintWatch(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) onPaint_();
+        return false;
+    }
+
+  private:
+    std::function<void()> onPaint_;
+};
+
 class BriskoWindowTest : public testsupport::GameWindowTest {
   protected:
     BriskoWindowTest() : GameWindowTest("frmBrisko") { CombinationsOptions() = {}; }
@@ -121,24 +138,56 @@ TEST_F(BriskoWindowTest, AWholeGameWithBustsTwentyOnesTheCounterTheTallyAndTheBo
     hits(*w, {2, 2});
     EXPECT_EQ(text(*w, "lbl21s"), "3");
 
-    // A bust: the king stays current and 100 points go.
-    hits(*w, {3});    // an ace: 11
-    hits(*w, {3});    // a king: 21 again
-    hits(*w, {3, 3}); // ace 11, king 21: that is five 21s so far
-    EXPECT_EQ(text(*w, "lbl21s"), "5");
-    w->cmdHit(0)->click(); // ace on an empty column
-    w->cmdHit(0)->click(); // king: 21
-    EXPECT_EQ(Shared().Score, 0);
+    // A bust: ace (11, soft), a king on the first column, ace (12), king (the soft ace goes
+    // hard: 12), ace (13) on the last column; the next king would make 23 there. "Bust" shows
+    // through 450 ms with "Slide.wav", 100 points go, below zero and in red, and the king stays
+    // current with the column and the cards used as they were.
+    hits(*w, {3, 0, 3, 3, 3});
+    EXPECT_EQ(text(*w, "ColumnTotal_3"), "13");
+    EXPECT_EQ(text(*w, "lblCardsUsedCount"), "11");
+    struct AtBust {
+        bool bustShown;
+        QString bust, score;
+        QColor scoreColour;
+    };
+    std::vector<AtBust> atPauses;
+    const auto before = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        const QLabel* bust = w->label("lblBust");
+        atPauses.push_back({bust->isVisible(), bust->text(), text(*w, "lblTotalScore"),
+                            ForeColour(w->label("lblTotalScore"))});
+        if (before) before(ms);
+    });
+    waves();
+    pauses();
+    w->cmdHit(3)->click();
+    platform::ProgramTime::setPauseObserver(before);
+    EXPECT_EQ(waves(), QStringList{"Slide.wav"});
+    EXPECT_EQ(pauses(), std::vector<int>{450});
+    ASSERT_EQ(atPauses.size(), 1u);
+    EXPECT_TRUE(atPauses[0].bustShown);
+    EXPECT_EQ(atPauses[0].bust, "Bust");
+    EXPECT_EQ(atPauses[0].score, "-100");
+    EXPECT_EQ(atPauses[0].scoreColour, VbColour(kVbRed));
+    EXPECT_FALSE(w->label("lblBust")->isVisible());
+    EXPECT_EQ(Shared().Score, -100);
+    EXPECT_EQ(w->NextCardPicture()->pictureKey(), "13C");
+    EXPECT_EQ(text(*w, "ColumnTotal_3"), "13");
+    EXPECT_EQ(text(*w, "lblCardsUsedCount"), "11");
+    hits(*w, {1, 1}); // the king elsewhere, and an ace on it: the fourth 21
+    EXPECT_EQ(text(*w, "lbl21s"), "4");
 
-    // Take Score: 12 cards used at 100; the bonus fell to 1000 at the run-out and grew by
-    // 1000 with each of the four 21s since, so six 21s at 5,000 pay 30,000 in steps of 1000.
-    EXPECT_EQ(text(*w, "lblBonus"), "5000");
+    // Take Score: 13 cards used at 100; the bonus fell to 1000 at the run-out and grew by
+    // 1000 with each of the two 21s since, so four 21s at 3,000 pay 12,000 in steps of 1000.
+    EXPECT_EQ(text(*w, "lblBonus"), "3000");
     pauses();
     w->cmdTakeScore()->click();
-    EXPECT_EQ(text(*w, "lblRoundScore"), "6 X 5,000 = 30,000");
+    EXPECT_EQ(text(*w, "lblRoundScore"), "4 X 3,000 = 12,000");
     EXPECT_EQ(pauses(),
-              joined(joined(repeated({}, 75, 12), {750}), joined(repeated({}, 75, 30), {2000})));
-    EXPECT_EQ(Shared().Score, 1200 + 30000);
+              joined(joined(repeated({}, 75, 13), {750}), joined(repeated({}, 75, 12), {2000})));
+    EXPECT_EQ(Shared().Score, -100 + 1300 + 12000);
+    EXPECT_EQ(text(*w, "lblTotalScore"), "13,200");
+    EXPECT_EQ(ForeColour(w->label("lblTotalScore")), VbColour(kVbBlue));
     EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_FALSE(w->Timer3()->isEnabled());
@@ -230,6 +279,21 @@ TEST_F(BriskoWindowTest, PauseStopsTheCounterAndEndGameRecordsNothing) {
     w->cmdPlay()->click();
     platform::ProgramTime::advance(3000);
     EXPECT_FALSE(w->label("ScoringLabelInfo")->isVisible());
+
+    // What the frame holds off stays off through a pause: the resume gives back the board.
+    QAction* exitItem = w->item("mnuExit");
+    for (QPushButton* b : {w->cmdPlay(), w->quitButton(), w->cmdTakeScore()})
+        b->setEnabled(false);
+    exitItem->setEnabled(false);
+    w->cmdPause()->click();
+    w->cmdPause()->click();
+    EXPECT_EQ(w->state(), GameWindow::State::Running);
+    for (QPushButton* b : {w->cmdPlay(), w->quitButton(), w->cmdTakeScore()})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_FALSE(exitItem->isEnabled());
+    EXPECT_TRUE(w->item("mnuPlay")->isEnabled());
+    for (int c = 0; c < 4; ++c)
+        EXPECT_TRUE(w->cmdHit(c)->isEnabled()) << c;
 }
 
 TEST_F(BriskoWindowTest, TheTimeStaysCentredOverTheLastColumnAndTheStatusPanelsWhole) {
@@ -323,18 +387,37 @@ TEST_F(BriskoWindowTest, TheBoardAtTheDesignSizeMaximisedAndPaused) {
 TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExit) {
     auto w = open();
     w->show();
-    dealDeck(*w, LaidOutDeck({})); // twos: the fifth on a column is a gimme at 10
+    QCoreApplication::processEvents(); // exposed: a repaint reaches the screen
+    // A 21 starts the counter; then twos: the fifth on a column is a gimme at 10.
+    dealDeck(*w, LaidOutDeck({{1, " 1H"}, {2, " 13C"}}));
     w->cmdPlay()->click();
+    hits(*w, {1, 1});
+    platform::ProgramTime::advance(50 * 90 + 250); // the counter's caption blinks red
     hits(*w, {0, 0, 0, 0});
     EXPECT_EQ(text(*w, "ColumnTotal_0"), "8");
+    QProgressBar* bar = w->ProgressBar1();
+    QLabel* counter = w->label("lblTwentyoneTime");
+    ASSERT_GT(bar->value(), 50);
+    ASSERT_EQ(ForeColour(counter), VbColour(kVbRed));
 
-    // During the notice's pause the five cards are gone and the total reads 0.
+    // During the notice's pause the five cards are gone and the total reads 0, and the
+    // counter is drawn back at its start with its caption blue.
     struct Seen {
         bool cardShown = false;
         QString total;
         bool notice = false;
     };
     std::vector<Seen> atClicks;
+    int barDrawn = -1;
+    QColor counterDrawn;
+    PaintWatch barPaints(bar, [&] { barDrawn = bar->value(); });
+    PaintWatch counterPaints(counter, [&] { counterDrawn = ForeColour(counter); });
+    std::vector<std::pair<int, QColor>> drawnAtPauses;
+    const auto previous = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        drawnAtPauses.emplace_back(barDrawn, counterDrawn);
+        if (previous) previous(ms);
+    });
     {
         testsupport::WaveWatch watch([&](const QString& wave) {
             if (wave != "Click.wav") return;
@@ -348,7 +431,9 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
         pauses();
         w->cmdHit(0)->click();
     }
+    platform::ProgramTime::setPauseObserver(previous);
     EXPECT_EQ(pauses(), std::vector<int>{450});
+    EXPECT_EQ(drawnAtPauses, (std::vector<std::pair<int, QColor>>{{0, VbColour(kVbBlue)}}));
     ASSERT_EQ(atClicks.size(), 1u);
     EXPECT_FALSE(atClicks[0].cardShown);
     EXPECT_EQ(atClicks[0].total, "0");
@@ -370,7 +455,7 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
         });
         w->cmdTakeScore()->click();
     }
-    EXPECT_EQ(offered, std::vector<bool>(5, false)); // five cards used, five steps
+    EXPECT_EQ(offered, std::vector<bool>(8, false)); // seven cards used, one 21: eight steps
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
     EXPECT_TRUE(w->item("mnuPlay")->isEnabled() && w->item("mnuExit")->isEnabled());
