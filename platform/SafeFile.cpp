@@ -103,13 +103,28 @@ QString DecodeFileText(const QByteArray& bytes) {
             ++end;
         while (end < bytes.size() && (bytes[end] == '\r' || bytes[end] == '\n'))
             ++end;
-        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = utf8.decode(line);
-        text += utf8.hasError() ? QString::fromLatin1(line) : decoded;
+        text += DecodeFileLine(QByteArrayView(bytes).sliced(start, end - start));
         start = end;
     }
     return text;
+}
+
+QString DecodeFileLine(QByteArrayView line, LineEncoding* found) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(line);
+    const bool latin1 = utf8.hasError();
+    if (found) *found = latin1 ? LineEncoding::Latin1 : LineEncoding::Utf8;
+    return latin1 ? QString::fromLatin1(line) : decoded;
+}
+
+QByteArray EncodeFileLine(const QString& line, LineEncoding wanted) {
+    if (wanted == LineEncoding::Latin1) {
+        // A changed line may hold a character beyond Latin-1, or bytes that happen to form
+        // valid UTF-8 and would be read as other characters.
+        const QByteArray bytes = line.toLatin1();
+        if (DecodeFileLine(bytes) == line) return bytes;
+    }
+    return line.toUtf8();
 }
 
 } // namespace platform

@@ -32,4 +32,15 @@ bool ReadFileWhole(const QString& path, QByteArray& data, QString* error = nullp
 // Each line is UTF-8 when it is valid UTF-8, else Latin-1.
 QString DecodeFileText(const QByteArray& bytes);
 
+// How one line of a file was written.
+enum class LineEncoding { Utf8, Latin1 };
+
+// One line (without its line end) as DecodeFileText reads it; `found` (if given) says which
+// encoding it was read in.
+QString DecodeFileLine(QByteArrayView line, LineEncoding* found = nullptr);
+
+// The bytes of one line in `wanted`, so that a line keeps the encoding it was read in; UTF-8
+// when the line cannot be written in Latin-1 or would read back as another text.
+QByteArray EncodeFileLine(const QString& line, LineEncoding wanted);
+
 } // namespace platform

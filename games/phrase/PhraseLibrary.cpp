@@ -81,7 +81,7 @@ bool PhraseLibrary::adoptText(int topic, const QByteArray& text,
 QString PhraseLibrary::nextEntry(int topic) {
     TopicRecord& r = records_[size_t(topic - 1)];
     if (r.current == r.count || r.current < 0 || r.current > r.count) {
-        ShufflePhrases(r.phrases);
+        ShufflePhrases(r);
         r.current = 0;
     }
     return TrimBlanks(r.phrases[r.current++]);
@@ -141,7 +141,11 @@ QStringList PhraseLibrary::writeBack() const {
         const TopicRecord& r = record(topic);
         // A topic that cannot be played is left as the player's file has it.
         if (!r.loaded || !r.usable) continue;
-        if (!platform::WriteFileWhole(topicPath(topic), TopicWriteBackText(r)))
+        const QByteArray text = TopicWriteBackText(r);
+        // Line ends and the header may grow a file read at the limit past it: the player's
+        // file is kept, still playable, rather than one the next run would refuse.
+        if (text.size() > platform::kMaxReadSize) continue;
+        if (!platform::WriteFileWhole(topicPath(topic), text))
             failed << QLatin1String(FindTopic(topic)->file);
     }
     return failed;

@@ -30,18 +30,26 @@ const std::array<int, kTopicCount>& TopicWriteOrder() {
     return order;
 }
 
-QStringList SplitPhraseLines(const QByteArray& bytes) {
-    const QString text = platform::DecodeFileText(bytes);
+QStringList SplitPhraseLines(const QByteArray& bytes, QList<platform::LineEncoding>* encodings) {
+    // Line ends are single bytes below 0x80 in either encoding, so the bytes are split first
+    // and each line is decoded on its own.
     QStringList lines;
+    const auto add = [&](qsizetype from, qsizetype to) {
+        platform::LineEncoding found = platform::LineEncoding::Utf8;
+        const QString line =
+            platform::DecodeFileLine(QByteArrayView(bytes).sliced(from, to - from), &found);
+        if (encodings) *encodings << found;
+        lines << line;
+    };
     qsizetype start = 0;
-    const qsizetype n = text.size();
+    const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] != u'\r' && text[i] != u'\n') continue;
-        lines << text.mid(start, i - start);
-        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        add(start, i);
+        if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < n) lines << text.mid(start);
+    if (start < n) add(start, n);
     return lines;
 }
 
@@ -60,24 +68,36 @@ double headerNumber(const QString& line) {
 
 TopicRecord ParseTopicText(const QByteArray& text) {
     TopicRecord r;
-    QStringList lines = SplitPhraseLines(text);
+    QList<platform::LineEncoding> encodings;
+    QStringList lines = SplitPhraseLines(text, &encodings);
+    const platform::LineEncoding own = platform::LineEncoding::Utf8;
     if (!lines.isEmpty() && isHeader(lines.first())) {
         const double n = headerNumber(lines.first());
         lines.removeFirst();
+        encodings.removeFirst();
         // The game's own files end with an empty line that holds no phrase; a last line that
         // is not empty is a phrase and stays.
-        if (!lines.isEmpty() && TrimBlanks(lines.last()).isEmpty()) lines.removeLast();
+        if (!lines.isEmpty() && TrimBlanks(lines.last()).isEmpty()) {
+            lines.removeLast();
+            encodings.removeLast();
+        }
         r.count = int(lines.size()) + (lines.isEmpty() ? 0 : 1);
         r.phrases.reserve(r.count + 1);
-        r.phrases << QString();
-        r.phrases << lines;
-        if (r.count > 0) r.phrases << QString();
+        r.phrases << QString() << lines;
+        r.encodings.reserve(r.count + 1);
+        r.encodings << own << encodings;
+        if (r.count > 0) {
+            r.phrases << QString();
+            r.encodings << own;
+        }
         r.current = n >= 0 && n <= r.count ? int(n) : r.count;
         return r;
     }
     r.count = int(lines.size());
     r.phrases = lines;
     r.phrases << QString();
+    r.encodings = encodings;
+    r.encodings << own;
     r.current = -1;
     return r;
 }
@@ -92,16 +112,25 @@ QByteArray TopicWriteBackText(const TopicRecord& record) {
         const QString& p = record.phrases[i];
         if (TrimBlanks(p).isEmpty()) continue;
         if (usedUp || i < record.current) ++before;
-        // Written in the encoding the file is read in, so that lower case keeps "é" an "é".
-        body += p.toLower().toUtf8() + "\r\n";
+        // Lower case keeps "é" an "é"; an 8-bit line stays 8-bit, since as UTF-8 it would
+        // grow, up to twice its size, past what the next run reads.
+        const platform::LineEncoding encoding =
+            i < record.encodings.size() ? record.encodings[i] : platform::LineEncoding::Utf8;
+        body += platform::EncodeFileLine(p.toLower(), encoding) + "\r\n";
     }
     QByteArray out = QByteArray(kPhraseHeader) + "=" + QByteArray::number(before + 1) + "\r\n";
     return out + body + "\r\n";
 }
 
-void ShufflePhrases(QStringList& phrases) {
+void ShufflePhrases(TopicRecord& record) {
+    QStringList& phrases = record.phrases;
+    QList<platform::LineEncoding>& encodings = record.encodings;
+    encodings.resize(phrases.size(), platform::LineEncoding::Utf8);
     const int upper = int(phrases.size()) - 1;
     if (upper < 1) return;
-    for (int i = 0; i <= upper; ++i)
-        phrases.swapItemsAt(i, RandomInt(1, upper));
+    for (int i = 0; i <= upper; ++i) {
+        const int j = RandomInt(1, upper);
+        phrases.swapItemsAt(i, j);
+        encodings.swapItemsAt(i, j);
+    }
 }

@@ -4,7 +4,10 @@
 // says where the hand-out resumes; the game writes it back in that form, lower case, with a
 // closing empty line.
 
+#include "platform/SafeFile.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -32,13 +35,18 @@ struct TopicRecord {
     int count = 0;
     int current = 0;
     QStringList phrases;
+    // The encoding each entry of `phrases` was read in, in the same order; an entry with
+    // none is the program's own, UTF-8.
+    QList<platform::LineEncoding> encodings;
     bool usable = false;   // at least one entry fits the board
     bool reported = false; // the player was told that the topic cannot be played
 };
 
 // Lines of a text file: CR LF, LF or CR end a line; nothing after the last line end makes no
-// line. The text is UTF-8, as the game writes it; an older 8-bit file is read as Latin-1.
-QStringList SplitPhraseLines(const QByteArray& text);
+// line. Each line is UTF-8, as the game writes it, or an older 8-bit line read as Latin-1;
+// `encodings` (if given) gets the encoding of each line.
+QStringList SplitPhraseLines(const QByteArray& text,
+                             QList<platform::LineEncoding>* encodings = nullptr);
 
 // Maps a file's text onto a record (not yet marked loaded or usable). A header's number
 // outside 0 to count is taken as count, so the first request shuffles; a header file whose
@@ -46,9 +54,10 @@ QStringList SplitPhraseLines(const QByteArray& text);
 TopicRecord ParseTopicText(const QByteArray& text);
 
 // The text written back: the header with the number that names the next phrase in the file
-// as written (empty entries are not written), the non-empty entries in lower case, and the
-// closing empty line.
+// as written (empty entries are not written), the non-empty entries in lower case, each in
+// the encoding it was read in, and the closing empty line.
 QByteArray TopicWriteBackText(const TopicRecord& record);
 
-// The shuffle of the hand-out: every entry swaps with one drawn from 1 to the last index.
-void ShufflePhrases(QStringList& phrases);
+// The shuffle of the hand-out: every entry swaps with one drawn from 1 to the last index,
+// its encoding with it.
+void ShufflePhrases(TopicRecord& record);

@@ -49,7 +49,7 @@ void frmPhrase::showNotices(const std::vector<PhraseNotice>& notices) {
                              platform::kDefaultTitle, this);
         else if (n.kind == PhraseNotice::ReadError)
             platform::MsgBox(n.text, platform::Buttons::OK, platform::Icon::None,
-                             platform::kDefaultTitle, this);
+                             Shared().GameTitle, this);
         else
             platform::MsgBox(n.text, platform::Buttons::OK, platform::Icon::Exclamation,
                              Shared().GameTitle, this);

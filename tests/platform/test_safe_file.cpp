@@ -190,4 +190,11 @@ TEST(SafeFileTest, OldEightBitNamesReadAsLatin1) {
     EXPECT_EQ(platform::DecodeFileText("Caf\xc3\xa9\r\nCaf\xe9\rS\xc3\xa9"
                                        "ance\nNa\xefve"),
               QString::fromUtf8("Café\r\nCafé\rSéance\nNaïve"));
+    // Written back in its own encoding unless that would read as other text: "ã©©" in
+    // Latin-1 is valid UTF-8 for another character, and "ā" has no Latin-1 byte.
+    EXPECT_EQ(platform::EncodeFileLine(QString::fromUtf8("Café"), platform::LineEncoding::Latin1),
+              "Caf\xe9");
+    for (const char* line : {"\xc3\xa3\xc2\xa9\xc2\xa9", "\xc4\x81"})
+        EXPECT_EQ(platform::EncodeFileLine(QString::fromUtf8(line), platform::LineEncoding::Latin1),
+                  line);
 }

@@ -3,6 +3,7 @@
 #include "games/phrase/PhraseLibrary.h"
 
 #include "TestSupport.h"
+#include "platform/SafeFile.h"
 #include "services/Random.h"
 
 #include <QDir>
@@ -73,17 +74,31 @@ TEST(PhraseTopicText, WriteBackNamesTheNextPhraseOfTheWrittenFile) {
     r.current = 5;
     const TopicRecord done = ParseTopicText(TopicWriteBackText(r));
     EXPECT_EQ(done.current, done.count);
-    // Lower case keeps every character, in the encoding the file is read in; an old 8-bit
-    // line is read as such, beside UTF-8 lines too, and written back in that one encoding.
+    // Lower case keeps every character, and each line keeps the encoding it was read in: an
+    // old 8-bit line stays 8-bit, beside UTF-8 lines too, so that a file written back is no
+    // larger than it was and the next run can still read it.
     const QByteArray utf8Line("Caf\xc3\xa9 Soci\xc3\x89t\xc3\xa9\r\n");
     const QByteArray latin1Line("Caf\xe9 Soci\xc9t\xe9\r\n");
-    for (const QByteArray& file : {utf8Line, latin1Line, utf8Line + latin1Line + utf8Line}) {
-        const QByteArray written = TopicWriteBackText(ParseTopicText(file));
-        EXPECT_EQ(
-            written,
-            "CURRENT_PHRASE_NUMBER=1\r\n" +
-                QByteArray("caf\xc3\xa9 soci\xc3\xa9t\xc3\xa9\r\n").repeated(file.count('\n')) +
-                "\r\n");
+    const QByteArray utf8Back("caf\xc3\xa9 soci\xc3\xa9t\xc3\xa9\r\n");
+    const QByteArray latin1Back("caf\xe9 soci\xe9t\xe9\r\n");
+    const QByteArray header("CURRENT_PHRASE_NUMBER=1\r\n");
+    // An 8-bit file as the game writes it, just inside what the reader takes.
+    const QByteArray nearLimit =
+        header + latin1Back.repeated((platform::kMaxReadSize - 64) / latin1Back.size()) + "\r\n";
+    const struct {
+        QByteArray file, written;
+    } rows[] = {
+        {utf8Line, header + utf8Back + "\r\n"},
+        {latin1Line, header + latin1Back + "\r\n"},
+        {utf8Line + latin1Line + utf8Line, header + utf8Back + latin1Back + utf8Back + "\r\n"},
+        {nearLimit, nearLimit},
+    };
+    // Compared whole but shown in part: a failing row of a megabyte would flood the log.
+    for (const auto& row : rows) {
+        const QByteArray written = TopicWriteBackText(ParseTopicText(row.file));
+        EXPECT_TRUE(written == row.written)
+            << row.file.left(40).toHex(' ').toStdString() << " written as "
+            << written.left(40).toHex(' ').toStdString() << ", " << written.size() << " bytes";
     }
 }
 
@@ -198,6 +213,13 @@ TEST_F(PhraseLibraryTest, WriteBackTouchesOnlyTopicsReadAndReportsUnwritableOnes
     EXPECT_NE(back.phrases[back.current], first.phrase.toLower());
     EXPECT_TRUE(back.phrases.contains(first.phrase.toLower()));
     EXPECT_EQ(sandbox.read("GLN.Dat"), "Untouched Name\r\n");
+    // A file at the reader's limit whose lines end in LF alone would grow past it with CR LF:
+    // it stays as the player's file has it, so that the next run can still read it.
+    const QByteArray atLimit = QByteArray("slam dunk\n").repeated(platform::kMaxReadSize / 10);
+    sandbox.write("GLX.Dat", atLimit);
+    ASSERT_TRUE(library.choosePhrase(5).found);
+    EXPECT_TRUE(library.writeBack().isEmpty());
+    EXPECT_TRUE(sandbox.read("GLX.Dat") == atLimit);
     // A file that cannot be replaced (here a folder took its place) does not stop the rest.
     sandbox.write("GLS.Dat", "old");
     ASSERT_TRUE(QFile::remove(sandbox.path("GLP.Dat")));

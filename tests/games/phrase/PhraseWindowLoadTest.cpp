@@ -3,6 +3,7 @@
 // written back at a confirmed quit.
 #include "FirstRunSettings.h"
 #include "PhraseWindowTestSupport.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -152,6 +153,15 @@ TEST_F(PhraseWindowTest, NoGameStartsOnATopicWithoutPhrases) {
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");
     EXPECT_FALSE(w->Timer1()->isEnabled() || w->Timer5()->isEnabled());
     EXPECT_TRUE(shown(*w, "frmSplash"));
+    // A file too large to read is told in a box that carries the game's title.
+    sandbox.write("GLS.Dat", QByteArray(platform::kMaxReadSize + 1, 'a'));
+    action(*w, "mnuSports")->trigger();
+    answers.clearAsked();
+    w->cmdPlay()->click();
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_TRUE(answers.asked()[0].text.contains("the file is too large"));
+    EXPECT_EQ(answers.asked()[0].title, "Glyphon!");
+    EXPECT_FALSE(Shared().GameInProgress);
     // A missing file: the one-phrase file and its message, and the round is played on it.
     QFile::remove(sandbox.path("GLMU.Dat"));
     action(*w, "mnuMusicTopic")->trigger();

@@ -70,14 +70,17 @@ TEST_F(PhraseWindowTest, AWholeGameWithBonusRoundHighScoreAndPlayAgain) {
     pauses();
 
     // Solve the phrase by letters: 6 faces left, the clock at 4 seconds.
-    solve(*w);
+    const int letters = solve(*w);
     EXPECT_EQ(pauses(), solvedRoundEnd(7, 41) + repeat(11, 250));
     EXPECT_EQ(Shared().Round, 2);
     EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
     EXPECT_TRUE(waves().contains("Applause.wav"));
     EXPECT_FALSE(w->cmdLetter(0)->isEnabled()); // closed again in round 2
     const int32_t afterRound1 = Shared().Score;
-    EXPECT_GT(afterRound1, 7 * 3000 + 10000 + 41 * 100);
+    // The letters, then 7 faces left x 3,000 + 10,000 for the phrase + 41 s left x 100
+    // = 21,000 + 10,000 + 4,100 = 35,100.
+    EXPECT_EQ(afterRound1, letters + 35100);
+    EXPECT_EQ(text(*w, "lblCurrentScore"), FormatScore(afterRound1));
 
     // Round 2: Solve It stops the clock and freezes the value.
     w->cmdSolve()->click();

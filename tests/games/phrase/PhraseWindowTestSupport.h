@@ -50,13 +50,20 @@ class PhraseWindowTest : public testsupport::GameWindowTest {
             if (p.contains(QChar('A' + i))) out.push_back(i);
         return out;
     }
-    // Clicks the phrase's letters, consonants first, until it is solved.
-    static void solve(frmPhrase& w) {
+    // Clicks the phrase's letters, consonants first, until it is solved; what they earn as
+    // the player reckons it: the value on view before each letter times the cells it shows.
+    static int solve(frmPhrase& w) {
         std::vector<int> letters = lettersOf(w);
         std::stable_partition(letters.begin(), letters.end(),
                               [](int i) { return !IsVowelIndex(i); });
-        for (int i : letters)
-            if (w.cmdLetter(i)->isEnabled()) w.cmdLetter(i)->click();
+        const QString phrase = w.game().round().phrase().toUpper();
+        int earned = 0;
+        for (int i : letters) {
+            if (!w.cmdLetter(i)->isEnabled()) continue;
+            earned += w.txtLetterValue()->text().toInt() * int(phrase.count(QChar('A' + i)));
+            w.cmdLetter(i)->click();
+        }
+        return earned;
     }
     // A letter that is not in the phrase and can be clicked.
     static int wrongLetter(const frmPhrase& w) {
