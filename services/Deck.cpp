@@ -6,6 +6,17 @@
 
 namespace {
 constexpr char kSuits[] = {'S', 'H', 'C', 'D'};
+
+DeckLayout& layoutForTests() {
+    static DeckLayout layout;
+    return layout;
+}
+} // namespace
+
+DeckLayout SetDeckLayoutForTests(DeckLayout layout) {
+    DeckLayout previous = std::move(layoutForTests());
+    layoutForTests() = std::move(layout);
+    return previous;
 }
 
 bool CreateDeck() {
@@ -28,6 +39,10 @@ bool ShuffleDeck() {
         platform::MsgBox(QStringLiteral("Unable to shuffle the deck."), platform::Buttons::OK,
                          platform::Icon::Critical, Shared().GameTitle);
         return false;
+    }
+    if (layoutForTests()) {
+        layoutForTests()(deck);
+        return true;
     }
     for (int i = 1; i <= n; ++i) {
         const int j = RandomInt(1, n);

@@ -3,9 +3,16 @@
 // every game uses. Codes carry one leading blank before the rank, e.g. " 1S", " 13D".
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 bool CreateDeck();
 bool ShuffleDeck();
+
+// Tests: while set, ShuffleDeck lays the deck out this way instead of shuffling it, so that a
+// window deals a known round. Returns the one it replaces; an empty one shuffles again.
+using DeckLayout = std::function<void(QStringList& deck)>;
+DeckLayout SetDeckLayoutForTests(DeckLayout layout);
 
 // A card code without blanks, as used for picture keys and saved games ("1S").
 inline QString CardKey(const QString& code) {

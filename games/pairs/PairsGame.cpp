@@ -103,9 +103,3 @@ void PairsGame::finishGame() {
     if (!gameOver()) return;
     completion_ = false;
 }
-
-int32_t AddPairsBonuses(int32_t score, const std::vector<PairsBonus>& bonuses) {
-    for (const PairsBonus& b : bonuses)
-        score = AddScore(score, int64_t(b.count) * b.pointsEach);
-    return score;
-}

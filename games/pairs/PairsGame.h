@@ -77,6 +77,3 @@ class PairsGame : public PlayModel {
     PairsBoard board_;
     bool completion_ = false;
 };
-
-// Adds bonuses as the frame's count-ups do, for callers that count nothing up.
-int32_t AddPairsBonuses(int32_t score, const std::vector<PairsBonus>& bonuses);

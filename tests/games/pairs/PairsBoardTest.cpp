@@ -4,6 +4,7 @@
 #include "PairsTestSupport.h"
 
 using S = PairsSound;
+using namespace pairstest;
 
 namespace {
 std::vector<S> sounds(std::initializer_list<S> s) {

@@ -12,6 +12,27 @@
 #include <map>
 #include <utility>
 
+namespace pairstest {
+// A 52-card deck, all kings of spades unless placed otherwise. Layout place p is deck
+// position p + 1, the up card position 24, and stack draw n is position 24 + n.
+inline QStringList layDeck(const std::map<int, QString>& at) {
+    QStringList deck(53, QStringLiteral(" 13S"));
+    deck[0].clear();
+    for (const auto& [pos, code] : at)
+        deck[pos] = code;
+    return deck;
+}
+constexpr int place(int p) {
+    return p + 1;
+}
+constexpr int upCard() {
+    return 24;
+}
+constexpr int stackDraw(int n) {
+    return 24 + n;
+}
+} // namespace pairstest
+
 inline int RankOf(const QString& code) {
     return code.trimmed().chopped(1).toInt();
 }
@@ -68,19 +89,6 @@ class PairsTest : public ::testing::Test {
     }
 
     QString folder() const { return dir_.path() + "/"; }
-
-    // A 52-card deck, all kings of spades unless placed otherwise. Layout place p is deck
-    // position p + 1, the up card position 24, and stack draw n is position 24 + n.
-    static QStringList layDeck(const std::map<int, QString>& at) {
-        QStringList deck(53, QStringLiteral(" 13S"));
-        deck[0].clear();
-        for (const auto& [pos, code] : at)
-            deck[pos] = code;
-        return deck;
-    }
-    static constexpr int place(int p) { return p + 1; }
-    static constexpr int upCard() { return 24; }
-    static constexpr int stackDraw(int n) { return 24 + n; }
 
   private:
     QTemporaryDir dir_;

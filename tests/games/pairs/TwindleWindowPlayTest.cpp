@@ -128,6 +128,79 @@ TEST_F(TwindleWindowTest, AWholeGameFromAClearedRoundToTheHallOfFame) {
     EXPECT_FALSE(shown(*w, "lblMessage"));
 }
 
+TEST_F(TwindleWindowTest, RoundEndsPayTheirBonusesOntoTheScore) {
+    using pairstest::place;
+    using pairstest::stackDraw;
+    using pairstest::upCard;
+    struct Row {
+        const char* name;
+        std::map<int, QString> deck; // by deck position, kings of spades elsewhere
+        int msBefore;                // before the first move
+        std::vector<std::pair<int, int>> moves;
+        int msAfter; // after the last
+        int32_t score;
+        std::vector<int> pauses;
+    };
+    const Row rows[] = {
+        // The layout cleared row by row from the bottom, the odd card of rows 5, 3 and 1 with
+        // the up card: 2 pairs and 11 runs with 20 s left. Completion 10,000, speed 2,000,
+        // pairs 6,000, runs 5,500.
+        {"top row cleared",
+         {{place(18), " 5S"},  {place(19), " 5H"},    {place(20), " 6S"}, {place(21), " 7S"},
+          {place(22), " 9S"},  {upCard(), " 10S"},    {place(14), " 3C"}, {place(15), " 3D"},
+          {place(16), " 8C"},  {place(17), " 9C"},    {place(9), " 1S"},  {place(10), " 2S"},
+          {place(11), " 11S"}, {place(12), " 12S"},   {place(13), " 4H"}, {stackDraw(1), " 5C"},
+          {place(5), " 13H"},  {place(6), " 1H"},     {place(7), " 2H"},  {place(8), " 3H"},
+          {place(0), " 6H"},   {place(1), " 7H"},     {place(2), " 8H"},  {place(3), " 9H"},
+          {place(4), " 10H"},  {stackDraw(2), " 11H"}},
+         25000,
+         {{18, 19},
+          {20, 21},
+          {22, kUpPlace},
+          {14, 15},
+          {16, 17},
+          {9, 10},
+          {11, 12},
+          {13, kUpPlace},
+          {5, 6},
+          {7, 8},
+          {0, 1},
+          {2, 3},
+          {4, kUpPlace}},
+         0,
+         23500,
+         countUp() + speedBonus(20) + countUp() + countUp() + flashes(11)},
+        // Two pairs and no run when the clock runs out: no speed bonus, and the runs count
+        // nothing up.
+        {"time-out after two pairs",
+         {{place(18), " 5S"}, {place(19), " 5H"}, {place(20), " 8D"}, {place(21), " 8C"}},
+         0,
+         {{18, 19}, {20, 21}},
+         45000,
+         6000,
+         flashes(10) + countUp() + flashes(11)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        platform::MessageScript answers;
+        dealEveryRound(pairstest::layDeck(r.deck));
+        auto w = open<frmTwindle>();
+        w->show();
+        w->cmdPlay()->click();
+        platform::ProgramTime::advance(r.msBefore);
+        pauses();
+        for (const auto& [a, b] : r.moves) {
+            press(w->PlayCard(a));
+            press(w->PlayCard(b));
+        }
+        platform::ProgramTime::advance(r.msAfter);
+        EXPECT_EQ(pauses(), r.pauses);
+        EXPECT_EQ(Shared().Score, r.score);
+        EXPECT_EQ(text(*w, "lblCurrentScore"), FormatScore(r.score));
+        EXPECT_EQ(text(*w, "lblCurrentRound"), "2");
+    }
+}
+
 TEST_F(TwindleWindowTest, OnePointBelowTheBonusRoundScoreEndsTheGame) {
     platform::MessageScript answers;
     platform::ModalDriver driver([](QDialog& d) { d.reject(); });

@@ -1,19 +1,28 @@
 #pragma once
-// The Twindle window's tests: the window fixture with the game's own values reset, and a
-// test player that finds the moves on the board.
+// The Twindle window's tests: the window fixture with the game's own values reset, decks laid
+// card by card, and a test player that finds the moves on the board.
 
 #include "GameWindowTestSupport.h"
 #include "PairsTestSupport.h"
 #include "frame/CardPictures.h"
 #include "games/pairs/PairsSettings.h"
 #include "games/pairs/frmTwindle.h"
+#include "services/Deck.h"
 
 #include <QLabel>
 
 class TwindleWindowTest : public testsupport::GameWindowTest {
   protected:
     TwindleWindowTest() : GameWindowTest("frmTwindle") { PairsOptions() = PairsSettings{}; }
-    ~TwindleWindowTest() override { PairsOptions() = PairsSettings{}; }
+    ~TwindleWindowTest() override {
+        SetDeckLayoutForTests({});
+        PairsOptions() = PairsSettings{};
+    }
+
+    // Every deal of the test lays out `deck` (pairstest::layDeck).
+    static void dealEveryRound(const QStringList& deck) {
+        SetDeckLayoutForTests([deck](QStringList& into) { into = deck; });
+    }
 
     static std::pair<int, int> findMove(const frmTwindle& w) {
         return FindPairsMove(w.game().board());
