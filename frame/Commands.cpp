@@ -2,6 +2,7 @@
 #include "frame/Captions.h"
 #include "frame/CommandTable.h"
 #include "frame/GameWindow.h"
+#include "frame/ReturnKey.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
@@ -145,6 +146,7 @@ void GameWindow::startNewGame(bool fromMenu) {
 }
 
 void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
+    const CommandSwitch focusKept(this, defaultButton());
     platform::MsgBox(message, buttons, platform::Icon::Critical, Shared().GameTitle, this);
     SetClockRunning(false);
     timer2_->setEnabled(profile_.timer2OnAtDesign);
@@ -156,6 +158,7 @@ void GameWindow::FailPlay(const QString& message, platform::Buttons buttons) {
 }
 
 void GameWindow::abandonGame() {
+    const CommandSwitch focusKept(this, defaultButton());
     const int resetsBefore = commandResets_;
     AbandonGame();
     // Unless the game's own end already set them, the commands go back to idle.
@@ -165,12 +168,14 @@ void GameWindow::abandonGame() {
 }
 
 void GameWindow::GameFinished(State to) {
+    const CommandSwitch focusKept(this, defaultButton());
     resetCommands(to);
     givePlayBack(false);
 }
 
 void GameWindow::givePlayBack(bool resultShown) {
     if (gameRunning()) return;
+    const CommandSwitch focusKept(this, defaultButton());
     // A game that ended by itself may keep the player from a new one until its result has
     // been shown; one that was given up never does.
     if (state() == State::GameOver && profile_.playBack == PlayBack::AfterGameOver && !resultShown)
@@ -182,6 +187,7 @@ void GameWindow::givePlayBack(bool resultShown) {
 }
 
 void GameWindow::resetCommands(State to) {
+    const CommandSwitch focusKept(this, defaultButton());
     SharedState& s = Shared();
     timer1_->setEnabled(false);
     s.GameInProgress = false;
@@ -221,6 +227,7 @@ void GameWindow::pauseCommand(unsigned gate) {
 }
 
 bool GameWindow::setPaused(bool pause) {
+    const CommandSwitch focusKept(this, defaultButton());
     SharedState& s = Shared();
     // The state moves first, where the game's rules may refuse it; what the window shows and
     // runs follows it.

@@ -2,6 +2,7 @@
 #include "dialogs/HighScoreEntry.h"
 #include "frame/Captions.h"
 #include "frame/GameWindow.h"
+#include "frame/ReturnKey.h"
 #include "frame/VbColour.h"
 #include "platform/GameTimer.h"
 #include "platform/Pause.h"
@@ -147,6 +148,7 @@ void GameWindow::CountUp(int64_t amount, int64_t step, int pauseMs, const QStrin
 }
 
 void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
+    const CommandSwitch focusKept(this, defaultButton());
     SharedState& s = Shared();
     resetCommands(State::GameOver);
     if (s.GameAbandoned) {

@@ -107,7 +107,7 @@ void GameWindow::createControls() {
     };
     cmdPlay_ = command("cmdPlay", "&Play", "Starts a new game", 105);
     if (profile_.playIsDefault) cmdPlay_->setDefault(true);
-    UseReturnKey(this, profile_.playIsDefault ? cmdPlay_ : nullptr);
+    UseReturnKey(this, defaultButton());
     connect(cmdPlay_, &QPushButton::clicked, this, &GameWindow::cmdPlay_Click);
     int top = 585;
     if (profile_.takeScoreButton) {

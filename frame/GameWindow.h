@@ -291,6 +291,8 @@ class GameWindow : public QMainWindow {
     void givePlayBack(bool resultShown);
     // False when the game's rules refused: nothing changed.
     bool setPaused(bool pause);
+    // The button Return presses where no other has the focus: Play, or none.
+    QPushButton* defaultButton() const { return profile_.playIsDefault ? cmdPlay_ : nullptr; }
     bool pauseForQuestion();
     void resumeAfterQuestion(bool pausedHere);
     void withPause(PauseAround form, const std::function<void()>& show);

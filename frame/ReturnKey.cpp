@@ -23,6 +23,15 @@ bool pressable(const QPushButton* b) {
     return b && b->isEnabled() && b->isVisible();
 }
 
+// The focus `to` of the window went where the player never put it.
+void handBack(QWidget* window, QPushButton* defaultButton, QWidget* to) {
+    if (pressable(defaultButton)) {
+        if (to != defaultButton) defaultButton->setFocus(Qt::OtherFocusReason);
+    } else if (to && to->window() == window) {
+        to->clearFocus();
+    }
+}
+
 // Sees the Return keys that no control of the window took: a key the focused control
 // ignores travels up to the window.
 class ReturnKey : public QObject {
@@ -55,11 +64,7 @@ class ReturnKey : public QObject {
     void focusMoved(QWidget* from, QWidget* to) {
         auto* left = qobject_cast<QPushButton*>(from);
         if (!left || left->isEnabled() || left->window() != window_) return;
-        if (pressable(default_)) {
-            if (to != default_) default_->setFocus(Qt::OtherFocusReason);
-        } else if (to && to->window() == window_) {
-            to->clearFocus();
-        }
+        handBack(window_, default_, to);
     }
 
     QWidget* window_;
@@ -70,4 +75,12 @@ class ReturnKey : public QObject {
 
 void UseReturnKey(QWidget* window, QPushButton* defaultButton) {
     window->installEventFilter(new ReturnKey(window, defaultButton));
+}
+
+CommandSwitch::CommandSwitch(QWidget* window, QPushButton* defaultButton)
+    : window_(window), default_(defaultButton), before_(window->focusWidget()) {}
+
+CommandSwitch::~CommandSwitch() {
+    QWidget* now = window_->focusWidget();
+    if (now && now != before_) handBack(window_, default_, now);
 }

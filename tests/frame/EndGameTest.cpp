@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 struct InsertRecorder {
@@ -117,8 +119,10 @@ std::map<std::string, std::string> commandsOf(GameWindow& w) {
     return out;
 }
 
-// A mouse click as the player makes it: the button takes the focus.
+// A mouse click as the player makes it: the button takes the focus, as Qt gives it on a
+// click from the window system (not on one a test sends), whether its window is active or not.
 void clickAsPlayer(QPushButton* b) {
+    if (b->focusPolicy() & Qt::ClickFocus) b->setFocus(Qt::MouseFocusReason);
     const QPointF at = QRectF(b->rect()).center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
@@ -134,6 +138,57 @@ void pressReturn(GameWindow& w) {
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(to, &down);
 }
+
+// The player at the real question boxes: each opens as a window of its own and takes the
+// activation from the game window; once it has it, the player clicks the answer planned for
+// it, or No (OK where it only informs) when none was. The game window is not active again
+// when the box has closed, as on a desktop that gives it back only later (or, with no window
+// manager, never). A box still open after ten seconds is closed unanswered, so that a test
+// that goes wrong fails instead of waiting for a click that never comes.
+class PlayerAtTheBoxes : public QObject {
+  public:
+    explicit PlayerAtTheBoxes(QStringList& asked) : asked_(asked) {
+        qApp->installEventFilter(this);
+    }
+    ~PlayerAtTheBoxes() override { qApp->removeEventFilter(this); }
+    PlayerAtTheBoxes(const PlayerAtTheBoxes&) = delete;
+    PlayerAtTheBoxes& operator=(const PlayerAtTheBoxes&) = delete;
+
+    void answer(QMessageBox::StandardButton b) { answers_.push_back(b); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (!box) return false;
+        if (event->type() == QEvent::Show) {
+            asked_ << box->text();
+            QMessageBox::StandardButton b = QMessageBox::No;
+            if (!answers_.empty()) {
+                b = answers_.front();
+                answers_.erase(answers_.begin());
+            }
+            box->setProperty("playerAnswer", int(b));
+            QTimer::singleShot(10000, box, [box] { box->reject(); });
+        } else if (event->type() == QEvent::WindowActivate) {
+            const QVariant planned = box->property("playerAnswer");
+            if (!planned.isValid()) return false;
+            box->setProperty("playerAnswer", QVariant());
+            QTimer::singleShot(0, box, [box, b = QMessageBox::StandardButton(planned.toInt())] {
+                QAbstractButton* button = box->button(b);
+                if (!button) button = box->button(QMessageBox::Ok);
+                if (auto* push = qobject_cast<QPushButton*>(button))
+                    clickAsPlayer(push);
+                else
+                    box->reject();
+            });
+        }
+        return false;
+    }
+
+  private:
+    QStringList& asked_;
+    std::vector<QMessageBox::StandardButton> answers_;
+};
 } // namespace
 
 // Every way a game ends gives the window back as idle, Play and Exit usable, and Return does
@@ -177,13 +232,16 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         };
         // The player looks at the window for a second, presses Return, and clicks Play when
         // Return did not start a game. No button the player did not choose has the focus.
+        QStringList realAsked; // the real boxes shown, where a sequence shows them
         auto returnThenPlay = [&] {
             platform::ProgramTime::advance(1000);
             script.clearAsked();
+            realAsked.clear();
             const QWidget* focus = w.focusWidget();
             EXPECT_TRUE(!focus || focus == w.cmdPlay()) << qPrintable(focus->objectName());
             pressReturn(w);
             EXPECT_TRUE(script.asked().empty());
+            EXPECT_TRUE(realAsked.isEmpty()) << qPrintable(realAsked.join(" | "));
             EXPECT_EQ(w.state() == GameWindow::State::Running, row.returnPlays || focus);
             if (!w.gameRunning()) clickAsPlayer(w.cmdPlay());
             ASSERT_EQ(w.state(), GameWindow::State::Running);
@@ -229,5 +287,39 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         w.item("mnuPlay")->trigger();
         asIdle();
         returnThenPlay();
+
+        // The questions as the player meets them: real boxes answered by mouse, each taking
+        // the activation from the window while it is open; Return is pressed where the
+        // ending left the focus.
+        platform::RealMessageBoxes realBoxes;
+        PlayerAtTheBoxes player(realAsked);
+        auto endGame = [&](QMessageBox::StandardButton answer) {
+            player.answer(answer);
+            clickAsPlayer(w.cmdPlay());
+        };
+        auto pauseClick = [&] { clickAsPlayer(w.cmdPause()); };
+        const struct {
+            const char* name;
+            std::vector<std::function<void()>> moves;
+        } sequences[] = {
+            {"No then Yes",
+             {[&] { endGame(QMessageBox::No); }, [&] { endGame(QMessageBox::Yes); }}},
+            {"Yes, Return, Yes",
+             {[&] { endGame(QMessageBox::Yes); }, returnThenPlay,
+              [&] { endGame(QMessageBox::Yes); }}},
+            {"Pause and Resume, then Yes",
+             {pauseClick, pauseClick,
+              [&] {
+                  player.answer(QMessageBox::Yes);
+                  w.item("mnuPlay")->trigger();
+              }}},
+        };
+        for (const auto& sequence : sequences) {
+            SCOPED_TRACE(sequence.name);
+            for (const auto& move : sequence.moves)
+                move();
+            asIdle();
+            returnThenPlay();
+        }
     }
 }
