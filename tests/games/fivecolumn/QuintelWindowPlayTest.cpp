@@ -11,6 +11,8 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     auto driver = nameEntry(dialogs);
     auto w = open();
     w->show();
+    // The blue and red texts stand on the window's own background.
+    EXPECT_FALSE(w->centralWidget()->autoFillBackground());
     // Round 1: five 21s before the first tick. Round 2: a bust. Round 3: the clock.
     dealDecks(*w, {fiveTwentyOnes(), layDeck({{2, " 10S"}, {3, " 10H"}, {4, " 5C"}}), layDeck({})});
     w->cmdPlay()->click();
