@@ -181,6 +181,12 @@ void GameWindow::givePlayBack(bool resultShown) {
     enable(item("mnuExit"), true);
 }
 
+void GameWindow::OfferPause(bool on) {
+    if (state() == State::Paused || (on && !gameRunning())) return;
+    cmdPause_->setEnabled(on);
+    enable(item("mnuPause"), on);
+}
+
 void GameWindow::resetCommands(State to) {
     SharedState& s = Shared();
     timer1_->setEnabled(false);
