@@ -186,6 +186,12 @@ void GameWindow::givePlayBack(bool resultShown) {
     enable(item("mnuExit"), true);
 }
 
+void GameWindow::OfferPause(bool on) {
+    if (state() == State::Paused || (on && !gameRunning())) return;
+    cmdPause_->setEnabled(on);
+    enable(item("mnuPause"), on);
+}
+
 void GameWindow::resetCommands(State to) {
     const CommandSwitch focusKept(this, defaultButton());
     SharedState& s = Shared();

@@ -141,6 +141,10 @@ class GameWindow : public QMainWindow {
     // Play, the quit button and their items back now, for an ending that gives them back
     // before its result is shown although the window's profile waits for it.
     void GivePlayBack() { givePlayBack(true); }
+    // Pause and its item offered or withdrawn while a game is under way, for a game that
+    // withdraws them between its rounds. A paused game keeps its Resume, and a game no longer
+    // under way is offered no pause.
+    void OfferPause(bool on);
     // Scores a round: the clocks stop, clicks and keys on the window are dropped (also those
     // that queued up meanwhile), a close request waits until the end.
     void RunRoundEnd(const std::function<void()>& scoring);

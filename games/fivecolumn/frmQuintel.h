@@ -74,7 +74,7 @@ class frmQuintel : public GameWindow {
     // Labels whose text changes move, format or colour themselves.
     void setCurrentTotal(int total);
     void setTotalScore(int32_t score);
-    void setTimeBonus(int32_t bonus);
+    void setTimeBonus(const QString& shown);
     void setScoringText(const QString& text, uint32_t colour);
     void HighlightScoreTable(int total);
 

@@ -43,10 +43,6 @@ QLabel* frmQuintel::makeLabel(const QString& name, const QString& caption, doubl
 
 void frmQuintel::createControls() {
     QWidget* area = centralWidget();
-    area->setAutoFillBackground(true);
-    QPalette back = area->palette();
-    back.setColor(QPalette::Window, VbColour(0x808000)); // teal baize
-    area->setPalette(back);
 
     // The columns, their totals, "Soft" markers and Hit buttons.
     for (int c = 0; c < 5; ++c) {

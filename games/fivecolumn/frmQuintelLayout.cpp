@@ -152,9 +152,9 @@ void frmQuintel::setTotalScore(int32_t score) {
     SetCaption(label("lblTotalScore"), FormatScore(score));
 }
 
-void frmQuintel::setTimeBonus(int32_t bonus) {
+void frmQuintel::setTimeBonus(const QString& shown) {
     QLabel* l = label("lblTimeBonus");
-    l->setText(" " + QString::number(bonus));
+    l->setText(shown);
     l->adjustSize();
     CenterTimeBonus();
 }

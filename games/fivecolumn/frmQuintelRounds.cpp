@@ -17,7 +17,6 @@
 #include "services/SharedState.h"
 #include "services/Sound.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -143,6 +142,10 @@ void frmQuintel::clearBoard() {
     HighlightScoreTable(0);
     cmdGiveUp_->setText("&Give Up");
     ShowHitButtons(false);
+    // What follows the round (the next one announced, the name entry, Game Over) shows the
+    // bonus a new round starts with, and no pause until a round runs again.
+    setTimeBonus(QString::number(FiveColumnOptions().TimeBonusMax));
+    OfferPause(false);
 }
 
 void frmQuintel::showRound() {
@@ -151,7 +154,6 @@ void frmQuintel::showRound() {
     setWindowTitle(s.GameTitle + ": Round " + QString::number(game_.round()));
     label("lblRound")->setText("Round: " + QString::number(game_.round()));
     label("lblRound")->adjustSize();
-    setTimeBonus(FiveColumnOptions().TimeBonusMax);
     for (int c = 0; c < 5; ++c)
         showColumn(c);
     showNextCard();
@@ -165,8 +167,7 @@ void frmQuintel::showRound() {
         findChild<QWidget*>(name)->show();
     frmScore_->show();
     SetForeColour(label("lblCurrentTotal"), kVbRed);
-    cmdPause()->setEnabled(true);
-    if (QAction* a = item("mnuPause")) a->setEnabled(true);
+    OfferPause(true);
     Surface()->show();
     InitClock();
     ShowTimerGauge(true);
@@ -225,7 +226,9 @@ void frmQuintel::Timer1_Timer() {
         return;
     }
     DrawClock(tick.angle);
-    setTimeBonus(tick.timeBonus);
+    // A tick writes the bonus with the blank a number's sign takes; the reset between rounds
+    // writes the bare number.
+    setTimeBonus(" " + QString::number(tick.timeBonus));
     SetCaption(label("lblTime"), "Time Bonus:");
     if (!tick.timeUp) return;
     TimeUp([this] {
@@ -248,6 +251,8 @@ void frmQuintel::endRound() {
 }
 
 void frmQuintel::TakeScore() {
+    // The pointer waits for the whole round end, the next round's announcement or the game's
+    // end included.
     setCursor(Qt::WaitCursor);
     const std::optional<FiveColumnRoundEnd> end = game_.endRound(Shared().CountDownScore);
     if (!end) {
@@ -260,8 +265,8 @@ void frmQuintel::TakeScore() {
         showFailure(end->failure);
     clearBoard();
     platform::DoEvents();
-    unsetCursor();
     nextRound(*end);
+    unsetCursor();
 }
 
 void frmQuintel::showFailure(const QString& text) {

@@ -91,10 +91,6 @@ void frmTrip::createControls() {
     scoring->hide();
     if (auto* outline = findChild<QFrame*>("ScoringLabelOutline")) {
         outline->setGeometry(TwRect(0, 0, 6000, 1200));
-        outline->setAutoFillBackground(true);
-        QPalette p = outline->palette();
-        p.setColor(QPalette::Window, VbColour(0xC0C0C0));
-        outline->setPalette(p);
         outline->hide();
     }
     makeLabel("lblTimeBonus", "", 8.25, false, kVbBlue)->hide();

@@ -11,6 +11,8 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     auto driver = nameEntry(dialogs);
     auto w = open();
     w->show();
+    // The blue and red texts stand on the window's own background.
+    EXPECT_FALSE(w->centralWidget()->autoFillBackground());
     // Round 1: five 21s before the first tick. Round 2: a bust. Round 3: the clock.
     dealDecks(*w, {fiveTwentyOnes(), layDeck({{2, " 10S"}, {3, " 10H"}, {4, " 5C"}}), layDeck({})});
     w->cmdPlay()->click();
@@ -35,17 +37,26 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     EXPECT_EQ(text(*w, "lblCurrentTotal"), "95");
     pauses();
     waves();
-    // While the next round is announced the cleared total marks "< 97", not 105.
+    // While the next round is announced, and while the game's end shows, the board has been
+    // reset: the cleared total marks "< 97", not 105, the time bonus is back at its maximum,
+    // Pause is not offered, and the pointer still waits for the round end.
     QStringList marked;
+    QStringList reset;
     const auto previous = platform::ProgramTime::setPauseObserver({});
     platform::ProgramTime::setPauseObserver([&](int ms) {
-        if (text(*w, "ScoringLabel") == "Prepare for Round 2")
+        const QString message = text(*w, "ScoringLabel");
+        if (message == "Prepare for Round 2")
             for (const char* row : {"lblNothing", "lbl105"})
                 if (ForeColour(w->findChild<QLabel*>(row)) == VbColour(kVbRed)) marked << row;
+        if (message.startsWith("Prepare for") || message == "Game Over")
+            reset << message + ": " + text(*w, "lblTimeBonus") +
+                         (w->cmdPause()->isEnabled() || w->item("mnuPause")->isEnabled()
+                              ? ", Pause offered"
+                              : "") +
+                         (w->cursor().shape() == Qt::WaitCursor ? ", waiting" : ", pointer");
         if (previous) previous(ms);
     });
     w->cmdHit(4)->click(); // 105: taken at once, 1000 x 300
-    platform::ProgramTime::setPauseObserver(previous);
     EXPECT_EQ(marked, QStringList{"lblNothing"});
     EXPECT_EQ(pauses(), joined(repeated({2000, 2000, 2000}, 10, 500), {50, 2000}));
     EXPECT_EQ(Shared().Score, 300000);
@@ -80,8 +91,15 @@ TEST_F(QuintelWindowTest, AWholeGameScoredBustedTimedOutAndTheBonusRound) {
     EXPECT_EQ(w->windowTitle(), "Quintel!: Round 4");
     EXPECT_EQ(Shared().Score, 300000);
 
-    // The bonus round, given up at once: the game is over with the name entry.
+    // The bonus round, given up after ten seconds: the game is over with the name entry.
+    platform::ProgramTime::advance(10000);
+    EXPECT_EQ(text(*w, "lblTimeBonus"), " 267");
     w->findChild<QPushButton*>("cmdGiveUp")->click();
+    platform::ProgramTime::setPauseObserver(previous);
+    EXPECT_EQ(reset,
+              (QStringList{"Prepare for Round 2: 300, waiting", "Prepare for Round 3: 300, waiting",
+                           "Prepare for Bonus Round!: 300, waiting", "Game Over: 300, waiting"}))
+        << qPrintable(reset.join('\n'));
     EXPECT_EQ(dialogs, 2);
     EXPECT_EQ(w->windowTitle(), "Quintel!: Game Over");
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");

@@ -83,10 +83,12 @@ TEST_F(TripsWindowTest, AFirstRunWritesTheSettingsAndTheTable) {
     EXPECT_EQ(text(*w, "lblHighScore"), "High Score: 50,000");
     EXPECT_TRUE(shown(*w, "lblHighScore"));
     EXPECT_EQ(ForeColour(w->findChild<QLabel*>("lblCardCount")), VbColour(kVbBlue));
-    // The blue and red texts stand on the window's own background and the score on no fill
-    // of its frame; the gauge headings are in the window's text colour.
+    // The blue and red texts stand on the window's own background, the score and the round
+    // end's messages on no fill of their frames; the gauge headings are in the window's text
+    // colour.
     EXPECT_FALSE(w->centralWidget()->autoFillBackground());
-    for (const char* frame : {"ScoreRectangle", "TripsRectangle", "RunRectangle"})
+    for (const char* frame :
+         {"ScoreRectangle", "TripsRectangle", "RunRectangle", "ScoringLabelOutline"})
         EXPECT_FALSE(w->findChild<QWidget*>(frame)->autoFillBackground()) << frame;
     for (const char* heading : {"lblTrips", "lblRuns", "lblScore", "lblTime"})
         EXPECT_EQ(ForeColour(w->findChild<QLabel*>(heading)), VbColour(kVbBlack)) << heading;
