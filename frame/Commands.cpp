@@ -188,6 +188,7 @@ void GameWindow::givePlayBack(bool resultShown) {
 
 void GameWindow::OfferPause(bool on) {
     if (state() == State::Paused || (on && !gameRunning())) return;
+    const CommandSwitch focusKept(this, defaultButton());
     cmdPause_->setEnabled(on);
     enable(item("mnuPause"), on);
 }
