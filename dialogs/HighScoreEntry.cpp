@@ -57,9 +57,13 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     if (label->width() < needed) label->resize(needed, label->height());
 }
 
-bool InsertHighScore(const QString& tableName, QWidget* gameWindow) {
+bool InsertHighScore(const QString& tableName, QWidget* gameWindow,
+                     const QString& defaultTopScore) {
     SharedState& s = Shared();
     s.NewHighScoreIndex = -1;
+    // A table gone since the window showed it would lose the score the game just made; one
+    // that cannot be made loses it, and the player is told so whatever the load said.
+    if (!MakeMissingHighScoreFile(tableName, defaultTopScore, true)) return false;
     const QString path = HighScoreFilePath(tableName);
     auto rows = readTable(path, true);
     if (!rows) return false;
