@@ -11,7 +11,6 @@
 #include "services/Sound.h"
 #include "services/TextFile.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QWidget>
 
@@ -31,16 +30,10 @@ std::optional<std::vector<HighScoreRow>> readTable(const QString& path, bool str
 } // namespace
 
 void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore) {
+    // A table that cannot be made is the one thing to tell: reading it would only add that
+    // it is not there.
+    if (!MakeMissingHighScoreFile(tableName, defaultTopScore, false)) return;
     const QString path = HighScoreFilePath(tableName);
-    if (!QFileInfo::exists(path)) {
-        // A table that cannot be made is the one thing to tell: reading it would only add
-        // that it is not there.
-        QString error;
-        if (!WriteFreshHighScoreFile(tableName, defaultTopScore, &error)) {
-            ReportTableProblem(path, error, false);
-            return;
-        }
-    }
     // Only the best row is needed here; damage further down is reported at the next insert.
     const HighScoreTable table = LoadHighScoreFile(path);
     const std::vector<HighScoreRow>& rows = table.rows;
@@ -64,9 +57,13 @@ void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString&
     if (label->width() < needed) label->resize(needed, label->height());
 }
 
-bool InsertHighScore(const QString& tableName, QWidget* gameWindow) {
+bool InsertHighScore(const QString& tableName, QWidget* gameWindow,
+                     const QString& defaultTopScore) {
     SharedState& s = Shared();
     s.NewHighScoreIndex = -1;
+    // A table gone since the window showed it would lose the score the game just made; one
+    // that cannot be made loses it, and the player is told so whatever the load said.
+    if (!MakeMissingHighScoreFile(tableName, defaultTopScore, true)) return false;
     const QString path = HighScoreFilePath(tableName);
     auto rows = readTable(path, true);
     if (!rows) return false;

@@ -10,6 +10,7 @@ class QWidget;
 // Creates the table when missing and shows its best score in the window's lblHighScore.
 void ShowHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore);
 // Places Score into the table, asking for the name and showing the Hall of Fame when it
-// makes the table. The whole table is read and checked before the player is asked. False
-// when the table could not be read or written (already reported; the file is left as it was).
-bool InsertHighScore(const QString& tableName, QWidget* gameWindow);
+// makes the table; a missing table is first made with `defaultTopScore`. The whole table is
+// read and checked before the player is asked. False when the table could not be made, read
+// or written (already reported; the file is left as it was).
+bool InsertHighScore(const QString& tableName, QWidget* gameWindow, const QString& defaultTopScore);

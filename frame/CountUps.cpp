@@ -154,7 +154,7 @@ void GameWindow::EndGame(const QString& tableName, const QString& defaultTop) {
     if (s.GameAbandoned) {
         s.GameAbandoned = false;
     } else {
-        insertHighScore(tableName);
+        insertHighScore(tableName, defaultTop);
     }
     ShowTopScore(tableName, defaultTop);
     ShowCards(false);
@@ -169,14 +169,15 @@ void GameWindow::EndGame() {
 
 void GameWindow::RecordHighScore() {
     const QString table = HighScoreTableName();
-    insertHighScore(table);
+    insertHighScore(table, game_.endGameTopScore());
     ShowTopScore(table, game_.endGameTopScore());
 }
 
-void GameWindow::insertHighScore(const QString& tableName) {
+void GameWindow::insertHighScore(const QString& tableName, const QString& defaultTop) {
     // A failure is reported by the table service itself; the window still goes on to reset,
     // and nothing else reports it a second time.
-    highScoreInsert() ? highScoreInsert()(tableName, this) : InsertHighScore(tableName, this);
+    highScoreInsert() ? highScoreInsert()(tableName, this)
+                      : InsertHighScore(tableName, this, defaultTop);
 }
 
 GameWindow::HighScoreInsert GameWindow::SetHighScoreInsertForTests(HighScoreInsert insert) {

@@ -14,7 +14,6 @@
 #include "services/Sound.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,9 +136,9 @@ void GameWindow::withPause(PauseAround form, const std::function<void()>& show) 
 
 void GameWindow::mnuView_Click() {
     withPause(profile_.viewPause, [this] {
-        const QString table = HighScoreTableName();
-        if (profile_.viewCreatesTable && !QFileInfo::exists(HighScoreFilePath(table)))
-            CreateHighScoreFile(table, this, game_.defaultTop);
+        // Making it is no Clear: a table the load could not make was told of then.
+        if (profile_.viewCreatesTable)
+            MakeMissingHighScoreFile(HighScoreTableName(), game_.defaultTop, false);
         ShowHallOfFame(this);
         // Its Clear writes the top score from below the frame.
         ApplyRegisteredRule(this, "lblHighScore");

@@ -281,8 +281,9 @@ class GameWindow : public QMainWindow {
     QAction* addItem(QMenu* menu, const MenuEntry& entry, void (GameWindow::*handler)());
     void addMenuToken(const QString& token, QMenu* menu);
     bool gated(unsigned gate) const;
-    // The name entry and the table window when the score beats a row of the table.
-    void insertHighScore(const QString& tableName);
+    // The name entry and the table window when the score beats a row of the table; a table
+    // gone missing is made first with `defaultTop`.
+    void insertHighScore(const QString& tableName, const QString& defaultTop);
     void playCommand(bool fromMenu);
     void pauseCommand(unsigned gate);
     void startNewGame(bool fromMenu);

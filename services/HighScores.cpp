@@ -37,6 +37,16 @@ bool WriteFreshHighScoreFile(const QString& tableName, const QString& defaultTop
                                     error);
 }
 
+bool MakeMissingHighScoreFile(const QString& tableName, const QString& defaultTopScore,
+                              bool always) {
+    const QString path = HighScoreFilePath(tableName);
+    if (QFileInfo::exists(path)) return true;
+    QString error;
+    if (WriteFreshHighScoreFile(tableName, defaultTopScore, &error)) return true;
+    ReportTableProblem(path, error, always);
+    return false;
+}
+
 void CreateHighScoreFile(const QString& tableName, QWidget*, const QString& defaultTopScore) {
     QString error;
     if (!WriteFreshHighScoreFile(tableName, defaultTopScore, &error))

@@ -33,6 +33,10 @@ void CreateHighScoreFile(const QString& tableName, QWidget* gameWindow,
 // The same without a report: false, with why (the file named) in `error`.
 bool WriteFreshHighScoreFile(const QString& tableName, const QString& defaultTopScore,
                              QString* error);
+// Writes a fresh table only where none is there; false when it is missing and cannot be
+// made, which is told through ReportTableProblem with `always`.
+bool MakeMissingHighScoreFile(const QString& tableName, const QString& defaultTopScore,
+                              bool always);
 
 // Tells the player what is wrong with a table. A window shows its best score several times
 // while it loads (the time item, a topic, the load itself), so unless `always` the same

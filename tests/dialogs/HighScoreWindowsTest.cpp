@@ -136,7 +136,7 @@ TEST_F(HighScoreWindows, InsertPlacesTiesBelowAndBlinksTheNewRow) {
         EXPECT_FALSE(child<platform::GameTimer>(hall, "Timer1")->isEnabled());
     }));
     platform::MessageScript boxes;
-    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr));
+    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
     EXPECT_TRUE(blinked);
     EXPECT_EQ(driver.shown(), 2);
     EXPECT_TRUE(boxes.asked().empty());
@@ -158,7 +158,7 @@ TEST_F(HighScoreWindows, InsertTopScoreWithCustomScoringAndAQuotedName) {
     Shared().CustomScoring = true;
     Shared().SoundsOn = false;
     platform::ModalDriver driver(typeNameThen("Al \"Ace\""));
-    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr));
+    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
     EXPECT_EQ(Shared().NewHighScoreIndex, 0); // closed by its close box: the row would blink again
     const QByteArray after = readTable();
     EXPECT_EQ(line(after, 0), "Al Ace*, 90001, Mar 05 2024 02:07 pm");
@@ -174,7 +174,7 @@ TEST_F(HighScoreWindows, ShortTablesFillTheirFreeRowsAndLowScoresOpenNothing) {
         Shared().Score = 10000;
         platform::ModalDriver driver(typeNameThen("Ada"));
         platform::MessageScript boxes;
-        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr)) << rows;
+        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr, "50000")) << rows;
         EXPECT_EQ(driver.shown(), 2) << rows; // the name, then the Hall of Fame
         EXPECT_TRUE(boxes.asked().empty()) << rows;
         EXPECT_EQ(Shared().NewHighScoreIndex, rows) << rows;
@@ -186,7 +186,7 @@ TEST_F(HighScoreWindows, ShortTablesFillTheirFreeRowsAndLowScoresOpenNothing) {
     Shared().Score = 10001;
     {
         platform::ModalDriver driver(typeNameThen("Ada"));
-        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr));
+        ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
         EXPECT_EQ(driver.shown(), 2);
         const QByteArray after = readTable();
         EXPECT_EQ(line(after, 8), "Ada, 10001, Mar 05 2024 02:07 pm");
@@ -197,12 +197,12 @@ TEST_F(HighScoreWindows, ShortTablesFillTheirFreeRowsAndLowScoresOpenNothing) {
     const QByteArray fresh = readTable();
     Shared().Score = 0;
     platform::ModalDriver driver(typeNameThen("Ada"));
-    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr));
+    ASSERT_TRUE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
     EXPECT_EQ(driver.shown(), 0);
     EXPECT_EQ(readTable(), fresh);
 }
 
-TEST_F(HighScoreWindows, DamagedOrMissingTableAsksNothingAndKeepsTheFile) {
+TEST_F(HighScoreWindows, ADamagedTableOrOneThatCannotBeMadeAsksNothing) {
     QByteArray damaged = tenRows();
     damaged.replace("60000", "6O000"); // row 4
     writeTable(damaged);
@@ -210,7 +210,7 @@ TEST_F(HighScoreWindows, DamagedOrMissingTableAsksNothingAndKeepsTheFile) {
     Shared().NewHighScoreIndex = 3;
     platform::ModalDriver driver(typeNameThen("Ada"));
     platform::MessageScript boxes;
-    EXPECT_FALSE(InsertHighScore(ElevensTableName(), nullptr));
+    EXPECT_FALSE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
     EXPECT_EQ(driver.shown(), 0);
     EXPECT_EQ(Shared().NewHighScoreIndex, -1);
     EXPECT_EQ(readTable(), damaged);
@@ -222,11 +222,14 @@ TEST_F(HighScoreWindows, DamagedOrMissingTableAsksNothingAndKeepsTheFile) {
     EXPECT_EQ(boxes.asked()[0].icon, platform::Icon::Critical);
     EXPECT_EQ(boxes.asked()[0].buttons, platform::Buttons::OK);
 
-    QFile::remove(path());
+    // A missing table is made first; one that cannot be (a folder that takes no files) is
+    // told why, once, and nothing is asked.
+    Shared().ProgramFolder = dir_.path() + "/gone/";
     boxes.clearAsked();
-    EXPECT_FALSE(InsertHighScore(ElevensTableName(), nullptr));
+    EXPECT_FALSE(InsertHighScore(ElevensTableName(), nullptr, "50000"));
     EXPECT_EQ(driver.shown(), 0);
-    EXPECT_EQ(boxes.texts(), std::vector<QString>{"File not found: " + path()});
+    ASSERT_EQ(boxes.asked().size(), 1u);
+    EXPECT_TRUE(boxes.texts()[0].startsWith(path())) << qPrintable(boxes.texts()[0]);
     EXPECT_FALSE(QFile::exists(path()));
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -101,6 +102,80 @@ TEST_F(FrameTest, AFailedHighScoreStepIsReportedOnceAndTheWindowStillResets) {
     // The trips-and-runs window has the button only.
     EXPECT_FALSE(w->cmdTakeScore()->isEnabled());
     EXPECT_EQ(w->item("mnuTakeScore"), nullptr);
+}
+
+// A table gone missing while a game runs is made again at its end, with the rows the end of a
+// game writes for that window, and the score that beats them is asked for and shown as any
+// other; only a table that is there and cannot be read is reported.
+TEST_F(FrameTest, ATableMissingAtTheEndOfAGameIsMadeAndTheScoreKept) {
+    struct Row {
+        const char* window;
+        const char* table;      // its name before the time limit
+        const char* freshScore; // of each of the ten rows a game's end writes into a new table
+    };
+    const Row rows[] = {
+        {"frmElevens", "Sumbry Hi Score Table ES 11_", "50000"},
+        {"frmQuintel", "Quintel Hi Score Table ", "50000"},
+        {"frmBrisko", "Brisko Hi Score Table ", "50000"},
+        {"frmCrestal", "Crestal Hi Score Table ", "30000"},
+        {"frmTwindle", "Twindle Hi Score Table ", "50000"},
+        {"frmScramble", "Marvane Hi Score Table ", "30000"},
+        {"frmTrip", "Tressel Hi Score Table ", "30000"},
+        {"frmPhrase", "Glyphon Hi Score Table ", "30000"},
+        {"frmEights", "Eights Hi Score Table ", "50000"},
+    };
+    const QDir data(QCoreApplication::applicationDirPath()); // the phrase lists among them
+    for (const QFileInfo& f : data.entryInfoList(QDir::Files))
+        if (!f.isExecutable()) QFile::copy(f.filePath(), dir.path() + "/" + f.fileName());
+    frmSelect launcher(dir.path()); // its splash lets input through again after a round end
+    launcher.hide();
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window);
+        Shared().GameTitle = game(row.window).title;
+        platform::MessageScript script;
+        QStringList opened;
+        int64_t entered = -1;
+        platform::ModalDriver driver([&](QDialog& d) {
+            opened << d.objectName();
+            if (d.objectName() != "frmHiScoreName") return;
+            entered = Shared().Score;
+            d.findChild<QLineEdit*>("txtPlayerName")->setText("Ada");
+            d.findChild<QPushButton*>("cmdOK")->click();
+        });
+        std::unique_ptr<QWidget> real(game(row.window).createWindow());
+        auto& w = *qobject_cast<GameWindow*>(real.get());
+        w.show();
+        QCoreApplication::processEvents();
+        platform::ProgramTime::advance(1000);
+        w.cmdPlay()->click();
+        ASSERT_TRUE(w.gameRunning());
+        const QString table = HighScoreFilePath(row.table);
+        ASSERT_TRUE(QFile::remove(table));
+        Shared().Score = 1000000; // beats any fresh row
+        for (int ms = 0; w.gameRunning() && ms < 3600 * 1000; ms += 250) {
+            QPushButton* take = w.cmdTakeScore();
+            if (take && take->isEnabled() && take->isVisibleTo(&w)) take->click();
+            platform::ProgramTime::advance(250);
+        }
+        ASSERT_FALSE(w.gameRunning());
+        EXPECT_TRUE(script.asked().empty())
+            << qPrintable(script.texts().empty() ? QString() : script.texts().front());
+        EXPECT_EQ(opened.join(' ').toStdString(), "frmHiScoreName frmHighScores");
+        QFile file(table);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        const QByteArray best = written.left(written.indexOf('\n') + 1);
+        EXPECT_TRUE(best.startsWith("Ada, " + QByteArray::number(entered) + ", "))
+            << best.toStdString();
+        QByteArray fresh;
+        for (int i = 1; i < 10; ++i)
+            fresh += QByteArray("Corvell, ") + row.freshScore + ", Jan 01 2000 12:00 am\r\n";
+        EXPECT_EQ(written.mid(best.size()).toStdString(), (fresh + "\r\n").toStdString());
+        EXPECT_EQ(text(w, "lblHighScore").section(' ', -1).toStdString(),
+                  FormatScore(entered).toStdString());
+        platform::ProgramTime::takePauseLog();
+    }
 }
 
 namespace {
