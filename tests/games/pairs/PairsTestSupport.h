@@ -2,6 +2,7 @@
 // Common ground for the Twindle tests: the program-wide state saved and restored around each
 // test, a temporary program folder, and decks laid out card by card.
 
+#include "../LaidOutDeck.h"
 #include "games/pairs/PairsGame.h"
 #include "games/pairs/PairsSettings.h"
 #include "services/Random.h"
@@ -16,11 +17,7 @@ namespace pairstest {
 // A 52-card deck, all kings of spades unless placed otherwise. Layout place p is deck
 // position p + 1, the up card position 24, and stack draw n is position 24 + n.
 inline QStringList layDeck(const std::map<int, QString>& at) {
-    QStringList deck(53, QStringLiteral(" 13S"));
-    deck[0].clear();
-    for (const auto& [pos, code] : at)
-        deck[pos] = code;
-    return deck;
+    return LaidOutDeck(at, QStringLiteral(" 13S"));
 }
 constexpr int place(int p) {
     return p + 1;
