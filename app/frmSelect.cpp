@@ -207,11 +207,17 @@ void frmSelect::Form_Unload() {
 }
 
 void frmSelect::closeEvent(QCloseEvent* event) {
+    if (gameWindow_ && gameWindow_->isVisible()) {
+        // A game is open: its own quit question decides, asked by the game window outside
+        // this close; its Yes brings the launcher back.
+        event->ignore();
+        gameWindow_->close();
+        return;
+    }
     Form_Unload();
     Timer1_->setEnabled(false);
     event->accept();
     // The launcher is the last window: closing it ends the program.
-    if (gameWindow_) gameWindow_->close();
     QCoreApplication::quit();
 }
 

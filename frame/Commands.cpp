@@ -74,10 +74,10 @@ void GameWindow::mnuTakeScore_Click() {
     takeScoreCommand(false, false, {}, {});
 }
 void GameWindow::cmdExit_Click() {
-    if (!gated(GateQuitButton) && !playing_) close();
+    if (!gated(GateQuitButton) && !playing_) requestQuit();
 }
 void GameWindow::mnuExit_Click() {
-    if (!gated(GateQuitMenu) && !playing_) close();
+    if (!gated(GateQuitMenu) && !playing_) requestQuit();
 }
 
 GameWindow::State GameWindow::commandState() const {
@@ -292,12 +292,6 @@ QString GameWindow::quitQuestion() const {
 }
 
 void GameWindow::Form_Unload(bool& cancel) {
-    if (EffectOf(Command::Exit, commandState()) == CommandEffect::QuitAfterRoundEnd) {
-        // Asked again once the round has been scored.
-        closePending_ = true;
-        cancel = true;
-        return;
-    }
     const bool pausedHere = profile_.quit == QuitStyle::Pausing && pauseForQuestion();
     platform::Answer answer = platform::Answer::No;
     askOverRound([&] {
@@ -307,7 +301,6 @@ void GameWindow::Form_Unload(bool& cancel) {
     if (answer != platform::Answer::Yes) {
         cancel = true;
         resumeAfterQuestion(pausedHere);
-        runDueRoundEnd();
         return;
     }
     dropDueRoundEnd(false); // the window closes: its round ends with it, nothing runs again
@@ -384,17 +377,45 @@ void GameWindow::changeEvent(QEvent* event) {
     }
 }
 
+bool GameWindow::requestQuit() {
+    if (unloaded_) return true;
+    if (quitAsking_ || playing_) return false; // one question at a time
+    if (EffectOf(Command::Exit, commandState()) == CommandEffect::QuitAfterRoundEnd) {
+        // Asked once the round has been scored.
+        closePending_ = true;
+        return false;
+    }
+    bool cancel = false;
+    quitAsking_ = true;
+    Form_Unload(cancel);
+    quitAsking_ = false;
+    if (cancel) {
+        // A round end that waited for the answer runs now, outside the question.
+        runDueRoundEnd();
+        return false;
+    }
+    unloaded_ = true;
+    close();
+    return true;
+}
+
 void GameWindow::closeEvent(QCloseEvent* event) {
     if (unloaded_) {
         event->accept();
         return;
     }
-    bool cancel = false;
-    Form_Unload(cancel);
-    if (cancel) {
-        event->ignore();
-        return;
-    }
-    unloaded_ = true;
-    event->accept();
+    // Nothing the player answers may run inside a close: while a window is closing, Qt
+    // accepts a second close request from the desktop unasked and the window is destroyed
+    // with the game in it. The request is refused here and asked from the event loop, once;
+    // one that comes while a modal window is open is refused as the desktop refuses it.
+    event->ignore();
+    if (quitQueued_ || quitAsking_ || QApplication::activeModalWidget()) return;
+    quitQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            quitQueued_ = false;
+            requestQuit();
+        },
+        Qt::QueuedConnection);
 }

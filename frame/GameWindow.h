@@ -80,8 +80,12 @@ class GameWindow : public QMainWindow {
     void mnuTakeScore_Click();
     void cmdExit_Click(); // the quit button, cmdExit or cmdQuit
     void mnuExit_Click();
-    // The close request: asks, and on Yes saves the settings and shows the launcher again.
-    // `cancel` keeps the window open.
+    // What Exit and the desktop's close come to: the question, and on Yes the settings saved,
+    // the window closed and the launcher shown. During a round end it is asked once the round
+    // has been scored; while the question is already open it changes nothing. True when the
+    // window closed.
+    bool requestQuit();
+    // The question and what its answer does; `cancel` keeps the window open.
     void Form_Unload(bool& cancel);
 
     // --- menu entries ---------------------------------------------------------------
@@ -311,7 +315,9 @@ class GameWindow : public QMainWindow {
     bool pauseShown_ = false; // the state label shows what the pause put there
     int commandResets_ = 0;   // to see whether a game's own end reset the commands
     int roundEndDepth_ = 0;
-    bool closePending_ = false;
+    bool closePending_ = false; // a quit asked for during a round end, asked after it
+    bool quitAsking_ = false;   // the quit question is open
+    bool quitQueued_ = false;   // the desktop's close, to be asked from the event loop
     int questionsOpen_ = 0;
     std::function<void()> dueRoundEnd_;    // empty while no round end waits
     std::vector<QObject*> offWhilePaused_; // commands the pause switched off

@@ -43,7 +43,10 @@ class ReturnKey : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != window_ || event->type() != QEvent::KeyPress) return false;
+        if (watched != window_) return false;
+        // The focus the window had when the desktop took the activation is the one it gets back.
+        if (event->type() == QEvent::WindowDeactivate) left_ = window_->focusWidget();
+        if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
         if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
@@ -61,7 +64,16 @@ class ReturnKey : public QObject {
     // A button switched off while it had the focus hands it on to the next one in the tab
     // order, where a Return would press a button the player never chose (Exit, say). The
     // focus goes back to the default button instead, or to none.
+    //
+    // When the window becomes active again without a focus to give back (a button switched
+    // off meanwhile, or none at all), Qt gives it to the first button of the tab order: End
+    // Game, during a game. That goes back too.
     void focusMoved(QWidget* from, QWidget* to) {
+        if (qobject_cast<QPushButton*>(to) && to->window() == window_ &&
+            (!from || from->window() != window_)) {
+            if (to != left_) handBack(window_, default_, to);
+            return;
+        }
         auto* left = qobject_cast<QPushButton*>(from);
         if (!left || left->isEnabled() || left->window() != window_) return;
         handBack(window_, default_, to);
@@ -69,6 +81,7 @@ class ReturnKey : public QObject {
 
     QWidget* window_;
     QPointer<QPushButton> default_;
+    QPointer<QWidget> left_; // the focus when the window last lost the activation
 };
 
 } // namespace

@@ -87,6 +87,6 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
     if (roundEndDepth_ == 0 && closePending_) {
         closePending_ = false;
-        close();
+        requestQuit();
     }
 }

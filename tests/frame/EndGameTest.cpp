@@ -5,12 +5,16 @@
 #include "platform/Modal.h"
 #include "services/HighScores.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <map>
 
 namespace {
 struct InsertRecorder {
@@ -229,7 +233,10 @@ class PlayerAtTheBoxes : public QObject {
     PlayerAtTheBoxes(const PlayerAtTheBoxes&) = delete;
     PlayerAtTheBoxes& operator=(const PlayerAtTheBoxes&) = delete;
 
-    void answer(QMessageBox::StandardButton b) { answers_.push_back(b); }
+    // `whileOpen` runs once the box has the activation, before the click.
+    void answer(QMessageBox::StandardButton b, std::function<void()> whileOpen = {}) {
+        answers_.push_back({b, std::move(whileOpen)});
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -237,33 +244,59 @@ class PlayerAtTheBoxes : public QObject {
         if (!box) return false;
         if (event->type() == QEvent::Show) {
             asked_ << box->text();
-            QMessageBox::StandardButton b = QMessageBox::No;
+            Planned planned{QMessageBox::No, {}};
             if (!answers_.empty()) {
-                b = answers_.front();
+                planned = answers_.front();
                 answers_.erase(answers_.begin());
             }
-            box->setProperty("playerAnswer", int(b));
+            box->setProperty("playerAnswer", int(planned.button));
+            whileOpen_[box] = planned.whileOpen;
             QTimer::singleShot(10000, box, [box] { box->reject(); });
         } else if (event->type() == QEvent::WindowActivate) {
             const QVariant planned = box->property("playerAnswer");
             if (!planned.isValid()) return false;
             box->setProperty("playerAnswer", QVariant());
-            QTimer::singleShot(0, box, [box, b = QMessageBox::StandardButton(planned.toInt())] {
-                QAbstractButton* button = box->button(b);
-                if (!button) button = box->button(QMessageBox::Ok);
-                if (auto* push = qobject_cast<QPushButton*>(button))
-                    clickAsPlayer(push);
-                else
-                    box->reject();
-            });
+            std::function<void()> whileOpen = whileOpen_[box];
+            whileOpen_.erase(box);
+            QTimer::singleShot(0, box,
+                               [box, whileOpen, b = QMessageBox::StandardButton(planned.toInt())] {
+                                   if (whileOpen) whileOpen();
+                                   QAbstractButton* button = box->button(b);
+                                   if (!button) button = box->button(QMessageBox::Ok);
+                                   if (auto* push = qobject_cast<QPushButton*>(button))
+                                       clickAsPlayer(push);
+                                   else
+                                       box->reject();
+                               });
         }
         return false;
     }
 
   private:
+    struct Planned {
+        QMessageBox::StandardButton button;
+        std::function<void()> whileOpen;
+    };
     QStringList& asked_;
-    std::vector<QMessageBox::StandardButton> answers_;
+    std::vector<Planned> answers_;
+    std::map<QObject*, std::function<void()>> whileOpen_;
 };
+
+// The close request the desktop sends when the player clicks the window's X in its title bar.
+void desktopClose(GameWindow& w) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(w.windowHandle(), &close);
+}
+
+// The desktop takes the activation away and gives it back, as when another window was used.
+void activateAgain(GameWindow& w) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QCoreApplication::processEvents();
+    w.activateWindow();
+    QCoreApplication::processEvents();
+}
 } // namespace
 
 // Every way a game ends gives the window back as idle, Play and Exit usable, and Return does
@@ -352,7 +385,7 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         const auto running = commandsOf(w);
         script.then(platform::Answer::No).then(platform::Answer::No);
         clickAsPlayer(w.cmdPlay());
-        EXPECT_FALSE(w.close());
+        EXPECT_FALSE(w.requestQuit());
         EXPECT_EQ(script.asked().size(), 2u);
         EXPECT_EQ(w.state(), GameWindow::State::Running);
         EXPECT_EQ(commandsOf(w), running);
@@ -373,6 +406,21 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
             clickAsPlayer(w.cmdPlay());
         };
         auto pauseClick = [&] { clickAsPlayer(w.cmdPause()); };
+        // The X in the title bar clicked once, at the first pause of the next round end.
+        bool closeInRoundEnd = false;
+        platform::ProgramTime::setPauseObserver([&](int) {
+            if (closeInRoundEnd && w.inRoundEnd()) {
+                closeInRoundEnd = false;
+                desktopClose(w);
+            }
+        });
+        auto stillPlaying = [&] {
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_FALSE(launcher.isVisible());
+            platform::ProgramTime::advance(1000); // the launcher's splash lets input through
+            if (w.gameRunning()) endGame(QMessageBox::Yes);
+        };
+        const QString quit = "You have a game in progress. Are you sure you want to quit now?";
         const struct {
             const char* name;
             std::vector<std::function<void()>> moves;
@@ -388,6 +436,44 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
                   player.answer(QMessageBox::Yes);
                   w.item("mnuPlay")->trigger();
               }}},
+            {"Exit, the X while its question is open, No", {[&] {
+                 player.answer(QMessageBox::No, [&] { desktopClose(w); });
+                 clickAsPlayer(w.quitButton());
+                 EXPECT_EQ(realAsked, QStringList{quit});
+                 EXPECT_TRUE(w.isVisible());
+                 EXPECT_EQ(w.state(), GameWindow::State::Running);
+                 // The window active again has the focus where the frame left it.
+                 activateAgain(w);
+                 const QWidget* focus = w.focusWidget();
+                 EXPECT_TRUE(!focus || focus == w.quitButton() ||
+                             (row.returnPlays && focus == w.cmdPlay()))
+                     << qPrintable(focus->objectName());
+                 stillPlaying();
+             }}},
+            {"Take Score, the X during its round end, a second X at the question, No", {[&] {
+                 QPushButton* take = w.cmdTakeScore();
+                 if (!take || !take->isEnabled() || !take->isVisibleTo(&w))
+                     return endGame(QMessageBox::Yes);
+                 closeInRoundEnd = true;
+                 player.answer(QMessageBox::No, [&] { desktopClose(w); });
+                 clickAsPlayer(take);
+                 for (int ms = 0; w.inRoundEnd() && ms < 60000; ms += 250)
+                     platform::ProgramTime::advance(250);
+                 EXPECT_FALSE(closeInRoundEnd);
+                 EXPECT_TRUE(realAsked.contains(quit)) << qPrintable(realAsked.join(" | "));
+                 stillPlaying();
+             }}},
+            {"Exit with the time running out under it, No, the X during the round end", {[&] {
+                 closeInRoundEnd = true;
+                 player.answer(QMessageBox::No, [&] {
+                     platform::ProgramTime::advance(Shared().TimeLimit * 1000 + 1000);
+                 });
+                 clickAsPlayer(w.quitButton());
+                 for (int ms = 0; w.inRoundEnd() && ms < 60000; ms += 250)
+                     platform::ProgramTime::advance(250);
+                 stillPlaying();
+                 closeInRoundEnd = false;
+             }}},
         };
         for (const auto& sequence : sequences) {
             SCOPED_TRACE(sequence.name);
@@ -396,5 +482,18 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
             asIdle();
             returnThenPlay();
         }
+        platform::ProgramTime::setPauseObserver({});
+
+        // Exit answered Yes: the settings are written and the launcher is back.
+        endGame(QMessageBox::Yes);
+        QDir files(dir.path(), "*.ini", QDir::Name, QDir::Files);
+        for (const QString& f : files.entryList())
+            QFile::remove(files.filePath(f));
+        player.answer(QMessageBox::Yes);
+        clickAsPlayer(w.quitButton());
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(launcher.isVisible());
+        EXPECT_FALSE(files.entryList().isEmpty());
+        launcher.hide();
     }
 }

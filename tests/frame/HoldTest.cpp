@@ -78,7 +78,7 @@ TEST_F(FrameTest, WhereTheRoundRunsOnUnderAQuestionItsTimeUpWaitsForTheAnswer) {
         EXPECT_EQ(Shared().ElapsedSeconds, 4);
         EXPECT_EQ(w->state(), State::Running);
     });
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(w->state(), State::Running);
     EXPECT_TRUE(w->Timer1()->isEnabled());
     EXPECT_TRUE(w->holds.empty()); // nothing of the round was held
@@ -92,7 +92,7 @@ TEST_F(FrameTest, WhereTheRoundRunsOnUnderAQuestionItsTimeUpWaitsForTheAnswer) {
         EXPECT_EQ(w->count("TakeScore"), 0);
         EXPECT_EQ(w->holds, std::vector<bool>{true});
     });
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(w->count("TakeScore"), 1);
     EXPECT_EQ(w->holds, (std::vector<bool>{true, false}));
 
@@ -216,7 +216,7 @@ TEST_F(FrameTest, ATimeUpLeadInBelongsToTheRoundEnd) {
         [&] {
             order.push_back("lead-in");
             EXPECT_EQ(w->state(), State::RoundEnd);
-            EXPECT_FALSE(w->close()); // waits for the whole round end
+            EXPECT_FALSE(w->requestQuit()); // waits for the whole round end
             w->cmdTakeScore_Click();  // a second Take Score does nothing
             EXPECT_TRUE(script.asked().empty());
         },

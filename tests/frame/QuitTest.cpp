@@ -16,13 +16,13 @@ TEST_F(FrameTest, QuitQuestionDependsOnTheGameAndTheMinutesSinceLoad) {
     platform::MessageScript script;
     auto w = window("frmCrestal");             // loaded at 9:04:30
     platform::ProgramTime::advance(29 * 1000); // 9:04:59, no minute boundary yet past four
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     platform::ProgramTime::advance(4 * 60 * 1000); // 9:08:59: four boundaries
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     platform::ProgramTime::advance(1000); // 9:09:00: five
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     w->cmdPlay_Click();
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(script.texts(), (std::vector<QString>{kSoon, kSoon, kLater, kRunning}));
     for (const auto& box : script.asked()) {
         EXPECT_EQ(box.buttons, platform::Buttons::YesNo);
@@ -37,7 +37,7 @@ TEST_F(FrameTest, PausingWindowsStopTheClockDuringTheQuestion) {
     for (const char* name : {"frmQuintel", "frmTwindle"}) {
         auto w = window(name);
         w->cmdPlay_Click();
-        EXPECT_FALSE(w->close());
+        EXPECT_FALSE(w->requestQuit());
         EXPECT_EQ(w->calls, (std::vector<QString>{"Play", "Pause", "Resume"})) << name;
         EXPECT_EQ(w->state(), State::Running);
         EXPECT_TRUE(w->Timer1()->isEnabled());
@@ -48,7 +48,7 @@ TEST_F(FrameTest, PlainWindowsAskWithTheClockRunning) {
     platform::MessageScript script;
     auto w = window("frmScramble");
     w->cmdPlay_Click();
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(w->calls, std::vector<QString>{"Play"});
     EXPECT_EQ(w->state(), State::Running);
 }
@@ -59,7 +59,7 @@ TEST_F(FrameTest, AGamePausedByThePlayerStaysPausedAfterNoInEveryWindow) {
         TestGameWindow w(*g);
         w.cmdPlay_Click();
         w.cmdPause_Click();
-        EXPECT_FALSE(w.close()) << g->window;
+        EXPECT_FALSE(w.requestQuit()) << g->window;
         EXPECT_EQ(w.state(), State::Paused) << g->window;
         EXPECT_FALSE(w.Timer1()->isEnabled()) << g->window;
     }
@@ -75,7 +75,7 @@ TEST_F(FrameTest, YesSavesTheSettingsStopsTheMusicAndShowsTheLauncher) {
         auto w = window("frmTrip");
         Shared().MusicOn = true;
         w->cmdPlay_Click();
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(w->requestQuit());
         EXPECT_EQ(w->count("WriteSettingsINI"), 1);
         EXPECT_FALSE(Shared().GameInProgress);
         EXPECT_FALSE(w->Timer1()->isEnabled());
@@ -87,7 +87,7 @@ TEST_F(FrameTest, YesSavesTheSettingsStopsTheMusicAndShowsTheLauncher) {
         auto w = window("frmEights");
         Shared().MusicOn = false;
         const int stops = audio->stops;
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(w->requestQuit());
         EXPECT_EQ(w->count("WriteSettingsINI"), 1); // also with nothing changed
         EXPECT_EQ(audio->stops, stops);
         EXPECT_TRUE(launcher.isVisible());
@@ -99,7 +99,7 @@ TEST_F(FrameTest, ACloseDuringARoundEndWaitsForTheRoundEnd) {
     auto w = window("frmElevens");
     w->cmdPlay_Click();
     w->onTakeScore = [&] {
-        EXPECT_FALSE(w->close());
+        EXPECT_FALSE(w->requestQuit());
         EXPECT_TRUE(script.asked().empty());
     };
     w->cmdTakeScore_Click();

@@ -147,7 +147,7 @@ TEST_F(StoredSettings, ASizeTheScreenCannotHoldKeepsTheDefaultAndTheQuitStoresIt
                                       "[Height]", "2147483647"));
         auto w = openWindow(*g);
         EXPECT_EQ(w->size(), designed);
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(qobject_cast<GameWindow*>(w.get())->requestQuit());
         EXPECT_EQ(value(file(name), "[Width]"), width);
         EXPECT_EQ(value(file(name), "[Height]"), height);
     }
@@ -176,7 +176,7 @@ TEST_F(StoredSettings, ASettingsFileThatIsAPipeIsNamedOnceAtTheLoadAndLeftAtTheQ
         EXPECT_TRUE(answers.asked()[0].text.contains(path))
             << answers.asked()[0].text.toStdString();
 
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(qobject_cast<GameWindow*>(w.get())->requestQuit());
         ASSERT_EQ(answers.asked().size(), 3u); // the quit question, then the refused write
         EXPECT_EQ(answers.asked()[1].buttons, platform::Buttons::YesNo);
         EXPECT_TRUE(answers.asked()[2].text.contains(path))
@@ -248,7 +248,7 @@ TEST_F(StoredSettings, ARefusedSettingsFileGivesTheWindowsOwnDefaultsAndTheQuitS
         ExpectDefaultsAndMarks(*qobject_cast<GameWindow*>(w.get()), *d, d->time);
         EXPECT_EQ(tables().size(), 1);
 
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(qobject_cast<GameWindow*>(w.get())->requestQuit());
         const QByteArray written = file(name);
         EXPECT_EQ(value(written, "[Play Sounds]"), "True");
         EXPECT_EQ(value(written, "[Play Music]"), "False");

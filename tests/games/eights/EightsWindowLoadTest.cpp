@@ -42,7 +42,7 @@ TEST_F(EightsWindowTest, FirstRunWritesTheDefaultsAndShowsTheIdleWindow) {
     w->mnuMusic_Click();
     platform::MessageScript answers;
     answers.then(platform::Answer::Yes);
-    w->close();
+    w->requestQuit();
     QByteArray expected = kFirstRun;
     expected.replace("[Play Music]\r\nFalse", "[Play Music]\r\nTrue");
     EXPECT_EQ(file("Eights.Ini"), expected);

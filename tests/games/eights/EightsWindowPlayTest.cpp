@@ -146,7 +146,7 @@ TEST_F(EightsWindowTest, NoLegalMovesAsksOnceAndEndsTheRound) {
         EXPECT_GE(Shared().Score, 8900);
         w->hide();
         answers.setFallback(platform::Answer::Yes);
-        w->close();
+        w->requestQuit();
     }
 }
 

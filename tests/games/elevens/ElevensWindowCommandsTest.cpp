@@ -80,7 +80,7 @@ TEST_F(ElevensWindowTest, PauseShowsBacksRefusesCardsAndQuestionsKeepThePlayersP
 
     // No to the quit question: the player's pause stays.
     script.then(Answer::No);
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(script.texts(), std::vector<QString>{kQuitRunning});
     EXPECT_EQ(w->state(), GameWindow::State::Paused);
     EXPECT_FALSE(w->Timer1()->isEnabled());
@@ -140,7 +140,7 @@ TEST_F(ElevensWindowTest, AClosingRequestDuringARoundEndWaitsForItsEnd) {
     size_t askedDuringRoundEnd = 99;
     sounds->onWave = [&](const QString& name) {
         if (name != "Snap.wav" || askedDuringRoundEnd != 99) return;
-        EXPECT_FALSE(w->close());
+        EXPECT_FALSE(w->requestQuit());
         askedDuringRoundEnd = script.asked().size();
     };
     script.then(Answer::No);

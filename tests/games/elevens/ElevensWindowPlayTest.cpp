@@ -198,7 +198,7 @@ TEST_F(ElevensWindowTest, AWholeGameWithBonusRoundHighScoreAndReplay) {
     platform::ProgramTime::advance(95 * 1000);
     ASSERT_EQ(w->game().round(), 2);
     EXPECT_EQ(dealt(*w), round2);
-    w->close(); // the quit question is answered No by default: nothing else happens
+    w->requestQuit(); // the quit question is answered No by default: nothing else happens
 }
 
 TEST_F(ElevensWindowTest, BelowTheThresholdTheGameEndsAfterRoundTwoWithTheGaugesHidden) {

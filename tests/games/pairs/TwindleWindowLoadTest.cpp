@@ -72,7 +72,7 @@ TEST_F(TwindleWindowTest, AConfirmedQuitWritesTheSettingsAndAFailedWriteKeepsThe
     auto w = open<frmTwindle>();
     w->TimeItem_Click(60);
     w->mnuHot_Click();
-    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(w->requestQuit());
     EXPECT_TRUE(file("Twindle.Ini").contains("[Time]\r\n60\r\n"));
     EXPECT_TRUE(file("Twindle.Ini").endsWith("[Deck]\r\n4\r\n\r\n"));
 
@@ -85,7 +85,7 @@ TEST_F(TwindleWindowTest, AConfirmedQuitWritesTheSettingsAndAFailedWriteKeepsThe
     answers.then(platform::Answer::Yes);
     {
         testsupport::FileSizeLimit noRoom(16);
-        again->close();
+        again->requestQuit();
     }
     ASSERT_EQ(answers.asked().size(), 2u); // the quit question, then the failed write
     EXPECT_TRUE(answers.asked()[1].text.contains("Twindle.Ini"));

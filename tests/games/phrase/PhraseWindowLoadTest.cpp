@@ -101,7 +101,7 @@ TEST_F(PhraseWindowTest, ConfirmedQuitWritesSettingsAndTopicFilesBack) {
         w->cmdPlay()->click();
         const QString first = w->game().round().phrase().trimmed().toLower();
         w->cmdPlay()->click(); // abandon
-        EXPECT_TRUE(w->close());
+        EXPECT_TRUE(w->requestQuit());
         const QByteArray back = sandbox.read("GLM.Dat");
         ASSERT_TRUE(back.startsWith("CURRENT_PHRASE_NUMBER="));
         const TopicRecord r = ParseTopicText(back);
@@ -126,7 +126,7 @@ TEST_F(PhraseWindowTest, ConfirmedQuitWritesSettingsAndTopicFilesBack) {
     ASSERT_GE(read.size(), 2);
     QFile::remove(sandbox.path(read[0]));
     QDir().mkdir(sandbox.path(read[0]));
-    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(w->requestQuit());
     int told = 0;
     for (const QString& t : answers.texts())
         if (t.startsWith("An error occured when attmpting to access the Glyphon Data files.")) {

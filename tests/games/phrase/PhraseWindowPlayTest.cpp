@@ -365,7 +365,7 @@ TEST_F(PhraseWindowTest, QuestionsHoldTheClockAndTheBarAndSolveItStaysStopped) {
         switch (row.open) {
         case Open::Exit:
             answers.then(platform::Answer::No, whileOpen);
-            w->close();
+            w->requestQuit();
             EXPECT_EQ(answers.texts().back(),
                       "You have a game in progress. Are you sure you want to quit now?");
             break;

@@ -45,5 +45,5 @@ TEST_F(PokerGridWindowTest, DISABLED_Bench) {
     EXPECT_LT(openMs, 50.0);
     EXPECT_LT(worstMs, 5.0);
     EXPECT_LT(gridUs, 2.0);
-    w->close();
+    w->requestQuit();
 }

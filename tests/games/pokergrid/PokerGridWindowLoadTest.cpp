@@ -39,7 +39,7 @@ TEST_F(PokerGridWindowTest, FirstRunWritesTheDefaultsAndTheTable) {
     w->TimeItem_Click(120);
     w->mnuHot_Click();
     PokerGridOptions().hands.FullHouseScore = 250;
-    w->close();
+    w->requestQuit();
     const QByteArray written = file("Marvane.Ini");
     EXPECT_TRUE(written.startsWith("[Time]\r\n120\r\n\r\n"));
     EXPECT_TRUE(written.contains("[Deck]\r\n4\r\n\r\n"));
@@ -116,7 +116,7 @@ TEST_F(PokerGridWindowTest, MaximisedWindowIsStoredWithItsRestoreSize) {
     script.setFallback(platform::Answer::Yes);
     auto w = openWindow();
     w->showMaximized();
-    w->close();
+    w->requestQuit();
     EXPECT_TRUE(
         file("Marvane.Ini")
             .endsWith("[State]\r\n2\r\n\r\n[Width]\r\n9570\r\n\r\n[Height]\r\n7200\r\n\r\n"));

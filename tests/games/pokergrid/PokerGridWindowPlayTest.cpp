@@ -143,7 +143,7 @@ TEST_F(PokerGridWindowTest, AWholeGameFromTheLauncherAndBack) {
     EXPECT_EQ(text(*w, "lblCurrentScore"), "0");
     EXPECT_EQ(text(*w, "lblRound"), "Round: 1");
     script.clearAsked();
-    w->close();
+    w->requestQuit();
     EXPECT_EQ(
         script.texts(),
         (std::vector<QString>{"You have a game in progress. Are you sure you want to quit now?"}));
@@ -266,7 +266,7 @@ TEST_F(PokerGridWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWait
         EXPECT_EQ(w->state(), GameWindow::State::Running);
         EXPECT_TRUE(pauses().empty());
     });
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     ASSERT_EQ(
         script.texts(),
         std::vector<QString>{"You have a game in progress. Are you sure you want to quit now?"});
@@ -280,7 +280,7 @@ TEST_F(PokerGridWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWait
     // Yes: the window closes, and the round end that fell due meanwhile never runs.
     Shared().InputBlocked = false;
     script.then(platform::Answer::Yes, [] { seconds(80); });
-    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(w->requestQuit());
     EXPECT_EQ(Shared().Round, 2);
     EXPECT_TRUE(pauses().empty());
 }

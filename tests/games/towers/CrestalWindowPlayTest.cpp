@@ -228,11 +228,11 @@ TEST_F(CrestalWindowTest, ClearHighRunAsksAndTheFileChangesAtTheQuit) {
     // The quit question holds the clock; Yes writes the file.
     answers.then(platform::Answer::No);
     const int before = Shared().ElapsedSeconds;
-    w->close();
+    w->requestQuit();
     EXPECT_TRUE(w->Timer1()->isEnabled());
     EXPECT_EQ(Shared().ElapsedSeconds, before);
     answers.then(platform::Answer::Yes);
-    w->close();
+    w->requestQuit();
     EXPECT_TRUE(file("Crestal.Ini").contains("[Hi Run]\r\n0\r\n"));
 }
 

@@ -369,7 +369,7 @@ TEST_F(TripsWindowTest, StoredSettingsApplyAndAQuitWritesThem) {
     w->cmdPlay_Click();
     EXPECT_EQ(text(*w, "lblTrips"), "Trips (7000):");
     save(*w, "larger");
-    w->close(); // "You have a game in progress ..." Yes
+    w->requestQuit(); // "You have a game in progress ..." Yes
     EXPECT_EQ(answers.texts().back(),
               "You have a game in progress. Are you sure you want to quit now?");
     EXPECT_TRUE(file("Tressel.Ini").startsWith("[Time]\r\n90\r\n\r\n"));
@@ -451,7 +451,7 @@ TEST_F(TripsWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWaitsFor
         EXPECT_NE(text(*w, "lblScoring"), "Times Up!");
         EXPECT_TRUE(pauses().empty());
     });
-    EXPECT_FALSE(w->close());
+    EXPECT_FALSE(w->requestQuit());
     EXPECT_EQ(
         answers.texts(),
         std::vector<QString>{"You have a game in progress. Are you sure you want to quit now?"});
@@ -466,7 +466,7 @@ TEST_F(TripsWindowTest, TheQuitQuestionLeavesTheClockRunningAndTheTimeUpWaitsFor
 
     // Yes during a round: the window closes and no round end runs after it.
     answers.then(platform::Answer::Yes, [] { platform::ProgramTime::advance(125000); });
-    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(w->requestQuit());
     EXPECT_EQ(text(*w, "lblRound"), "Round: 2");
     EXPECT_TRUE(file("Tressel.Ini").startsWith("[Time]\r\n120\r\n"));
 }
