@@ -360,21 +360,33 @@ void GameWindow::changeEvent(QEvent* event) {
     // running starts them again, so a paused game or a round end stays as it was.
     if (isMinimized() && !minimised_) {
         minimised_ = true;
-        clockBeforeMinimise_ = state() == State::Running && ClockRunning();
-        musicBeforeMinimise_ = Shared().MusicOn && state() == State::Running;
-        if (clockBeforeMinimise_) SetClockRunning(false);
-        if (state() == State::Running) HoldGameTimers(true);
-        if (musicBeforeMinimise_) StopMusic();
+        holdIfMinimised();
     } else if (!isMinimized() && minimised_) {
         minimised_ = false;
-        if (state() == State::Running) {
+        if (minimiseHeld_ && state() == State::Running) {
             if (clockBeforeMinimise_) SetClockRunning(true);
             // A round end still waiting for a question keeps the round's timers until it runs.
             if (!dueRoundEnd_) HoldGameTimers(false);
             if (musicBeforeMinimise_ && Shared().MusicOn) PlayMusic();
         }
-        clockBeforeMinimise_ = musicBeforeMinimise_ = false;
+        minimiseHeld_ = clockBeforeMinimise_ = musicBeforeMinimise_ = false;
     }
+}
+
+bool GameWindow::holdIfMinimised() {
+    // A round end goes on to its end; the round that follows it waits like a running one.
+    if (!minimised_ || state() != State::Running || inRoundEnd()) return false;
+    if (ClockRunning()) {
+        clockBeforeMinimise_ = true;
+        SetClockRunning(false);
+    }
+    if (!minimiseHeld_) {
+        minimiseHeld_ = true;
+        HoldGameTimers(true);
+        musicBeforeMinimise_ = Shared().MusicOn;
+        if (musicBeforeMinimise_) StopMusic();
+    }
+    return true;
 }
 
 bool GameWindow::requestQuit() {

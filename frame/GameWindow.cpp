@@ -158,7 +158,7 @@ void GameWindow::createTimers() {
         t->onTimer = [this, handler] { (this->*handler)(); };
         return t;
     };
-    timer1_ = timer("Timer1", 1000, false, &GameWindow::Timer1_Timer);
+    timer1_ = timer("Timer1", 1000, false, &GameWindow::clockTick);
     timer2_ = timer("Timer2", 200, profile_.timer2OnAtDesign, &GameWindow::Timer2_Timer);
     statusClock_ = timer(profile_.statusClockTimer, 60000, true, &GameWindow::StatusClock_Timer);
     timer4_ = timer("Timer4", profile_.splashInterval, profile_.splashOnAtDesign,

@@ -273,6 +273,13 @@ class GameWindow : public QMainWindow {
     // timers back, for it to run them as its state says.
     void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
+    // A round that runs while the window is minimised waits for the restore: its clock, its
+    // timers and the music held. False when nothing is held.
+    bool holdIfMinimised();
+    // Timer1: a clock the game started while the window was minimised waits too.
+    void clockTick() {
+        if (!holdIfMinimised()) Timer1_Timer();
+    }
     // A menu or other pop-up the player left open closes: the round end shows, and takes
     // nothing from it.
     void closeOwnPopups();
@@ -326,6 +333,7 @@ class GameWindow : public QMainWindow {
     bool draining_ = false; // input queued during a round end is being dropped
     // Minimised during a round: what runs again on the restore.
     bool minimised_ = false;
+    bool minimiseHeld_ = false; // the round's timers and music are held for the restore
     bool clockBeforeMinimise_ = false;
     bool musicBeforeMinimise_ = false;
 

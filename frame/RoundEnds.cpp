@@ -62,7 +62,7 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
         if (after) after();
     });
     if (fromButton && profile_.takeScoreButtonRestartsMusic && state() == State::Running &&
-        s.MusicOn)
+        s.MusicOn && !minimiseHeld_)
         PlayMusic();
 }
 
@@ -85,6 +85,7 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     --roundEndDepth_;
     // The scoring did not end the game: the next round runs.
     if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
+    if (roundEndDepth_ == 0) holdIfMinimised();
     if (roundEndDepth_ == 0 && closePending_) {
         closePending_ = false;
         requestQuit();

@@ -407,11 +407,15 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         };
         auto pauseClick = [&] { clickAsPlayer(w.cmdPause()); };
         // The X in the title bar clicked once, at the first pause of the next round end.
-        bool closeInRoundEnd = false;
+        bool closeInRoundEnd = false, minimiseInRoundEnd = false;
         platform::ProgramTime::setPauseObserver([&](int) {
             if (closeInRoundEnd && w.inRoundEnd()) {
                 closeInRoundEnd = false;
                 desktopClose(w);
+            }
+            if (minimiseInRoundEnd && w.inRoundEnd()) {
+                minimiseInRoundEnd = false;
+                w.showMinimized();
             }
         });
         auto stillPlaying = [&] {
@@ -461,6 +465,27 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
                      platform::ProgramTime::advance(250);
                  EXPECT_FALSE(closeInRoundEnd);
                  EXPECT_TRUE(realAsked.contains(quit)) << qPrintable(realAsked.join(" | "));
+                 stillPlaying();
+             }}},
+            {"Take Score, minimised during its round end: the next round waits for the restore",
+             {[&] {
+                 QPushButton* take = w.cmdTakeScore();
+                 if (!take || !take->isEnabled() || !take->isVisibleTo(&w))
+                     return endGame(QMessageBox::Yes);
+                 minimiseInRoundEnd = true;
+                 clickAsPlayer(take);
+                 for (int ms = 0; w.inRoundEnd() && ms < 60000; ms += 250)
+                     platform::ProgramTime::advance(250);
+                 ASSERT_TRUE(w.isMinimized());
+                 const int elapsed = Shared().ElapsedSeconds;
+                 platform::ProgramTime::advance(25000);
+                 EXPECT_EQ(Shared().ElapsedSeconds, elapsed);
+                 w.showNormal();
+                 platform::ProgramTime::advance(5000);
+                 // Where the round's clock runs before the first move.
+                 if (w.state() == GameWindow::State::Running && w.Timer1()->isEnabled()) {
+                     EXPECT_GT(Shared().ElapsedSeconds, elapsed);
+                 }
                  stillPlaying();
              }}},
             {"Exit with the time running out under it, No, the X during the round end", {[&] {
