@@ -217,7 +217,7 @@ TEST_F(FrameTest, ATimeUpLeadInBelongsToTheRoundEnd) {
             order.push_back("lead-in");
             EXPECT_EQ(w->state(), State::RoundEnd);
             EXPECT_FALSE(w->requestQuit()); // waits for the whole round end
-            w->cmdTakeScore_Click();  // a second Take Score does nothing
+            w->cmdTakeScore_Click();        // a second Take Score does nothing
             EXPECT_TRUE(script.asked().empty());
         },
         [&] { order.push_back("after"); });
