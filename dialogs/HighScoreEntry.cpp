@@ -21,7 +21,9 @@ namespace {
 std::optional<std::vector<HighScoreRow>> readTable(const QString& path, bool strict) {
     HighScoreTable table = LoadHighScoreFile(path);
     if (!table.ok() && (strict || table.rows.empty())) {
-        ReportFileProblem(table.error);
+        // Told whatever the load said, as the score is lost; and told as the table's problem,
+        // so that the best score shown after it does not tell the player again.
+        ReportTableProblem(path, table.error, true);
         return std::nullopt;
     }
     return std::move(table.rows);

@@ -41,7 +41,8 @@ bool MakeMissingHighScoreFile(const QString& tableName, const QString& defaultTo
 // Tells the player what is wrong with a table. A window shows its best score several times
 // while it loads (the time item, a topic, the load itself), so unless `always` the same
 // problem with an unchanged file is told only once; making a table (at a load, or on Clear)
-// always tells, and counts as the telling. A table that is missing is one problem whatever
-// is said about it. The message opens over `over`, or the window that is active.
+// or placing a score in it always tells, and counts as the telling. A table that is missing
+// is one problem whatever is said about it. The message opens over `over`, or the window that
+// is active.
 void ReportTableProblem(const QString& path, const QString& problem, bool always,
                         QWidget* over = nullptr);
