@@ -30,6 +30,9 @@ struct CombinationsHit {
     int cardIndex = -1;        // the image the card went to (0 to 4)
     bool lastCard = false;     // the deck's last card is now current: Pass is off
     bool deckComplete = false; // the last card was placed: the round ends
+    // The game's total after the move's own bonus or penalty, before the deck's completion
+    // bonus (the board keeps no score: the game fills it in).
+    int32_t scoreBeforeCompletion = 0;
 };
 
 class CombinationsBoard {

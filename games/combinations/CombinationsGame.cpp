@@ -58,7 +58,7 @@ CombinationsHit CombinationsGame::hit(int column) {
     if (state() != CombinationsState::Running || roundOver_) return {};
     const CombinationsSettings& o = CombinationsOptions();
     SharedState& s = Shared();
-    const CombinationsHit r = board_.hit(column, o.TwentyOneBonusValue);
+    CombinationsHit r = board_.hit(column, o.TwentyOneBonusValue);
     switch (r.move) {
     case CombinationsMove::Bust:
         s.Score = AddScore(s.Score, -int64_t(kBustPenalty));
@@ -74,6 +74,7 @@ CombinationsHit CombinationsGame::hit(int column) {
     case CombinationsMove::Refused:
         break;
     }
+    r.scoreBeforeCompletion = s.Score;
     if (r.deckComplete) {
         s.Score = AddScore(s.Score, o.DeckCompletionBonus);
         roundOver_ = true;

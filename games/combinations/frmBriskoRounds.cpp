@@ -123,7 +123,9 @@ void frmBrisko::cmdHit_Click(int index) {
         centreOver(gimme, column.card(0));
         gimme->show();
         gimme->repaint();
-        setTotalScore(s.Score);
+        // A gimme with the deck's last card pays its own bonus now; the deck's waits for its
+        // applause, as after any other last card.
+        setTotalScore(hit.scoreBeforeCompletion);
         syncCounter();
         // Drawn at once, as the notice is, not left to whatever the pause paints.
         bar_->repaint();

@@ -459,6 +459,34 @@ TEST_F(BriskoWindowTest, AGimmeEmptiesItsColumnFirstAndTheTallyOffersNoPlayOrExi
     EXPECT_EQ(w->game().round(), 2);
     EXPECT_TRUE(w->cmdPlay()->isEnabled() && w->quitButton()->isEnabled());
     EXPECT_TRUE(w->item("mnuPlay")->isEnabled() && w->item("mnuExit")->isEnabled());
+
+    // Round 2 deals the same deck: after the 21, the fifty twos on the first column make ten
+    // gimmes of 750, the last with the deck's last card. Its notice shows the gimme paid but
+    // not yet the deck's 100,000, which joins the total only after the applause's second.
+    const int32_t atStart = Shared().Score;
+    ASSERT_EQ(text(*w, "lblTotalScore"), FormatScore(atStart));
+    hits(*w, {1, 1});
+    for (int two = 1; two < 50; ++two)
+        w->cmdHit(0)->click();
+    ASSERT_EQ(w->NextCardPicture()->pictureKey(), "2S");
+    std::vector<std::pair<int, QString>> totals;
+    const auto beforeLast = platform::ProgramTime::setPauseObserver({});
+    platform::ProgramTime::setPauseObserver([&](int ms) {
+        totals.emplace_back(ms, text(*w, "lblTotalScore"));
+        if (beforeLast) beforeLast(ms);
+    });
+    w->cmdHit(0)->click();
+    platform::ProgramTime::setPauseObserver(beforeLast);
+    ASSERT_GE(totals.size(), 4u);
+    // The gimme's notice, "Awesome score!" and its second: the gimmes paid, the deck not yet;
+    // then the tally starts from the total with it.
+    const QString gimmesPaid = FormatScore(atStart + 10 * 750);
+    EXPECT_EQ(totals[0].first, 450);
+    EXPECT_EQ(totals[2].first, 1000);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(totals[i].second, gimmesPaid) << "pause " << i;
+    EXPECT_EQ(totals[3].second, FormatScore(atStart + 10 * 750 + 100000));
+    EXPECT_EQ(w->game().round(), 3);
 }
 
 TEST_F(BriskoWindowTest, MinimisingHoldsTheCounterAndARestoreRunsItOn) {
