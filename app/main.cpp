@@ -1,5 +1,6 @@
 #include "app/StartupProbe.h"
 #include "app/frmSelect.h"
+#include "platform/Faces.h"
 #include "platform/StylePictures.h"
 #include "services/SharedState.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::UseProgramFont();
     app.setApplicationName("Parlovex");
     app.setQuitOnLastWindowClosed(false);
     Shared().CommandLine = app.arguments().mid(1).join(QLatin1Char(' '));

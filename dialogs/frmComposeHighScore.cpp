@@ -1,5 +1,6 @@
 #include "dialogs/frmComposeHighScore.h"
 #include "platform/CentreOnScreen.h"
+#include "platform/Faces.h"
 
 #include "platform/Mail.h"
 #include "platform/MessageBox.h"
@@ -138,7 +139,7 @@ void frmComposeHighScore::buildControls() {
     txtSample_ = makeMemo(this, "txtSample", "Sample listing", TwRect(150, 3960, 5655, 735));
     // Only the sample rebuild writes the listing line.
     txtSample_->setReadOnly(true);
-    QFont sampleFont("MS Sans Serif");
+    QFont sampleFont(platform::Face("MS Sans Serif"));
     sampleFont.setBold(true);
     txtSample_->setFont(sampleFont);
     QPalette buttonFace = txtSample_->palette();

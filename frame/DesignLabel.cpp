@@ -1,5 +1,7 @@
 #include "frame/DesignLabel.h"
 
+#include "platform/Faces.h"
+
 #include <QFontInfo>
 #include <QLabel>
 
@@ -12,7 +14,7 @@ QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption
     }
     l->setText(caption);
     QFont f = l->font();
-    if (!family.isEmpty()) f.setFamily(family);
+    if (!family.isEmpty()) f.setFamily(platform::Face(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     l->setFont(f);

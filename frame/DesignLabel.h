@@ -7,11 +7,11 @@
 class QLabel;
 class QWidget;
 
-// The sans-serif face the window designs name; fontconfig stands a sans face in for it.
+// The sans-serif face the window designs name; platform::Face gives the face it is drawn in.
 inline const QString kDesignSans = QStringLiteral("MS Sans Serif");
 
 // The child label of that name, made when missing; its caption and font are set and it is
-// sized to the caption.
+// sized to the caption. `family` is a design face; none keeps the label's own.
 QLabel* DesignLabel(QWidget* parent, const QString& name, const QString& caption, double points,
                     bool bold, const QString& family = QString());
 

@@ -1,5 +1,6 @@
 #include "frame/SplashTexts.h"
 
+#include "platform/Faces.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -9,7 +10,7 @@ namespace {
 QLabel* splashLabel(QFrame* splash, const char* name, double points, const QRect& r) {
     auto* l = new QLabel(splash);
     l->setObjectName(name);
-    QFont f(QStringLiteral("Arial"));
+    QFont f(platform::Face(QStringLiteral("Arial")));
     f.setPointSizeF(points);
     f.setBold(true);
     l->setFont(f);

@@ -9,6 +9,7 @@
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/fivecolumn/FiveColumnScoreTable.h"
+#include "platform/Faces.h"
 #include "platform/Twips.h"
 #include "services/GameRegistry.h"
 
@@ -108,7 +109,7 @@ void frmQuintel::createControls() {
     frmScore_ = new QGroupBox("Card Total Value", area);
     frmScore_->setObjectName("frmScore");
     frmScore_->setGeometry(TwRect(7515, 2355, 1635, 3150));
-    QFont frameFont(kDesignSans);
+    QFont frameFont(platform::Face(kDesignSans));
     frameFont.setPointSizeF(8.25);
     frameFont.setBold(true);
     frmScore_->setFont(frameFont);

@@ -8,6 +8,7 @@
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/phrase/PhraseSettings.h"
+#include "platform/Faces.h"
 #include "platform/GameTimer.h"
 #include "platform/Twips.h"
 
@@ -37,7 +38,7 @@ constexpr TopicItem kTopicItems[] = {
 
 void styleFont(QWidget* w, double points, bool bold, const QString& family = kDesignSans) {
     QFont f = w->font();
-    f.setFamily(family);
+    f.setFamily(platform::Face(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     w->setFont(f);

@@ -7,6 +7,7 @@
 #include "frame/SplashTexts.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridLayout.h"
+#include "platform/Faces.h"
 #include "platform/Twips.h"
 #include "services/GameRegistry.h"
 
@@ -91,7 +92,7 @@ void frmScramble::createControls() {
     // The time left, in blue over the clock.
     auto* seconds = new QLabel(Surface());
     seconds->setObjectName("lblTimeBonus");
-    QFont sf(kDesignSans);
+    QFont sf(platform::Face(kDesignSans));
     sf.setPointSizeF(9.75);
     sf.setBold(true);
     seconds->setFont(sf);

@@ -7,6 +7,7 @@
 #include "frame/DesignLabel.h"
 #include "frame/VbColour.h"
 #include "games/pokergrid/PokerGridSettings.h"
+#include "platform/Faces.h"
 #include "platform/GameTimer.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
@@ -24,7 +25,7 @@ void showWidget(QWidget* w, bool on) {
 
 void setFontSize(QLabel* l, const QString& family, double points) {
     QFont f = l->font();
-    f.setFamily(family);
+    f.setFamily(platform::Face(family));
     f.setPointSizeF(points);
     l->setFont(f);
 }

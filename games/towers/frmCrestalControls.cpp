@@ -7,6 +7,7 @@
 #include "frame/DesignLabel.h"
 #include "frame/TwipsLayout.h"
 #include "frame/VbColour.h"
+#include "platform/Faces.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -90,7 +91,7 @@ void frmCrestal::createControls() {
 
     QLabel* message = makeLabel("lblMessage", "Message", 3750, 2550, 1725, 480, 20.25);
     QFont mf = message->font();
-    mf.setFamily("Arial");
+    mf.setFamily(platform::Face("Arial"));
     message->setFont(mf);
     message->setAlignment(Qt::AlignCenter);
     SetForeColour(message, kVbRed);

@@ -8,6 +8,7 @@
 #include "app/frmSelect.h"
 #include "frame/GameProfile.h"
 #include "frame/GameWindow.h"
+#include "platform/Faces.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/ProgramTime.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
     QApplication app(argc, argv);
+    platform::UseProgramFont();
     app.setQuitOnLastWindowClosed(false);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
