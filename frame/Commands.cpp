@@ -357,9 +357,11 @@ void GameWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
     // Minimising stops the clocks and the music; only the restore of a round that was
-    // running starts them again, so a paused game or a round end stays as it was.
+    // running starts the clocks again, so a paused game or a round end stays as it was, and
+    // the music plays again where the game still has it on.
     if (isMinimized() && !minimised_) {
         minimised_ = true;
+        if (musicWanted_) ::StopMusic();
         holdIfMinimised();
     } else if (!isMinimized() && minimised_) {
         minimised_ = false;
@@ -367,10 +369,22 @@ void GameWindow::changeEvent(QEvent* event) {
             if (clockBeforeMinimise_) SetClockRunning(true);
             // A round end still waiting for a question keeps the round's timers until it runs.
             if (!dueRoundEnd_) HoldGameTimers(false);
-            if (musicBeforeMinimise_ && Shared().MusicOn) PlayMusic();
         }
-        minimiseHeld_ = clockBeforeMinimise_ = musicBeforeMinimise_ = false;
+        minimiseHeld_ = clockBeforeMinimise_ = false;
+        if (musicWanted_) ::PlayMusic();
     }
+}
+
+int GameWindow::PlayMusic() {
+    musicWanted_ = true;
+    // A round end goes on while the window is minimised and deals the next round, whose
+    // music would play to no one.
+    return minimised_ ? 0 : ::PlayMusic();
+}
+
+int GameWindow::StopMusic() {
+    musicWanted_ = false;
+    return ::StopMusic();
 }
 
 bool GameWindow::holdIfMinimised() {
@@ -383,8 +397,6 @@ bool GameWindow::holdIfMinimised() {
     if (!minimiseHeld_) {
         minimiseHeld_ = true;
         HoldGameTimers(true);
-        musicBeforeMinimise_ = Shared().MusicOn;
-        if (musicBeforeMinimise_) StopMusic();
     }
     return true;
 }
@@ -419,9 +431,17 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     // Nothing the player answers may run inside a close: while a window is closing, Qt
     // accepts a second close request from the desktop unasked and the window is destroyed
     // with the game in it. The request is refused here and asked from the event loop, once;
-    // one that comes while a modal window is open is refused as the desktop refuses it.
+    // one that comes while the player answers a question or reads a window is refused as the
+    // desktop refuses it.
     event->ignore();
-    if (quitQueued_ || quitAsking_ || QApplication::activeModalWidget()) return;
+    if (quitQueued_ || quitAsking_) return;
+    if (QApplication::activeModalWidget()) {
+        // Qt holds a close request back through the pauses of a round end and hands it over
+        // in the first window the round end opens (the name entry at a game's end): it is the
+        // player's, made during the round end, and asked once that is over.
+        if (inRoundEnd() && questionsOpen_ == 0) closePending_ = true;
+        return;
+    }
     quitQueued_ = true;
     QMetaObject::invokeMethod(
         this,

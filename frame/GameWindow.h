@@ -220,6 +220,10 @@ class GameWindow : public QMainWindow {
                           const std::function<void(SettingsReader&)>& more = {});
     // The time-limit, card-back, music and sound items set from their variables.
     void ShowStoredMenuMarks();
+    // The window's music, for the frame and the game alike: asked for while the window is
+    // minimised, it waits for the restore, which starts it; a stop meanwhile cancels it.
+    int PlayMusic();
+    int StopMusic();
     // Called by the shared end of game.
     virtual void ShowCards(bool visible) { (void)visible; }
     virtual void ShowControls(bool visible, bool scoresVisible) {
@@ -273,8 +277,8 @@ class GameWindow : public QMainWindow {
     // timers back, for it to run them as its state says.
     void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
-    // A round that runs while the window is minimised waits for the restore: its clock, its
-    // timers and the music held. False when nothing is held.
+    // A round that runs while the window is minimised waits for the restore: its clock and
+    // its timers held. False when nothing is held.
     bool holdIfMinimised();
     // Timer1: a clock the game started while the window was minimised waits too.
     void clockTick() {
@@ -335,7 +339,7 @@ class GameWindow : public QMainWindow {
     bool minimised_ = false;
     bool minimiseHeld_ = false; // the round's timers and music are held for the restore
     bool clockBeforeMinimise_ = false;
-    bool musicBeforeMinimise_ = false;
+    bool musicWanted_ = false; // played and not stopped since, whether heard or held
 
     RoundClock clock_;
     ClockSurface* surface_ = nullptr;

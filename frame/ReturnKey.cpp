@@ -67,11 +67,13 @@ class ReturnKey : public QObject {
     //
     // When the window becomes active again without a focus to give back (a button switched
     // off meanwhile, or none at all), Qt gives it to the first button of the tab order: End
-    // Game, during a game. That goes back too.
+    // Game, during a game. That goes back too. A button held down is the player's own choice:
+    // without a window manager the press itself makes the window active, and a button that
+    // lost the focus while held would come up without a click.
     void focusMoved(QWidget* from, QWidget* to) {
-        if (qobject_cast<QPushButton*>(to) && to->window() == window_ &&
-            (!from || from->window() != window_)) {
-            if (to != left_) handBack(window_, default_, to);
+        if (auto* button = qobject_cast<QPushButton*>(to);
+            button && to->window() == window_ && (!from || from->window() != window_)) {
+            if (to != left_ && !button->isDown()) handBack(window_, default_, to);
             return;
         }
         auto* left = qobject_cast<QPushButton*>(from);

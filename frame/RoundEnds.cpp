@@ -62,7 +62,7 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
         if (after) after();
     });
     if (fromButton && profile_.takeScoreButtonRestartsMusic && state() == State::Running &&
-        s.MusicOn && !minimiseHeld_)
+        s.MusicOn)
         PlayMusic();
 }
 

@@ -235,17 +235,36 @@ std::map<std::string, std::string> commandsOf(GameWindow& w) {
     return out;
 }
 
+void mouseOn(QPushButton* b, QEvent::Type type) {
+    const QPointF at = QRectF(b->rect()).center();
+    QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(b, &e);
+}
+
 // A mouse click as the player makes it: the button takes the focus, as Qt gives it on a
 // click from the window system (not on one a test sends), whether its window is active or not.
 void clickAsPlayer(QPushButton* b) {
     if (b->focusPolicy() & Qt::ClickFocus) b->setFocus(Qt::MouseFocusReason);
-    const QPointF at = QRectF(b->rect()).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, at, b->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-        QCoreApplication::sendEvent(b, &e);
-    }
+    mouseOn(b, QEvent::MouseButtonPress);
+    mouseOn(b, QEvent::MouseButtonRelease);
+}
+
+// A click on a window another one has the activation from, where no window manager runs: the
+// press takes the focus and holds the button down, and the window becomes active only then,
+// before the release.
+void clickGivingWindowBack(QWidget& window, QPushButton* b) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isActiveWindow());
+    if (b->focusPolicy() & Qt::ClickFocus) b->setFocus(Qt::MouseFocusReason);
+    mouseOn(b, QEvent::MouseButtonPress);
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isActiveWindow());
+    mouseOn(b, QEvent::MouseButtonRelease);
 }
 
 // Return where the window's focus is.
@@ -445,6 +464,7 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         auto pauseClick = [&] { clickAsPlayer(w.cmdPause()); };
         // The X in the title bar clicked once, at the first pause of the next round end.
         bool closeInRoundEnd = false, minimiseInRoundEnd = false;
+        size_t musicStarts = 0; // when the window was minimised
         platform::ProgramTime::setPauseObserver([&](int) {
             if (closeInRoundEnd && w.inRoundEnd()) {
                 closeInRoundEnd = false;
@@ -453,6 +473,7 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
             if (minimiseInRoundEnd && w.inRoundEnd()) {
                 minimiseInRoundEnd = false;
                 w.showMinimized();
+                musicStarts = audio->music.size();
             }
         });
         auto stillPlaying = [&] {
@@ -509,6 +530,8 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
                  QPushButton* take = w.cmdTakeScore();
                  if (!take || !take->isEnabled() || !take->isVisibleTo(&w))
                      return endGame(QMessageBox::Yes);
+                 if (!Shared().MusicOn) w.mnuMusic_Click();
+                 ASSERT_TRUE(audio->playing);
                  minimiseInRoundEnd = true;
                  clickAsPlayer(take);
                  for (int ms = 0; w.inRoundEnd() && ms < 60000; ms += 250)
@@ -517,13 +540,51 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
                  const int elapsed = Shared().ElapsedSeconds;
                  platform::ProgramTime::advance(25000);
                  EXPECT_EQ(Shared().ElapsedSeconds, elapsed);
+                 // No music reaches a minimised window, the next round's included.
+                 EXPECT_EQ(audio->music.size(), musicStarts);
+                 EXPECT_FALSE(audio->playing);
                  w.showNormal();
                  platform::ProgramTime::advance(5000);
+                 EXPECT_EQ(audio->playing, w.state() == GameWindow::State::Running);
                  // Where the round's clock runs before the first move.
                  if (w.state() == GameWindow::State::Running && w.Timer1()->isEnabled()) {
                      EXPECT_GT(Shared().ElapsedSeconds, elapsed);
                  }
                  stillPlaying();
+             }}},
+            {"End Game, No, then End Game and Play each by a click that makes the window active",
+             {[&] {
+                 endGame(QMessageBox::No);
+                 player.answer(QMessageBox::Yes);
+                 clickGivingWindowBack(w, w.cmdPlay());
+                 EXPECT_EQ(realAsked.size(), 2) << qPrintable(realAsked.join(" | "));
+                 EXPECT_FALSE(w.gameRunning());
+                 platform::ProgramTime::advance(1000); // the launcher's splash lets input through
+                 clickGivingWindowBack(w, w.cmdPlay());
+                 EXPECT_EQ(w.state(), GameWindow::State::Running);
+                 endGame(QMessageBox::Yes);
+             }}},
+            {"Played out, the X during the last round end given under the name entry, No", {[&] {
+                 // Qt holds the request back through the round end's pauses and hands it
+                 // over in the first window it opens.
+                 bool closed = false;
+                 platform::ModalDriver atNameEntry([&](QDialog& d) {
+                     if (d.objectName() != "frmHiScoreName" || closed) return;
+                     closed = true;
+                     desktopClose(w);
+                 });
+                 Shared().Score = 1000000; // a score for the table
+                 w.activateWindow();       // the player's first click gives it back
+                 QCoreApplication::processEvents();
+                 for (int ms = 0; w.gameRunning() && ms < 3600 * 1000; ms += 250) {
+                     QPushButton* take = w.cmdTakeScore();
+                     if (take && take->isEnabled() && take->isVisibleTo(&w)) clickAsPlayer(take);
+                     platform::ProgramTime::advance(250);
+                 }
+                 EXPECT_TRUE(closed);
+                 ASSERT_EQ(realAsked.size(), 1) << qPrintable(realAsked.join(" | "));
+                 EXPECT_NE(realAsked.front(), quit); // the game is over when it is asked
+                 EXPECT_TRUE(w.isVisible());
              }}},
             {"Exit with the time running out under it, No, the X during the round end", {[&] {
                  closeInRoundEnd = true;
