@@ -95,8 +95,10 @@ frmSelect::frmSelect(const QString& programFolder) : programFolder_(programFolde
     setTabOrder(cmdLaunchBrowser_, cmdClose_);
     setTabOrder(cmdClose_, frmGameChoice_);
 
-    // A game window closed with Yes brings the launcher back.
+    // A game window closed with Yes brings the launcher back, whose boxes carry the title
+    // they had at start-up, not the last game's.
     GameWindow::SetReturnToLauncher([] {
+        Shared().GameTitle.clear();
         if (frmSelect* launcher = frmSelect::instance()) launcher->show();
     });
 

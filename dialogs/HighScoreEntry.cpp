@@ -75,7 +75,7 @@ bool InsertHighScore(const QString& tableName, QWidget* gameWindow,
         s.NewHighScoreIndex = place;
         PlaySound(QStringLiteral("HighScore.wav"));
         {
-            frmHiScoreName nameEntry;
+            frmHiScoreName nameEntry(gameWindow);
             platform::ShowModal(nameEntry);
         }
         InsertHighScoreRow(

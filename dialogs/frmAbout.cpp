@@ -64,7 +64,7 @@ void frmAbout::cmdCoolDude_Click() {
     accept();
 }
 
-void ShowAboutBox() {
-    frmAbout window;
+void ShowAboutBox(QWidget* owner) {
+    frmAbout window(owner);
     platform::ShowModal(window);
 }

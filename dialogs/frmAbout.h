@@ -20,5 +20,6 @@ class frmAbout : public QDialog {
     QPushButton* cmdCoolDude_ = nullptr;
 };
 
-// Opens the about box of the current game modally.
-void ShowAboutBox();
+// Opens the about box of the current game modally, owned by its game window so that it goes
+// where that goes (minimised with it).
+void ShowAboutBox(QWidget* owner);

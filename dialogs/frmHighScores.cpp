@@ -279,6 +279,6 @@ void frmHighScores::setRowVisible(int row, bool visible) {
 }
 
 void ShowHallOfFame(QWidget* gameWindow) {
-    frmHighScores window(nullptr, gameWindow);
+    frmHighScores window(gameWindow, gameWindow);
     platform::ShowModal(window);
 }

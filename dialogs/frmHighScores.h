@@ -54,5 +54,5 @@ class frmHighScores : public QDialog {
     int scoreExtra_ = 0;
 };
 
-// Opens the Hall of Fame of the current game modally, over its game window.
+// Opens the Hall of Fame of the current game modally, owned by its game window.
 void ShowHallOfFame(QWidget* gameWindow);

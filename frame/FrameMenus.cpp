@@ -170,7 +170,7 @@ RulesValues GameWindow::RulesValuesNow() const {
 }
 
 void GameWindow::mnuAbout_Click() {
-    withPause(profile_.aboutPause, [] { ShowAboutBox(); });
+    withPause(profile_.aboutPause, [this] { ShowAboutBox(this); });
 }
 
 void GameWindow::ClearTimeCheck() {

@@ -51,9 +51,7 @@ bool PhraseLibrary::ensureLoaded(int topic, std::vector<PhraseNotice>& notices, 
     }
     QByteArray text;
     QString error;
-    // Only a plain file is opened: a pipe or a device in its place would never end.
-    if (!info.isFile()) error = QStringLiteral("Not a file: ") + path;
-    if (!error.isEmpty() || !platform::ReadFileWhole(path, text, &error)) {
+    if (!platform::ReadFileWhole(path, text, &error)) {
         r.reported = true;
         notices.push_back({PhraseNotice::ReadError, error});
         return false;

@@ -16,7 +16,7 @@ inline constexpr const char* kMissingPhrase = "Glyphon's data file is missing. P
 struct PhraseNotice {
     enum Kind {
         MissingFile,   // recreated with one phrase: critical icon, the program's default title
-        ReadError,     // a file that cannot be read: plain box, the game's title
+        ReadError,     // a file that cannot be read: told as any file of the program is
         UnusableTopic, // nothing in it fits the board
     };
     Kind kind;

@@ -13,6 +13,7 @@
 #include "services/HighScores.h"
 #include "services/SharedState.h"
 #include "services/Sound.h"
+#include "services/TextFile.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -48,8 +49,7 @@ void frmPhrase::showNotices(const std::vector<PhraseNotice>& notices) {
             platform::MsgBox(n.text, platform::Buttons::OK, platform::Icon::Critical,
                              platform::kDefaultTitle, this);
         else if (n.kind == PhraseNotice::ReadError)
-            platform::MsgBox(n.text, platform::Buttons::OK, platform::Icon::None,
-                             Shared().GameTitle, this);
+            ReportFileProblem(n.text, this);
         else
             platform::MsgBox(n.text, platform::Buttons::OK, platform::Icon::Exclamation,
                              Shared().GameTitle, this);

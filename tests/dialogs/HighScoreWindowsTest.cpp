@@ -433,7 +433,7 @@ TEST_F(HighScoreWindows, AboutBoxCountsCalendarMinutes) {
         button->click();
         EXPECT_FALSE(about.isVisible());
     });
-    ShowAboutBox();
+    ShowAboutBox(nullptr);
     EXPECT_EQ(driver.shown(), 1);
 
     Shared().WindowLoadTime = platform::ProgramTime::now();

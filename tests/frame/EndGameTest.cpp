@@ -388,6 +388,17 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         w.show();
         w.activateWindow();
         QCoreApplication::processEvents();
+        {
+            // The windows it opens belong to it and go where it goes (minimised with it).
+            std::vector<std::pair<QString, QWidget*>> owners;
+            platform::ModalDriver seen([&](QDialog& d) {
+                owners.push_back({d.objectName(), d.parentWidget()});
+            });
+            w.item("mnuAbout")->trigger();
+            w.item(w.profile().view.name)->trigger();
+            EXPECT_EQ(owners, (std::vector<std::pair<QString, QWidget*>>{{"frmAbout", &w},
+                                                                         {"frmHighScores", &w}}));
+        }
         auto idle = commandsOf(w);
         auto asIdle = [&] {
             EXPECT_FALSE(w.gameRunning());
@@ -570,6 +581,7 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
                  bool closed = false;
                  platform::ModalDriver atNameEntry([&](QDialog& d) {
                      if (d.objectName() != "frmHiScoreName" || closed) return;
+                     EXPECT_EQ(d.parentWidget(), &w);
                      closed = true;
                      desktopClose(w);
                  });
@@ -616,6 +628,7 @@ TEST_F(FrameTest, EveryEndingGivesBackTheIdleCommandsAndReturnStillPlays) {
         clickAsPlayer(w.quitButton());
         EXPECT_FALSE(w.isVisible());
         EXPECT_TRUE(launcher.isVisible());
+        EXPECT_EQ(platform::DefaultTitle(), platform::kDefaultTitle); // the launcher's, as at start
         EXPECT_FALSE(files.entryList().isEmpty());
         launcher.hide();
     }

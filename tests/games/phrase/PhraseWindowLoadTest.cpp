@@ -153,15 +153,22 @@ TEST_F(PhraseWindowTest, NoGameStartsOnATopicWithoutPhrases) {
     EXPECT_EQ(w->cmdPlay()->text(), "&Play");
     EXPECT_FALSE(w->Timer1()->isEnabled() || w->Timer5()->isEnabled());
     EXPECT_TRUE(shown(*w, "frmSplash"));
-    // A file too large to read is told in a box that carries the game's title.
+    // A file too large to read, or one that is no file, is told as any file of the program:
+    // named, with the critical icon and the game's title.
     sandbox.write("GLS.Dat", QByteArray(platform::kMaxReadSize + 1, 'a'));
-    action(*w, "mnuSports")->trigger();
-    answers.clearAsked();
-    w->cmdPlay()->click();
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_TRUE(answers.asked()[0].text.contains("the file is too large"));
-    EXPECT_EQ(answers.asked()[0].title, "Glyphon!");
-    EXPECT_FALSE(Shared().GameInProgress);
+    ASSERT_TRUE(QFile::remove(sandbox.path("GLN.Dat")) && QDir().mkdir(sandbox.path("GLN.Dat")));
+    for (const auto& [topic, told] :
+         {std::pair{"mnuSports", sandbox.path("GLS.Dat") + ": the file is too large"},
+          std::pair{"mnuPeople", sandbox.path("GLN.Dat") + ": not a regular file"}}) {
+        action(*w, topic)->trigger();
+        answers.clearAsked();
+        w->cmdPlay()->click();
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, told);
+        EXPECT_EQ(answers.asked()[0].icon, platform::Icon::Critical);
+        EXPECT_EQ(answers.asked()[0].title, "Glyphon!");
+        EXPECT_FALSE(Shared().GameInProgress);
+    }
     // A missing file: the one-phrase file and its message, and the round is played on it.
     QFile::remove(sandbox.path("GLMU.Dat"));
     action(*w, "mnuMusicTopic")->trigger();
