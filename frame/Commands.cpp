@@ -431,17 +431,9 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     // Nothing the player answers may run inside a close: while a window is closing, Qt
     // accepts a second close request from the desktop unasked and the window is destroyed
     // with the game in it. The request is refused here and asked from the event loop, once;
-    // one that comes while the player answers a question or reads a window is refused as the
-    // desktop refuses it.
+    // one that comes while a modal window is open is refused as the desktop refuses it.
     event->ignore();
-    if (quitQueued_ || quitAsking_) return;
-    if (QApplication::activeModalWidget()) {
-        // Qt holds a close request back through the pauses of a round end and hands it over
-        // in the first window the round end opens (the name entry at a game's end): it is the
-        // player's, made during the round end, and asked once that is over.
-        if (inRoundEnd() && questionsOpen_ == 0) closePending_ = true;
-        return;
-    }
+    if (quitQueued_ || quitAsking_ || QApplication::activeModalWidget()) return;
     quitQueued_ = true;
     QMetaObject::invokeMethod(
         this,

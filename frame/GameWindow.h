@@ -277,6 +277,9 @@ class GameWindow : public QMainWindow {
     // timers back, for it to run them as its state says.
     void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
+    // What Qt held back through the round end's pauses arrives now: clicks and keys on the
+    // window are dropped, a close request is kept for the end of the round end.
+    void takeHeldInput();
     // A round that runs while the window is minimised waits for the restore: its clock and
     // its timers held. False when nothing is held.
     bool holdIfMinimised();

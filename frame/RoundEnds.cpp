@@ -66,6 +66,12 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
         PlayMusic();
 }
 
+void GameWindow::takeHeldInput() {
+    draining_ = true;
+    platform::DoEvents();
+    draining_ = false;
+}
+
 void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     // The round ends here, whatever end was still waiting for a question.
     dropDueRoundEnd();
@@ -76,12 +82,8 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     scoring();
-    if (roundEndDepth_ == 1) {
-        // Clicks and keys that queued up while the round was scored belong to no round.
-        draining_ = true;
-        platform::DoEvents();
-        draining_ = false;
-    }
+    // Clicks and keys that queued up while the round was scored belong to no round.
+    if (roundEndDepth_ == 1) takeHeldInput();
     --roundEndDepth_;
     // The scoring did not end the game: the next round runs.
     if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
