@@ -327,7 +327,7 @@ void GameWindow::SetClockRunning(bool on) {
 }
 
 bool GameWindow::inputDropped() const {
-    return inRoundEnd() || draining_ || playing_ || platform::InPause();
+    return inRoundEnd() || playing_ || platform::InPause();
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {

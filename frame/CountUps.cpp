@@ -176,8 +176,9 @@ void GameWindow::RecordHighScore() {
 void GameWindow::insertHighScore(const QString& tableName, const QString& defaultTop) {
     // Qt holds the desktop's close request back with the input through the round end's pauses,
     // and drops one that finds the window under a modal window: the X the player clicked
-    // meanwhile must reach the window before the name entry opens over it.
-    if (inRoundEnd()) takeHeldInput();
+    // meanwhile must reach the window before the name entry opens over it. The round end
+    // drops the clicks and keys taken with it, and keeps the close for its end.
+    if (inRoundEnd()) platform::DoEvents();
     // A failure is reported by the table service itself; the window still goes on to reset,
     // and nothing else reports it a second time.
     highScoreInsert() ? highScoreInsert()(tableName, this)

@@ -277,9 +277,6 @@ class GameWindow : public QMainWindow {
     // timers back, for it to run them as its state says.
     void dropDueRoundEnd(bool release = true);
     bool inputDropped() const;
-    // What Qt held back through the round end's pauses arrives now: clicks and keys on the
-    // window are dropped, a close request is kept for the end of the round end.
-    void takeHeldInput();
     // A round that runs while the window is minimised waits for the restore: its clock and
     // its timers held. False when nothing is held.
     bool holdIfMinimised();
@@ -336,11 +333,10 @@ class GameWindow : public QMainWindow {
     std::function<void()> dueRoundEnd_;    // empty while no round end waits
     std::vector<QObject*> offWhilePaused_; // commands the pause switched off
     bool unloaded_ = false;
-    bool playing_ = false;  // Play is dealing
-    bool draining_ = false; // input queued during a round end is being dropped
+    bool playing_ = false; // Play is dealing
     // Minimised during a round: what runs again on the restore.
     bool minimised_ = false;
-    bool minimiseHeld_ = false; // the round's timers and music are held for the restore
+    bool minimiseHeld_ = false; // the round's clock and timers are held for the restore
     bool clockBeforeMinimise_ = false;
     bool musicWanted_ = false; // played and not stopped since, whether heard or held
 

@@ -66,12 +66,6 @@ void GameWindow::takeScoreCommand(bool fromButton, bool timeUp, const std::funct
         PlayMusic();
 }
 
-void GameWindow::takeHeldInput() {
-    draining_ = true;
-    platform::DoEvents();
-    draining_ = false;
-}
-
 void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     // The round ends here, whatever end was still waiting for a question.
     dropDueRoundEnd();
@@ -82,8 +76,9 @@ void GameWindow::RunRoundEnd(const std::function<void()>& scoring) {
     timer1_->setEnabled(false);
     timer2_->setEnabled(false);
     scoring();
-    // Clicks and keys that queued up while the round was scored belong to no round.
-    if (roundEndDepth_ == 1) takeHeldInput();
+    // Clicks and keys that queued up while the round was scored belong to no round: taken
+    // while the round end still drops them.
+    if (roundEndDepth_ == 1) platform::DoEvents();
     --roundEndDepth_;
     // The scoring did not end the game: the next round runs.
     if (frameMoves && framePlay_.state() == State::RoundEnd) framePlay_.roundDealt();
